@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running pernoa needs.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools
+    fonts-ipafont-gothic fonts-ipafont-mincho
+    cups printer-driver-cups-pdf
+    poppler-utils
+    xvfb xdotool x11-apps imagemagick
+)
+
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
+    $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+fi

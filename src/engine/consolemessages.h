@@ -1,0 +1,31 @@
+#pragma once
+
+#include "messages.h"
+
+#include <cstdio>
+
+namespace pernoa {
+
+// Messages for batch use: every message goes to standard error with its text
+// exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
+// question is answered OK. Counts what it showed so the caller can choose the
+// exit status.
+class ConsoleMessages : public IMessages {
+public:
+    explicit ConsoleMessages(std::FILE* out = stderr) : m_out(out) {}
+
+    MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
+                          MsgButtons buttons = MsgButtons::Ok) override;
+    void setBusyPointer(bool) override {}
+
+    int shown() const { return m_shown; }
+    // Messages other than information (the confirmation after printing).
+    int errorsShown() const { return m_errors; }
+
+private:
+    std::FILE* m_out;
+    int m_shown = 0;
+    int m_errors = 0;
+};
+
+} // namespace pernoa

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+
+namespace pernoa {
+
+enum class MsgIcon { None, Critical, Question, Warning, Information };
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgAnswer { Ok, Cancel };
+
+// The program's own title, the one a message box takes when none is given.
+inline const QString AppTitle = QStringLiteral("ペルノア");
+
+// How the program speaks to the user: modal message boxes and the busy
+// pointer. The windows show real message boxes, the command line writes to
+// standard error, and tests record and pre-answer.
+class IMessages {
+public:
+    virtual ~IMessages() = default;
+
+    // Lines of one message are joined by CR LF.
+    virtual MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
+                                  MsgButtons buttons = MsgButtons::Ok) = 0;
+
+    // The application-wide busy (hourglass) pointer on or off.
+    virtual void setBusyPointer(bool busy) = 0;
+};
+
+// Joins the lines of one message with CR LF.
+QString joinLines(std::initializer_list<QString> lines);
+
+} // namespace pernoa

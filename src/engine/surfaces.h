@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace pernoa {
+
+struct SheetSettings;
+
+// The page surface of the preview window. Coordinates are preview twips from
+// its top left corner, y downwards.
+class IPreviewSurface {
+public:
+    virtual ~IPreviewSurface() = default;
+
+    // The surface takes exactly this size.
+    virtual void setSurfaceHeight(int twips) = 0;
+    virtual void setSurfaceWidth(int twips) = 0;
+    // Removes every line drawn so far; item display elements stay.
+    virtual void clear() = 0;
+    // Later coordinates are twips from the top left corner.
+    virtual void setUnitTwips() = 0;
+    // A line one device pixel wide.
+    virtual void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) = 0;
+};
+
+// The preview window around the page surface: the parts the page-size
+// routines move and resize. Sizes are twips.
+class IPreviewWindow {
+public:
+    virtual ~IPreviewWindow() = default;
+
+    virtual void setWindowHeight(int twips) = 0;
+    virtual void setWindowWidth(int twips) = 0;
+    // Top of the description label below the page.
+    virtual void setDescriptionTop(int twips) = 0;
+    // The title label over the page: its width, and its new left edge.
+    virtual int titleWidth() const = 0;
+    virtual void setTitleLeft(float twips) = 0;
+    // Shows the window (not modal).
+    virtual void showWindow() = 0;
+};
+
+// The current printer. Coordinates are twips from the page's top left corner
+// once the unit is set. Every failure is thrown as RuntimeError(Device).
+class IPrinter {
+public:
+    virtual ~IPrinter() = default;
+
+    // Paper by the Windows paper-size number: A3 8, A4 9, A5 11, B4 12, B5 13.
+    virtual void setPaperSize(int code) = 0;
+    // 1 portrait, 2 landscape.
+    virtual void setOrientation(int orientation) = 0;
+    virtual void setUnitTwips() = 0;
+    // Width of following lines in the printer's own device pixels.
+    virtual void setLineWidth(int devicePixels) = 0;
+    virtual void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) = 0;
+
+    // Text output: the next line starts at the current position.
+    virtual void setCurrentX(float twips) = 0;
+    virtual void setCurrentY(float twips) = 0;
+    virtual float currentX() const = 0;
+    virtual float currentY() const = 0;
+    virtual void setFontName(const QString& face) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontBold(bool bold) = 0;
+    virtual void setFontItalic(bool italic) = 0;
+    virtual void setFontUnderline(bool underline) = 0;
+    virtual void setForeColor(const QColor& colour) = 0;
+    // Prints one line with its top left at the current position; afterwards the
+    // position is one line height lower and x is 0.
+    virtual void printLine(const QString& line) = 0;
+
+    // The picture stretched into the rectangle.
+    virtual void paintPicture(const QImage& picture, float x, float y, float width,
+                              float height) = 0;
+
+    virtual void newPage() = 0;
+    // Hands the pages so far to the printing system as one job.
+    virtual void endDoc() = 0;
+    // Drops a job that an error interrupted, so nothing half-drawn is sent.
+    virtual void abortDoc() = 0;
+};
+
+// The system's printers, and which one the program prints on.
+class IPrinterList {
+public:
+    virtual ~IPrinterList() = default;
+
+    // Installed printers in the system's order.
+    virtual QStringList printerNames() const = 0;
+    // The current printer's name (initially the system's default; "" when none).
+    virtual QString currentPrinterName() const = 0;
+    // Makes an installed printer current for every later job.
+    virtual void setCurrentPrinter(const QString& name) = 0;
+};
+
+// The page's free text and image items, as the drawing routine walks them
+// after the staves: every item in use is shown on the preview and, when a
+// printer is given, printed on the current page.
+class IOverlayOutput {
+public:
+    virtual ~IOverlayOutput() = default;
+
+    virtual void outputTextItems(IPrinter* printer) = 0;
+    virtual void outputImageItems(IPrinter* printer) = 0;
+};
+
+} // namespace pernoa

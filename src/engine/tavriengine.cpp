@@ -1,0 +1,444 @@
+#include "tavriengine.h"
+
+#include "controls.h"
+#include "numberrules.h"
+
+#include <new>
+
+namespace pernoa {
+namespace {
+
+const QString kTitleTease = QStringLiteral("あなたＳＥでしょ、いじわるね");
+const QString kTease = QStringLiteral("そんな値、入力していじめちゃいや～ん♪");
+const QString kEmptySuffix = QStringLiteral("が空欄です。");
+const QString kNotNumericSuffix = QStringLiteral("に数値以外が入ってます");
+const QString kCatchAll = QStringLiteral("エラーが発生しました");
+const QString kPrintCountNotInteger = QStringLiteral("「印刷枚数」は整数にしてください。");
+
+// Restores the normal pointer however the drawing ends.
+class BusyPointer {
+public:
+    explicit BusyPointer(IMessages& messages) : m_messages(messages) {
+        m_messages.setBusyPointer(true);
+    }
+    ~BusyPointer() { restore(); }
+    void restore() {
+        if (m_on) {
+            m_on = false;
+            m_messages.setBusyPointer(false);
+        }
+    }
+
+private:
+    IMessages& m_messages;
+    bool m_on = true;
+};
+
+} // namespace
+
+std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
+    using num::checked;
+    const double H = s.PaperHeightTwip;
+    const double W = s.PaperWidthTwip;
+    const double T = s.SpaceSizeUpTwip;
+    const double B = s.SpaceSizeDownTwip;
+    const double L = s.SpaceSizeLeftTwip;
+    const double R = s.SpaceSizeRightTwip;
+    const std::int32_t G = s.DaifuhyoCnt;
+    const double Gi = s.DaifuhyoIntervalTwip;
+    const std::int32_t S = s.TavriDansu;
+    const std::int32_t N = s.LineCnt;
+    const double Li = s.LineIntervalTwip;
+    const double t = LineThicknessTwip;
+
+    const double U = checked(H - checked(B + T));
+    const double Hb = num::divide(checked(U - checked((double(G) - 1) * Gi)), double(G));
+    const double endX = checked(W - R);
+
+    // The page holds G x S x N lines; a count past the limit is refused before
+    // anything is reserved (it could not be drawn in any useful time anyway).
+    const double count = double(G > 0 ? G : 0) * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
+    if (count > MaxTavriLines)
+        throw RuntimeError(RuntimeError::Kind::OutOfMemory, "too many lines");
+
+    std::vector<TavriLine> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+
+    const double step = checked(t + Li);
+    double y0 = T;
+    for (std::int32_t block = 1; block <= G; ++block) {
+        const double Hs = checked(checked((double(N) - 1) * Li) + double(N) * t);
+        const double F = checked(Hb - Hs);
+        const double D = S > 1 ? num::divide(F, double(S) - 1) : F;
+        double y = y0;
+        for (std::int32_t staff = 1; staff <= S; ++staff) {
+            double lineY = y;
+            for (std::int32_t i = 1; i <= N; ++i) {
+                lines.push_back(TavriLine{lineY, L, lineY, endX});
+                lineY = checked(lineY + step);
+            }
+            y = checked(y + D);
+        }
+        y0 = checked(checked(y0 + Hb) + Gi);
+    }
+    return lines;
+}
+
+TavriEngine::TavriEngine(IForm& form, IMessages& messages) : m_form(form), m_messages(messages) {}
+
+void TavriEngine::InitStartValues() {
+    m_settings.HyojiSize = HyojiSmall;
+    m_settings.PaperHeightTwip = 16840;
+    m_settings.PaperWidthTwip = 11907;
+}
+
+// ---------------------------------------------------------------------------
+// Sheet settings record
+
+bool TavriEngine::GatherSheetSettings() {
+    using num::checked;
+    using num::mmToTwips;
+    using num::toDouble;
+    SheetSettings& s = m_settings;
+
+    s.SpaceSizeUp = toDouble(m_form.text(ctl::txtSpaceSizeUp));
+    s.SpaceSizeDown = toDouble(m_form.text(ctl::txtSpaceSizeDown));
+    s.SpaceSizeLeft = toDouble(m_form.text(ctl::txtSpaceSizeLeft));
+    s.SpaceSizeRight = toDouble(m_form.text(ctl::txtSpaceSizeRight));
+    s.SpaceSizeUpTwip = checked(mmToTwips(s.SpaceSizeUp));
+    s.SpaceSizeDownTwip = checked(mmToTwips(s.SpaceSizeDown));
+    s.SpaceSizeLeftTwip = checked(mmToTwips(s.SpaceSizeLeft));
+    s.SpaceSizeRightTwip = checked(mmToTwips(s.SpaceSizeRight));
+
+    s.PrinterGosaY = toDouble(m_form.text(ctl::txtPrinterGosaY));
+    s.PrinterGosaX = toDouble(m_form.text(ctl::txtPrinterGosaX));
+    s.PrinterGosaYTwip = checked(mmToTwips(s.PrinterGosaY));
+    s.PrinterGosaXTwip = checked(mmToTwips(s.PrinterGosaX));
+
+    for (const PaperSize& p : paperTable()) {
+        if (m_form.isChecked(p.option)) {
+            s.PaperKind = p.kind;
+            break;
+        }
+    }
+
+    s.PrintDirectionYoko = m_form.isChecked(ctl::chkPrintDirectionYoko) ? 1 : 0;
+    s.HyojiSize = m_form.isChecked(ctl::optHyojiLarge) ? HyojiLarge : HyojiSmall;
+    s.PrintShade = m_form.value(ctl::sbrPrintShade);
+
+    s.DaifuhyoCnt = num::textToInt32(m_form.text(ctl::txtDaifuhyoCnt));
+    s.DaifuhyoInterval = toDouble(m_form.text(ctl::txtDaifuhyoInterval));
+    s.DaifuhyoIntervalTwip = checked(mmToTwips(s.DaifuhyoInterval));
+
+    const QString weight = m_form.selectedText(ctl::lstLineWeight);
+    if (weight == QStringLiteral("細め"))
+        s.LineWeight = LineWeightThin;
+    else if (weight == QStringLiteral("普通"))
+        s.LineWeight = LineWeightNormal;
+    else
+        s.LineWeight = LineWeightThick;
+
+    s.TavriDansu = num::textToInt32(m_form.text(ctl::txtTavriDansu));
+    s.LineInterval = toDouble(m_form.text(ctl::txtLineInterval));
+    s.LineIntervalTwip = checked(mmToTwips(s.LineInterval));
+
+    static const char* const lineOptions[] = {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5,
+                                              ctl::opt6};
+    for (int i = 0; i < 5; ++i) {
+        if (m_form.isChecked(lineOptions[i])) {
+            s.LineCnt = i + 2;
+            break;
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Parameter checks
+
+bool TavriEngine::CheckNumber(const QString& text, const QString& label) {
+    if (text.isEmpty()) {
+        m_messages.showMessage(label + kEmptySuffix, AppTitle, MsgIcon::Warning);
+        return false;
+    }
+    if (!num::isNumeric(text)) {
+        m_messages.showMessage(label + kNotNumericSuffix, AppTitle, MsgIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool TavriEngine::CheckPositiveNumber(const QString& text, const QString& label) {
+    if (!CheckNumber(text, label))
+        return false;
+    if (!(num::toDouble(text) > 0.0)) {
+        m_messages.showMessage(joinLines({kTease, label}), kTitleTease, MsgIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool TavriEngine::CheckSheetParams() {
+    struct Field {
+        const char* control;
+        const char* label;
+        bool positive;
+    };
+    static const Field fields[] = {
+        {ctl::txtSpaceSizeUp, "上マージン", true},
+        {ctl::txtSpaceSizeDown, "下マージン", true},
+        {ctl::txtSpaceSizeLeft, "左マージン", true},
+        {ctl::txtSpaceSizeRight, "右マージン", true},
+        {ctl::txtTavriDansu, "五線の段数", true},
+        {ctl::txtLineInterval, "線同士の幅", true},
+        {ctl::txtDaifuhyoCnt, "大譜表の数", true},
+        {ctl::txtDaifuhyoInterval, "大譜表の間隔", false},
+        {ctl::txtPrinterGosaX, "プリンタの誤差・左", false},
+        {ctl::txtPrinterGosaY, "プリンタの誤差・上", false},
+    };
+    for (const Field& f : fields) {
+        const QString text = m_form.text(f.control);
+        const QString label = QString::fromUtf8(f.label);
+        const bool ok = f.positive ? CheckPositiveNumber(text, label) : CheckNumber(text, label);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Page sizes and display size
+
+void TavriEngine::SetPaper(const PaperSize& paper, bool yoko) {
+    const double H = yoko ? paper.widthTwip : paper.heightTwip;
+    const double W = yoko ? paper.heightTwip : paper.widthTwip;
+    const std::int32_t h = num::toInt32(num::divide(H, m_settings.HyojiSize));
+    const std::int32_t w = num::toInt32(num::divide(W, m_settings.HyojiSize));
+    m_settings.PaperHeightTwip = H;
+    m_settings.PaperWidthTwip = W;
+    if (m_surface) {
+        m_surface->setSurfaceHeight(h);
+        m_surface->setSurfaceWidth(w);
+    }
+    if (m_window) {
+        m_window->setWindowHeight(h + PreviewWindowExtraHeight);
+        m_window->setWindowWidth(w + PreviewWindowExtraWidth);
+        m_window->setDescriptionTop(h + DescriptionBelowPicture);
+        const float left = float(w) / 2.0f - float(m_window->titleWidth()) / 2.0f;
+        m_window->setTitleLeft(left);
+    }
+}
+
+void TavriEngine::SetPaperA4() {
+    SetPaper(*paperByKind(1), false);
+}
+void TavriEngine::SetPaperA4Yoko() {
+    SetPaper(*paperByKind(1), true);
+}
+void TavriEngine::SetPaperB5() {
+    SetPaper(*paperByKind(2), false);
+}
+void TavriEngine::SetPaperB5Yoko() {
+    SetPaper(*paperByKind(2), true);
+}
+void TavriEngine::SetPaperA3() {
+    SetPaper(*paperByKind(3), false);
+}
+void TavriEngine::SetPaperA3Yoko() {
+    SetPaper(*paperByKind(3), true);
+}
+void TavriEngine::SetPaperB4() {
+    SetPaper(*paperByKind(4), false);
+}
+void TavriEngine::SetPaperB4Yoko() {
+    SetPaper(*paperByKind(4), true);
+}
+void TavriEngine::SetPaperA5() {
+    SetPaper(*paperByKind(5), false);
+}
+void TavriEngine::SetPaperA5Yoko() {
+    SetPaper(*paperByKind(5), true);
+}
+
+void TavriEngine::ApplyPaperSize() {
+    const bool yoko = m_form.isChecked(ctl::chkPrintDirectionYoko);
+    for (const PaperSize& p : paperTable()) {
+        if (m_form.isChecked(p.option)) {
+            SetPaper(p, yoko);
+            return;
+        }
+    }
+}
+
+bool TavriEngine::GF_boChangeHyojiSizeSmall() {
+    m_settings.HyojiSize = HyojiSmall;
+    return GF_boChangeHyoujiSize();
+}
+
+bool TavriEngine::GF_boChangeHyojiSizeLarge() {
+    m_settings.HyojiSize = HyojiLarge;
+    return GF_boChangeHyoujiSize();
+}
+
+bool TavriEngine::GF_boChangeHyoujiSize() {
+    ApplyPaperSize();
+    DrawTavriSheet(0);
+    return true;
+}
+
+void TavriEngine::onPaperOptionSelected(std::int32_t paperKind) {
+    const PaperSize* paper = paperByKind(paperKind);
+    if (!paper)
+        return;
+    SetPaper(*paper, m_form.isChecked(ctl::chkPrintDirectionYoko));
+    DrawTavriSheet(0);
+}
+
+void TavriEngine::onLandscapeClicked() {
+    ApplyPaperSize();
+    DrawTavriSheet(0);
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void TavriEngine::preparePrinter() {
+    if (!m_printer)
+        throw RuntimeError(RuntimeError::Kind::Device, "no printer");
+    if (const PaperSize* paper = paperByKind(m_settings.PaperKind))
+        m_printer->setPaperSize(paper->printerCode);
+    m_printer->setOrientation(m_settings.PrintDirectionYoko != 0 ? 2 : 1);
+    m_printer->setUnitTwips();
+    m_printer->setLineWidth(m_settings.LineWeight);
+}
+
+void TavriEngine::showCatchAll() {
+    m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
+}
+
+void TavriEngine::DrawTavriSheet(std::int32_t copies) {
+    BusyPointer busy(m_messages);
+    m_lines.clear();
+    if (!CheckSheetParams())
+        return;
+
+    bool jobStarted = false;
+    try {
+        GatherSheetSettings();
+        if (m_surface)
+            m_surface->clear();
+
+        m_lines = LayoutTavriLines(m_settings);
+
+        const std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
+        if (n > 0 && m_lines.size() > n) {
+            const double d = (m_lines[n].StartY - m_lines[n - 1].StartY) / TwipsPerMm;
+            m_form.setText(ctl::txtTavriInterval, num::toText(d));
+        }
+
+        if (m_surface)
+            m_surface->setUnitTwips();
+        if (copies >= 1) {
+            jobStarted = true;
+            preparePrinter();
+        }
+
+        const int shade = m_settings.PrintShade;
+        const QColor colour(qBound(0, shade, 255), qBound(0, shade, 255), qBound(0, shade, 255));
+        const double hyoji = m_settings.HyojiSize;
+        const std::int32_t passes = copies >= 1 ? copies : 1;
+        IPrinter* printer = copies >= 1 ? m_printer : nullptr;
+        for (std::int32_t pass = 0; pass < passes; ++pass) {
+            for (const TavriLine& line : m_lines) {
+                if (m_surface) {
+                    m_surface->drawLine(num::toSingle(num::divide(line.StartX, hyoji)),
+                                        num::toSingle(num::divide(line.StartY, hyoji)),
+                                        num::toSingle(num::divide(line.EndX, hyoji)),
+                                        num::toSingle(num::divide(line.EndY, hyoji)), colour);
+                }
+                if (printer) {
+                    printer->drawLine(num::toSingle(line.StartX - m_settings.PrinterGosaXTwip),
+                                      num::toSingle(line.StartY - m_settings.PrinterGosaYTwip),
+                                      num::toSingle(line.EndX - m_settings.PrinterGosaXTwip),
+                                      num::toSingle(line.EndY - m_settings.PrinterGosaYTwip),
+                                      colour);
+                }
+            }
+            if (m_overlay) {
+                m_overlay->outputTextItems(printer);
+                m_overlay->outputImageItems(printer);
+            }
+            if (printer)
+                printer->newPage();
+        }
+
+        busy.restore();
+        if (printer) {
+            printer->endDoc();
+            jobStarted = false;
+            m_messages.showMessage(
+                joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
+                           QStringLiteral("印刷されるまでしばらくお待ちください")}),
+                AppTitle, MsgIcon::Information);
+        }
+    } catch (const RuntimeError&) {
+        if (jobStarted && m_printer)
+            m_printer->abortDoc();
+        showCatchAll();
+    } catch (const std::bad_alloc&) {
+        if (jobStarted && m_printer)
+            m_printer->abortDoc();
+        showCatchAll();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Commands
+
+void TavriEngine::cmdPreviewClick() {
+    if (m_window)
+        m_window->showWindow();
+    DrawTavriSheet(0);
+}
+
+void TavriEngine::cmdPrintClick() {
+    const QString text = m_form.text(ctl::txtPrintCount);
+    if (!CheckPositiveNumber(text, QStringLiteral("印刷枚数")))
+        return;
+    std::int32_t copies = 0;
+    try {
+        copies = num::textToInt32(text);
+    } catch (const RuntimeError&) {
+        // Beyond 32 bits: not a copy count this program can hold.
+        m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+        return;
+    }
+    DrawTavriSheet(copies);
+}
+
+void TavriEngine::txtPrintCountChanged() {
+    const QString text = m_form.text(ctl::txtPrintCount);
+    bool ok = num::isNumeric(text);
+    if (ok) {
+        try {
+            ok = num::textToInt32(text) >= 0;
+        } catch (const RuntimeError&) {
+            ok = false; // out of the 32-bit range: refused like a non-integer
+        }
+    }
+    if (!ok) {
+        m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+        m_form.setText(ctl::txtPrintCount, QStringLiteral("1"));
+    }
+}
+
+QString TavriEngine::printShadeLabel(int value) {
+    const double p = (255.0 - value) / 255.0 * 100.0;
+    return QString::number(qint64(num::roundHalfEven(p))) + QStringLiteral("%");
+}
+
+void TavriEngine::sbrPrintShadeChanged() {
+    m_form.setText(ctl::lblPrintShade, printShadeLabel(m_form.value(ctl::sbrPrintShade)));
+}
+
+} // namespace pernoa

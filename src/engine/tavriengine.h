@@ -1,0 +1,123 @@
+#pragma once
+
+#include "form.h"
+#include "messages.h"
+#include "papersizes.h"
+#include "sheetsettings.h"
+#include "surfaces.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace pernoa {
+
+// One ruled line in page twips (origin at the page's top left, y downwards).
+struct TavriLine {
+    double StartY = 0;
+    double StartX = 0;
+    double EndY = 0;
+    double EndX = 0;
+};
+
+// A page whose line count would pass this is refused as a run-time error
+// before any memory is reserved for it.
+inline constexpr double MaxTavriLines = 1000000;
+
+// Lays out the staff lines of a page: block by block, staff by staff, line by
+// line, from the top. Throws RuntimeError for a zero block count and for any
+// value that stops being finite.
+std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s);
+
+// The staff engine: the sheet settings record, the parameter checks, the page
+// sizes, the one drawing routine and the print and preview commands. It reads
+// the main window through IForm, speaks through IMessages and draws through
+// the preview and printer interfaces, so the windows, the command line and the
+// tests drive the very same code.
+class TavriEngine {
+public:
+    TavriEngine(IForm& form, IMessages& messages);
+
+    IForm& form() { return m_form; }
+    IMessages& messages() { return m_messages; }
+    SheetSettings& settings() { return m_settings; }
+    const SheetSettings& settings() const { return m_settings; }
+
+    // Surfaces: any may be absent (the command line has no preview window).
+    void setPreviewSurface(IPreviewSurface* surface) { m_surface = surface; }
+    void setPreviewWindow(IPreviewWindow* window) { m_window = window; }
+    void setPrinter(IPrinter* printer) { m_printer = printer; }
+    IPrinter* printer() const { return m_printer; }
+    void setOverlayOutput(IOverlayOutput* overlay) { m_overlay = overlay; }
+
+    // The values the main window's load sets before anything is drawn:
+    // small display, A4 portrait.
+    void InitStartValues();
+
+    // --- sheet settings record ---
+    // Copies the controls into the record. Throws RuntimeError when a checked
+    // text still cannot be held (a count beyond 32 bits, a margin so large that
+    // its twips are not finite).
+    bool GatherSheetSettings();
+
+    // --- parameter checks ---
+    bool CheckPositiveNumber(const QString& text, const QString& label);
+    bool CheckNumber(const QString& text, const QString& label);
+    bool CheckSheetParams();
+
+    // --- page sizes and display size ---
+    void SetPaperA4();
+    void SetPaperA4Yoko();
+    void SetPaperB5();
+    void SetPaperB5Yoko();
+    void SetPaperA3();
+    void SetPaperA3Yoko();
+    void SetPaperB4();
+    void SetPaperB4Yoko();
+    void SetPaperA5();
+    void SetPaperA5Yoko();
+    // The routine of a paper row in either orientation.
+    void SetPaper(const PaperSize& paper, bool yoko);
+    // The routine of the selected paper option and the landscape box.
+    void ApplyPaperSize();
+    bool GF_boChangeHyojiSizeSmall();
+    bool GF_boChangeHyojiSizeLarge();
+    bool GF_boChangeHyoujiSize();
+
+    // Main window handlers of the paper options, the landscape box and the
+    // display-size options.
+    void onPaperOptionSelected(std::int32_t paperKind);
+    void onLandscapeClicked();
+    void onDisplaySmallSelected() { GF_boChangeHyojiSizeSmall(); }
+    void onDisplayLargeSelected() { GF_boChangeHyojiSizeLarge(); }
+
+    // --- drawing and printing ---
+    void DrawTavriSheet(std::int32_t copies);
+    // The lines of the last drawing (empty before the first).
+    const std::vector<TavriLine>& lastLines() const { return m_lines; }
+
+    // Commands and change handlers of the main window.
+    void cmdPreviewClick();
+    void cmdPrintClick();
+    void txtPrintCountChanged();
+    void sbrPrintShadeChanged();
+
+    // The darkness label for a scroll-bar value: 0 -> "100%", 255 -> "0%".
+    static QString printShadeLabel(int value);
+
+private:
+    void preparePrinter();
+    void showCatchAll();
+
+    IForm& m_form;
+    IMessages& m_messages;
+    SheetSettings m_settings;
+    IPreviewSurface* m_surface = nullptr;
+    IPreviewWindow* m_window = nullptr;
+    IPrinter* m_printer = nullptr;
+    IOverlayOutput* m_overlay = nullptr;
+    std::vector<TavriLine> m_lines;
+};
+
+} // namespace pernoa

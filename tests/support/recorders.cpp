@@ -1,0 +1,116 @@
+#include "recorders.h"
+
+#include "numberrules.h"
+
+namespace pernoa::test {
+
+MsgAnswer RecordingMessages::showMessage(const QString& text, const QString& title, MsgIcon icon,
+                                         MsgButtons buttons) {
+    shown.append({text, title, icon, buttons});
+    if (buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return answers.isEmpty() ? MsgAnswer::Ok : answers.takeFirst();
+}
+
+void RecordingMessages::setBusyPointer(bool on) {
+    busy = on;
+    busyLog << (on ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+QStringList RecordingMessages::texts() const {
+    QStringList out;
+    for (const ShownMessage& m : shown)
+        out << m.text;
+    return out;
+}
+
+void RecordingSurface::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
+    lines.append({x1, y1, x2, y2, colour});
+}
+
+void RecordingPrinter::call(const QString& what) {
+    calls << what;
+    if (failAtCall > 0 && calls.size() == failAtCall)
+        throw RuntimeError(RuntimeError::Kind::Device, "printer failure (test)");
+}
+
+void RecordingPrinter::setPaperSize(int code) {
+    call(QStringLiteral("paper %1").arg(code));
+}
+void RecordingPrinter::setOrientation(int o) {
+    call(QStringLiteral("orientation %1").arg(o));
+}
+void RecordingPrinter::setUnitTwips() {
+    call(QStringLiteral("unit twips"));
+}
+void RecordingPrinter::setLineWidth(int px) {
+    call(QStringLiteral("width %1").arg(px));
+}
+
+void RecordingPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
+    call(QStringLiteral("line"));
+    pages.last().append({x1, y1, x2, y2, colour});
+}
+
+void RecordingPrinter::setCurrentX(float twips) {
+    curX = twips;
+    call(QStringLiteral("x %1").arg(double(twips)));
+}
+
+void RecordingPrinter::setCurrentY(float twips) {
+    curY = twips;
+    call(QStringLiteral("y %1").arg(double(twips)));
+}
+
+void RecordingPrinter::setFontName(const QString& face) {
+    call(QStringLiteral("font ") + face);
+}
+void RecordingPrinter::setFontSize(double points) {
+    call(QStringLiteral("size %1").arg(points));
+}
+void RecordingPrinter::setFontBold(bool b) {
+    call(QStringLiteral("bold %1").arg(b));
+}
+void RecordingPrinter::setFontItalic(bool b) {
+    call(QStringLiteral("italic %1").arg(b));
+}
+void RecordingPrinter::setFontUnderline(bool b) {
+    call(QStringLiteral("underline %1").arg(b));
+}
+void RecordingPrinter::setForeColor(const QColor& c) {
+    call(QStringLiteral("color ") + c.name());
+}
+
+void RecordingPrinter::printLine(const QString& line) {
+    call(QStringLiteral("print %1 at %2,%3").arg(line).arg(double(curX)).arg(double(curY)));
+    curY += float(lineHeight);
+    curX = 0;
+}
+
+void RecordingPrinter::paintPicture(const QImage& picture, float x, float y, float width,
+                                    float height) {
+    call(QStringLiteral("picture %1x%2 at %3,%4 size %5x%6")
+             .arg(picture.width())
+             .arg(picture.height())
+             .arg(double(x))
+             .arg(double(y))
+             .arg(double(width))
+             .arg(double(height)));
+}
+
+void RecordingPrinter::newPage() {
+    call(QStringLiteral("newpage"));
+    pages.append(QList<RecordedLine>());
+}
+
+void RecordingPrinter::endDoc() {
+    call(QStringLiteral("enddoc"));
+    ended = true;
+}
+
+void RecordingPrinter::abortDoc() {
+    calls << QStringLiteral("abort");
+    aborted = true;
+}
+
+} // namespace pernoa::test

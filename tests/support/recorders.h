@@ -1,0 +1,126 @@
+#pragma once
+
+// Test doubles for the engine's outer interfaces: a message recorder that can
+// be pre-answered, and recording preview and printer surfaces.
+
+#include "messages.h"
+#include "surfaces.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace pernoa::test {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MsgIcon icon;
+    MsgButtons buttons;
+};
+
+class RecordingMessages : public IMessages {
+public:
+    MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
+                          MsgButtons buttons = MsgButtons::Ok) override;
+    void setBusyPointer(bool busy) override;
+
+    // Answers given to the next questions, in order; OK once they run out.
+    QList<MsgAnswer> answers;
+    QList<ShownMessage> shown;
+    // "on"/"off" for every change of the busy pointer.
+    QStringList busyLog;
+    bool busy = false;
+
+    QStringList texts() const;
+    void clear() {
+        shown.clear();
+        busyLog.clear();
+    }
+};
+
+struct RecordedLine {
+    float x1, y1, x2, y2;
+    QColor colour;
+};
+
+class RecordingSurface : public IPreviewSurface, public IPreviewWindow {
+public:
+    // IPreviewSurface
+    void setSurfaceHeight(int twips) override {
+        height = twips;
+        log << QStringLiteral("height %1").arg(twips);
+    }
+    void setSurfaceWidth(int twips) override {
+        width = twips;
+        log << QStringLiteral("width %1").arg(twips);
+    }
+    void clear() override {
+        lines.clear();
+        ++clears;
+        log << QStringLiteral("clear");
+    }
+    void setUnitTwips() override { log << QStringLiteral("unit"); }
+    void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+
+    // IPreviewWindow
+    void setWindowHeight(int twips) override { windowHeight = twips; }
+    void setWindowWidth(int twips) override { windowWidth = twips; }
+    void setDescriptionTop(int twips) override { descriptionTop = twips; }
+    int titleWidth() const override { return titleW; }
+    void setTitleLeft(float twips) override { titleLeft = twips; }
+    void showWindow() override { ++shows; }
+
+    QList<RecordedLine> lines;
+    QStringList log;
+    int clears = 0;
+    int height = 0, width = 0, windowHeight = 0, windowWidth = 0, descriptionTop = 0;
+    int titleW = 0;
+    float titleLeft = 0;
+    int shows = 0;
+};
+
+// Records every printer call as a line of text, the lines per page, and can be
+// told to fail at a given call.
+class RecordingPrinter : public IPrinter {
+public:
+    void setPaperSize(int code) override;
+    void setOrientation(int orientation) override;
+    void setUnitTwips() override;
+    void setLineWidth(int devicePixels) override;
+    void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+    void setCurrentX(float twips) override;
+    void setCurrentY(float twips) override;
+    float currentX() const override { return curX; }
+    float currentY() const override { return curY; }
+    void setFontName(const QString& face) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool bold) override;
+    void setFontItalic(bool italic) override;
+    void setFontUnderline(bool underline) override;
+    void setForeColor(const QColor& colour) override;
+    void printLine(const QString& line) override;
+    void paintPicture(const QImage& picture, float x, float y, float width, float height) override;
+    void newPage() override;
+    void endDoc() override;
+    void abortDoc() override;
+
+    // Throws RuntimeError(Device) on the call whose 1-based number this is.
+    int failAtCall = 0;
+    // One line of text per call, e.g. "paper 9", "line 850.5 1701 ...".
+    QStringList calls;
+    // Lines drawn on each page, one list per page (the open page last).
+    QList<QList<RecordedLine>> pages{{}};
+    // Pages finished with newPage(); every copy ends with one.
+    int pageCount() const { return int(pages.size()) - 1; }
+    bool ended = false;
+    bool aborted = false;
+    int lineHeight = 240;
+    float curX = 0, curY = 0;
+
+private:
+    void call(const QString& what);
+};
+
+} // namespace pernoa::test
