@@ -350,7 +350,9 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies) {
         IPrinter* printer = copies >= 1 ? m_printer : nullptr;
         for (std::int32_t pass = 0; pass < passes; ++pass) {
             for (const TavriLine& line : m_lines) {
-                if (m_surface) {
+                // The preview shows the same page for every copy; drawing its
+                // lines again would change nothing on screen.
+                if (m_surface && pass == 0) {
                     m_surface->drawLine(num::toSingle(num::divide(line.StartX, hyoji)),
                                         num::toSingle(num::divide(line.StartY, hyoji)),
                                         num::toSingle(num::divide(line.EndX, hyoji)),
