@@ -1,0 +1,311 @@
+#include "fileio.h"
+
+#include "cp932.h"
+#include "numberrules.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace pernoa {
+namespace {
+
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// Reads everything from the device's position to its end. False on a read
+// error, so a file cut short by a failing disk is not taken for a short file.
+bool readToEnd(QIODevice& device, QByteArray& bytes) {
+    bytes.clear();
+    constexpr qint64 ChunkSize = 64 * 1024;
+    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = device.read(chunk.data(), ChunkSize);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(chunk.constData(), got);
+    }
+}
+
+// A number in plain decimal notation with at most 15 significant digits. The
+// digits are those of the program's number text, with an exponent, if any,
+// written out as zeros (1E+15 is 1000000000000000, 1.5E-05 is 0.000015).
+// Throws RuntimeError for a value that is not finite.
+QString plainDecimal(double value) {
+    const QString text = num::toText(value);
+    const qsizetype e = text.indexOf(u'E');
+    if (e < 0)
+        return text;
+
+    QString mantissa = text.left(e);
+    const int exponent = text.sliced(e + 1).toInt();
+    QString sign;
+    if (mantissa.startsWith(u'-')) {
+        sign = QStringLiteral("-");
+        mantissa.remove(0, 1);
+    }
+    qsizetype point = mantissa.indexOf(u'.');
+    if (point < 0)
+        point = mantissa.size();
+    const QString digits = QString(mantissa).remove(u'.');
+    const qsizetype newPoint = point + exponent;
+    QString plain;
+    if (newPoint <= 0)
+        plain = QStringLiteral("0.") + QString(-newPoint, u'0') + digits;
+    else if (newPoint >= digits.size())
+        plain = digits + QString(newPoint - digits.size(), u'0');
+    else
+        plain = digits.left(newPoint) + u'.' + digits.sliced(newPoint);
+    return sign + plain;
+}
+
+} // namespace
+
+clsFileIO::clsFileIO() = default;
+
+clsFileIO::~clsFileIO() {
+    // An uncommitted replace is dropped with the save file: the old file stays.
+    if (m_closeBorrowed && m_device)
+        m_device->close();
+}
+
+bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
+    M_Close();
+    if (path.isEmpty() || !cp932::isAvailable())
+        return false;
+
+    if (!write) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        return startReading(file);
+    }
+
+    if (append) {
+        auto file = std::make_unique<QFile>(path);
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+            return false;
+        m_device = file.get();
+        m_ownedFile = std::move(file);
+    } else {
+        // No direct-write fallback: a save that cannot be staged beside the
+        // target fails instead of overwriting the target in place.
+        auto file = std::make_unique<QSaveFile>(path);
+        if (!file->open(QIODevice::WriteOnly))
+            return false;
+        m_device = file.get();
+        m_ownedFile = std::move(file);
+    }
+    m_mode = Mode::Writing;
+    m_writeFailed = false;
+    return true;
+}
+
+bool clsFileIO::M_boOpen(QIODevice& device, bool write) {
+    M_Close();
+    if (!cp932::isAvailable())
+        return false;
+    const QIODevice::OpenMode needed = write ? QIODevice::WriteOnly : QIODevice::ReadOnly;
+    bool openedHere = false;
+    if (!device.isOpen()) {
+        if (!device.open(needed))
+            return false;
+        openedHere = true;
+    } else if (!(device.openMode() & needed)) {
+        return false;
+    }
+
+    if (!write) {
+        const bool ok = startReading(device);
+        if (openedHere)
+            device.close();
+        return ok;
+    }
+    m_device = &device;
+    m_closeBorrowed = openedHere;
+    m_mode = Mode::Writing;
+    m_writeFailed = false;
+    return true;
+}
+
+bool clsFileIO::startReading(QIODevice& device) {
+    QByteArray bytes;
+    if (!readToEnd(device, bytes))
+        return false;
+    m_text = cp932::decode(bytes);
+    m_pos = 0;
+    m_mode = Mode::Reading;
+    return true;
+}
+
+bool clsFileIO::M_boEof() const {
+    return m_mode != Mode::Reading || m_pos >= m_text.size();
+}
+
+void clsFileIO::skipLineEnd() {
+    if (m_pos >= m_text.size())
+        return;
+    if (m_text[m_pos] == u'\r') {
+        ++m_pos;
+        if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
+            ++m_pos;
+    } else if (m_text[m_pos] == u'\n') {
+        ++m_pos;
+    }
+}
+
+QString clsFileIO::M_stGetLine() {
+    if (M_boEof())
+        return {};
+    qsizetype end = m_pos;
+    while (end < m_text.size() && !isLineEnd(m_text[end]))
+        ++end;
+    QString line = m_text.mid(m_pos, end - m_pos);
+    m_pos = end;
+    skipLineEnd();
+    return line;
+}
+
+bool clsFileIO::M_Close() {
+    bool ok = true;
+    if (m_mode == Mode::Writing) {
+        ok = !m_writeFailed;
+        if (auto* save = qobject_cast<QSaveFile*>(m_ownedFile.get())) {
+            // The last lines are still in the write buffer. Flushing them is
+            // checked here because the commit itself goes on with the rename
+            // even when that final write fails (a full disk), which would put
+            // a truncated file in place of the old one.
+            if (!ok || !save->flush() || save->error() != QFileDevice::NoError)
+                save->cancelWriting();
+            ok = save->commit() && ok;
+        } else if (auto* file = qobject_cast<QFileDevice*>(m_device)) {
+            ok = file->flush() && ok;
+            if (m_ownedFile || m_closeBorrowed)
+                file->close();
+            ok = ok && file->error() == QFileDevice::NoError;
+        } else if (m_closeBorrowed) {
+            m_device->close();
+        }
+    }
+    m_mode = Mode::Closed;
+    m_text.clear();
+    m_pos = 0;
+    m_device = nullptr;
+    m_ownedFile.reset();
+    m_closeBorrowed = false;
+    m_writeFailed = false;
+    return ok;
+}
+
+bool clsFileIO::writeBytes(const QByteArray& bytes) {
+    if (m_mode != Mode::Writing || m_writeFailed)
+        return false;
+    if (m_device->write(bytes) != bytes.size()) {
+        m_writeFailed = true;
+        return false;
+    }
+    return true;
+}
+
+bool clsFileIO::M_boWriteLine(const QString& line) {
+    if (m_mode != Mode::Writing)
+        return false;
+    return writeBytes(cp932::encode(line) + QByteArrayLiteral("\r\n"));
+}
+
+bool clsFileIO::WriteDelimitedNumbers(const QList<double>& numbers) {
+    if (m_mode != Mode::Writing)
+        return false;
+    QString line;
+    try {
+        for (qsizetype i = 0; i < numbers.size(); ++i) {
+            if (i > 0)
+                line += u',';
+            line += plainDecimal(numbers[i]);
+        }
+    } catch (const RuntimeError&) {
+        m_writeFailed = true;
+        return false;
+    }
+    return M_boWriteLine(line);
+}
+
+bool clsFileIO::readRawValue(QString& raw) {
+    if (m_mode != Mode::Reading)
+        return false;
+    const qsizetype size = m_text.size();
+    while (m_pos < size && (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t'))
+        ++m_pos;
+    if (m_pos >= size)
+        return false;
+
+    qsizetype end = 0;
+    if (m_text[m_pos] == u'"') {
+        const qsizetype close = m_text.indexOf(u'"', m_pos + 1);
+        if (close < 0) {
+            m_pos = size;
+            return false;
+        }
+        raw = m_text.mid(m_pos + 1, close - m_pos - 1);
+        end = close + 1;
+        // Whatever stands between the closing quote and the separator is
+        // not part of the value.
+        while (end < size && m_text[end] != u',' && !isLineEnd(m_text[end]))
+            ++end;
+    } else {
+        end = m_pos;
+        while (end < size && m_text[end] != u',' && !isLineEnd(m_text[end]))
+            ++end;
+        raw = m_text.mid(m_pos, end - m_pos);
+    }
+    m_pos = end;
+    if (m_pos < size && m_text[m_pos] == u',')
+        ++m_pos;
+    else
+        skipLineEnd();
+    return true;
+}
+
+bool clsFileIO::ReadDelimitedValue(QString& value) {
+    QString raw;
+    if (!readRawValue(raw))
+        return false;
+    value = raw;
+    return true;
+}
+
+bool clsFileIO::ReadDelimitedValue(double& value) {
+    QString raw;
+    if (!readRawValue(raw))
+        return false;
+    value = num::toDoubleOrZero(raw);
+    return true;
+}
+
+bool clsFileIO::ReadDelimitedValue(std::int16_t& value) {
+    QString raw;
+    if (!readRawValue(raw))
+        return false;
+    try {
+        value = num::toInt16(num::toDoubleOrZero(raw));
+    } catch (const RuntimeError&) {
+        value = 0;
+    }
+    return true;
+}
+
+bool clsFileIO::ReadDelimitedValue(std::int32_t& value) {
+    QString raw;
+    if (!readRawValue(raw))
+        return false;
+    try {
+        value = num::toInt32(num::toDoubleOrZero(raw));
+    } catch (const RuntimeError&) {
+        value = 0;
+    }
+    return true;
+}
+
+} // namespace pernoa
