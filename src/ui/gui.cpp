@@ -7,9 +7,40 @@
 #include "tavriengine.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFont>
+#include <QScreen>
+#include <QWindow>
 
 namespace pernoa::ui {
+namespace {
+
+// Lets the window system show and frame a window (a second at most), so that
+// its frame geometry is where the window really stands.
+void waitUntilShown(QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    QElapsedTimer clock;
+    clock.start();
+    while (handle && !handle->isExposed() && clock.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents();
+}
+
+// Where the main window starts: the two windows side by side, the pair in the
+// middle of the screen.
+QPoint startPosition(QWidget& main, const QWidget& preview) {
+    const QScreen* screen = main.screen();
+    if (!screen)
+        return main.pos();
+    const QRect area = screen->availableGeometry();
+    main.adjustSize();
+    const int width = main.width() + preview.width();
+    const int height = qMax(main.height(), preview.height());
+    return {area.x() + qMax(0, (area.width() - width) / 2),
+            area.y() + qMax(0, (area.height() - height) / 2)};
+}
+
+} // namespace
 
 GuiProgram::GuiProgram()
     : m_messages(std::make_unique<MessageBoxes>()),
@@ -52,7 +83,9 @@ void GuiProgram::start() {
     // 5. The printer offsets of the last run are read here (settings file
     //    commands issue).
     // 6. The main window, and 7. the preview window against its right edge.
+    m_main->move(startPosition(*m_main, *m_preview));
     m_main->show();
+    waitUntilShown(*m_main);
     m_preview->placeBeside(*m_main);
     // The default page, at the size of the selected paper and display size.
     m_engine->ApplyPaperSize();
