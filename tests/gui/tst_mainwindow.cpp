@@ -456,13 +456,6 @@ void MainWindowTest::pageSizes() {
     QCOMPARE(QSize(preview.windowWidthTwips(), preview.windowHeightTwips()), window);
     QCOMPARE(preview.page()->size(), QSize(preview::twipsToPixels(picture.width()),
                                            preview::twipsToPixels(picture.height())));
-    QCOMPARE(preview.width(),
-             preview::twipsToPixels(window.width() - preview::PreviewWindow::DesignFrameWidth));
-    QVERIFY(preview.height() >=
-            preview::twipsToPixels(window.height() - preview::PreviewWindow::DesignFrameHeight));
-    auto* description = preview.findChild<QLabel*>(QStringLiteral("lblSetumei"));
-    QVERIFY(description->geometry().top() > preview.page()->geometry().bottom());
-    QVERIFY(description->geometry().bottom() < preview.height());
 
     // Redrawn at the new size: the last line ends at the right margin, the
     // last staff sits on the bottom margin.
