@@ -1,6 +1,54 @@
 #pragma once
 
+#include <memory>
+
+class QApplication;
+
+namespace pernoa {
+class TavriEngine;
+namespace preview {
+class PreviewWindow;
+}
+} // namespace pernoa
+
 namespace pernoa::ui {
+
+class MainWindow;
+class MessageBoxes;
+
+// The program's windows and the engine between them: the main window, the
+// preview window, the message boxes, and the staff engine that reads the one
+// and draws on the other.
+class GuiProgram {
+public:
+    // Needs a QApplication.
+    GuiProgram();
+    ~GuiProgram();
+    GuiProgram(const GuiProgram&) = delete;
+    GuiProgram& operator=(const GuiProgram&) = delete;
+
+    // The application-wide settings the windows expect: their font, and a
+    // life that ends with the main window alone (the preview window is only
+    // ever hidden and must not keep the program running).
+    static void prepareApplication(QApplication& app);
+
+    // Start-up: shows the preview window, sets the start values, shows the
+    // main window with the preview window beside it and draws the default page.
+    void start();
+
+    MainWindow& mainWindow() { return *m_main; }
+    preview::PreviewWindow& previewWindow() { return *m_preview; }
+    TavriEngine& engine() { return *m_engine; }
+    MessageBoxes& messages() { return *m_messages; }
+
+private:
+    void connectPrinter();
+
+    std::unique_ptr<MessageBoxes> m_messages;
+    std::unique_ptr<preview::PreviewWindow> m_preview;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<TavriEngine> m_engine;
+};
 
 // Starts the windows and runs until the main window closes.
 int runGui(int argc, char* argv[]);

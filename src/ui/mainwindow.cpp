@@ -1,0 +1,498 @@
+#include "mainwindow.h"
+
+#include "controls.h"
+#include "papersizes.h"
+#include "tavriengine.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace pernoa::ui {
+namespace {
+
+const QString kMm = QStringLiteral("mm");
+const QString kDan = QStringLiteral("段");
+
+// Sizes at the screen's normal resolution (15 twips to a pixel): number fields
+// 600 x 300 twips, buttons 1215 x 495 twips.
+constexpr int kFieldWidth = 40;
+constexpr int kFieldHeight = 20;
+constexpr int kButtonWidth = 81;
+constexpr int kButtonHeight = 33;
+
+// The number fields use a fixed-pitch Japanese font so that digits line up.
+QFont numberFont() {
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+QPushButton* commandButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumSize(kButtonWidth, kButtonHeight);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* option(const char* name, const QString& caption) {
+    auto* button = new QRadioButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("ペルノアVer2.2"));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->addTab(buildSheetTab(), QStringLiteral("五線譜全体の設定"));
+    tabs->addTab(buildStaffTab(), QStringLiteral("五線譜自身の設定"));
+    tabs->setCurrentIndex(0);
+    layout->addWidget(tabs);
+    layout->addWidget(buildCommands());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setCentralWidget(central);
+    buildMenus();
+
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->objectName().isEmpty())
+            m_controls.insert(w->objectName(), w);
+
+    setFocusOrder();
+    connectHandlers();
+}
+
+QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
+    QLabel* label = plainLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name,
+                                const QString& caption, const QString& unit,
+                                const QString& initial) {
+    auto* edit = new QLineEdit(initial);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFont(numberFont());
+    edit->setFixedSize(kFieldWidth, kFieldHeight);
+
+    auto* line = new QHBoxLayout;
+    line->setSpacing(4);
+    line->addWidget(edit);
+    line->addWidget(captionLabel(unit, edit));
+    line->addStretch(1);
+    auto* cell = new QVBoxLayout;
+    cell->setSpacing(2);
+    cell->addWidget(captionLabel(caption, edit));
+    cell->addLayout(line);
+    grid->addLayout(cell, row, column, Qt::AlignTop);
+    return edit;
+}
+
+QWidget* MainWindow::buildSheetTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabSheet"));
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(8);
+
+    addField(grid, 0, 0, ctl::txtSpaceSizeUp, QStringLiteral("上マージン"), kMm, "30");
+    addField(grid, 0, 1, ctl::txtSpaceSizeDown, QStringLiteral("下マージン"), kMm, "30");
+    addField(grid, 1, 0, ctl::txtSpaceSizeLeft, QStringLiteral("左マージン"), kMm, "15");
+    addField(grid, 1, 1, ctl::txtSpaceSizeRight, QStringLiteral("右マージン"), kMm, "15");
+
+    // The two printer offsets under their common heading.
+    auto* offsets = new QGridLayout;
+    offsets->setContentsMargins(0, 0, 0, 0);
+    offsets->setHorizontalSpacing(16);
+    offsets->setVerticalSpacing(2);
+    QLabel* heading = plainLabel(QStringLiteral("プリンタの誤差設定"));
+    heading->setObjectName(QStringLiteral("lblPrinterGosa"));
+    offsets->addWidget(heading, 0, 0, 1, 2);
+    addField(offsets, 1, 0, ctl::txtPrinterGosaY, QStringLiteral("上"), kMm, "0");
+    addField(offsets, 1, 1, ctl::txtPrinterGosaX, QStringLiteral("左"), kMm, "0");
+    grid->addLayout(offsets, 2, 0, 1, 2);
+
+    // Darkness: caption, the percentage, then the scroll bar.
+    auto* shade = new QScrollBar(Qt::Horizontal);
+    shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
+    shade->setRange(0, 255);
+    shade->setValue(0);
+    shade->setSingleStep(1);
+    shade->setPageStep(16);
+    auto* shadeCaption = new QHBoxLayout;
+    shadeCaption->setSpacing(12);
+    shadeCaption->addWidget(captionLabel(QStringLiteral("五線の色の濃さ"), shade));
+    QLabel* percent = plainLabel(QStringLiteral("100%"));
+    percent->setObjectName(QString::fromLatin1(ctl::lblPrintShade));
+    shadeCaption->addWidget(percent);
+    shadeCaption->addStretch(1);
+    auto* shadeCell = new QVBoxLayout;
+    shadeCell->setSpacing(2);
+    shadeCell->addLayout(shadeCaption);
+    shadeCell->addWidget(shade);
+    grid->addLayout(shadeCell, 3, 0, 1, 2);
+
+    // Third column: paper and display size.
+    auto* paper = new QGroupBox(QStringLiteral("紙のサイズ"));
+    paper->setObjectName(QStringLiteral("Frame1"));
+    auto* paperGrid = new QGridLayout(paper);
+    paperGrid->addWidget(option(ctl::optA3, QStringLiteral("A3")), 0, 0);
+    paperGrid->addWidget(option(ctl::optA4, QStringLiteral("A4")), 0, 1);
+    paperGrid->addWidget(option(ctl::optA5, QStringLiteral("A5")), 0, 2);
+    paperGrid->addWidget(option(ctl::optB4, QStringLiteral("B4")), 1, 0);
+    paperGrid->addWidget(option(ctl::optB5, QStringLiteral("B5")), 1, 1);
+    auto* landscape = new QCheckBox(QStringLiteral("横長"));
+    landscape->setObjectName(QString::fromLatin1(ctl::chkPrintDirectionYoko));
+    paperGrid->addWidget(landscape, 2, 0, 1, 3);
+    paper->findChild<QRadioButton*>(ctl::optA4)->setChecked(true);
+
+    auto* display = new QGroupBox(QStringLiteral("表示サイズ"));
+    display->setObjectName(QStringLiteral("FrmHyojiSize"));
+    auto* displayRow = new QHBoxLayout(display);
+    displayRow->addWidget(option(ctl::optHyojiLarge, QStringLiteral("大")));
+    QRadioButton* small = option(ctl::opbHyojiSmall, QStringLiteral("小"));
+    displayRow->addWidget(small);
+    displayRow->addStretch(1);
+    small->setChecked(true);
+
+    auto* frames = new QVBoxLayout;
+    frames->setSpacing(8);
+    frames->addWidget(paper);
+    frames->addWidget(display);
+    frames->addStretch(1);
+    grid->addLayout(frames, 0, 2, 4, 1);
+    grid->setRowStretch(4, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildStaffTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tabStaff"));
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(8);
+
+    addField(grid, 0, 0, ctl::txtDaifuhyoCnt, QStringLiteral("大譜表の数"), kDan, "1");
+    addField(grid, 0, 1, ctl::txtDaifuhyoInterval, QStringLiteral("大譜表の間隔"), kMm, "0");
+
+    // The line weight list stands in the first column of the second row.
+    auto* weights = new QListWidget;
+    weights->setObjectName(QString::fromLatin1(ctl::lstLineWeight));
+    weights->setSelectionMode(QAbstractItemView::SingleSelection);
+    weights->addItems({QStringLiteral("細め"), QStringLiteral("普通"), QStringLiteral("太め")});
+    weights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    weights->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int rows = weights->sizeHintForRow(0) * weights->count();
+    weights->setFixedSize(qMax(kFieldWidth + 24, weights->sizeHintForColumn(0) + 12),
+                          rows + 2 * weights->frameWidth());
+    auto* weightCell = new QVBoxLayout;
+    weightCell->setSpacing(2);
+    weightCell->addWidget(captionLabel(QStringLiteral("線の幅"), weights));
+    weightCell->addWidget(weights);
+    grid->addLayout(weightCell, 1, 0, Qt::AlignTop | Qt::AlignLeft);
+
+    addField(grid, 1, 1, ctl::txtTavriDansu, QStringLiteral("五線の段数"), kDan, "10");
+    addField(grid, 2, 0, ctl::txtLineInterval, QStringLiteral("線の間隔"), kMm, "2");
+    QLineEdit* reference = addField(grid, 2, 1, ctl::txtTavriInterval,
+                                    QStringLiteral("五線間隔 ・参考値"), kMm, QString());
+    reference->setEnabled(false);
+    // Wide enough for the fifteen significant digits the value is written with.
+    reference->setFixedWidth(
+        QFontMetrics(reference->font()).horizontalAdvance(QStringLiteral("-16.5335292964923")) +
+        12);
+
+    auto* lineCount = new QGroupBox(QStringLiteral("線の本数"));
+    lineCount->setObjectName(QStringLiteral("fraLineCnt"));
+    auto* column = new QVBoxLayout(lineCount);
+    column->addWidget(option(ctl::opt2, QStringLiteral("２本")));
+    column->addWidget(option(ctl::opt3, QStringLiteral("３本")));
+    column->addWidget(option(ctl::opt4, QStringLiteral("４本-４弦楽器のタブ譜")));
+    QRadioButton* five = option(ctl::opt5, QStringLiteral("５本-五線譜"));
+    column->addWidget(five);
+    column->addWidget(option(ctl::opt6, QStringLiteral("６本-ギターのタブ譜")));
+    five->setChecked(true);
+    grid->addWidget(lineCount, 0, 2, 4, 1, Qt::AlignTop);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildCommands() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+
+    grid->addWidget(commandButton("cmdPreview", QStringLiteral("プレビュー")), 0, 0,
+                    Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdPrint", QStringLiteral("印刷")), 0, 1, Qt::AlignBottom);
+
+    auto* count = new QLineEdit(QStringLiteral("1"));
+    count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
+    count->setFont(numberFont());
+    count->setFixedSize(kFieldWidth, kFieldHeight);
+    auto* countCell = new QGridLayout;
+    countCell->setSpacing(2);
+    countCell->addWidget(captionLabel(QStringLiteral("印刷枚数"), count), 0, 0, 1, 2);
+    countCell->addWidget(count, 1, 0);
+    countCell->addWidget(captionLabel(QStringLiteral("枚"), count), 1, 1);
+    grid->addLayout(countCell, 0, 2, Qt::AlignBottom);
+
+    grid->addWidget(commandButton("cmdShowHelp", QStringLiteral("ヘルプ")), 0, 3, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdSetPrinter", QStringLiteral("使用するプリンタの選択")), 1, 1,
+                    1, 2, Qt::AlignLeft);
+    grid->addWidget(commandButton("cmdEnd", QStringLiteral("終了")), 1, 3);
+    grid->setColumnStretch(4, 1);
+    return box;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("設定"));
+    settings->setObjectName(QStringLiteral("mnuSettei"));
+    QAction* open = settings->addAction(QStringLiteral("開く(&O)"));
+    open->setObjectName(QStringLiteral("mnuSettei_Open"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* save = settings->addAction(QStringLiteral("保存(&S)"));
+    save->setObjectName(QStringLiteral("mnuSettei_Save"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* view = help->addAction(QStringLiteral("ヘルプ"));
+    view->setObjectName(QStringLiteral("mnuHelp_View"));
+    QAction* version = help->addAction(QStringLiteral("バージョン情報"));
+    version->setObjectName(QStringLiteral("mnuHelp_Ver"));
+
+    connect(open, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(save, &QAction::triggered, this, &MainWindow::saveSettings);
+    connect(view, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(version, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::setFocusOrder() {
+    static const char* const order[] = {ctl::txtSpaceSizeUp,
+                                        ctl::txtSpaceSizeDown,
+                                        ctl::txtSpaceSizeLeft,
+                                        ctl::txtSpaceSizeRight,
+                                        ctl::txtPrinterGosaY,
+                                        ctl::txtPrinterGosaX,
+                                        ctl::sbrPrintShade,
+                                        ctl::optA3,
+                                        ctl::optA4,
+                                        ctl::optA5,
+                                        ctl::optB4,
+                                        ctl::optB5,
+                                        ctl::chkPrintDirectionYoko,
+                                        ctl::optHyojiLarge,
+                                        ctl::opbHyojiSmall,
+                                        ctl::txtDaifuhyoCnt,
+                                        ctl::txtDaifuhyoInterval,
+                                        ctl::lstLineWeight,
+                                        ctl::txtTavriDansu,
+                                        ctl::txtLineInterval,
+                                        ctl::txtTavriInterval,
+                                        ctl::opt2,
+                                        ctl::opt3,
+                                        ctl::opt4,
+                                        ctl::opt5,
+                                        ctl::opt6,
+                                        "cmdPreview",
+                                        "cmdPrint",
+                                        ctl::txtPrintCount,
+                                        "cmdSetPrinter",
+                                        "cmdShowHelp",
+                                        "cmdEnd"};
+    QWidget* previous = nullptr;
+    for (const char* name : order) {
+        QWidget* w = control(QString::fromLatin1(name));
+        Q_ASSERT(w);
+        if (previous && w)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void MainWindow::connectHandlers() {
+    // Paper options: the routine for the paper in the box's orientation, then
+    // a redraw. Only the option that becomes selected acts.
+    for (const PaperSize& paper : paperTable()) {
+        auto* button = qobject_cast<QRadioButton*>(control(QString::fromLatin1(paper.option)));
+        const std::int32_t kind = paper.kind;
+        connect(button, &QRadioButton::toggled, this, [this, kind](bool on) {
+            if (on && m_engine)
+                m_engine->onPaperOptionSelected(kind);
+        });
+    }
+    // The landscape box acts on every change, either way.
+    connect(qobject_cast<QCheckBox*>(control(ctl::chkPrintDirectionYoko)), &QCheckBox::toggled,
+            this, [this] {
+                if (m_engine)
+                    m_engine->onLandscapeClicked();
+            });
+    connect(qobject_cast<QRadioButton*>(control(ctl::opbHyojiSmall)), &QRadioButton::toggled, this,
+            [this](bool on) {
+                if (on && m_engine)
+                    m_engine->onDisplaySmallSelected();
+            });
+    connect(qobject_cast<QRadioButton*>(control(ctl::optHyojiLarge)), &QRadioButton::toggled, this,
+            [this](bool on) {
+                if (on && m_engine)
+                    m_engine->onDisplayLargeSelected();
+            });
+
+    connect(qobject_cast<QScrollBar*>(control(ctl::sbrPrintShade)), &QScrollBar::valueChanged, this,
+            [this] {
+                if (m_engine)
+                    m_engine->sbrPrintShadeChanged();
+            });
+    // Every change of the copy count, typed or set by the program.
+    connect(qobject_cast<QLineEdit*>(control(ctl::txtPrintCount)), &QLineEdit::textChanged, this,
+            [this] {
+                if (m_engine)
+                    m_engine->txtPrintCountChanged();
+            });
+
+    auto button = [this](const char* name) {
+        return qobject_cast<QPushButton*>(control(QString::fromLatin1(name)));
+    };
+    connect(button("cmdPreview"), &QPushButton::clicked, this, [this] {
+        if (m_engine)
+            m_engine->cmdPreviewClick();
+    });
+    connect(button("cmdPrint"), &QPushButton::clicked, this, [this] {
+        if (m_engine)
+            m_engine->cmdPrintClick();
+    });
+    connect(button("cmdSetPrinter"), &QPushButton::clicked, this, &MainWindow::choosePrinter);
+    connect(button("cmdShowHelp"), &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(button("cmdEnd"), &QPushButton::clicked, this, &MainWindow::close);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The printer offsets are written to the default settings file here
+    // (settings file commands issue).
+    event->accept();
+    // The program ends at once, every other window with it, none asked.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (window != this && window->isVisible())
+            window->hide();
+    QCoreApplication::quit();
+}
+
+void MainWindow::showHelp() {}
+void MainWindow::showAbout() {}
+void MainWindow::choosePrinter() {}
+void MainWindow::openSettings() {}
+void MainWindow::saveSettings() {}
+
+// ---------------------------------------------------------------------------
+// IForm
+
+QString MainWindow::text(const QString& name) const {
+    QWidget* w = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    if (qobject_cast<QListWidget*>(w))
+        return selectedText(name);
+    return QString();
+}
+
+void MainWindow::setText(const QString& name, const QString& text) {
+    QWidget* w = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+}
+
+bool MainWindow::isChecked(const QString& name) const {
+    auto* button = qobject_cast<QAbstractButton*>(control(name));
+    return button && button->isChecked();
+}
+
+void MainWindow::setChecked(const QString& name, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(control(name));
+    if (!button)
+        return;
+    if (!checked && button->isChecked() && button->autoExclusive()) {
+        // Qt keeps one option of a group selected; clearing the selected one
+        // leaves the group with none, as the settings file may ask.
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+        return;
+    }
+    button->setChecked(checked);
+}
+
+int MainWindow::value(const QString& name) const {
+    auto* bar = qobject_cast<QScrollBar*>(control(name));
+    return bar ? bar->value() : 0;
+}
+
+void MainWindow::setValue(const QString& name, int value) {
+    if (auto* bar = qobject_cast<QScrollBar*>(control(name)))
+        bar->setValue(value);
+}
+
+QString MainWindow::selectedText(const QString& name) const {
+    auto* list = qobject_cast<QListWidget*>(control(name));
+    if (!list)
+        return QString();
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void MainWindow::selectText(const QString& name, const QString& text) {
+    auto* list = qobject_cast<QListWidget*>(control(name));
+    if (!list)
+        return;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == text) {
+            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            return;
+        }
+    }
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+}
+
+} // namespace pernoa::ui

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "form.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace pernoa {
+class TavriEngine;
+}
+
+namespace pernoa::ui {
+
+// The parameter window "ペルノアVer2.2" (frmMain). Its controls are the live
+// store of every sheet parameter; each carries its name from controls.h (and
+// the commands and menu entries theirs) as its object name, and the engine and
+// the settings files reach them through IForm. A change made through IForm
+// runs the same handler a user's change runs: selecting an option, clicking
+// the landscape box, moving the darkness scroll bar, editing the copy count.
+//
+// Closing the window ("終了" or the close box) ends the whole program.
+class MainWindow : public QMainWindow, public IForm {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    // The engine whose handlers the controls run. Until one is set (while the
+    // window is being built) changes run no handler.
+    void setEngine(TavriEngine* engine) { m_engine = engine; }
+
+    // The folder that holds the program, without a trailing separator.
+    QString programFolder() const { return m_programFolder; }
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
+    // IForm
+    QString text(const QString& control) const override;
+    void setText(const QString& control, const QString& text) override;
+    bool isChecked(const QString& control) const override;
+    void setChecked(const QString& control, bool checked) override;
+    int value(const QString& control) const override;
+    void setValue(const QString& control, int value) override;
+    QString selectedText(const QString& control) const override;
+    void selectText(const QString& control, const QString& text) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // The help window opens here (help window issue).
+    void showHelp();
+    // The About box opens here (help window issue).
+    void showAbout();
+    // The printer selection dialog opens here (printer selection issue).
+    void choosePrinter();
+    // A settings file is loaded here (settings file commands issue).
+    void openSettings();
+    // A settings file is saved here (settings file commands issue).
+    void saveSettings();
+
+private:
+    QWidget* buildSheetTab();
+    QWidget* buildStaffTab();
+    QWidget* buildCommands();
+    void buildMenus();
+    void connectHandlers();
+    void setFocusOrder();
+
+    // A number field with its caption above and its unit after it, at a cell
+    // of a two-column grid.
+    QLineEdit* addField(QGridLayout* grid, int row, int column, const char* name,
+                        const QString& caption, const QString& unit, const QString& initial);
+    QLabel* captionLabel(const QString& text, QWidget* buddy);
+
+    QWidget* control(const QString& name) const { return m_controls.value(name); }
+
+    TavriEngine* m_engine = nullptr;
+    QString m_programFolder;
+    QHash<QString, QWidget*> m_controls;
+};
+
+} // namespace pernoa::ui

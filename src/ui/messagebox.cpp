@@ -1,0 +1,116 @@
+#include "messagebox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCursor>
+
+namespace pernoa::ui {
+namespace {
+
+bool g_preAnswering = false;
+QList<MsgAnswer> g_presetAnswers;
+QList<MessageBoxes::Record> g_records;
+
+QMessageBox::Icon toQtIcon(MsgIcon icon) {
+    switch (icon) {
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageBoxes::MessageBoxes(QWidget* parentWindow) : m_parentWindow(parentWindow) {}
+
+std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const QString& title,
+                                                     MsgIcon icon, MsgButtons buttons,
+                                                     QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(title);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setIcon(toQtIcon(icon));
+    box->setWindowModality(Qt::ApplicationModal);
+    if (buttons == MsgButtons::OkCancel) {
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box->setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
+    }
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->setDefaultButton(QMessageBox::Ok);
+    return box;
+}
+
+MsgAnswer MessageBoxes::answerOf(const QMessageBox& box) {
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked && box.standardButton(clicked) == QMessageBox::Cancel)
+        return MsgAnswer::Cancel;
+    return MsgAnswer::Ok;
+}
+
+MsgAnswer MessageBoxes::showMessage(const QString& text, const QString& title, MsgIcon icon,
+                                    MsgButtons buttons) {
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent)
+        parent = m_parentWindow;
+    std::unique_ptr<QMessageBox> box = createBox(text, title, icon, buttons, parent);
+
+    if (g_preAnswering || !g_presetAnswers.isEmpty()) {
+        MsgAnswer answer = g_presetAnswers.isEmpty() ? MsgAnswer::Ok : g_presetAnswers.takeFirst();
+        if (buttons == MsgButtons::Ok)
+            answer = MsgAnswer::Ok;
+        QStringList buttonTexts;
+        for (QAbstractButton* b : box->buttons())
+            buttonTexts << b->text();
+        g_records.append({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+                          buttonTexts, box->textFormat(), answer});
+        return answer;
+    }
+
+    // The user has to answer: show the normal pointer over the box even while
+    // the program is busy.
+    if (m_busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box->exec();
+    if (m_busy)
+        QApplication::restoreOverrideCursor();
+    return answerOf(*box);
+}
+
+void MessageBoxes::setBusyPointer(bool busy) {
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void MessageBoxes::setPreAnswering(bool on) {
+    g_preAnswering = on;
+}
+
+void MessageBoxes::preset(const QList<MsgAnswer>& answers) {
+    g_presetAnswers.append(answers);
+}
+
+QList<MessageBoxes::Record> MessageBoxes::takeRecords() {
+    QList<Record> out;
+    out.swap(g_records);
+    return out;
+}
+
+} // namespace pernoa::ui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "messages.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace pernoa::ui {
+
+// The program's message boxes and busy pointer on the desktop: every message
+// is a modal QMessageBox with the icon, title and buttons it names, its text
+// shown as plain text. The busy pointer is the application-wide wait cursor.
+class MessageBoxes : public IMessages {
+public:
+    explicit MessageBoxes(QWidget* parentWindow = nullptr);
+
+    // The window boxes are centred on when no window of the program is active.
+    void setParentWindow(QWidget* window) { m_parentWindow = window; }
+
+    MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
+                          MsgButtons buttons = MsgButtons::Ok) override;
+    void setBusyPointer(bool busy) override;
+
+    // The box a message is shown in, ready to run.
+    static std::unique_ptr<QMessageBox> createBox(const QString& text, const QString& title,
+                                                  MsgIcon icon, MsgButtons buttons,
+                                                  QWidget* parent);
+    // The answer a box's clicked button stands for (Cancel only for Cancel).
+    static MsgAnswer answerOf(const QMessageBox& box);
+
+    // --- Pre-answering, for tests that drive the windows without a person ---
+    //
+    // While answers are queued, or pre-answering is on, a message is not shown:
+    // its box is built as usual, recorded, and answered with the next queued
+    // answer (OK once the queue is empty; a box with only an OK button always
+    // answers OK). A real box is shown only when pre-answering is off and the
+    // queue is empty.
+    struct Record {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QStringList buttonTexts;
+        Qt::TextFormat textFormat;
+        MsgAnswer answer;
+    };
+    static void setPreAnswering(bool on);
+    static void preset(const QList<MsgAnswer>& answers);
+    // The pre-answered boxes since the last call, oldest first.
+    static QList<Record> takeRecords();
+
+private:
+    QPointer<QWidget> m_parentWindow;
+    bool m_busy = false;
+};
+
+} // namespace pernoa::ui

@@ -1,0 +1,722 @@
+// The program's windows together: the main window's controls and start-up
+// values, its handlers through the engine, the preview window beside it, and
+// shutdown. Message boxes are pre-answered and recorded.
+
+#include "controls.h"
+#include "gui.h"
+#include "headlessform.h"
+#include "mainwindow.h"
+#include "messagebox.h"
+#include "previewwindow.h"
+#include "tavriengine.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace pernoa;
+using pernoa::ui::GuiProgram;
+using pernoa::ui::MessageBoxes;
+
+namespace {
+
+const QString kReference = QStringLiteral("16.5335292964923");
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowTextsAndMenus();
+    void startUpValues_data();
+    void startUpValues();
+    void fieldCaptionsAndUnits_data();
+    void fieldCaptionsAndUnits();
+    void numberFieldsUseFixedPitchFont();
+    void focusOrderFollowsRows();
+    void previewSitsBesideMainWindow();
+
+    void previewCommandDrawsThePage();
+    void emptyBottomMarginDrawsNothing();
+    void pageSizes_data();
+    void pageSizes();
+    void landscapeWithA3();
+    void copyCountGuard_data();
+    void copyCountGuard();
+    void darknessLabelFollowsScrollBar();
+    void printCommandChecksTheCopyCount();
+    void closedPreviewComesBack();
+
+    void formRoundTrip_data();
+    void formRoundTrip();
+    void formChangesRunTheHandlers();
+
+    void closingEndsTheProgram_data();
+    void closingEndsTheProgram();
+
+private:
+    template <typename T> T* find(const QString& name) {
+        T* w = program->mainWindow().findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    IForm& form() { return program->mainWindow(); }
+    preview::PreviewWindow& previewWindow() { return program->previewWindow(); }
+    void clickOption(const QString& name) {
+        auto* b = find<QAbstractButton>(name);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+
+    std::unique_ptr<GuiProgram> program;
+};
+
+void MainWindowTest::initTestCase() {
+    // The offscreen platform cannot raise windows or pass size hints on; its
+    // notes about that say nothing about the program.
+    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith(QLatin1String("This plugin does not support")))
+                previous(type, context, message);
+        });
+    GuiProgram::prepareApplication(*qApp);
+    MessageBoxes::setPreAnswering(true);
+}
+
+void MainWindowTest::init() {
+    program = std::make_unique<GuiProgram>();
+    program->start();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
+}
+
+void MainWindowTest::cleanup() {
+    program.reset();
+    MessageBoxes::takeRecords();
+}
+
+void MainWindowTest::windowTextsAndMenus() {
+    auto& main = program->mainWindow();
+    QCOMPARE(main.objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("ペルノアVer2.2"));
+
+    auto* tabs = find<QTabWidget>(QStringLiteral("SSTab1"));
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("五線譜全体の設定"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("五線譜自身の設定"));
+    QCOMPARE(tabs->currentIndex(), 0);
+
+    const QList<QPair<const char*, QString>> captions = {
+        {"cmdPreview", "プレビュー"},
+        {"cmdPrint", "印刷"},
+        {"cmdSetPrinter", "使用するプリンタの選択"},
+        {"cmdShowHelp", "ヘルプ"},
+        {"cmdEnd", "終了"},
+        {ctl::optA3, "A3"},
+        {ctl::optA4, "A4"},
+        {ctl::optA5, "A5"},
+        {ctl::optB4, "B4"},
+        {ctl::optB5, "B5"},
+        {ctl::chkPrintDirectionYoko, "横長"},
+        {ctl::optHyojiLarge, "大"},
+        {ctl::opbHyojiSmall, "小"},
+        {ctl::opt2, "２本"},
+        {ctl::opt3, "３本"},
+        {ctl::opt4, "４本-４弦楽器のタブ譜"},
+        {ctl::opt5, "５本-五線譜"},
+        {ctl::opt6, "６本-ギターのタブ譜"},
+    };
+    for (const auto& [name, caption] : captions)
+        QCOMPARE(find<QAbstractButton>(name)->text(), caption);
+    const QList<QPair<const char*, QString>> frames = {
+        {"Frame1", "紙のサイズ"}, {"FrmHyojiSize", "表示サイズ"}, {"fraLineCnt", "線の本数"}};
+    for (const auto& [name, caption] : frames)
+        QCOMPARE(find<QGroupBox>(name)->title(), caption);
+
+    // Menus: titles, entries in order, shortcuts.
+    const QList<QAction*> menus = main.menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("設定"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("ヘルプ"));
+    const QList<QAction*> settings = menus[0]->menu()->actions();
+    QCOMPARE(settings.size(), 2);
+    QCOMPARE(settings[0]->objectName(), QStringLiteral("mnuSettei_Open"));
+    QCOMPARE(settings[0]->text(), QStringLiteral("開く(&O)"));
+    QCOMPARE(settings[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(settings[1]->objectName(), QStringLiteral("mnuSettei_Save"));
+    QCOMPARE(settings[1]->text(), QStringLiteral("保存(&S)"));
+    QCOMPARE(settings[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    const QList<QAction*> help = menus[1]->menu()->actions();
+    QCOMPARE(help.size(), 2);
+    QCOMPARE(help[0]->objectName(), QStringLiteral("mnuHelp_View"));
+    QCOMPARE(help[0]->text(), QStringLiteral("ヘルプ"));
+    QCOMPARE(help[1]->objectName(), QStringLiteral("mnuHelp_Ver"));
+    QCOMPARE(help[1]->text(), QStringLiteral("バージョン情報"));
+
+    // Texts the user or a settings file supplies are never read as markup.
+    for (QLabel* label : main.findChildren<QLabel*>())
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+}
+
+// Every control after start-up: text, "on"/"off", scroll value or the
+// selected list entry.
+void MainWindowTest::startUpValues_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("expected");
+    const QList<QPair<const char*, const char*>> rows = {
+        {ctl::txtSpaceSizeUp, "30"},
+        {ctl::txtSpaceSizeDown, "30"},
+        {ctl::txtSpaceSizeLeft, "15"},
+        {ctl::txtSpaceSizeRight, "15"},
+        {ctl::txtPrinterGosaY, "0"},
+        {ctl::txtPrinterGosaX, "0"},
+        {ctl::sbrPrintShade, "0"},
+        {ctl::lblPrintShade, "100%"},
+        {ctl::optA3, "off"},
+        {ctl::optA4, "on"},
+        {ctl::optA5, "off"},
+        {ctl::optB4, "off"},
+        {ctl::optB5, "off"},
+        {ctl::chkPrintDirectionYoko, "off"},
+        {ctl::optHyojiLarge, "off"},
+        {ctl::opbHyojiSmall, "on"},
+        {ctl::txtDaifuhyoCnt, "1"},
+        {ctl::txtDaifuhyoInterval, "0"},
+        {ctl::lstLineWeight, "普通"},
+        {ctl::txtTavriDansu, "10"},
+        {ctl::txtLineInterval, "2"},
+        // The default page is drawn at start-up, which writes the reference.
+        {ctl::txtTavriInterval, "16.5335292964923"},
+        {ctl::opt2, "off"},
+        {ctl::opt3, "off"},
+        {ctl::opt4, "off"},
+        {ctl::opt5, "on"},
+        {ctl::opt6, "off"},
+        {ctl::txtPrintCount, "1"},
+    };
+    for (const auto& [name, value] : rows)
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(value);
+}
+
+void MainWindowTest::startUpValues() {
+    QFETCH(QString, control);
+    QFETCH(QString, expected);
+    QWidget* w = find<QWidget>(control);
+    QString actual;
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        actual = edit->text();
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        actual = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        actual = button->isChecked() ? "on" : "off";
+    else if (auto* bar = qobject_cast<QScrollBar*>(w))
+        actual = QString::number(bar->value());
+    else if (auto* list = qobject_cast<QListWidget*>(w))
+        actual = list->selectedItems().size() == 1 ? list->selectedItems().first()->text() : "";
+    QCOMPARE(actual, expected);
+
+    // The rest of the start state, once.
+    if (control == QLatin1String(ctl::txtSpaceSizeUp)) {
+        QCOMPARE(program->engine().settings().HyojiSize, 3);
+        QCOMPARE(program->engine().settings().PaperHeightTwip, 16840.0);
+        QCOMPARE(program->engine().settings().PaperWidthTwip, 11907.0);
+        QCOMPARE(program->mainWindow().programFolder(), QCoreApplication::applicationDirPath());
+        QVERIFY(find<QLineEdit>(ctl::txtSpaceSizeUp)->isEnabled());
+        QVERIFY(!find<QLineEdit>(ctl::txtTavriInterval)->isEnabled());
+        QVERIFY(previewWindow().isVisible());
+        QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
+        QVERIFY(MessageBoxes::takeRecords().isEmpty());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+}
+
+void MainWindowTest::fieldCaptionsAndUnits_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("labels"); // caption, then unit
+    const QList<std::tuple<const char*, const char*, const char*>> rows = {
+        {ctl::txtSpaceSizeUp, "上マージン", "mm"},
+        {ctl::txtSpaceSizeDown, "下マージン", "mm"},
+        {ctl::txtSpaceSizeLeft, "左マージン", "mm"},
+        {ctl::txtSpaceSizeRight, "右マージン", "mm"},
+        {ctl::txtPrinterGosaY, "上", "mm"},
+        {ctl::txtPrinterGosaX, "左", "mm"},
+        {ctl::sbrPrintShade, "五線の色の濃さ", nullptr},
+        {ctl::txtDaifuhyoCnt, "大譜表の数", "段"},
+        {ctl::txtDaifuhyoInterval, "大譜表の間隔", "mm"},
+        {ctl::lstLineWeight, "線の幅", nullptr},
+        {ctl::txtTavriDansu, "五線の段数", "段"},
+        {ctl::txtLineInterval, "線の間隔", "mm"},
+        {ctl::txtTavriInterval, "五線間隔 ・参考値", "mm"},
+        {ctl::txtPrintCount, "印刷枚数", "枚"},
+    };
+    for (const auto& [name, caption, unit] : rows) {
+        QStringList labels{QString::fromUtf8(caption)};
+        if (unit)
+            labels << QString::fromUtf8(unit);
+        QTest::newRow(name) << QString::fromLatin1(name) << labels;
+    }
+}
+
+void MainWindowTest::fieldCaptionsAndUnits() {
+    QFETCH(QString, control);
+    QFETCH(QStringList, labels);
+    QWidget* field = find<QWidget>(control);
+    auto* tabs = find<QTabWidget>(QStringLiteral("SSTab1"));
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->widget(i)->isAncestorOf(field))
+            tabs->setCurrentIndex(i);
+    QVERIFY(field->isVisible());
+    QList<QLabel*> found;
+    for (QLabel* label : program->mainWindow().findChildren<QLabel*>())
+        if (label->buddy() == field)
+            found << label;
+    QCOMPARE(found.size(), labels.size());
+    // The caption stands above the field, the unit after it on the same line.
+    QLabel* caption = found.first();
+    QLabel* unit = found.size() > 1 ? found.last() : nullptr;
+    const QPoint fieldPos = field->mapTo(&program->mainWindow(), QPoint(0, 0));
+    for (QLabel* label : found) {
+        const QPoint pos = label->mapTo(&program->mainWindow(), QPoint(0, 0));
+        if (pos.y() + label->height() <= fieldPos.y() + 1)
+            caption = label;
+        else
+            unit = label;
+    }
+    QCOMPARE(caption->text(), labels.first());
+    if (labels.size() > 1) {
+        QVERIFY(unit && unit != caption);
+        QCOMPARE(unit->text(), labels.last());
+        QVERIFY(unit->mapTo(&program->mainWindow(), QPoint(0, 0)).x() > fieldPos.x());
+    }
+}
+
+void MainWindowTest::numberFieldsUseFixedPitchFont() {
+    for (const char* name :
+         {ctl::txtSpaceSizeUp, ctl::txtDaifuhyoCnt, ctl::txtTavriInterval, ctl::txtPrintCount}) {
+        const QFont font = find<QLineEdit>(name)->font();
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAGothic"));
+        // Digits, point and sign all take one half-width cell.
+        const QFontMetricsF metrics(font);
+        for (const char* c : {"0", "1", "7", ".", "-"})
+            QCOMPARE(metrics.horizontalAdvance(QLatin1String(c)),
+                     metrics.horizontalAdvance(QStringLiteral("8")));
+    }
+    // The reference field shows the whole value.
+    auto* reference = find<QLineEdit>(ctl::txtTavriInterval);
+    QVERIFY(reference->fontMetrics().horizontalAdvance(kReference) < reference->width() - 4);
+}
+
+void MainWindowTest::focusOrderFollowsRows() {
+    const QStringList expected = {ctl::txtSpaceSizeUp,
+                                  ctl::txtSpaceSizeDown,
+                                  ctl::txtSpaceSizeLeft,
+                                  ctl::txtSpaceSizeRight,
+                                  ctl::txtPrinterGosaY,
+                                  ctl::txtPrinterGosaX,
+                                  ctl::sbrPrintShade,
+                                  ctl::optA3,
+                                  ctl::optA4,
+                                  ctl::optA5,
+                                  ctl::optB4,
+                                  ctl::optB5,
+                                  ctl::chkPrintDirectionYoko,
+                                  ctl::optHyojiLarge,
+                                  ctl::opbHyojiSmall,
+                                  ctl::txtDaifuhyoCnt,
+                                  ctl::txtDaifuhyoInterval,
+                                  ctl::lstLineWeight,
+                                  ctl::txtTavriDansu,
+                                  ctl::txtLineInterval,
+                                  ctl::txtTavriInterval,
+                                  ctl::opt2,
+                                  ctl::opt3,
+                                  ctl::opt4,
+                                  ctl::opt5,
+                                  ctl::opt6,
+                                  "cmdPreview",
+                                  "cmdPrint",
+                                  ctl::txtPrintCount,
+                                  "cmdSetPrinter",
+                                  "cmdShowHelp",
+                                  "cmdEnd"};
+    QStringList chain;
+    QWidget* start = find<QWidget>(ctl::txtSpaceSizeUp);
+    QWidget* w = start;
+    do {
+        if (expected.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != start);
+    QCOMPARE(chain, expected);
+}
+
+void MainWindowTest::previewSitsBesideMainWindow() {
+    const QRect main = program->mainWindow().frameGeometry();
+    QCOMPARE(previewWindow().frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
+}
+
+void MainWindowTest::previewCommandDrawsThePage() {
+    previewWindow().close();
+    previewWindow().clear();
+    form().setText(ctl::txtTavriInterval, QString());
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+
+    QVERIFY(previewWindow().isVisible());
+    const auto& lines = previewWindow().page()->lines();
+    QCOMPARE(lines.size(), std::size_t(50));
+    // Preview twips are page twips / 3: margins 15 mm left and right, 30 mm top.
+    QCOMPARE(lines.front().x1, 850.5f / 3);
+    QCOMPARE(lines.front().x2, 11056.5f / 3);
+    QCOMPARE(lines.front().y1, 567.0f);
+    QCOMPARE(lines.front().colour, qRgb(0, 0, 0));
+    QCOMPARE(form().text(ctl::txtTavriInterval), kReference);
+    QCOMPARE(find<QLineEdit>(ctl::txtTavriInterval)->text(), kReference);
+    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void MainWindowTest::emptyBottomMarginDrawsNothing() {
+    previewWindow().clear();
+    find<QLineEdit>(ctl::txtSpaceSizeDown)->clear();
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+
+    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("下マージンが空欄です。"));
+    QCOMPARE(shown[0].title, QStringLiteral("ペルノア"));
+    QCOMPARE(shown[0].icon, QMessageBox::Warning);
+    QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(previewWindow().page()->lines().empty());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+// Paper, orientation and display size chosen with the mouse; the sizes in
+// twips the window and its page take.
+void MainWindowTest::pageSizes_data() {
+    QTest::addColumn<QString>("paper");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("A4 portrait small")
+        << QString(ctl::optA4) << false << false << QSize(3969, 5613) << QSize(4320, 7155);
+    QTest::newRow("A4 portrait large")
+        << QString(ctl::optA4) << false << true << QSize(5954, 8420) << QSize(6305, 9962);
+    QTest::newRow("A3 landscape small")
+        << QString(ctl::optA3) << true << false << QSize(7938, 5613) << QSize(8289, 7155);
+    QTest::newRow("A3 landscape large")
+        << QString(ctl::optA3) << true << true << QSize(11907, 8420) << QSize(12258, 9962);
+    QTest::newRow("A5 portrait small")
+        << QString(ctl::optA5) << false << false << QSize(2807, 3969) << QSize(3158, 5511);
+    QTest::newRow("A5 portrait large")
+        << QString(ctl::optA5) << false << true << QSize(4210, 5954) << QSize(4561, 7496);
+    QTest::newRow("B4 portrait small")
+        << QString(ctl::optB4) << false << false << QSize(4857, 6813) << QSize(5208, 8355);
+    QTest::newRow("B5 landscape large")
+        << QString(ctl::optB5) << true << true << QSize(7286, 5160) << QSize(7637, 6702);
+}
+
+void MainWindowTest::pageSizes() {
+    QFETCH(QString, paper);
+    QFETCH(bool, landscape);
+    QFETCH(bool, large);
+    QFETCH(QSize, picture);
+    QFETCH(QSize, window);
+    clickOption(paper);
+    if (landscape)
+        clickOption(ctl::chkPrintDirectionYoko);
+    if (large)
+        clickOption(ctl::optHyojiLarge);
+    QCOMPARE(form().isChecked(paper), true);
+    QCOMPARE(form().isChecked(ctl::chkPrintDirectionYoko), landscape);
+    QCOMPARE(form().isChecked(ctl::optHyojiLarge), large);
+
+    auto& preview = previewWindow();
+    QCOMPARE(QSize(preview.page()->widthTwips(), preview.page()->heightTwips()), picture);
+    QCOMPARE(QSize(preview.windowWidthTwips(), preview.windowHeightTwips()), window);
+    QCOMPARE(preview.page()->size(), QSize(preview::twipsToPixels(picture.width()),
+                                           preview::twipsToPixels(picture.height())));
+
+    // Redrawn at the new size: the last line ends at the right margin, the
+    // last staff sits on the bottom margin.
+    const auto& lines = preview.page()->lines();
+    QCOMPARE(lines.size(), std::size_t(50));
+    const double hyoji = large ? 2 : 3;
+    const double pageWidth = picture.width() * hyoji; // within rounding of the page
+    QVERIFY(qAbs(lines.back().x2 - (pageWidth - 850.5) / hyoji) < 1);
+    QVERIFY(lines.back().y1 * hyoji < picture.height() * hyoji - 1701 + 1);
+    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+}
+
+void MainWindowTest::landscapeWithA3() {
+    clickOption(ctl::optA3);
+    QCOMPARE(program->engine().settings().PaperHeightTwip, 23814.0);
+    previewWindow().clear();
+    clickOption(ctl::chkPrintDirectionYoko);
+    QCOMPARE(program->engine().settings().PaperHeightTwip, 16840.0);
+    QCOMPARE(program->engine().settings().PaperWidthTwip, 23814.0);
+    QCOMPARE(previewWindow().page()->widthTwips(), 7938);
+    QCOMPARE(previewWindow().page()->heightTwips(), 5613);
+    QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
+    QCOMPARE(previewWindow().page()->lines().front().x2, float((23814 - 850.5) / 3));
+    // And back to portrait with the box cleared.
+    clickOption(ctl::chkPrintDirectionYoko);
+    QCOMPARE(previewWindow().page()->widthTwips(), 5613);
+    QCOMPARE(previewWindow().page()->heightTwips(), 7938);
+}
+
+void MainWindowTest::copyCountGuard_data() {
+    QTest::addColumn<QString>("typed");    // keys typed after selecting the field's text
+    QTest::addColumn<QString>("assigned"); // or a text the program assigns
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("last digit deleted") << QString("\b") << QString() << "1" << 1;
+    QTest::newRow("typed 2.5") << QString("2.5") << QString() << "2.5" << 0;
+    QTest::newRow("typed 12") << QString("12") << QString() << "12" << 0;
+    QTest::newRow("assigned -1") << QString() << QString("-1") << "1" << 1;
+    QTest::newRow("assigned -0.4") << QString() << QString("-0.4") << "-0.4" << 0;
+    QTest::newRow("assigned 0") << QString() << QString("0") << "0" << 0;
+    QTest::newRow("assigned text") << QString() << QString("abc") << "1" << 1;
+    QTest::newRow("assigned empty") << QString() << QString("") << "1" << 1;
+    QTest::newRow("assigned beyond 32 bits") << QString() << QString("3000000000") << "1" << 1;
+}
+
+void MainWindowTest::copyCountGuard() {
+    QFETCH(QString, typed);
+    QFETCH(QString, assigned);
+    QFETCH(QString, result);
+    QFETCH(int, messages);
+    auto* count = find<QLineEdit>(ctl::txtPrintCount);
+    if (!typed.isEmpty()) {
+        count->setFocus();
+        count->end(false);
+        if (typed == QLatin1String("\b"))
+            QTest::keyClick(count, Qt::Key_Backspace);
+        else {
+            count->selectAll();
+            QTest::keyClicks(count, typed);
+        }
+    } else {
+        form().setText(ctl::txtPrintCount, assigned);
+    }
+    QCOMPARE(count->text(), result);
+    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    QCOMPARE(shown.size(), messages);
+    for (const MessageBoxes::Record& r : shown) {
+        QCOMPARE(r.text, QStringLiteral("「印刷枚数」は整数にしてください。"));
+        QCOMPARE(r.title, QStringLiteral("ペルノア"));
+        QCOMPARE(r.icon, QMessageBox::Warning);
+    }
+}
+
+void MainWindowTest::darknessLabelFollowsScrollBar() {
+    auto* bar = find<QScrollBar>(ctl::sbrPrintShade);
+    auto* label = find<QLabel>(ctl::lblPrintShade);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 255);
+    const QList<QPair<int, QString>> steps = {
+        {255, "0%"}, {128, "50%"}, {1, "100%"}, {254, "0%"}, {0, "100%"}};
+    for (const auto& [value, text] : steps) {
+        form().setValue(ctl::sbrPrintShade, value);
+        QCOMPARE(label->text(), text);
+    }
+    // The user's keys.
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(label->text(), QStringLiteral("0%"));
+    QTest::keyClick(bar, Qt::Key_Home);
+    QCOMPARE(label->text(), QStringLiteral("100%"));
+
+    // The label change does not redraw; the next drawing takes the darkness.
+    form().setValue(ctl::sbrPrintShade, 128);
+    QCOMPARE(previewWindow().page()->lines().front().colour, qRgb(0, 0, 0));
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+    QCOMPARE(previewWindow().page()->lines().front().colour, qRgb(128, 128, 128));
+}
+
+void MainWindowTest::printCommandChecksTheCopyCount() {
+    form().setText(ctl::txtPrintCount, "0");
+    QTest::mouseClick(find<QPushButton>("cmdPrint"), Qt::LeftButton);
+    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("そんな値、入力していじめちゃいや～ん♪\r\n印刷枚数"));
+    QCOMPARE(shown[0].title, QStringLiteral("あなたＳＥでしょ、いじわるね"));
+}
+
+void MainWindowTest::closedPreviewComesBack() {
+    auto& preview = previewWindow();
+    QVERIFY(preview.close());
+    QVERIFY(!preview.isVisible());
+    QVERIFY(program->mainWindow().isVisible());
+    QCOMPARE(preview.page()->lines().size(), std::size_t(50));
+    // Changing the paper while it is hidden still resizes and redraws it.
+    clickOption(ctl::optB5);
+    QCOMPARE(preview.page()->widthTwips(), 3440);
+    QVERIFY(!preview.isVisible());
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+    QVERIFY(preview.isVisible());
+    QCOMPARE(preview.page()->lines().size(), std::size_t(50));
+}
+
+// Every control, written and read back through the form interface, and the
+// widget showing what was written.
+void MainWindowTest::formRoundTrip_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name : {ctl::txtSpaceSizeUp,
+                             ctl::txtSpaceSizeDown,
+                             ctl::txtSpaceSizeLeft,
+                             ctl::txtSpaceSizeRight,
+                             ctl::txtPrinterGosaY,
+                             ctl::txtPrinterGosaX,
+                             ctl::sbrPrintShade,
+                             ctl::lblPrintShade,
+                             ctl::optA3,
+                             ctl::optA4,
+                             ctl::optA5,
+                             ctl::optB4,
+                             ctl::optB5,
+                             ctl::chkPrintDirectionYoko,
+                             ctl::optHyojiLarge,
+                             ctl::opbHyojiSmall,
+                             ctl::txtDaifuhyoCnt,
+                             ctl::txtDaifuhyoInterval,
+                             ctl::lstLineWeight,
+                             ctl::txtTavriDansu,
+                             ctl::txtLineInterval,
+                             ctl::txtTavriInterval,
+                             ctl::opt2,
+                             ctl::opt3,
+                             ctl::opt4,
+                             ctl::opt5,
+                             ctl::opt6,
+                             ctl::txtPrintCount})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void MainWindowTest::formRoundTrip() {
+    QFETCH(QString, control);
+    QWidget* w = find<QWidget>(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const QString value = control == QLatin1String(ctl::txtPrintCount) ? "7" : "12.75";
+        form().setText(control, value);
+        QCOMPARE(form().text(control), value);
+        QCOMPARE(edit->text(), value);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        form().setText(control, "<b>42%</b>");
+        QCOMPARE(form().text(control), QStringLiteral("<b>42%</b>"));
+        QCOMPARE(label->text(), QStringLiteral("<b>42%</b>"));
+    } else if (auto* bar = qobject_cast<QScrollBar*>(w)) {
+        form().setValue(control, 77);
+        QCOMPARE(form().value(control), 77);
+        QCOMPARE(bar->value(), 77);
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        for (const QString entry : {"細め", "太め", "普通"}) {
+            form().selectText(control, entry);
+            QCOMPARE(form().selectedText(control), entry);
+            QCOMPARE(list->selectedItems().size(), 1);
+            QCOMPARE(list->selectedItems().first()->text(), entry);
+        }
+        form().selectText(control, "極太");
+        QCOMPARE(form().selectedText(control), QString());
+        QVERIFY(list->selectedItems().isEmpty());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        const QStringList group = optionGroupOf(control);
+        form().setChecked(control, true);
+        QVERIFY(form().isChecked(control));
+        QVERIFY(button->isChecked());
+        for (const QString& other : group)
+            if (other != control)
+                QVERIFY(!form().isChecked(other));
+        form().setChecked(control, false);
+        QVERIFY(!form().isChecked(control));
+        QVERIFY(!button->isChecked());
+        // A group cleared this way has no selection until one is chosen, and
+        // stays exclusive afterwards.
+        if (!group.isEmpty()) {
+            for (const QString& other : group)
+                QVERIFY(!form().isChecked(other));
+            form().setChecked(group.first(), true);
+            form().setChecked(group.last(), true);
+            QVERIFY(!form().isChecked(group.first()));
+            QVERIFY(form().isChecked(group.last()));
+        }
+    } else {
+        QFAIL("control of an unknown kind");
+    }
+}
+
+void MainWindowTest::formChangesRunTheHandlers() {
+    auto& preview = previewWindow();
+    form().setChecked(ctl::optB4, true);
+    QCOMPARE(QSize(preview.page()->widthTwips(), preview.page()->heightTwips()), QSize(4857, 6813));
+    form().setChecked(ctl::chkPrintDirectionYoko, true);
+    QCOMPARE(QSize(preview.page()->widthTwips(), preview.page()->heightTwips()), QSize(6813, 4857));
+    form().setChecked(ctl::optHyojiLarge, true);
+    QCOMPARE(QSize(preview.page()->widthTwips(), preview.page()->heightTwips()),
+             QSize(10220, 7286));
+    QCOMPARE(program->engine().settings().HyojiSize, 2);
+    form().setChecked(ctl::opbHyojiSmall, true);
+    QCOMPARE(program->engine().settings().HyojiSize, 3);
+    QCOMPARE(preview.page()->widthTwips(), 6813);
+    form().setValue(ctl::sbrPrintShade, 255);
+    QCOMPARE(form().text(ctl::lblPrintShade), QStringLiteral("0%"));
+    form().setText(ctl::txtPrintCount, "x");
+    QCOMPARE(form().text(ctl::txtPrintCount), QStringLiteral("1"));
+    QCOMPARE(MessageBoxes::takeRecords().size(), 1);
+    // The line weight list and the line count options have no handlers.
+    previewWindow().clear();
+    form().setChecked(ctl::opt2, true);
+    form().selectText(ctl::lstLineWeight, "太め");
+    QVERIFY(preview.page()->lines().empty());
+}
+
+void MainWindowTest::closingEndsTheProgram_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close";
+    QTest::newRow("終了") << "cmdEnd";
+    QTest::newRow("close box, preview hidden") << "close hidden";
+}
+
+void MainWindowTest::closingEndsTheProgram() {
+    QFETCH(QString, how);
+    auto& main = program->mainWindow();
+    if (how == QLatin1String("close hidden"))
+        previewWindow().close();
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    QTimer::singleShot(0, &main, [&] {
+        if (how == QLatin1String("cmdEnd"))
+            QTest::mouseClick(find<QPushButton>("cmdEnd"), Qt::LeftButton);
+        else
+            main.close();
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!main.isVisible());
+    QVERIFY(!previewWindow().isVisible());
+    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,189 @@
+// The preview window on its own: the page surface's painting, its sizes in
+// twips and pixels, the labels around the page, hiding and showing.
+
+#include "previewwindow.h"
+
+#include <QLabel>
+#include <QSet>
+#include <QTest>
+
+using pernoa::preview::PageSurface;
+using pernoa::preview::PreviewWindow;
+using pernoa::preview::twipsToPixels;
+
+namespace {
+
+QImage pageImage(PreviewWindow& window) {
+    return window.page()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The rows of an image column that are not white.
+QList<int> inkRows(const QImage& image, int x) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(x, y) != qRgb(255, 255, 255))
+            rows << y;
+    return rows;
+}
+
+} // namespace
+
+class PreviewWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windowKindAndTexts();
+    void linesArePaintedCrispInTheirColour();
+    void clearRemovesEveryLine();
+    void sizes_data();
+    void sizes();
+    void closingOnlyHides();
+    void placedBesideAnotherWindow();
+};
+
+void PreviewWindowTest::windowKindAndTexts() {
+    PreviewWindow window;
+    QCOMPARE(window.objectName(), QStringLiteral("Form2"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("ぷれびゅ～♪"));
+    QVERIFY(window.windowFlags().testFlag(Qt::Tool));
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+
+    QCOMPARE(window.page()->objectName(), QStringLiteral("Picture1"));
+    QCOMPARE(window.page()->toolTip(), QStringLiteral("右クリックで文字と画像が挿入できます。"));
+    auto* description = window.findChild<QLabel*>(QStringLiteral("lblSetumei"));
+    QVERIFY(description);
+    QCOMPARE(
+        description->text(),
+        QStringLiteral("右クリックで、文字・画像の挿入が出来ます。") + QString(3, QChar(0x3000)) +
+            QStringLiteral("現存の文字・画像を右クリックで編集が出来ます。テキスト、画像の位置は、"
+                           "ドラッグすることにより、位置を調整できます。"));
+    auto* title = window.findChild<QLabel*>(QStringLiteral("title"));
+    QVERIFY(title);
+    QVERIFY(title->text().isEmpty());
+    for (QLabel* label : window.findChildren<QLabel*>())
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+}
+
+void PreviewWindowTest::linesArePaintedCrispInTheirColour() {
+    PreviewWindow window;
+    window.setSurfaceWidth(3000);
+    window.setSurfaceHeight(1500);
+    window.setUnitTwips();
+    // Twips: 15 to a pixel. A black line at y 300 (pixel 20), a grey one at
+    // y 907.5 (pixel 60.5), both from x 150 to 2850 (pixels 10 to 190).
+    window.drawLine(150, 300, 2850, 300, QColor(0, 0, 0));
+    window.drawLine(150, 907.5f, 2850, 907.5f, QColor(128, 128, 128));
+    QCOMPARE(window.page()->lines().size(), std::size_t(2));
+
+    const QImage image = pageImage(window);
+    QCOMPARE(image.size(), QSize(200, 100));
+    const QList<int> rows = inkRows(image, 100);
+    QCOMPARE(rows.size(), 2); // one device pixel each
+    QVERIFY(qAbs(rows[0] - 20) <= 1);
+    QVERIFY(qAbs(rows[1] - 60) <= 1);
+    QCOMPARE(image.pixel(100, rows[0]), qRgb(0, 0, 0));
+    QCOMPARE(image.pixel(100, rows[1]), qRgb(128, 128, 128));
+
+    // No smoothing: every pixel is white or exactly a line's colour, and the
+    // lines stop at their ends.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    QCOMPARE(colours, (QSet<QRgb>{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(128, 128, 128)}));
+    QVERIFY(inkRows(image, 5).isEmpty());
+    QVERIFY(inkRows(image, 195).isEmpty());
+}
+
+void PreviewWindowTest::clearRemovesEveryLine() {
+    PreviewWindow window;
+    window.drawLine(0, 150, 3969, 150, Qt::black);
+    window.clear();
+    QVERIFY(window.page()->lines().empty());
+    const QImage image = pageImage(window);
+    for (int x : {0, 100, image.width() - 1})
+        QVERIFY(inkRows(image, x).isEmpty());
+}
+
+// Picture and window sizes in twips as the page-size routines hand them over.
+void PreviewWindowTest::sizes_data() {
+    QTest::addColumn<int>("pictureWidth");
+    QTest::addColumn<int>("pictureHeight");
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<int>("windowHeight");
+    QTest::newRow("A4 portrait small") << 3969 << 5613 << 4320 << 7155;
+    QTest::newRow("A3 landscape large") << 11907 << 8420 << 12258 << 9962;
+    QTest::newRow("A5 landscape small") << 3969 << 2807 << 4320 << 4349;
+    QTest::newRow("A5 portrait small") << 2807 << 3969 << 3158 << 5511;
+}
+
+void PreviewWindowTest::sizes() {
+    QFETCH(int, pictureWidth);
+    QFETCH(int, pictureHeight);
+    QFETCH(int, windowWidth);
+    QFETCH(int, windowHeight);
+    PreviewWindow window;
+    window.setSurfaceHeight(pictureHeight);
+    window.setSurfaceWidth(pictureWidth);
+    window.setWindowHeight(windowHeight);
+    window.setWindowWidth(windowWidth);
+    window.setDescriptionTop(pictureHeight + 267);
+    window.setTitleLeft(float(pictureWidth) / 2.0f - float(window.titleWidth()) / 2.0f);
+
+    QCOMPARE(window.page()->widthTwips(), pictureWidth);
+    QCOMPARE(window.page()->heightTwips(), pictureHeight);
+    QCOMPARE(window.windowWidthTwips(), windowWidth);
+    QCOMPARE(window.windowHeightTwips(), windowHeight);
+
+    // The page at 120, 120 twips, its size in whole pixels.
+    const QRect page = window.page()->geometry();
+    QCOMPARE(page, QRect(8, 8, twipsToPixels(pictureWidth), twipsToPixels(pictureHeight)));
+    // The client area is the outer size less the frame it was designed with.
+    QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::DesignFrameWidth));
+    QVERIFY(window.height() >= twipsToPixels(windowHeight - PreviewWindow::DesignFrameHeight));
+    QVERIFY(page.right() < window.width() - 1);
+
+    // The explanation below the page, whole and inside the window.
+    auto* description = window.findChild<QLabel*>(QStringLiteral("lblSetumei"));
+    const QRect text = description->geometry();
+    QCOMPARE(text.top(), twipsToPixels(pictureHeight + 267));
+    QVERIFY(text.top() > page.bottom());
+    QCOMPARE(text.left(), page.left());
+    QVERIFY(text.right() < window.width());
+    QVERIFY(text.height() >= description->heightForWidth(text.width()));
+    QVERIFY(text.bottom() < window.height());
+
+    // The title centred over the page.
+    auto* title = window.findChild<QLabel*>(QStringLiteral("title"));
+    QVERIFY(qAbs(title->geometry().center().x() - page.center().x()) <= 1);
+}
+
+void PreviewWindowTest::closingOnlyHides() {
+    PreviewWindow window;
+    window.showWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.drawLine(0, 150, 3969, 150, Qt::black);
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.page()->lines().size(), std::size_t(1));
+    window.showWindow();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.page()->lines().size(), std::size_t(1));
+}
+
+void PreviewWindowTest::placedBesideAnotherWindow() {
+    QWidget other;
+    other.setGeometry(100, 50, 300, 200);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    PreviewWindow window;
+    window.show();
+    window.placeBeside(other);
+    const QRect frame = other.frameGeometry();
+    QCOMPARE(window.frameGeometry().topLeft(), QPoint(frame.x() + frame.width(), frame.y()));
+}
+
+QTEST_MAIN(PreviewWindowTest)
+#include "tst_previewwindow.moc"
