@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build
+    build-essential cmake ninja-build libcups2-dev
     qt6-base-dev qt6-base-dev-tools
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf

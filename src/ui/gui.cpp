@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "messagebox.h"
 #include "previewwindow.h"
+#include "qtprinter.h"
 #include "tavriengine.h"
 
 #include <QApplication>
@@ -59,9 +60,11 @@ GuiProgram::~GuiProgram() {
 }
 
 void GuiProgram::connectPrinter() {
-    // PRINTER ADAPTER: the one place where the printer binding is created and
-    // handed to the engine (m_engine->setPrinter(...)). Without it "印刷"
-    // ends in the engine's error message.
+    // Every print job goes to the printer current at the time it starts: the
+    // system's default until the printer selection makes another current.
+    m_printers = std::make_unique<QtPrinterList>();
+    m_printer = std::make_unique<QtPrinter>(*m_printers);
+    m_engine->setPrinter(m_printer.get());
 }
 
 void GuiProgram::prepareApplication(QApplication& app) {

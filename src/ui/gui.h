@@ -15,6 +15,8 @@ namespace pernoa::ui {
 
 class MainWindow;
 class MessageBoxes;
+class QtPrinter;
+class QtPrinterList;
 
 // The program's windows and the engine between them: the main window, the
 // preview window, the message boxes, and the staff engine that reads the one
@@ -40,6 +42,8 @@ public:
     preview::PreviewWindow& previewWindow() { return *m_preview; }
     TavriEngine& engine() { return *m_engine; }
     MessageBoxes& messages() { return *m_messages; }
+    // The system's printers and the one the program prints on.
+    QtPrinterList& printers() { return *m_printers; }
 
 private:
     void connectPrinter();
@@ -48,6 +52,8 @@ private:
     std::unique_ptr<preview::PreviewWindow> m_preview;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<TavriEngine> m_engine;
+    std::unique_ptr<QtPrinterList> m_printers;
+    std::unique_ptr<QtPrinter> m_printer;
 };
 
 // Starts the windows and runs until the main window closes.

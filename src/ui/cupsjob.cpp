@@ -1,0 +1,137 @@
+#include "cupsjob.h"
+
+#include "numberrules.h"
+
+#include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <memory>
+
+namespace pernoa::ui::cups {
+namespace {
+
+[[noreturn]] void fail(const QString& what) {
+    throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
+}
+
+// The printing system's client library, loaded when the first job needs it.
+// Linked in, it and the many libraries it brings would be loaded at every
+// start, which would make the program start markedly slower for work that
+// never prints (the windows until they print, every PDF export). Qt's own
+// print support loads the same library as soon as printers are listed.
+struct CupsApi {
+    decltype(&::cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    decltype(&::cupsCopyDestInfo) copyDestInfo = nullptr;
+    decltype(&::cupsFreeDestInfo) freeDestInfo = nullptr;
+    decltype(&::cupsFindDestDefault) findDestDefault = nullptr;
+    decltype(&::ippGetValueTag) getValueTag = nullptr;
+    decltype(&::ippGetResolution) getResolution = nullptr;
+    decltype(&::cupsAddOption) addOption = nullptr;
+    decltype(&::cupsFreeOptions) freeOptions = nullptr;
+    decltype(&::cupsPrintFile2) printFile2 = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+    bool loaded = false;
+};
+
+template <typename F> bool resolve(void* library, const char* name, F& function) {
+    function = reinterpret_cast<F>(dlsym(library, name));
+    return function != nullptr;
+}
+
+CupsApi loadCups() {
+    CupsApi api;
+    void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        return api;
+    api.loaded = resolve(library, "cupsGetNamedDest", api.getNamedDest) &&
+                 resolve(library, "cupsFreeDests", api.freeDests) &&
+                 resolve(library, "cupsCopyDestInfo", api.copyDestInfo) &&
+                 resolve(library, "cupsFreeDestInfo", api.freeDestInfo) &&
+                 resolve(library, "cupsFindDestDefault", api.findDestDefault) &&
+                 resolve(library, "ippGetValueTag", api.getValueTag) &&
+                 resolve(library, "ippGetResolution", api.getResolution) &&
+                 resolve(library, "cupsAddOption", api.addOption) &&
+                 resolve(library, "cupsFreeOptions", api.freeOptions) &&
+                 resolve(library, "cupsPrintFile2", api.printFile2) &&
+                 resolve(library, "cupsLastErrorString", api.lastErrorString);
+    // The library stays loaded for the rest of the run.
+    return api;
+}
+
+const CupsApi& cupsApi() {
+    static const CupsApi api = loadCups();
+    if (!api.loaded)
+        fail(QStringLiteral("the printing system's library (libcups.so.2) cannot be loaded"));
+    return api;
+}
+
+struct DestDeleter {
+    void operator()(cups_dest_t* dest) const { cupsApi().freeDests(1, dest); }
+};
+struct InfoDeleter {
+    void operator()(cups_dinfo_t* info) const { cupsApi().freeDestInfo(info); }
+};
+using DestPtr = std::unique_ptr<cups_dest_t, DestDeleter>;
+
+// The destination of a "queue" or "queue/instance" name, with the options the
+// user saved for it.
+DestPtr namedDest(const QString& printer) {
+    const qsizetype slash = printer.indexOf(QLatin1Char('/'));
+    const QByteArray queue = (slash < 0 ? printer : printer.left(slash)).toLocal8Bit();
+    const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toLocal8Bit();
+    return DestPtr(cupsApi().getNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                          instance.isEmpty() ? nullptr : instance.constData()));
+}
+
+} // namespace
+
+int defaultResolution(const QString& printer) {
+    const CupsApi& lib = cupsApi();
+    DestPtr dest = namedDest(printer);
+    if (!dest)
+        return 0;
+    std::unique_ptr<cups_dinfo_t, InfoDeleter> info(
+        lib.copyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+    if (!info)
+        return 0;
+    ipp_attribute_t* attr =
+        lib.findDestDefault(CUPS_HTTP_DEFAULT, dest.get(), info.get(), "printer-resolution");
+    if (!attr || lib.getValueTag(attr) != IPP_TAG_RESOLUTION)
+        return 0;
+    int yres = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int xres = lib.getResolution(attr, 0, &yres, &units);
+    // Lines run in both directions: the coarser axis decides what a device
+    // pixel is.
+    int dpi = xres < yres ? xres : yres;
+    if (units == IPP_RES_PER_CM)
+        dpi = int(dpi * 2.54 + 0.5);
+    return dpi > 0 ? dpi : 0;
+}
+
+void submitPdf(const QString& printer, const QString& pdfFile, const QString& title,
+               const QString& media) {
+    const CupsApi& lib = cupsApi();
+    DestPtr dest = namedDest(printer);
+    if (!dest)
+        fail(QStringLiteral("printer %1 is not known to the printing system: %2")
+                 .arg(printer, QString::fromUtf8(lib.lastErrorString())));
+
+    // The instance's saved options, then the job's own paper.
+    cups_option_t* options = nullptr;
+    int count = 0;
+    for (int i = 0; i < dest->num_options; ++i)
+        count = lib.addOption(dest->options[i].name, dest->options[i].value, count, &options);
+    if (!media.isEmpty())
+        count = lib.addOption("media", media.toUtf8().constData(), count, &options);
+
+    const int job = lib.printFile2(CUPS_HTTP_DEFAULT, dest->name, pdfFile.toLocal8Bit().constData(),
+                                   title.toUtf8().constData(), count, options);
+    lib.freeOptions(count, options);
+    if (job <= 0)
+        fail(QStringLiteral("the printing system refused the job: %1")
+                 .arg(QString::fromUtf8(lib.lastErrorString())));
+}
+
+} // namespace pernoa::ui::cups

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace pernoa::ui::cups {
+
+// The printer's default resolution in dots per inch as the printing system
+// reports it, or 0 when it does not say.
+int defaultResolution(const QString& printer);
+
+// Hands a finished PDF document to the printing system as one job on the
+// printer (a name as QPrinterInfo gives it, "queue" or "queue/instance"), on
+// the named media. Throws RuntimeError(Device) when the job is refused.
+void submitPdf(const QString& printer, const QString& pdfFile, const QString& title,
+               const QString& media);
+
+} // namespace pernoa::ui::cups

@@ -1,0 +1,399 @@
+#include "qtprinter.h"
+
+#include "cupsjob.h"
+#include "numberrules.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cmath>
+#include <vector>
+
+namespace pernoa::ui {
+namespace {
+
+// The painter's unit: a twentieth of a twip. Coordinates are rounded to it
+// (0.0009 mm at most), which lets the PDF writer store whole numbers: they
+// are a third as long as fractions and compress far better, so a copy costs
+// less than half the space.
+constexpr double UnitsPerTwip = 20.0;
+constexpr double UnitsPerInch = 1440.0 * UnitsPerTwip;
+
+double toUnits(double twips) {
+    return std::round(twips * UnitsPerTwip);
+}
+
+QPointF toUnits(float x, float y) {
+    return QPointF(toUnits(x), toUnits(y));
+}
+
+// Lines drawn one after the other with the same pen go to the painter
+// together, as one path: far cheaper per line than one stroke each.
+constexpr std::size_t MaxBatchedLines = 4096;
+
+[[noreturn]] void fail(const QString& what) {
+    throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
+}
+
+void requireFinite(std::initializer_list<double> values, const char* what) {
+    for (double v : values)
+        if (!std::isfinite(v))
+            fail(QStringLiteral("%1: coordinate is not a finite number").arg(QLatin1String(what)));
+}
+
+// The face a text starts with when no face has been set: the one the
+// program's text items start with.
+QString defaultFace() {
+    return QStringLiteral("ＭＳ Ｐゴシック");
+}
+
+} // namespace
+
+QPageSize pageSizeForPrinterCode(int code) {
+    switch (code) {
+    case 8:
+        return QPageSize(QPageSize::A3);
+    case 9:
+        return QPageSize(QPageSize::A4);
+    case 11:
+        return QPageSize(QPageSize::A5);
+    case 12:
+        return QPageSize(QPageSize::JisB4);
+    case 13:
+        return QPageSize(QPageSize::JisB5);
+    default:
+        return QPageSize();
+    }
+}
+
+QString documentTitle() {
+    return QStringLiteral("ペルノア");
+}
+
+// ---------------------------------------------------------------------------
+// Printer list
+
+QStringList QtPrinterList::printerNames() const {
+    return QPrinterInfo::availablePrinterNames();
+}
+
+QString QtPrinterList::systemDefaultPrinter() {
+    return QPrinterInfo::defaultPrinterName();
+}
+
+QString QtPrinterList::currentPrinterName() const {
+    return m_chosen.isEmpty() ? systemDefaultPrinter() : m_chosen;
+}
+
+void QtPrinterList::setCurrentPrinter(const QString& name) {
+    if (!name.isEmpty() && printerNames().contains(name))
+        m_chosen = name;
+}
+
+// ---------------------------------------------------------------------------
+// One job in progress
+
+struct QtPrinter::Job {
+    // Declared so that the painter ends before the writer goes, and the writer
+    // before the file it writes to.
+    std::unique_ptr<QSaveFile> pdfFile;    // PDF mode
+    std::unique_ptr<QTemporaryFile> spool; // printer mode
+    QString printer;                       // printer mode
+    QString media;                         // printer mode: the printer's name for the paper
+    std::unique_ptr<QPdfWriter> writer;
+    QPainter painter;
+
+    int dpi = PdfResolution;
+    QPageLayout layout; // of the page being drawn
+    int pages = 1;      // pages begun, the open one included
+    // newPage() calls not yet carried out: the page break happens only when
+    // something is drawn after it, so the break after the last copy does not
+    // leave a blank page at the end of the job.
+    int pendingBreaks = 0;
+
+    // Lines not yet handed to the painter, all with this pen.
+    std::vector<QLineF> lines;
+    QPen linePen;
+
+    void flushLines() {
+        if (lines.empty())
+            return;
+        if (painter.pen() != linePen)
+            painter.setPen(linePen);
+        painter.drawLines(lines.data(), int(lines.size()));
+        lines.clear();
+    }
+
+    ~Job() {
+        if (painter.isActive())
+            painter.end();
+    }
+};
+
+QtPrinter::QtPrinter(const IPrinterList& printers) : m_printers(&printers) {}
+
+QtPrinter::QtPrinter(const QString& pdfPath) : m_pdfPath(pdfPath) {}
+
+QtPrinter::~QtPrinter() {
+    // A job still open here was neither ended nor aborted: it is dropped.
+    abortDoc();
+}
+
+QPageLayout QtPrinter::pageLayout() const {
+    QPageLayout layout(m_pageSize, m_orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+void QtPrinter::startJob() {
+    auto job = std::make_unique<Job>();
+    job->layout = pageLayout();
+
+    QIODevice* device = nullptr;
+    if (isPdf()) {
+        job->dpi = PdfResolution;
+        job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
+        if (!job->pdfFile->open(QIODevice::WriteOnly))
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+        device = job->pdfFile.get();
+    } else {
+        job->printer = m_printers->currentPrinterName();
+        if (job->printer.isEmpty())
+            fail(QStringLiteral("no printer is installed"));
+        const QPrinterInfo info = QPrinterInfo::printerInfo(job->printer);
+        if (info.isNull())
+            fail(QStringLiteral("printer %1 is not installed").arg(job->printer));
+
+        // The printer's own name for the paper; a paper it does not list is
+        // refused unless it takes any size.
+        const QList<QPageSize> sizes = info.supportedPageSizes();
+        for (const QPageSize& size : sizes) {
+            if (size.isEquivalentTo(m_pageSize)) {
+                job->media = size.key();
+                break;
+            }
+        }
+        if (job->media.isEmpty()) {
+            if (!sizes.isEmpty() && !info.supportsCustomPageSizes())
+                fail(QStringLiteral("printer %1 has no %2 paper")
+                         .arg(job->printer, m_pageSize.name()));
+            job->media = m_pageSize.key();
+        }
+
+        const int dpi = cups::defaultResolution(job->printer);
+        job->dpi = dpi > 0 ? dpi : PdfResolution;
+
+        job->spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                      QStringLiteral("/pernoa-job-XXXXXX.pdf"));
+        if (!job->spool->open())
+            fail(QStringLiteral("cannot create the spool file: %1").arg(job->spool->errorString()));
+        device = job->spool.get();
+    }
+
+    job->writer = std::make_unique<QPdfWriter>(device);
+    job->writer->setResolution(job->dpi);
+    job->writer->setTitle(documentTitle());
+    job->writer->setCreator(documentTitle());
+    if (!job->writer->setPageLayout(job->layout))
+        fail(QStringLiteral("the page layout was refused"));
+    if (!job->painter.begin(job->writer.get()))
+        fail(QStringLiteral("cannot start drawing the document"));
+    // Painter units from the paper's corner to device pixels.
+    const double scale = job->dpi / UnitsPerInch;
+    job->painter.scale(scale, scale);
+
+    m_resolution = job->dpi;
+    m_job = std::move(job);
+}
+
+QtPrinter::Job& QtPrinter::output() {
+    if (!m_job)
+        startJob();
+    Job& job = *m_job;
+    job.flushLines();
+    while (job.pendingBreaks > 0) {
+        const QPageLayout next = pageLayout();
+        if (next != job.layout) {
+            if (!job.writer->setPageLayout(next))
+                fail(QStringLiteral("the page layout was refused"));
+            job.layout = next;
+        }
+        if (!job.writer->newPage())
+            fail(QStringLiteral("cannot start a new page"));
+        --job.pendingBreaks;
+        ++job.pages;
+    }
+    return job;
+}
+
+// ---------------------------------------------------------------------------
+// Settings of the following output
+
+void QtPrinter::setPaperSize(int code) {
+    const QPageSize size = pageSizeForPrinterCode(code);
+    if (!size.isValid())
+        fail(QStringLiteral("paper size %1 is not supported").arg(code));
+    m_pageSize = size;
+}
+
+void QtPrinter::setOrientation(int orientation) {
+    if (orientation == 1)
+        m_orientation = QPageLayout::Portrait;
+    else if (orientation == 2)
+        m_orientation = QPageLayout::Landscape;
+    else
+        fail(QStringLiteral("orientation %1 is not supported").arg(orientation));
+}
+
+void QtPrinter::setUnitTwips() {
+    // Twips are the only unit of this printer.
+}
+
+void QtPrinter::setLineWidth(int devicePixels) {
+    if (devicePixels < 1)
+        fail(QStringLiteral("line width %1 is not supported").arg(devicePixels));
+    m_lineWidth = devicePixels;
+}
+
+void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
+    requireFinite({x1, y1, x2, y2}, "line");
+    Job* job = m_job.get();
+    if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
+        job = &output();
+    // Flat ends: the line covers exactly its length, as laid out.
+    const double width = m_lineWidth * UnitsPerInch / job->dpi;
+    if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
+        job->flushLines();
+        job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
+    }
+    job->lines.emplace_back(toUnits(x1, y1), toUnits(x2, y2));
+}
+
+void QtPrinter::setCurrentX(float twips) {
+    m_x = twips;
+}
+
+void QtPrinter::setCurrentY(float twips) {
+    m_y = twips;
+}
+
+void QtPrinter::setFontName(const QString& face) {
+    m_fontFace = face;
+}
+
+void QtPrinter::setFontSize(double points) {
+    if (!std::isfinite(points) || points <= 0)
+        fail(QStringLiteral("font size %1 is not supported").arg(points));
+    m_fontPoints = points;
+}
+
+void QtPrinter::setFontBold(bool bold) {
+    m_bold = bold;
+}
+
+void QtPrinter::setFontItalic(bool italic) {
+    m_italic = italic;
+}
+
+void QtPrinter::setFontUnderline(bool underline) {
+    m_underline = underline;
+}
+
+void QtPrinter::setForeColor(const QColor& colour) {
+    m_foreColor = colour;
+}
+
+void QtPrinter::printLine(const QString& line) {
+    requireFinite({m_x, m_y}, "text");
+    Job& job = output();
+    QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
+    // The painter works in twips, 1440 per inch, while Qt sizes a font for
+    // the device's own resolution: scaled so that the text comes out at the
+    // size asked for.
+    font.setPointSizeF(m_fontPoints * UnitsPerInch / job.dpi);
+    font.setBold(m_bold);
+    font.setItalic(m_italic);
+    font.setUnderline(m_underline);
+    job.painter.setFont(font);
+    job.painter.setPen(QPen(m_foreColor));
+    const QFontMetricsF metrics(job.painter.font(), job.painter.device());
+    if (!line.isEmpty())
+        job.painter.drawText(QPointF(m_x * UnitsPerTwip, m_y * UnitsPerTwip + metrics.ascent()),
+                             line);
+    m_y = float(m_y + metrics.lineSpacing() / UnitsPerTwip);
+    m_x = 0;
+}
+
+void QtPrinter::paintPicture(const QImage& picture, float x, float y, float width, float height) {
+    requireFinite({x, y, width, height}, "picture");
+    Job& job = output();
+    if (picture.isNull())
+        return;
+    // The caller's image itself, not a copy: a PDF then stores a picture that
+    // appears on every copy only once.
+    job.painter.drawImage(
+        QRectF(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip, height * UnitsPerTwip),
+        picture);
+}
+
+// ---------------------------------------------------------------------------
+// Pages and jobs
+
+void QtPrinter::newPage() {
+    if (!m_job)
+        startJob();
+    ++m_job->pendingBreaks;
+}
+
+void QtPrinter::endDoc() {
+    if (!m_job)
+        return;
+    // Every copy ends with a page break: the last one starts no page, but
+    // breaks before it (blank copies) still give their pages.
+    if (m_job->pendingBreaks > 0)
+        --m_job->pendingBreaks;
+    output();
+    finishJob();
+}
+
+void QtPrinter::finishJob() {
+    std::unique_ptr<Job> job = std::move(m_job);
+    if (!job->painter.end())
+        fail(QStringLiteral("cannot finish the document"));
+    job->writer.reset();
+
+    if (job->pdfFile) {
+        if (!job->pdfFile->commit())
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+    } else {
+        if (!job->spool->flush() || job->spool->error() != QFileDevice::NoError)
+            fail(QStringLiteral("cannot write the spool file: %1").arg(job->spool->errorString()));
+        cups::submitPdf(job->printer, job->spool->fileName(), documentTitle(), job->media);
+    }
+    ++m_jobsDelivered;
+    m_lastJobPages = job->pages;
+}
+
+void QtPrinter::abortDoc() noexcept {
+    if (!m_job)
+        return;
+    std::unique_ptr<Job> job = std::move(m_job);
+    try {
+        job->painter.end();
+        job->writer.reset();
+        if (job->pdfFile)
+            job->pdfFile->cancelWriting();
+    } catch (...) {
+        // Dropping the job must not fail; whatever is left is discarded below.
+    }
+    // The spool file and an uncommitted PDF are removed with the job.
+}
+
+} // namespace pernoa::ui

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "surfaces.h"
+
+#include <QColor>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace pernoa::ui {
+
+// The paper of a Windows paper-size number: A3 8, A4 9, A5 11, JIS B4 12,
+// JIS B5 13. An invalid page size for any other number.
+QPageSize pageSizeForPrinterCode(int code);
+
+// A PDF has no device pixels of its own: line widths in device pixels are
+// taken at this resolution, so thin, normal and thick lines are 1, 2 and 3
+// six-hundredths of an inch wide.
+inline constexpr int PdfResolution = 600;
+
+// The program's title on print jobs and in PDF documents.
+QString documentTitle();
+
+// The system's printers through Qt's print support; the current printer is
+// the system's default until the program makes another one current.
+class QtPrinterList : public IPrinterList {
+public:
+    QStringList printerNames() const override;
+    QString currentPrinterName() const override;
+    // A name that is not installed leaves the current printer as it was.
+    void setCurrentPrinter(const QString& name) override;
+
+    // The system's default printer ("" when there is none).
+    static QString systemDefaultPrinter();
+
+private:
+    QString m_chosen;
+};
+
+// The printer the staff engine draws on, realised with QPainter on a PDF
+// paint device. A job starts with the first output after the last endDoc()
+// or abortDoc() and is handed on only by endDoc():
+// - printer mode: the job is spooled to a temporary PDF and submitted to the
+//   current printer of the list as one print job at endDoc(); an aborted job
+//   is never submitted;
+// - PDF mode: the job is written to the PDF file, which replaces the file at
+//   endDoc(); an aborted job leaves any earlier file untouched.
+//
+// Coordinates are twips from the paper's top left corner (the whole paper,
+// not its printable area). A line width is in device pixels of the job's
+// resolution: the printer's own, or PdfResolution for a PDF. Every failure is
+// thrown as RuntimeError(Device).
+class QtPrinter : public IPrinter {
+public:
+    // Prints every job on the list's current printer as it is when the job
+    // starts.
+    explicit QtPrinter(const IPrinterList& printers);
+    // Writes every job to the PDF file at pdfPath.
+    explicit QtPrinter(const QString& pdfPath);
+    ~QtPrinter() override;
+
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
+
+    void setPaperSize(int code) override;
+    void setOrientation(int orientation) override;
+    void setUnitTwips() override;
+    void setLineWidth(int devicePixels) override;
+    void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+
+    void setCurrentX(float twips) override;
+    void setCurrentY(float twips) override;
+    float currentX() const override { return m_x; }
+    float currentY() const override { return m_y; }
+    void setFontName(const QString& face) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool bold) override;
+    void setFontItalic(bool italic) override;
+    void setFontUnderline(bool underline) override;
+    void setForeColor(const QColor& colour) override;
+    void printLine(const QString& line) override;
+
+    void paintPicture(const QImage& picture, float x, float y, float width, float height) override;
+
+    void newPage() override;
+    void endDoc() override;
+    void abortDoc() noexcept override;
+
+    bool isPdf() const { return m_printers == nullptr; }
+    // True while a job has been started and not yet ended or aborted.
+    bool jobOpen() const { return m_job != nullptr; }
+    // Device pixels per inch of the open job, else of the last one (0 before
+    // the first).
+    int resolution() const { return m_resolution; }
+    // Jobs handed on by endDoc() so far, and the page count of the last one.
+    int jobsDelivered() const { return m_jobsDelivered; }
+    int lastJobPages() const { return m_lastJobPages; }
+    // The paper of the next page, as set by setPaperSize()/setOrientation().
+    QPageLayout pageLayout() const;
+
+private:
+    struct Job;
+
+    Job& output();
+    void startJob();
+    void finishJob();
+
+    const IPrinterList* m_printers = nullptr;
+    QString m_pdfPath;
+    std::unique_ptr<Job> m_job;
+
+    QPageSize m_pageSize{QPageSize::A4};
+    QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
+    int m_lineWidth = 1;
+    QColor m_foreColor{Qt::black};
+    QString m_fontFace;
+    double m_fontPoints = 10;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underline = false;
+    float m_x = 0;
+    float m_y = 0;
+
+    int m_resolution = 0;
+    int m_jobsDelivered = 0;
+    int m_lastJobPages = 0;
+};
+
+} // namespace pernoa::ui

@@ -1,0 +1,231 @@
+#include "pdfprobe.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTransform>
+#include <QXmlStreamReader>
+
+#include <cmath>
+
+namespace pernoa::test {
+
+RunResult run(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+              int timeoutMs) {
+    RunResult result;
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    if (!process.waitForStarted(10000))
+        return result;
+    process.closeWriteChannel();
+    result.finished = process.waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString pernoaPath() {
+    return QStringLiteral(PERNOA_EXECUTABLE);
+}
+
+RunResult runPernoa(const QStringList& args, const QProcessEnvironment& env) {
+    return run(pernoaPath(), args, env);
+}
+
+int pageCount(const QString& pdf) {
+    const RunResult r = run(QStringLiteral("pdfinfo"), {pdf});
+    if (r.exitCode != 0)
+        return -1;
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                          QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = pages.match(r.out);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+namespace {
+
+double ptValue(QStringView text) {
+    QString t = text.toString();
+    t.remove(QStringLiteral("pt"));
+    return t.toDouble();
+}
+
+// "matrix(a,b,c,d,e,f)" as a transform.
+QTransform parseTransform(const QString& text) {
+    static const QRegularExpression matrix(QStringLiteral("matrix\\(([^)]*)\\)"));
+    const QRegularExpressionMatch m = matrix.match(text);
+    if (!m.hasMatch())
+        return {};
+    const QStringList v = m.captured(1).split(QLatin1Char(','));
+    if (v.size() != 6)
+        return {};
+    return QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(),
+                      v[4].toDouble(), v[5].toDouble());
+}
+
+QColor parseColour(const QString& text) {
+    static const QRegularExpression rgb(
+        QStringLiteral("rgb\\(([\\d.]+)%,\\s*([\\d.]+)%,\\s*([\\d.]+)%\\)"));
+    const QRegularExpressionMatch m = rgb.match(text);
+    if (!m.hasMatch())
+        return {};
+    QColor c;
+    c.setRgbF(float(m.captured(1).toDouble() / 100), float(m.captured(2).toDouble() / 100),
+              float(m.captured(3).toDouble() / 100));
+    return c;
+}
+
+QHash<QString, QString> parseStyle(const QString& style) {
+    QHash<QString, QString> out;
+    for (const QString& part : style.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = part.indexOf(QLatin1Char(':'));
+        if (colon > 0)
+            out.insert(part.left(colon).trimmed(), part.mid(colon + 1).trimmed());
+    }
+    return out;
+}
+
+// The straight segments of a path's "M x y L x y ..." data.
+QList<QLineF> parseSegments(const QString& d) {
+    QList<QLineF> out;
+    const QStringList tokens = d.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QPointF current;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QString& op = tokens[i];
+        if ((op == QLatin1String("M") || op == QLatin1String("L")) && i + 2 < tokens.size()) {
+            const QPointF p(tokens[i + 1].toDouble(), tokens[i + 2].toDouble());
+            if (op == QLatin1String("L"))
+                out.append(QLineF(current, p));
+            current = p;
+            i += 2;
+        }
+    }
+    return out;
+}
+
+PdfPage parseSvg(const QByteArray& svg) {
+    PdfPage page;
+    QXmlStreamReader xml(svg);
+    int defsDepth = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("defs"))
+            --defsDepth;
+        if (!xml.isStartElement())
+            continue;
+        const auto attrs = xml.attributes();
+        if (xml.name() == QLatin1String("defs")) {
+            ++defsDepth;
+        } else if (xml.name() == QLatin1String("svg")) {
+            page.sizePt = QSizeF(ptValue(attrs.value(QStringLiteral("width"))),
+                                 ptValue(attrs.value(QStringLiteral("height"))));
+        } else if (xml.name() == QLatin1String("path") && defsDepth == 0) {
+            const auto style = parseStyle(attrs.value(QStringLiteral("style")).toString());
+            if (style.value(QStringLiteral("stroke"), QStringLiteral("none")) ==
+                QLatin1String("none"))
+                continue;
+            const QTransform t =
+                parseTransform(attrs.value(QStringLiteral("transform")).toString());
+            // The width scales with the transform (uniform in these files).
+            const double scale = std::sqrt(std::abs(t.determinant()));
+            for (const QLineF& seg : parseSegments(attrs.value(QStringLiteral("d")).toString())) {
+                Stroke s;
+                const QLineF pt = t.map(seg);
+                s.line = QLineF(pt.p1() * TwipsPerPoint, pt.p2() * TwipsPerPoint);
+                s.widthPt = style.value(QStringLiteral("stroke-width")).toDouble() * scale;
+                s.colour = parseColour(style.value(QStringLiteral("stroke")));
+                s.cap = style.value(QStringLiteral("stroke-linecap"));
+                page.strokes.append(s);
+            }
+        }
+    }
+    return page;
+}
+
+} // namespace
+
+QList<PdfPage> readPages(const QString& pdf) {
+    QList<PdfPage> pages;
+    const int count = pageCount(pdf);
+    QTemporaryDir dir;
+    for (int n = 1; n <= count; ++n) {
+        const QString svg = dir.filePath(QStringLiteral("page%1.svg").arg(n));
+        const RunResult r = run(QStringLiteral("pdftocairo"),
+                                {QStringLiteral("-svg"), QStringLiteral("-f"), QString::number(n),
+                                 QStringLiteral("-l"), QString::number(n), pdf, svg});
+        QFile file(svg);
+        if (r.exitCode != 0 || !file.open(QIODevice::ReadOnly))
+            return {};
+        pages.append(parseSvg(file.readAll()));
+    }
+    return pages;
+}
+
+QList<PdfWord> readWords(const QString& pdf, int page) {
+    QList<PdfWord> words;
+    const RunResult r =
+        run(QStringLiteral("pdftotext"),
+            {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+             QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    QXmlStreamReader xml(r.out);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("word")) {
+            const auto a = xml.attributes();
+            PdfWord w;
+            w.xMin = a.value(QStringLiteral("xMin")).toDouble();
+            w.yMin = a.value(QStringLiteral("yMin")).toDouble();
+            w.xMax = a.value(QStringLiteral("xMax")).toDouble();
+            w.yMax = a.value(QStringLiteral("yMax")).toDouble();
+            w.text = xml.readElementText();
+            words.append(w);
+        }
+    }
+    return words;
+}
+
+QStringList fontNames(const QString& pdf) {
+    QStringList names;
+    const RunResult r = run(QStringLiteral("pdffonts"), {pdf});
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        QString name = lines[i].section(QLatin1Char(' '), 0, 0);
+        const qsizetype plus = name.indexOf(QLatin1Char('+'));
+        if (plus == 6)
+            name = name.mid(plus + 1);
+        names << name;
+    }
+    return names;
+}
+
+QList<int> imageObjects(const QString& pdf) {
+    QList<int> objects;
+    const RunResult r = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList cols = lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        // page num type width height color comp bpc enc interp object ID ...
+        if (cols.size() > 11 && cols[2] == QLatin1String("image"))
+            objects << cols[10].toInt();
+    }
+    return objects;
+}
+
+QImage render(const QString& pdf, int page, int dpi) {
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("page"));
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+         QString::number(page), QStringLiteral("-l"), QString::number(page),
+         QStringLiteral("-singlefile"), pdf, base});
+    return QImage(base + QStringLiteral(".png"));
+}
+
+} // namespace pernoa::test

@@ -1,0 +1,69 @@
+#pragma once
+
+// Looks into PDF files the way a reader of the page would: through poppler's
+// command-line tools (pdfinfo, pdftocairo, pdftotext, pdfimages, pdftoppm),
+// independent of the Qt code that wrote them. Also runs the program itself.
+
+#include <QColor>
+#include <QImage>
+#include <QLineF>
+#include <QList>
+#include <QProcessEnvironment>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+namespace pernoa::test {
+
+inline constexpr double TwipsPerPoint = 20.0;
+
+// One stroked straight segment, in page twips from the top left corner.
+struct Stroke {
+    QLineF line;
+    double widthPt = 0; // stroke width in points
+    QColor colour;
+    QString cap; // "butt", "square" or "round"
+};
+
+struct PdfPage {
+    QSizeF sizePt;
+    QList<Stroke> strokes;
+};
+
+// A word as pdftotext finds it, box in points from the page's top left.
+struct PdfWord {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+};
+
+struct RunResult {
+    int exitCode = -1;
+    bool finished = false;
+    QString out;
+    QString err;
+};
+
+// Runs a program; the environment is the test's own unless one is given.
+RunResult run(const QString& program, const QStringList& args,
+              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+              int timeoutMs = 60000);
+
+// The pernoa executable under test.
+QString pernoaPath();
+RunResult runPernoa(const QStringList& args,
+                    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
+
+// Page count from pdfinfo (-1 when the file cannot be read).
+int pageCount(const QString& pdf);
+// Every page's size and strokes, through pdftocairo -svg.
+QList<PdfPage> readPages(const QString& pdf);
+// The words of one page (1-based) with their boxes.
+QList<PdfWord> readWords(const QString& pdf, int page = 1);
+// The embedded font names (pdffonts), subset prefixes removed.
+QStringList fontNames(const QString& pdf);
+// pdfimages -list: the object number of each image drawn, per drawing.
+QList<int> imageObjects(const QString& pdf);
+// One page rendered at the given resolution.
+QImage render(const QString& pdf, int page, int dpi);
+
+} // namespace pernoa::test

@@ -1,0 +1,371 @@
+// The whole batch path: the pernoa executable writes a PDF, poppler reads it
+// back, and the page is measured as printed.
+
+#include "controls.h"
+#include "headlessform.h"
+#include "papersizes.h"
+#include "pdfprobe.h"
+#include "recorders.h"
+#include "tavriengine.h"
+
+#include <QPageSize>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace pernoa;
+using namespace pernoa::test;
+
+namespace {
+
+// 0.01 mm in twips: the precision the page is checked to.
+constexpr double Tolerance = 0.567;
+
+const QString kConfirmation =
+    QStringLiteral("プリンタへ印刷の要求をしました。\n印刷されるまでしばらくお待ちください\n");
+
+// The lines the engine lays out for the same options, in page twips.
+std::vector<TavriLine> engineLines(const std::function<void(HeadlessForm&)>& setup) {
+    HeadlessForm form;
+    RecordingMessages messages;
+    TavriEngine engine(form, messages);
+    engine.InitStartValues();
+    setup(form);
+    engine.ApplyPaperSize();
+    engine.DrawTavriSheet(0);
+    return engine.lastLines();
+}
+
+void compareLines(const PdfPage& page, const std::vector<TavriLine>& expected, double dx = 0,
+                  double dy = 0) {
+    QCOMPARE(page.strokes.size(), qsizetype(expected.size()));
+    for (qsizetype i = 0; i < page.strokes.size(); ++i) {
+        const QLineF& got = page.strokes[i].line;
+        const TavriLine& want = expected[std::size_t(i)];
+        const auto where = qPrintable(QStringLiteral("line %1").arg(i));
+        QVERIFY2(qAbs(got.y1() - (want.StartY + dy)) < Tolerance, where);
+        QVERIFY2(qAbs(got.y2() - (want.EndY + dy)) < Tolerance, where);
+        QVERIFY2(qAbs(qMin(got.x1(), got.x2()) - (want.StartX + dx)) < Tolerance, where);
+        QVERIFY2(qAbs(qMax(got.x1(), got.x2()) - (want.EndX + dx)) < Tolerance, where);
+    }
+}
+
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    return env;
+}
+
+} // namespace
+
+class PdfExportTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString pdf(const QString& name) { return m_dir.filePath(name); }
+
+    PdfPage exportOne(const QStringList& options) {
+        const QString out = pdf(QStringLiteral("one.pdf"));
+        QFile::remove(out);
+        const RunResult r = runPernoa(QStringList{QStringLiteral("--export-pdf"), out} + options);
+        if (r.exitCode != 0 || r.err != kConfirmation) {
+            qWarning("pernoa %s: exit %d, %s", qPrintable(options.join(QLatin1Char(' '))),
+                     r.exitCode, qPrintable(r.err));
+            return {};
+        }
+        const QList<PdfPage> pages = readPages(out);
+        return pages.size() == 1 ? pages.first() : PdfPage{};
+    }
+
+private slots:
+    void defaultPage() {
+        const QString out = pdf(QStringLiteral("default.pdf"));
+        // No platform and no display given: batch work must still run.
+        const RunResult r = runPernoa({QStringLiteral("--export-pdf"), out}, withoutDisplay());
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, kConfirmation);
+        QCOMPARE(r.out, QString());
+
+        const QList<PdfPage> pages = readPages(out);
+        QCOMPARE(pages.size(), 1);
+        const PdfPage& page = pages.first();
+        QCOMPARE(page.sizePt, QSizeF(595, 842)); // A4 portrait
+        QCOMPARE(page.strokes.size(), 50);
+        const double firstStaff[] = {1701, 1825.74, 1950.48, 2075.22, 2199.96};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(qAbs(page.strokes[i].line.y1() - firstStaff[i]) < Tolerance);
+        QVERIFY(qAbs(page.strokes[5].line.y1() - 3137.4111) < Tolerance);
+        QVERIFY(qAbs(page.strokes.last().line.y1() - 15127.66) < Tolerance);
+        for (const Stroke& s : page.strokes) {
+            QVERIFY(qAbs(s.line.y1() - s.line.y2()) < 1e-6);
+            QVERIFY(qAbs(qMin(s.line.x1(), s.line.x2()) - 850.5) < Tolerance);
+            QVERIFY(qAbs(qMax(s.line.x1(), s.line.x2()) - 11056.5) < Tolerance);
+            QVERIFY(qAbs(s.widthPt - 0.24) < 1e-3); // 2 px at 600 dpi
+            QCOMPARE(s.colour, QColor(Qt::black));
+            QCOMPARE(s.cap, QStringLiteral("butt")); // no overhang past the margins
+        }
+    }
+
+    void papers_data() {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<int>("pageSizeId");
+        const struct {
+            const char* name;
+            QPageSize::PageSizeId id;
+        } papers[] = {{"A4", QPageSize::A4},
+                      {"B5", QPageSize::JisB5},
+                      {"A3", QPageSize::A3},
+                      {"B4", QPageSize::JisB4},
+                      {"A5", QPageSize::A5}};
+        for (const auto& p : papers)
+            for (bool landscape : {false, true})
+                QTest::addRow("%s %s", p.name, landscape ? "landscape" : "portrait")
+                    << QString::fromLatin1(p.name) << landscape << int(p.id);
+    }
+    void papers() {
+        QFETCH(QString, paper);
+        QFETCH(bool, landscape);
+        QFETCH(int, pageSizeId);
+        QStringList options{QStringLiteral("--paper"), paper};
+        if (landscape)
+            options << QStringLiteral("--landscape");
+        const PdfPage page = exportOne(options);
+
+        // The job's page is exactly the paper (JIS B sizes for B4 and B5).
+        QSizeF expected = QPageSize(QPageSize::PageSizeId(pageSizeId)).sizePoints();
+        if (landscape)
+            expected.transpose();
+        QCOMPARE(page.sizePt, expected);
+
+        const std::vector<TavriLine> lines = engineLines([&](HeadlessForm& form) {
+            form.setChecked(paperByName(paper)->option, true);
+            form.setChecked(ctl::chkPrintDirectionYoko, landscape);
+        });
+        compareLines(page, lines);
+        // The engine's own page size: the last line's band ends at the bottom margin.
+        const PaperSize* row = paperByName(paper);
+        const double height = landscape ? row->widthTwip : row->heightTwip;
+        QVERIFY(qAbs(page.strokes.last().line.y1() + LineThicknessTwip - (height - 1701)) <
+                Tolerance);
+    }
+
+    void weights_data() {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<double>("widthPt");
+        // Device pixels at 600 dpi: 1, 2 and 3 of 72/600 pt.
+        QTest::newRow("thin") << QStringLiteral("thin") << 0.12;
+        QTest::newRow("normal") << QStringLiteral("normal") << 0.24;
+        QTest::newRow("thick") << QStringLiteral("thick") << 0.36;
+        QTest::newRow("caption") << QStringLiteral("太め") << 0.36;
+    }
+    void weights() {
+        QFETCH(QString, weight);
+        QFETCH(double, widthPt);
+        const PdfPage page = exportOne({QStringLiteral("--weight"), weight});
+        QCOMPARE(page.strokes.size(), 50);
+        for (const Stroke& s : page.strokes)
+            QVERIFY2(qAbs(s.widthPt - widthPt) < 1e-3, qPrintable(QString::number(s.widthPt)));
+    }
+
+    void shades_data() {
+        QTest::addColumn<QString>("shade");
+        QTest::addColumn<int>("grey");
+        QTest::newRow("black") << QStringLiteral("0") << 0;
+        QTest::newRow("half") << QStringLiteral("128") << 128;
+        QTest::newRow("white") << QStringLiteral("255") << 255;
+    }
+    void shades() {
+        QFETCH(QString, shade);
+        QFETCH(int, grey);
+        const PdfPage page = exportOne({QStringLiteral("--shade"), shade});
+        QCOMPARE(page.strokes.size(), 50);
+        for (const Stroke& s : page.strokes) {
+            QCOMPARE(s.colour.red(), grey);
+            QCOMPARE(s.colour.green(), grey);
+            QCOMPARE(s.colour.blue(), grey);
+        }
+    }
+
+    void offsets_data() {
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<double>("dx");
+        QTest::addColumn<double>("dy");
+        // X = 2 mm, Y = 6 mm: 113.4 twips further left, 340.2 higher.
+        QTest::newRow("2,6") << QStringLiteral("2,6") << -113.4 << -340.2;
+        QTest::newRow("-2,-6") << QStringLiteral("-2,-6") << 113.4 << 340.2;
+        QTest::newRow("0.5,0") << QStringLiteral("0.5,0") << -28.35 << 0.0;
+    }
+    void offsets() {
+        QFETCH(QString, offset);
+        QFETCH(double, dx);
+        QFETCH(double, dy);
+        const PdfPage page = exportOne({QStringLiteral("--offset"), offset});
+        compareLines(page, engineLines([](HeadlessForm&) {}), dx, dy);
+    }
+
+    void layoutOptions_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QList<double>>("staffTops");
+        QTest::addColumn<int>("linesPerStaff");
+        QTest::newRow("3 blocks, gap 10, 2 staves")
+            << QStringList{QStringLiteral("--blocks"),    QStringLiteral("3"),
+                           QStringLiteral("--block-gap"), QStringLiteral("10"),
+                           QStringLiteral("--staves"),    QStringLiteral("2")}
+            << QList<double>{1701, 5292.0333, 6369.3333, 9960.3667, 11037.6667, 14628.7} << 5;
+        QTest::newRow("6 lines, 3 mm, 2 staves")
+            << QStringList{QStringLiteral("--lines"),   QStringLiteral("6"),
+                           QStringLiteral("--spacing"), QStringLiteral("3"),
+                           QStringLiteral("--staves"),  QStringLiteral("2")}
+            // The second staff's last band ends at the bottom margin.
+            << QList<double>{1701, 16840 - 1701 - 918.54} << 6;
+        QTest::newRow("margins 10,20,5,25, one staff")
+            << QStringList{QStringLiteral("--margins=10,20,5,25"), QStringLiteral("--staves=1")}
+            << QList<double>{567} << 5;
+    }
+    void layoutOptions() {
+        QFETCH(QStringList, options);
+        QFETCH(QList<double>, staffTops);
+        QFETCH(int, linesPerStaff);
+        const PdfPage page = exportOne(options);
+        QCOMPARE(page.strokes.size(), staffTops.size() * linesPerStaff);
+        for (qsizetype s = 0; s < staffTops.size(); ++s)
+            QVERIFY2(qAbs(page.strokes[s * linesPerStaff].line.y1() - staffTops[s]) < Tolerance,
+                     qPrintable(QString::number(page.strokes[s * linesPerStaff].line.y1())));
+    }
+
+    void copies_data() {
+        QTest::addColumn<QString>("copies");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("3") << QStringLiteral("3") << 3;
+        QTest::newRow("2.5 rounds to even") << QStringLiteral("2.5") << 2;
+        QTest::newRow("3.5 rounds to even") << QStringLiteral("3.5") << 4;
+    }
+    void copies() {
+        QFETCH(QString, copies);
+        QFETCH(int, pages);
+        const QString out = pdf(QStringLiteral("copies.pdf"));
+        const RunResult r =
+            runPernoa({QStringLiteral("--export-pdf"), out, QStringLiteral("--copies"), copies});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, kConfirmation); // once, after the last copy
+        const QList<PdfPage> got = readPages(out);
+        QCOMPARE(got.size(), pages); // no blank page after the last copy
+        for (const PdfPage& page : got) {
+            QCOMPARE(page.strokes.size(), 50);
+            for (qsizetype i = 0; i < 50; ++i)
+                QCOMPARE(page.strokes[i].line, got.first().strokes[i].line);
+        }
+    }
+
+    void refused_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QString x = QStringLiteral("--export-pdf");
+        const QString out = QStringLiteral("@OUT@");
+        // The window's own messages, exactly.
+        QTest::newRow("empty margin")
+            << QStringList{x, out, QStringLiteral("--margins"), QStringLiteral("10,,5,5")} << 1
+            << QStringLiteral("下マージンが空欄です。\n");
+        QTest::newRow("no staves")
+            << QStringList{x, out, QStringLiteral("--staves"), QStringLiteral("0")} << 1
+            << QStringLiteral("そんな値、入力していじめちゃいや～ん♪\n五線の段数\n");
+        QTest::newRow("letters in offset")
+            << QStringList{x, out, QStringLiteral("--offset"), QStringLiteral("abc,0")} << 1
+            << QStringLiteral("プリンタの誤差・左に数値以外が入ってます\n");
+        QTest::newRow("negative copies")
+            << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("-1")} << 1
+            << QStringLiteral("「印刷枚数」は整数にしてください。\n");
+        QTest::newRow("zero copies")
+            << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("0")} << 1
+            << QStringLiteral("そんな値、入力していじめちゃいや～ん♪\n印刷枚数\n");
+        QTest::newRow("blocks round to 0")
+            << QStringList{x, out, QStringLiteral("--blocks"), QStringLiteral("0.4")} << 1
+            << QStringLiteral("エラーが発生しました\n");
+        QTest::newRow("unwritable file") << QStringList{x, QStringLiteral("/nonexistent-dir/x.pdf")}
+                                         << 1 << QStringLiteral("エラーが発生しました\n");
+        QTest::newRow("copies round to 0")
+            << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("0.4")} << 1
+            << QStringLiteral("pernoa: the copy count rounds to 0, nothing was written\n");
+        // Usage errors.
+        const QString hint = QStringLiteral("Try 'pernoa --help' for more information.\n");
+        QTest::newRow("no action")
+            << QStringList{QStringLiteral("--copies"), QStringLiteral("2")} << 2
+            << QStringLiteral("pernoa: nothing to do: give --export-pdf, "
+                              "--print or --list-printers\n") +
+                   hint;
+        QTest::newRow("unknown option")
+            << QStringList{x, out, QStringLiteral("--colour")} << 2
+            << QStringLiteral("pernoa: unknown option --colour\n") + hint;
+        QTest::newRow("missing value")
+            << QStringList{x} << 2 << QStringLiteral("pernoa: --export-pdf needs a value\n") + hint;
+        QTest::newRow("paper A6")
+            << QStringList{x, out, QStringLiteral("--paper"), QStringLiteral("A6")} << 2
+            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"A6\"\n") + hint;
+        QTest::newRow("7 lines")
+            << QStringList{x, out, QStringLiteral("--lines"), QStringLiteral("7")} << 2
+            << QStringLiteral("pernoa: --lines takes 2, 3, 4, 5 or 6, not \"7\"\n") + hint;
+        QTest::newRow("weight")
+            << QStringList{x, out, QStringLiteral("--weight"), QStringLiteral("heavy")} << 2
+            << QStringLiteral("pernoa: --weight takes thin, normal or thick, not \"heavy\"\n") +
+                   hint;
+        QTest::newRow("shade 256")
+            << QStringList{x, out, QStringLiteral("--shade"), QStringLiteral("256")} << 2
+            << QStringLiteral("pernoa: --shade takes a whole number from 0 to 255, not \"256\"\n") +
+                   hint;
+        QTest::newRow("shade 1.5")
+            << QStringList{x, out, QStringLiteral("--shade"), QStringLiteral("1.5")} << 2
+            << QStringLiteral("pernoa: --shade takes a whole number from 0 to 255, not \"1.5\"\n") +
+                   hint;
+        QTest::newRow("three margins")
+            << QStringList{x, out, QStringLiteral("--margins"), QStringLiteral("1,2,3")} << 2
+            << QStringLiteral("pernoa: --margins takes TOP,BOTTOM,LEFT,RIGHT, not \"1,2,3\"\n") +
+                   hint;
+        QTest::newRow("printer with export")
+            << QStringList{x, out, QStringLiteral("--printer"), QStringLiteral("P")} << 2
+            << QStringLiteral("pernoa: --printer only goes with --print\n") + hint;
+        QTest::newRow("two actions") << QStringList{x, out, QStringLiteral("--print")} << 2
+                                     << QStringLiteral("pernoa: --print cannot be combined with "
+                                                       "another action\n") +
+                                            hint;
+        QTest::newRow("settings file")
+            << QStringList{x, out, QStringLiteral("sheet.kvs2")} << 2
+            << QStringLiteral("pernoa: settings files cannot be read by this version yet: "
+                              "sheet.kvs2\n") +
+                   hint;
+    }
+    void refused() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        const QString out = pdf(QStringLiteral("refused.pdf"));
+        QFile::remove(out);
+        args.replaceInStrings(QStringLiteral("@OUT@"), out);
+        const RunResult r = runPernoa(args);
+        QVERIFY(r.finished);
+        QCOMPARE(r.err, err);
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void helpAndVersion() {
+        const RunResult help = runPernoa({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Usage: pernoa --export-pdf OUT.pdf")));
+        for (const char* option :
+             {"--print", "--printer NAME", "--list-printers", "--paper", "--landscape", "--margins",
+              "--blocks", "--block-gap", "--staves", "--lines", "--spacing", "--weight", "--shade",
+              "--offset", "--copies", "--version"})
+            QVERIFY2(help.out.contains(QLatin1String(option)), option);
+        QCOMPARE(help.err, QString());
+
+        const RunResult version = runPernoa({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, QStringLiteral("pernoa 2.2\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(PdfExportTest)
+#include "test_pdf_export.moc"

@@ -1,0 +1,293 @@
+// The Qt printer adapter on its own, in PDF mode: text output and the
+// current position, pictures, page breaks, jobs, failures; and the Japanese
+// face substitutes it relies on.
+
+#include "fontmap.h"
+#include "numberrules.h"
+#include "pdfprobe.h"
+#include "qtprinter.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace pernoa;
+using namespace pernoa::test;
+using pernoa::ui::QtPrinter;
+
+namespace {
+
+class FixedPrinterList : public IPrinterList {
+public:
+    QStringList printerNames() const override { return names; }
+    QString currentPrinterName() const override { return current; }
+    void setCurrentPrinter(const QString& name) override { current = name; }
+    QStringList names;
+    QString current;
+};
+
+void startA4(QtPrinter& p) {
+    p.setPaperSize(9);
+    p.setOrientation(1);
+    p.setUnitTwips();
+    p.setLineWidth(2);
+}
+
+bool throwsDevice(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.kind() == RuntimeError::Kind::Device;
+    }
+    return false;
+}
+
+// Pictures may be stored with lossy compression: colours within a few steps.
+bool near(const QColor& got, const QColor& want) {
+    return qAbs(got.red() - want.red()) <= 8 && qAbs(got.green() - want.green()) <= 8 &&
+           qAbs(got.blue() - want.blue()) <= 8;
+}
+
+QImage twoColourPicture() {
+    // Left half red, right half blue.
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, 20, 20, Qt::red);
+    return image;
+}
+
+} // namespace
+
+class QtPrinterTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString pdf(const QString& name) { return m_dir.filePath(name); }
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutions(); }
+
+    void windowsFacesResolveToJapaneseFaces_data() {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("MS P Gothic")
+            << QStringLiteral("ＭＳ Ｐゴシック") << QStringLiteral("IPAPGothic");
+        QTest::newRow("MS PGothic") << QStringLiteral("MS PGothic") << QStringLiteral("IPAPGothic");
+        QTest::newRow("MS Gothic wide")
+            << QStringLiteral("ＭＳ ゴシック") << QStringLiteral("IPAGothic");
+        QTest::newRow("MS Gothic") << QStringLiteral("MS Gothic") << QStringLiteral("IPAGothic");
+        QTest::newRow("MS Mincho wide")
+            << QStringLiteral("ＭＳ 明朝") << QStringLiteral("IPAMincho");
+        QTest::newRow("MS Mincho") << QStringLiteral("MS Mincho") << QStringLiteral("IPAMincho");
+        QTest::newRow("MS P Mincho")
+            << QStringLiteral("ＭＳ Ｐ明朝") << QStringLiteral("IPAPMincho");
+        QTest::newRow("MS PMincho") << QStringLiteral("MS PMincho") << QStringLiteral("IPAPMincho");
+    }
+    void windowsFacesResolveToJapaneseFaces() {
+        QFETCH(QString, face);
+        QFETCH(QString, family);
+        QCOMPARE(QFontInfo(QFont(face)).family(), family);
+    }
+
+    void textLinesAndCurrentPosition() {
+        const QString out = pdf(QStringLiteral("text.pdf"));
+        QtPrinter p(out);
+        startA4(p);
+        p.setFontName(QStringLiteral("ＭＳ 明朝"));
+        p.setFontSize(20);
+        p.setForeColor(QColor(255, 0, 0));
+        // As a text item "A" CR LF "B" at X 1000, Y 2000 prints.
+        p.setCurrentX(1000);
+        p.setCurrentY(2000);
+        p.printLine(QStringLiteral("A"));
+        QCOMPARE(p.currentX(), 0.0f);
+        const float lineHeight = p.currentY() - 2000;
+        // One line of 20-point text: a little more than 20 points (400 twips).
+        QVERIFY2(lineHeight > 400 && lineHeight < 560, qPrintable(QString::number(lineHeight)));
+        p.setCurrentX(1000);
+        p.printLine(QStringLiteral("B"));
+        QCOMPARE(p.currentY(), 2000 + 2 * lineHeight);
+        p.printLine(QString()); // an empty line only moves down
+        QCOMPARE(p.currentY(), 2000 + 3 * lineHeight);
+
+        p.setFontSize(10);
+        p.setCurrentX(1000);
+        p.setCurrentY(6000);
+        p.printLine(QStringLiteral("五線譜"));
+        const float smallHeight = p.currentY() - 6000;
+        QVERIFY(qAbs(smallHeight * 2 - lineHeight) < 2);
+        p.newPage();
+        p.endDoc();
+
+        const QList<PdfWord> words = readWords(out);
+        QCOMPARE(words.size(), 3);
+        // pdftotext boxes in points: the glyph box of "A" starts at x = 50 pt
+        // (1000 twips) and its top is at 100 pt (2000 twips) at the most.
+        QCOMPARE(words[0].text, QStringLiteral("A"));
+        QVERIFY(qAbs(words[0].xMin - 50) < 1.5);
+        QVERIFY(words[0].yMin >= 99 && words[0].yMin < 100 + 2);
+        // A 20-point font: the box is about 20 points high.
+        QVERIFY2(words[0].yMax - words[0].yMin > 17 && words[0].yMax - words[0].yMin < 26,
+                 qPrintable(QString::number(words[0].yMax - words[0].yMin)));
+        QCOMPARE(words[1].text, QStringLiteral("B"));
+        QVERIFY(qAbs(words[1].xMin - 50) < 1.5);
+        QVERIFY(qAbs((words[1].yMin - words[0].yMin) * TwipsPerPoint - lineHeight) < 2);
+        QCOMPARE(words[2].text, QStringLiteral("五線譜"));
+        QVERIFY(qAbs(words[2].yMax - words[2].yMin - (words[0].yMax - words[0].yMin) / 2) < 1.5);
+        QVERIFY(fontNames(out).contains(QStringLiteral("IPAMincho")));
+
+        // The text is red.
+        const QImage page = render(out, 1, 144);
+        bool red = false;
+        for (int x = 100; x < 160 && !red; ++x)
+            for (int y = 200; y < 250 && !red; ++y)
+                red = page.pixelColor(x, y) == QColor(255, 0, 0);
+        QVERIFY(red);
+    }
+
+    void pictureStretchedIntoRectangle() {
+        const QString out = pdf(QStringLiteral("picture.pdf"));
+        const QImage picture = twoColourPicture();
+        QtPrinter p(out);
+        startA4(p);
+        // 2880 x 1440 twips at (1440, 1440): 2 x 1 inches, one inch from the corner.
+        p.paintPicture(picture, 1440, 1440, 2880, 1440);
+        p.newPage();
+        p.paintPicture(picture, 1440, 1440, 2880, 1440);
+        p.newPage();
+        p.endDoc();
+        QCOMPARE(pageCount(out), 2);
+
+        const QImage page = render(out, 2, 72);                     // one pixel per point
+        QVERIFY(near(page.pixelColor(90, 90), QColor(Qt::red)));    // left half
+        QVERIFY(near(page.pixelColor(200, 90), QColor(Qt::blue)));  // right half
+        QVERIFY(near(page.pixelColor(70, 90), QColor(Qt::white)));  // left of it
+        QVERIFY(near(page.pixelColor(90, 146), QColor(Qt::white))); // below it
+        QVERIFY(near(page.pixelColor(214, 142), QColor(Qt::blue))); // its far corner
+        QVERIFY(near(page.pixelColor(218, 142), QColor(Qt::white)));
+
+        // The same picture on two pages is stored once.
+        const QList<int> objects = imageObjects(out);
+        QCOMPARE(objects.size(), 2);
+        QCOMPARE(objects[0], objects[1]);
+    }
+
+    void pageBreaksFollowCopies_data() {
+        QTest::addColumn<QString>("script"); // d = draw a line, n = new page
+        QTest::addColumn<int>("pages");
+        QTest::newRow("one copy") << QStringLiteral("dn") << 1;
+        QTest::newRow("three copies") << QStringLiteral("dndndn") << 3;
+        QTest::newRow("blank copies") << QStringLiteral("nn") << 2;
+        QTest::newRow("blank copy between") << QStringLiteral("dnndn") << 3;
+        QTest::newRow("no final break") << QStringLiteral("dnd") << 2;
+    }
+    void pageBreaksFollowCopies() {
+        QFETCH(QString, script);
+        QFETCH(int, pages);
+        const QString out = pdf(QStringLiteral("pages.pdf"));
+        QtPrinter p(out);
+        startA4(p);
+        for (QChar c : script) {
+            if (c == QLatin1Char('d'))
+                p.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+            else
+                p.newPage();
+        }
+        p.endDoc();
+        QCOMPARE(p.lastJobPages(), pages);
+        QCOMPARE(pageCount(out), pages);
+        QVERIFY(!p.jobOpen());
+    }
+
+    void orientationAndPaperPerJob() {
+        const QString out = pdf(QStringLiteral("jobs.pdf"));
+        QtPrinter p(out);
+        p.setPaperSize(12);
+        p.setOrientation(2);
+        p.drawLine(0, 100, 1000, 100, Qt::black);
+        p.newPage();
+        p.endDoc();
+        QList<PdfPage> pages = readPages(out);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].sizePt, QPageSize(QPageSize::JisB4).sizePoints().transposed());
+        // Coordinates follow the orientation: y from the top of the landscape page.
+        QVERIFY(qAbs(pages[0].strokes[0].line.y1() - 100) < 0.6);
+
+        // A second job on the same printer replaces the file.
+        p.setPaperSize(11);
+        p.setOrientation(1);
+        p.drawLine(0, 200, 1000, 200, Qt::black);
+        p.newPage();
+        p.drawLine(0, 300, 1000, 300, Qt::black);
+        p.newPage();
+        p.endDoc();
+        pages = readPages(out);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages[1].sizePt, QPageSize(QPageSize::A5).sizePoints());
+        QCOMPARE(p.jobsDelivered(), 2);
+        QCOMPARE(p.resolution(), ui::PdfResolution);
+    }
+
+    void abortedJobLeavesNoFile() {
+        const QString out = pdf(QStringLiteral("aborted.pdf"));
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier document");
+        old.close();
+        {
+            QtPrinter p(out);
+            startA4(p);
+            p.drawLine(0, 0, 100, 100, Qt::black);
+            p.newPage();
+            p.drawLine(0, 0, 100, 100, Qt::black);
+            p.abortDoc();
+            QVERIFY(!p.jobOpen());
+            p.abortDoc(); // nothing open: nothing happens
+            p.endDoc();   // likewise
+            QCOMPARE(p.jobsDelivered(), 0);
+        }
+        QFile check(out);
+        QVERIFY(check.open(QIODevice::ReadOnly));
+        QCOMPARE(check.readAll(), QByteArray("earlier document"));
+        // No half-written file is left beside it.
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("aborted.pdf*")}, QDir::Files),
+                 QStringList{QStringLiteral("aborted.pdf")});
+    }
+
+    void failuresAreDeviceErrors() {
+        const QString out = pdf(QStringLiteral("fail.pdf"));
+        QtPrinter p(out);
+        QVERIFY(throwsDevice([&] { p.setPaperSize(10); }));
+        QVERIFY(throwsDevice([&] { p.setPaperSize(0); }));
+        QVERIFY(throwsDevice([&] { p.setOrientation(0); }));
+        QVERIFY(throwsDevice([&] { p.setOrientation(3); }));
+        QVERIFY(throwsDevice([&] { p.setLineWidth(0); }));
+        QVERIFY(throwsDevice([&] { p.setFontSize(0); }));
+        QVERIFY(throwsDevice([&] { p.drawLine(0, qInf(), 1, 1, Qt::black); }));
+        QVERIFY(!p.jobOpen());
+
+        QtPrinter unwritable(QStringLiteral("/nonexistent-dir/x.pdf"));
+        QVERIFY(throwsDevice([&] { unwritable.drawLine(0, 0, 1, 1, Qt::black); }));
+        QVERIFY(!unwritable.jobOpen());
+        unwritable.abortDoc();
+    }
+
+    void printerModeNeedsAnInstalledPrinter() {
+        FixedPrinterList none;
+        QtPrinter p(none);
+        startA4(p);
+        QVERIFY(!p.isPdf());
+        // No current printer, then one the system does not know.
+        QVERIFY(throwsDevice([&] { p.drawLine(0, 0, 1, 1, Qt::black); }));
+        none.current = QStringLiteral("pernoa-test-no-such-printer");
+        QVERIFY(throwsDevice([&] { p.newPage(); }));
+        QVERIFY(!p.jobOpen());
+    }
+};
+
+QTEST_MAIN(QtPrinterTest)
+#include "test_qtprinter.moc"
