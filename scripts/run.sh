@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds pernoa and runs it.
+# Sets up the machine, builds pernoa and runs it: the windows when there is a
+# display, otherwise the default page exported to a PDF file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
+if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    out="$PWD/pernoa-default-page.pdf"
+    ./build/src/app/pernoa --export-pdf "$out"
+    echo "No display: the default page was written to $out"
+    exit 0
+fi
 exec ./build/src/app/pernoa "$@"

@@ -85,6 +85,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setCentralWidget(central);
     buildMenus();
+    // The window is as large as its content and no larger: a fixed parameter
+    // window, so no empty band is left below the commands.
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QWidget* w : findChildren<QWidget*>())
         if (!w->objectName().isEmpty())
