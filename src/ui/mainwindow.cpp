@@ -124,12 +124,20 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const ch
     return edit;
 }
 
-QWidget* MainWindow::buildSheetTab() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tabSheet"));
+// A tab page with the grid its fields stand in: two columns of fields, the
+// frames in a third.
+static QGridLayout* newTabPage(const QString& name, QWidget*& page) {
+    page = new QWidget;
+    page->setObjectName(name);
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
+    return grid;
+}
+
+QWidget* MainWindow::buildSheetTab() {
+    QWidget* page = nullptr;
+    QGridLayout* grid = newTabPage(QStringLiteral("tabSheet"), page);
 
     addField(grid, 0, 0, ctl::txtSpaceSizeUp, QStringLiteral("上マージン"), kMm, "30");
     addField(grid, 0, 1, ctl::txtSpaceSizeDown, QStringLiteral("下マージン"), kMm, "30");
@@ -202,11 +210,8 @@ QWidget* MainWindow::buildSheetTab() {
 }
 
 QWidget* MainWindow::buildStaffTab() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tabStaff"));
-    auto* grid = new QGridLayout(page);
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(8);
+    QWidget* page = nullptr;
+    QGridLayout* grid = newTabPage(QStringLiteral("tabStaff"), page);
 
     addField(grid, 0, 0, ctl::txtDaifuhyoCnt, QStringLiteral("大譜表の数"), kDan, "1");
     addField(grid, 0, 1, ctl::txtDaifuhyoInterval, QStringLiteral("大譜表の間隔"), kMm, "0");
