@@ -9,7 +9,6 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf
     poppler-utils
-    xvfb xdotool x11-apps imagemagick
 )
 
 if [ "$(id -u)" -ne 0 ]; then
