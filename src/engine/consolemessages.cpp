@@ -1,4 +1,4 @@
-#include "consolemessages.h"
+#include "engine/consolemessages.h"
 
 namespace pernoa {
 

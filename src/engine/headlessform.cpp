@@ -1,6 +1,6 @@
-#include "headlessform.h"
+#include "engine/headlessform.h"
 
-#include "controls.h"
+#include "engine/controls.h"
 
 namespace pernoa {
 

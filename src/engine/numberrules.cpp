@@ -1,4 +1,4 @@
-#include "numberrules.h"
+#include "engine/numberrules.h"
 
 #include <charconv>
 #include <cmath>

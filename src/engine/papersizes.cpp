@@ -1,4 +1,4 @@
-#include "papersizes.h"
+#include "engine/papersizes.h"
 
 namespace pernoa {
 

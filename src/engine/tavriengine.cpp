@@ -1,7 +1,7 @@
-#include "tavriengine.h"
+#include "engine/tavriengine.h"
 
-#include "controls.h"
-#include "numberrules.h"
+#include "engine/controls.h"
+#include "engine/numberrules.h"
 
 #include <new>
 

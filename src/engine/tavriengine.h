@@ -1,10 +1,10 @@
 #pragma once
 
-#include "form.h"
-#include "messages.h"
-#include "papersizes.h"
-#include "sheetsettings.h"
-#include "surfaces.h"
+#include "engine/form.h"
+#include "engine/messages.h"
+#include "engine/papersizes.h"
+#include "engine/sheetsettings.h"
+#include "engine/surfaces.h"
 
 #include <QString>
 

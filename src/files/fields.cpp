@@ -1,4 +1,4 @@
-#include "fields.h"
+#include "files/fields.h"
 
 namespace pernoa {
 namespace {

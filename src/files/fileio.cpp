@@ -1,7 +1,7 @@
-#include "fileio.h"
+#include "files/fileio.h"
 
-#include "cp932.h"
-#include "numberrules.h"
+#include "files/cp932.h"
+#include "engine/numberrules.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "pagesurface.h"
+#include "preview/pagesurface.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pagesurface.h"
-#include "surfaces.h"
+#include "preview/pagesurface.h"
+#include "engine/surfaces.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "gui.h"
+#include "ui/gui.h"
 
-#include "controls.h"
-#include "mainwindow.h"
-#include "messagebox.h"
-#include "previewwindow.h"
-#include "qtprinter.h"
-#include "tavriengine.h"
+#include "engine/controls.h"
+#include "ui/mainwindow.h"
+#include "ui/messagebox.h"
+#include "preview/previewwindow.h"
+#include "output/qtprinter.h"
+#include "engine/tavriengine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -62,8 +62,8 @@ GuiProgram::~GuiProgram() {
 void GuiProgram::connectPrinter() {
     // Every print job goes to the printer current at the time it starts: the
     // system's default until the printer selection makes another current.
-    m_printers = std::make_unique<QtPrinterList>();
-    m_printer = std::make_unique<QtPrinter>(*m_printers);
+    m_printers = std::make_unique<output::QtPrinterList>();
+    m_printer = std::make_unique<output::QtPrinter>(*m_printers);
     m_engine->setPrinter(m_printer.get());
 }
 

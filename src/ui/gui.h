@@ -9,14 +9,18 @@ class TavriEngine;
 namespace preview {
 class PreviewWindow;
 }
+namespace output {
+class QtPrinter;
+class QtPrinterList;
+} // namespace output
 } // namespace pernoa
 
 namespace pernoa::ui {
 
 class MainWindow;
 class MessageBoxes;
-class QtPrinter;
-class QtPrinterList;
+
+
 
 // The program's windows and the engine between them: the main window, the
 // preview window, the message boxes, and the staff engine that reads the one
@@ -43,7 +47,7 @@ public:
     TavriEngine& engine() { return *m_engine; }
     MessageBoxes& messages() { return *m_messages; }
     // The system's printers and the one the program prints on.
-    QtPrinterList& printers() { return *m_printers; }
+    output::QtPrinterList& printers() { return *m_printers; }
 
 private:
     void connectPrinter();
@@ -52,8 +56,8 @@ private:
     std::unique_ptr<preview::PreviewWindow> m_preview;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<TavriEngine> m_engine;
-    std::unique_ptr<QtPrinterList> m_printers;
-    std::unique_ptr<QtPrinter> m_printer;
+    std::unique_ptr<output::QtPrinterList> m_printers;
+    std::unique_ptr<output::QtPrinter> m_printer;
 };
 
 // Starts the windows and runs until the main window closes.

@@ -1,8 +1,8 @@
-#include "mainwindow.h"
+#include "ui/mainwindow.h"
 
-#include "controls.h"
-#include "papersizes.h"
-#include "tavriengine.h"
+#include "engine/controls.h"
+#include "engine/papersizes.h"
+#include "engine/tavriengine.h"
 
 #include <QAbstractButton>
 #include <QAction>

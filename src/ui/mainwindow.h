@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form.h"
+#include "engine/form.h"
 
 #include <QHash>
 #include <QMainWindow>

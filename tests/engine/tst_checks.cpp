@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "engine/controls.h"
 #include "enginerig.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "controls.h"
+#include "engine/controls.h"
 #include "enginerig.h"
-#include "numberrules.h"
+#include "engine/numberrules.h"
 
 #include <QTest>
 

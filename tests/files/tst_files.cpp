@@ -1,10 +1,10 @@
 // The text-file primitives of the settings files: field splitting, code page
 // 932, the line reader, the value reader and the writer.
 
-#include "cp932.h"
+#include "files/cp932.h"
 #include "faildevice.h"
-#include "fields.h"
-#include "fileio.h"
+#include "files/fields.h"
+#include "files/fileio.h"
 
 #include <QBuffer>
 #include <QDir>

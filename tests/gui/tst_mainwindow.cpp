@@ -2,13 +2,13 @@
 // values, its handlers through the engine, the preview window beside it, and
 // shutdown. Message boxes are pre-answered and recorded.
 
-#include "controls.h"
-#include "gui.h"
-#include "headlessform.h"
-#include "mainwindow.h"
-#include "messagebox.h"
-#include "previewwindow.h"
-#include "tavriengine.h"
+#include "engine/controls.h"
+#include "ui/gui.h"
+#include "engine/headlessform.h"
+#include "ui/mainwindow.h"
+#include "ui/messagebox.h"
+#include "preview/previewwindow.h"
+#include "engine/tavriengine.h"
 
 #include <QAction>
 #include <QApplication>

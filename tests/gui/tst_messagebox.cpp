@@ -1,7 +1,7 @@
 // The message box wrapper: the box each message is shown in, the answers,
 // pre-answering, and the busy pointer.
 
-#include "messagebox.h"
+#include "ui/messagebox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The preview window on its own: the page surface's painting, its sizes in
 // twips and pixels, the labels around the page, hiding and showing.
 
-#include "previewwindow.h"
+#include "preview/previewwindow.h"
 
 #include <QLabel>
 #include <QSet>

@@ -1,12 +1,12 @@
 // The whole batch path: the pernoa executable writes a PDF, poppler reads it
 // back, and the page is measured as printed.
 
-#include "controls.h"
-#include "headlessform.h"
-#include "papersizes.h"
+#include "engine/controls.h"
+#include "engine/headlessform.h"
+#include "engine/papersizes.h"
 #include "pdfprobe.h"
 #include "recorders.h"
-#include "tavriengine.h"
+#include "engine/tavriengine.h"
 
 #include <QPageSize>
 #include <QTemporaryDir>

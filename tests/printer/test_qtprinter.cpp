@@ -2,10 +2,10 @@
 // current position, pictures, page breaks, jobs, failures; and the Japanese
 // face substitutes it relies on.
 
-#include "fontmap.h"
-#include "numberrules.h"
+#include "output/fontmap.h"
+#include "engine/numberrules.h"
 #include "pdfprobe.h"
-#include "qtprinter.h"
+#include "output/qtprinter.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -15,7 +15,7 @@
 
 using namespace pernoa;
 using namespace pernoa::test;
-using pernoa::ui::QtPrinter;
+using pernoa::output::QtPrinter;
 
 namespace {
 
@@ -69,7 +69,7 @@ private:
     QString pdf(const QString& name) { return m_dir.filePath(name); }
 
 private slots:
-    void initTestCase() { ui::installFontSubstitutions(); }
+    void initTestCase() { output::installFontSubstitutions(); }
 
     void windowsFacesResolveToJapaneseFaces_data() {
         QTest::addColumn<QString>("face");
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(pages.size(), 2);
         QCOMPARE(pages[1].sizePt, QPageSize(QPageSize::A5).sizePoints());
         QCOMPARE(p.jobsDelivered(), 2);
-        QCOMPARE(p.resolution(), ui::PdfResolution);
+        QCOMPARE(p.resolution(), output::PdfResolution);
     }
 
     void abortedJobLeavesNoFile() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "headlessform.h"
+#include "engine/headlessform.h"
 #include "recorders.h"
-#include "tavriengine.h"
+#include "engine/tavriengine.h"
 
 namespace pernoa::test {
 

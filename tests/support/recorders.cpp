@@ -1,6 +1,6 @@
 #include "recorders.h"
 
-#include "numberrules.h"
+#include "engine/numberrules.h"
 
 namespace pernoa::test {
 

@@ -3,8 +3,8 @@
 // Test doubles for the engine's outer interfaces: a message recorder that can
 // be pre-answered, and recording preview and printer surfaces.
 
-#include "messages.h"
-#include "surfaces.h"
+#include "engine/messages.h"
+#include "engine/surfaces.h"
 
 #include <QColor>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "fontmap.h"
+#include "output/fontmap.h"
 
 #include <QFont>
 
-namespace pernoa::ui {
+namespace pernoa::output {
 
 const QList<FaceSubstitute>& japaneseFaceSubstitutes() {
     // Proportional faces map to the proportional IPA faces, fixed-pitch to
@@ -37,4 +37,4 @@ void installFontSubstitutions() {
     Q_UNUSED(installed);
 }
 
-} // namespace pernoa::ui
+} // namespace pernoa::output

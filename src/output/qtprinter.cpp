@@ -1,7 +1,7 @@
-#include "qtprinter.h"
+#include "output/qtprinter.h"
 
-#include "cupsjob.h"
-#include "numberrules.h"
+#include "output/cupsjob.h"
+#include "engine/numberrules.h"
 
 #include <QDir>
 #include <QFont>
@@ -16,7 +16,7 @@
 #include <cmath>
 #include <vector>
 
-namespace pernoa::ui {
+namespace pernoa::output {
 namespace {
 
 // The painter's unit: a twentieth of a twip. Coordinates are rounded to it
@@ -396,4 +396,4 @@ void QtPrinter::abortDoc() noexcept {
     // The spool file and an uncommitted PDF are removed with the job.
 }
 
-} // namespace pernoa::ui
+} // namespace pernoa::output

@@ -1,12 +1,12 @@
-#include "batch.h"
+#include "cli/batch.h"
 
-#include "consolemessages.h"
-#include "controls.h"
-#include "headlessform.h"
-#include "numberrules.h"
-#include "papersizes.h"
-#include "qtprinter.h"
-#include "tavriengine.h"
+#include "engine/consolemessages.h"
+#include "engine/controls.h"
+#include "engine/headlessform.h"
+#include "engine/numberrules.h"
+#include "engine/papersizes.h"
+#include "output/qtprinter.h"
+#include "engine/tavriengine.h"
 
 #include <QGuiApplication>
 #include <QString>
@@ -29,7 +29,9 @@
 #define PERNOA_VERSION "2.2"
 #endif
 
-namespace pernoa::ui {
+namespace pernoa::cli {
+using output::QtPrinter;
+using output::QtPrinterList;
 namespace {
 
 const char* const kUsage =
@@ -429,4 +431,4 @@ int runBatch(int argc, char* argv[]) {
     return runSheet(request);
 }
 
-} // namespace pernoa::ui
+} // namespace pernoa::cli

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pernoa::ui {
+namespace pernoa::output {
 
 // The Japanese Windows faces that settings files and text items name, each
 // with the installed faces that stand in for it, best first.
@@ -19,4 +19,4 @@ const QList<FaceSubstitute>& japaneseFaceSubstitutes();
 // start; later calls change nothing. Needs no application object.
 void installFontSubstitutions();
 
-} // namespace pernoa::ui
+} // namespace pernoa::output

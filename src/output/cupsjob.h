@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace pernoa::ui::cups {
+namespace pernoa::output::cups {
 
 // The printer's default resolution in dots per inch as the printing system
 // reports it, or 0 when it does not say.
@@ -14,4 +14,4 @@ int defaultResolution(const QString& printer);
 void submitPdf(const QString& printer, const QString& pdfFile, const QString& title,
                const QString& media);
 
-} // namespace pernoa::ui::cups
+} // namespace pernoa::output::cups

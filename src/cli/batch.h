@@ -1,6 +1,6 @@
 #pragma once
 
-namespace pernoa::ui {
+namespace pernoa::cli {
 
 // True when the command line asks for batch work (an option starting with "--").
 bool isBatchInvocation(int argc, char* argv[]);
@@ -8,4 +8,4 @@ bool isBatchInvocation(int argc, char* argv[]);
 // Runs the batch command line; returns the exit status.
 int runBatch(int argc, char* argv[]);
 
-} // namespace pernoa::ui
+} // namespace pernoa::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surfaces.h"
+#include "engine/surfaces.h"
 
 #include <QColor>
 #include <QPageLayout>
@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace pernoa::ui {
+namespace pernoa::output {
 
 // The paper of a Windows paper-size number: A3 8, A4 9, A5 11, JIS B4 12,
 // JIS B5 13. An invalid page size for any other number.
@@ -129,4 +129,4 @@ private:
     int m_lastJobPages = 0;
 };
 
-} // namespace pernoa::ui
+} // namespace pernoa::output

@@ -1,13 +1,13 @@
-#include "cupsjob.h"
+#include "output/cupsjob.h"
 
-#include "numberrules.h"
+#include "engine/numberrules.h"
 
 #include <cups/cups.h>
 #include <dlfcn.h>
 
 #include <memory>
 
-namespace pernoa::ui::cups {
+namespace pernoa::output::cups {
 namespace {
 
 [[noreturn]] void fail(const QString& what) {
@@ -134,4 +134,4 @@ void submitPdf(const QString& printer, const QString& pdfFile, const QString& ti
                  .arg(QString::fromUtf8(lib.lastErrorString())));
 }
 
-} // namespace pernoa::ui::cups
+} // namespace pernoa::output::cups
