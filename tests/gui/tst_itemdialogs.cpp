@@ -136,9 +136,13 @@ QByteArray gifBytes() {
     return QByteArray(reinterpret_cast<const char*>(gif), sizeof gif);
 }
 
-QByteArray pictureBytes(const char* format, int dotsPerMeter) {
+// A 96 x 48 picture; a noisy one compresses badly, so that half its file is
+// picture data rather than headers.
+QByteArray pictureBytes(const char* format, int dotsPerMeter, bool noisy = false) {
     QImage image(96, 48, QImage::Format_RGB32);
     image.fill(Qt::red);
+    for (int i = 0; noisy && i < 96 * 48; ++i)
+        image.setPixel(i % 96, i / 96, qRgb(i * 37 % 256, i * 91 % 256, i * 13 % 256));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QByteArray bytes;
@@ -172,7 +176,22 @@ QByteArray hugeBmp() {
     return b;
 }
 
-QList<QWidget*> focusChain(QWidget& dialog, QWidget* first, int count) {
+// Every field of a text item, to compare items whole.
+QStringList fields(const OverlayText& t) {
+    return {t.Text,
+            QString::number(t.X),
+            QString::number(t.Y),
+            t.FontName,
+            QString::number(t.FontSize),
+            QString::number(t.FontBold),
+            QString::number(t.FontItalic),
+            QString::number(t.FontUnderline),
+            t.ForeColor,
+            QString::number(t.InUse)};
+}
+
+// The widgets Tab visits, from first on.
+QList<QWidget*> focusChain(QWidget* first, int count) {
     QList<QWidget*> chain{first};
     QWidget* w = first;
     while (chain.size() < count) {
@@ -180,7 +199,6 @@ QList<QWidget*> focusChain(QWidget& dialog, QWidget* first, int count) {
         if (w->focusPolicy() & Qt::TabFocus)
             chain << w;
     }
-    Q_UNUSED(dialog);
     return chain;
 }
 
@@ -233,7 +251,7 @@ void ItemDialogsTest::windows() {
              QStringLiteral("表示するテキスト(改行できます）"));
     QCOMPARE(text.fontButton()->text().split('\n'),
              QStringList({QStringLiteral("テキストの"), QStringLiteral("フォント設定")}));
-    QCOMPARE(focusChain(text, text.textField(), 4),
+    QCOMPARE(focusChain(text.textField(), 4),
              QList<QWidget*>(
                  {text.textField(), text.fontButton(), text.cancelButton(), text.okButton()}));
 
@@ -244,7 +262,7 @@ void ItemDialogsTest::windows() {
     QCOMPARE(image.pathLabel()->text(), QString());
     QCOMPARE(image.pathLabel()->frameShadow(), QFrame::Sunken);
     QCOMPARE(image.scaleField()->text(), QStringLiteral("100"));
-    QCOMPARE(focusChain(image, image.browseButton(), 4),
+    QCOMPARE(focusChain(image.browseButton(), 4),
              QList<QWidget*>({image.browseButton(), image.scaleField(), image.cancelButton(),
                               image.okButton()}));
 }
@@ -269,18 +287,6 @@ void ItemDialogsTest::keysDoNothingByThemselves() {
     QVERIFY(!dialog.isVisible());
     QCOMPARE(r.items.FreeTextItems[1].Text, QStringLiteral("ab\r\nc"));
     QVERIFY(r.items.FreeTextItems[1].InUse);
-
-    // Closing through the frame is "やめる": the edited item is put back.
-    r.edit(1);
-    TextItemDialog edit(r.items, r.messages, r.fonts);
-    r.fonts.change = [](FontChoice& c) { c.size = 40; };
-    edit.chooseFont();
-    QCOMPARE(r.items.FreeTextItems[1].FontSize, std::int16_t(40));
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    edit.close();
-    QVERIFY(!edit.isVisible());
-    QCOMPARE(r.items.FreeTextItems[1].FontSize, std::int16_t(20));
 }
 
 void ItemDialogsTest::textInsertAndEdit() {
@@ -326,6 +332,7 @@ void ItemDialogsTest::textInsertAndEdit() {
 
     // Edit, change text and font, "やめる": every field as before.
     const OverlayText before = r.items.FreeTextItems[1];
+    QVERIFY(before.InUse);
     {
         TextItemDialog dialog(r.items, r.messages, r.fonts);
         r.fonts.change = [](FontChoice& c) {
@@ -340,15 +347,7 @@ void ItemDialogsTest::textInsertAndEdit() {
         dialog.cancel();
         QCOMPARE(r.display.log.size(), shows); // the label is not redrawn
     }
-    const OverlayText& after = r.items.FreeTextItems[1];
-    QCOMPARE(after.Text, before.Text);
-    QCOMPARE(after.FontName, before.FontName);
-    QCOMPARE(after.FontItalic, before.FontItalic);
-    QCOMPARE(after.FontUnderline, before.FontUnderline);
-    QCOMPARE(after.ForeColor, before.ForeColor);
-    QCOMPARE(after.FontBold, before.FontBold);
-    QCOMPARE(after.X, before.X);
-    QVERIFY(after.InUse);
+    QCOMPARE(fields(r.items.FreeTextItems[1]), fields(before));
 }
 
 void ItemDialogsTest::fontReadBack_data() {
@@ -512,7 +511,8 @@ void ItemDialogsTest::pictures_data() {
     QTest::newRow("not a picture") << "g.jpg" << QByteArray("just some text\r\n") << 0 << 0;
     QTest::newRow("over the allocation limit") << "h.bmp" << hugeBmp() << 0 << 0;
     QTest::newRow("jpeg cut in its header") << "i.jpg" << jpeg.left(40) << 0 << 0;
-    QTest::newRow("jpeg cut in its data") << "j.jpg" << jpeg.left(jpeg.size() / 2) << -1 << 0;
+    const QByteArray noisy = pictureBytes("JPEG", 3780, true);
+    QTest::newRow("jpeg cut in its data") << "j.jpg" << noisy.left(noisy.size() / 2) << -1 << 0;
     QTest::newRow("bmp cut in its data")
         << "k.bmp" << pictureBytes("BMP", 3780).left(500) << -1 << 0;
 }
