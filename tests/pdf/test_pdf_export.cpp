@@ -4,9 +4,9 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/papersizes.h"
+#include "engine/tavriengine.h"
 #include "pdfprobe.h"
 #include "recorders.h"
-#include "engine/tavriengine.h"
 
 #include <QPageSize>
 #include <QTemporaryDir>
@@ -289,6 +289,22 @@ private slots:
         QTest::newRow("copies round to 0")
             << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("0.4")} << 1
             << QStringLiteral("pernoa: the copy count rounds to 0, nothing was written\n");
+        // Pages the document cannot hold, and a block count that once never
+        // ended: refused before anything is written.
+        QTest::newRow("offset past the document")
+            << QStringList{x, out, QStringLiteral("--offset"), QStringLiteral("0,3800000")} << 1
+            << QStringLiteral("エラーが発生しました\n");
+        QTest::newRow("margin past the document")
+            << QStringList{x, out, QStringLiteral("--margins"), QStringLiteral("1e30,30,15,15")}
+            << 1 << QStringLiteral("エラーが発生しました\n");
+        QTest::newRow("empty blocks at the 32-bit maximum")
+            << QStringList{x,
+                           out,
+                           QStringLiteral("--blocks"),
+                           QStringLiteral("2147483647"),
+                           QStringLiteral("--staves"),
+                           QStringLiteral("0.4")}
+            << 1 << QStringLiteral("エラーが発生しました\n");
         // Usage errors.
         const QString hint = QStringLiteral("Try 'pernoa --help' for more information.\n");
         QTest::newRow("no action")
