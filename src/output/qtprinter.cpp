@@ -1,6 +1,7 @@
 #include "output/qtprinter.h"
 
 #include "engine/numberrules.h"
+#include "files/fileio.h"
 #include "output/cupsjob.h"
 
 #include <QDir>
@@ -176,6 +177,9 @@ void QtPrinter::startJob() {
     QIODevice* device = nullptr;
     if (isPdf()) {
         job->dpi = PdfResolution;
+        // The replace would put a regular file in place of a FIFO or a device.
+        if (!isWritableFilePath(m_pdfPath))
+            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
         job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
         if (!job->pdfFile->open(QIODevice::WriteOnly))
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));

@@ -47,7 +47,8 @@ private:
 //   current printer of the list as one print job at endDoc(); an aborted job
 //   is never submitted;
 // - PDF mode: the job is written to the PDF file, which replaces the file at
-//   endDoc(); an aborted job leaves any earlier file untouched.
+//   endDoc(); an aborted job leaves any earlier file untouched. Only a regular
+//   file or a new path is written: a FIFO or a device is refused.
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's

@@ -8,11 +8,14 @@
 #include "pdfprobe.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace pernoa;
 using namespace pernoa::test;
@@ -270,6 +273,13 @@ private slots:
         QVERIFY(throwsDevice([&] { p.setFontSize(0); }));
         QVERIFY(throwsDevice([&] { p.drawLine(0, qInf(), 1, 1, Qt::black); }));
         QVERIFY(!p.jobOpen());
+
+        // A FIFO is refused, not replaced by a regular file.
+        const QString fifo = pdf(QStringLiteral("fifo.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QtPrinter toFifo(fifo);
+        QVERIFY(throwsDevice([&] { toFifo.drawLine(0, 0, 1, 1, Qt::black); }));
+        QVERIFY(!QFileInfo(fifo).isFile());
 
         QtPrinter unwritable(QStringLiteral("/nonexistent-dir/x.pdf"));
         QVERIFY(throwsDevice([&] { unwritable.drawLine(0, 0, 1, 1, Qt::black); }));
