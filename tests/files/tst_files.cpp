@@ -478,6 +478,27 @@ private slots:
         }
     }
 
+    // Every finite number comes back as itself to 15 digits, the largest and
+    // the smallest included (the largest once came back as 0).
+    void extremeNumbersReadBack() {
+        const QList<double> numbers = {std::numeric_limits<double>::max(),
+                                       -std::numeric_limits<double>::max(),
+                                       std::numeric_limits<double>::denorm_min(), -1e-300};
+        const QByteArray bytes =
+            written([&](clsFileIO& io) { QVERIFY(io.WriteDelimitedNumbers(numbers)); });
+        QVERIFY(bytes.startsWith("179769313486231" + QByteArray(294, '0') + ",-1797"));
+        QBuffer buffer;
+        buffer.setData(bytes);
+        clsFileIO io;
+        QVERIFY(io.M_boOpen(buffer, false));
+        for (double number : numbers) {
+            double back = 0;
+            QVERIFY(io.ReadDelimitedValue(back));
+            QVERIFY2(std::abs(back - number) <= std::abs(number) * 1e-14,
+                     qPrintable(QString::number(back)));
+        }
+    }
+
     void notFiniteNumberFailsTheSave() {
         QBuffer buffer;
         clsFileIO io;
