@@ -401,6 +401,15 @@ void QtPrinter::finishJob() {
     job->writer.reset();
 
     if (job->pdfFile) {
+        // The end of the document is still in the write buffer. The commit
+        // would rename even when writing it fails (a full disk, the file size
+        // limit), putting a cut-off document in place of the old file.
+        if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
+            const QString why = job->pdfFile->errorString();
+            job->pdfFile->cancelWriting();
+            job->pdfFile->commit();
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
+        }
         if (!job->pdfFile->commit())
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
     } else {

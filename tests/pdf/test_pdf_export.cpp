@@ -366,6 +366,23 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
+    // An export past the file size limit fails like a full disk: the message,
+    // and the old file kept, instead of dying of SIGXFSZ without a word.
+    void fileSizeLimitKeepsTheOldFile() {
+        const QString out = pdf(QStringLiteral("limited.pdf"));
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const RunResult r = run(QStringLiteral("/bin/sh"),
+                                {QStringLiteral("-c"),
+                                 QStringLiteral("ulimit -f 1 && exec \"$0\" --export-pdf \"$1\""),
+                                 pernoaPath(), out});
+        QCOMPARE(r.err, QStringLiteral("エラーが発生しました\n"));
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+
     void helpAndVersion() {
         const RunResult help = runPernoa({QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
