@@ -1,7 +1,7 @@
 #include "output/qtprinter.h"
 
-#include "output/cupsjob.h"
 #include "engine/numberrules.h"
+#include "output/cupsjob.h"
 
 #include <QDir>
 #include <QFont>
@@ -260,6 +260,11 @@ void QtPrinter::setLineWidth(int devicePixels) {
     if (devicePixels < 1)
         fail(QStringLiteral("line width %1 is not supported").arg(devicePixels));
     m_lineWidth = devicePixels;
+}
+
+void QtPrinter::beginDoc() {
+    if (!m_job)
+        startJob();
 }
 
 void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
