@@ -133,11 +133,8 @@ AboutBox::AboutBox(QWidget* parent)
     layout->addLayout(etched);
     layout->addLayout(bottom);
 
-    // Only the box's own background turns the link black: a move over any
-    // other part stays with that part.
-    for (QWidget* child : findChildren<QWidget*>())
-        if (child != m_url && !child->objectName().startsWith(QLatin1String("Line1")))
-            child->setAttribute(Qt::WA_NoMousePropagation);
+    // Moves over the other labels stay with them (they do not track the
+    // pointer); only the box's own background turns the link black.
     setMouseTracking(true);
     setFixedSize(kWidth, kHeight);
 }
@@ -153,7 +150,13 @@ void AboutBox::mouseMoveEvent(QMouseEvent* event) {
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_url) {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        if (event->type() == QEvent::MouseMove) {
+            setLinkColour(QColor(0, 0, 255));
+            // Taken here: a move the label left alone would reach the box's
+            // background and turn the link black again.
+            return true;
+        }
+        if (event->type() == QEvent::Enter) {
             setLinkColour(QColor(0, 0, 255));
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,6 +70,23 @@ QRadioButton* option(const char* name, const QString& caption) {
     button->setObjectName(QString::fromLatin1(name));
     return button;
 }
+
+// The darkness scroll bar: Left and Up lower the value, Right and Down raise
+// it, Page Up/Down by a page. (Qt's scroll bars swap Left and Right.)
+class ShadeScrollBar : public QScrollBar {
+public:
+    ShadeScrollBar() : QScrollBar(Qt::Horizontal) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Left)
+            triggerAction(SliderSingleStepSub);
+        else if (event->key() == Qt::Key_Right)
+            triggerAction(SliderSingleStepAdd);
+        else
+            QScrollBar::keyPressEvent(event);
+    }
+};
 
 } // namespace
 
@@ -161,7 +179,7 @@ QWidget* MainWindow::buildSheetTab() {
     grid->addLayout(offsets, 2, 0, 1, 2);
 
     // Darkness: caption, the percentage, then the scroll bar.
-    auto* shade = new QScrollBar(Qt::Horizontal);
+    auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
     shade->setValue(0);
