@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build libcups2-dev
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf
     poppler-utils
     clang libclang-rt-14-dev libfuzzer-14-dev
+    desktop-file-utils appstream
 )
 
 if [ "$(id -u)" -ne 0 ]; then

@@ -56,6 +56,11 @@ public:
     virtual void setUnitTwips() = 0;
     // Width of following lines in the printer's own device pixels.
     virtual void setLineWidth(int devicePixels) = 0;
+    // Opens the device for a job with the paper and orientation set so far:
+    // the last step of preparing the printer, so that a printer that cannot be
+    // used fails before anything of the page is drawn anywhere. A job already
+    // open stays as it is.
+    virtual void beginDoc() = 0;
     virtual void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) = 0;
 
     // Text output: the next line starts at the current position.

@@ -314,6 +314,7 @@ void TavriEngine::preparePrinter() {
     m_printer->setOrientation(m_settings.PrintDirectionYoko != 0 ? 2 : 1);
     m_printer->setUnitTwips();
     m_printer->setLineWidth(m_settings.LineWeight);
+    m_printer->beginDoc();
 }
 
 void TavriEngine::showCatchAll() {

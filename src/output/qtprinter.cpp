@@ -283,6 +283,11 @@ void QtPrinter::setLineWidth(int devicePixels) {
     m_lineWidth = devicePixels;
 }
 
+void QtPrinter::beginDoc() {
+    if (!m_job)
+        startJob();
+}
+
 void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);

@@ -41,8 +41,8 @@ private:
 };
 
 // The printer the staff engine draws on, realised with QPainter on a PDF
-// paint device. A job starts with the first output after the last endDoc()
-// or abortDoc() and is handed on only by endDoc():
+// paint device. A job starts with beginDoc() or else the first output after
+// the last endDoc() or abortDoc(), and is handed on only by endDoc():
 // - printer mode: the job is spooled to a temporary PDF and submitted to the
 //   current printer of the list as one print job at endDoc(); an aborted job
 //   is never submitted;
@@ -72,6 +72,9 @@ public:
     void setOrientation(int orientation) override;
     void setUnitTwips() override;
     void setLineWidth(int devicePixels) override;
+    // Starts the job: the current printer is looked up, its paper checked and
+    // the spool file (or the PDF file) opened.
+    void beginDoc() override;
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
 
     void setCurrentX(float twips) override;

@@ -1,11 +1,12 @@
 #include "ui/gui.h"
 
 #include "engine/controls.h"
+#include "engine/tavriengine.h"
+#include "output/qtprinter.h"
+#include "preview/previewwindow.h"
+#include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "preview/previewwindow.h"
-#include "output/qtprinter.h"
-#include "engine/tavriengine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,12 +66,16 @@ void GuiProgram::connectPrinter() {
     m_printers = std::make_unique<output::QtPrinterList>();
     m_printer = std::make_unique<output::QtPrinter>(*m_printers);
     m_engine->setPrinter(m_printer.get());
+    m_main->setPrinterList(m_printers.get());
 }
 
 void GuiProgram::prepareApplication(QApplication& app) {
     QFont font(QStringLiteral("IPAPGothic"));
     font.setPointSize(9);
     app.setFont(font);
+    app.setWindowIcon(programIcon());
+    // The desktop matches the windows to the launcher (and its icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pernoa.pernoa"));
     app.setQuitOnLastWindowClosed(false);
 }
 

@@ -20,8 +20,6 @@ namespace pernoa::ui {
 class MainWindow;
 class MessageBoxes;
 
-
-
 // The program's windows and the engine between them: the main window, the
 // preview window, the message boxes, and the staff engine that reads the one
 // and draws on the other.

@@ -3,6 +3,9 @@
 #include "engine/controls.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "ui/aboutbox.h"
+#include "ui/helpwindow.h"
+#include "ui/printerdialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,6 +71,23 @@ QRadioButton* option(const char* name, const QString& caption) {
     return button;
 }
 
+// The darkness scroll bar: Left and Up lower the value, Right and Down raise
+// it, Page Up/Down by a page. (Qt's scroll bars swap Left and Right.)
+class ShadeScrollBar : public QScrollBar {
+public:
+    ShadeScrollBar() : QScrollBar(Qt::Horizontal) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Left)
+            triggerAction(SliderSingleStepSub);
+        else if (event->key() == Qt::Key_Right)
+            triggerAction(SliderSingleStepAdd);
+        else
+            QScrollBar::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -94,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
             m_controls.insert(w->objectName(), w);
 
     setFocusOrder();
+    tabToSelectedOptions();
     connectHandlers();
 }
 
@@ -157,12 +179,14 @@ QWidget* MainWindow::buildSheetTab() {
     grid->addLayout(offsets, 2, 0, 1, 2);
 
     // Darkness: caption, the percentage, then the scroll bar.
-    auto* shade = new QScrollBar(Qt::Horizontal);
+    auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
     shade->setValue(0);
     shade->setSingleStep(1);
     shade->setPageStep(16);
+    // Reached with Tab and moved with the arrow keys and Page Up/Down.
+    shade->setFocusPolicy(Qt::StrongFocus);
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
     shadeCaption->addWidget(captionLabel(QStringLiteral("五線の色の濃さ"), shade));
@@ -353,6 +377,28 @@ void MainWindow::setFocusOrder() {
     }
 }
 
+void MainWindow::tabToSelectedOptions() {
+    // Tab enters an option group at its selected button: only that button of
+    // the group takes Tab focus, whichever way it came to be selected (a
+    // click, the arrow keys, a settings file). A group with none selected is
+    // entered at its first button.
+    auto refresh = [](QWidget* group) {
+        const QList<QRadioButton*> options =
+            group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        QRadioButton* target = options.isEmpty() ? nullptr : options.first();
+        for (QRadioButton* option : options)
+            if (option->isChecked())
+                target = option;
+        for (QRadioButton* option : options)
+            option->setFocusPolicy(option == target ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        QWidget* group = option->parentWidget();
+        refresh(group);
+        connect(option, &QRadioButton::toggled, group, [group, refresh] { refresh(group); });
+    }
+}
+
 void MainWindow::connectHandlers() {
     // Paper options: the routine for the paper in the box's orientation, then
     // a redraw. Only the option that becomes selected acts.
@@ -421,9 +467,46 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void MainWindow::showHelp() {}
-void MainWindow::showAbout() {}
-void MainWindow::choosePrinter() {}
+HelpWindow* MainWindow::helpWindow() const {
+    return m_help;
+}
+
+AboutBox* MainWindow::aboutBox() const {
+    return m_about;
+}
+
+// A window already open is shown again, restored and brought forward.
+static void bringForward(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showHelp() {
+    if (!m_help) {
+        m_help = new HelpWindow(this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringForward(m_help);
+}
+
+void MainWindow::showAbout() {
+    if (!m_about) {
+        m_about = new AboutBox(this);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringForward(m_about);
+}
+
+void MainWindow::choosePrinter() {
+    if (!m_printers)
+        return;
+    PrinterDialog dialog(*m_printers, this);
+    // Application modal: the preview window takes no input either.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
+}
 void MainWindow::openSettings() {}
 void MainWindow::saveSettings() {}
 

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 class QGridLayout;
@@ -12,10 +13,14 @@ class QLineEdit;
 class QWidget;
 
 namespace pernoa {
+class IPrinterList;
 class TavriEngine;
-}
+} // namespace pernoa
 
 namespace pernoa::ui {
+
+class AboutBox;
+class HelpWindow;
 
 // The parameter window "ペルノアVer2.2" (frmMain). Its controls are the live
 // store of every sheet parameter; each carries its name from controls.h (and
@@ -33,6 +38,12 @@ public:
     // The engine whose handlers the controls run. Until one is set (while the
     // window is being built) changes run no handler.
     void setEngine(TavriEngine* engine) { m_engine = engine; }
+    // The printers the printer selection offers and changes.
+    void setPrinterList(IPrinterList* printers) { m_printers = printers; }
+
+    // The help window and the About box while one is open (else null).
+    HelpWindow* helpWindow() const;
+    AboutBox* aboutBox() const;
 
     // The folder that holds the program, without a trailing separator.
     QString programFolder() const { return m_programFolder; }
@@ -52,11 +63,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    // The help window opens here (help window issue).
+    // Opens the help window, or brings the open one forward.
     void showHelp();
-    // The About box opens here (help window issue).
+    // Opens the About box, or brings the open one forward.
     void showAbout();
-    // The printer selection dialog opens here (printer selection issue).
+    // The printer selection, modal.
     void choosePrinter();
     // A settings file is loaded here (settings file commands issue).
     void openSettings();
@@ -70,6 +81,7 @@ private:
     void buildMenus();
     void connectHandlers();
     void setFocusOrder();
+    void tabToSelectedOptions();
 
     // A number field with its caption above and its unit after it, at a cell
     // of a two-column grid.
@@ -80,6 +92,9 @@ private:
     QWidget* control(const QString& name) const { return m_controls.value(name); }
 
     TavriEngine* m_engine = nullptr;
+    IPrinterList* m_printers = nullptr;
+    QPointer<HelpWindow> m_help;
+    QPointer<AboutBox> m_about;
     QString m_programFolder;
     QHash<QString, QWidget*> m_controls;
 };

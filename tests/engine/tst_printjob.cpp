@@ -27,6 +27,7 @@ private slots:
     void darknessLabel_data();
     void darknessLabel();
     void printerFailureAbortsTheJob();
+    void printerThatCannotOpenLeavesPreviewCleared();
     void noPrinterIsARuntimeError();
     void previewCommandShowsWindowAndDraws();
 };
@@ -61,6 +62,8 @@ void TestPrintJob::preparationOrder() {
     rig.form.selectText(ctl::lstLineWeight, weight);
     rig.engine.DrawTavriSheet(1);
     QCOMPARE(rig.printer.calls.mid(0, 4), expected);
+    // The device is opened before the first line.
+    QCOMPARE(rig.printer.calls.mid(4, 2), QStringList({"begin", "line"}));
     QCOMPARE(rig.printer.calls.last(), QStringLiteral("enddoc"));
 }
 
@@ -198,6 +201,17 @@ void TestPrintJob::printerFailureAbortsTheJob() {
     rig.engine.cmdPrintClick();
     QCOMPARE(rig.printer.pageCount(), 2);
     QCOMPARE(rig.messages.texts(), QStringList{kConfirm});
+}
+
+void TestPrintJob::printerThatCannotOpenLeavesPreviewCleared() {
+    EngineRig rig;
+    rig.engine.cmdPreviewClick();
+    rig.printer.failAtCall = 5; // "begin": the device refuses the job
+    rig.engine.cmdPrintClick();
+    QCOMPARE(rig.printer.calls.last(), QStringLiteral("abort"));
+    QCOMPARE(rig.messages.texts(), QStringList{"エラーが発生しました"});
+    QCOMPARE(rig.surface.clears, 2);
+    QVERIFY(rig.surface.lines.isEmpty());
 }
 
 void TestPrintJob::noPrinterIsARuntimeError() {

@@ -3,6 +3,8 @@
 // face substitutes it relies on.
 
 #include "engine/numberrules.h"
+#include "enginerig.h"
+#include "fixedprinterlist.h"
 #include "output/fontmap.h"
 #include "output/qtprinter.h"
 #include "pdfprobe.h"
@@ -22,15 +24,6 @@ using namespace pernoa::test;
 using pernoa::output::QtPrinter;
 
 namespace {
-
-class FixedPrinterList : public IPrinterList {
-public:
-    QStringList printerNames() const override { return names; }
-    QString currentPrinterName() const override { return current; }
-    void setCurrentPrinter(const QString& name) override { current = name; }
-    QStringList names;
-    QString current;
-};
 
 void startA4(QtPrinter& p) {
     p.setPaperSize(9);
@@ -346,6 +339,33 @@ private slots:
         none.current = QStringLiteral("pernoa-test-no-such-printer");
         QVERIFY(throwsDevice([&] { p.newPage(); }));
         QVERIFY(!p.jobOpen());
+    }
+
+    void unusablePrinterFailsBeforeTheFirstLine_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("no printer at all") << QStringList() << QString();
+        QTest::newRow("current printer gone") << QStringList{QStringLiteral("pernoa-test-gone")}
+                                              << QStringLiteral("pernoa-test-gone");
+    }
+    void unusablePrinterFailsBeforeTheFirstLine() {
+        // A print on a printer that cannot be used ends in the catch-all
+        // message with the preview cleared: not one line drawn on it.
+        QFETCH(QStringList, installed);
+        QFETCH(QString, current);
+        FixedPrinterList printers;
+        printers.names = installed;
+        printers.current = current;
+        QtPrinter printer(printers);
+        EngineRig rig;
+        rig.engine.setPrinter(&printer);
+        rig.engine.cmdPreviewClick();
+        QCOMPARE(rig.surface.lines.size(), 50);
+        rig.engine.cmdPrintClick();
+        QCOMPARE(rig.messages.texts(), QStringList{"エラーが発生しました"});
+        QCOMPARE(rig.surface.clears, 2);
+        QVERIFY(rig.surface.lines.isEmpty());
+        QVERIFY(!printer.jobOpen());
     }
 };
 

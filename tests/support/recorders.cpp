@@ -47,6 +47,10 @@ void RecordingPrinter::setLineWidth(int px) {
     call(QStringLiteral("width %1").arg(px));
 }
 
+void RecordingPrinter::beginDoc() {
+    call(QStringLiteral("begin"));
+}
+
 void RecordingPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
     call(QStringLiteral("line"));
     pages.last().append({x1, y1, x2, y2, colour});

@@ -89,6 +89,7 @@ public:
     void setOrientation(int orientation) override;
     void setUnitTwips() override;
     void setLineWidth(int devicePixels) override;
+    void beginDoc() override;
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
     void setCurrentX(float twips) override;
     void setCurrentY(float twips) override;
