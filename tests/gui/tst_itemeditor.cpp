@@ -108,10 +108,9 @@ void ItemEditorTest::rightClick_data() {
     // 2.5 pixels are 37.5 twips (to 38), 3.5 pixels 52.5 (to 52).
     QTest::newRow("page") << QPointF(2.5, 3.5) << right << "MnuPopUpSinki" << 0 << 38 << 52;
     QTest::newRow("text 3") << QPointF(62.5, 33.5) << right << "MnuPopUpLabel" << 3 << 38 << 52;
-    QTest::newRow("image 1") << QPointF(202.5, 103.5) << right << "MnuPopUpImage" << 1 << 38
-                             << 52;
-    QTest::newRow("right with left") << QPointF(62.5, 33.5) << int(Qt::RightButton | Qt::LeftButton)
-                                     << "" << 9 << 7 << 7;
+    QTest::newRow("image 1") << QPointF(202.5, 103.5) << right << "MnuPopUpImage" << 1 << 38 << 52;
+    QTest::newRow("right with left")
+        << QPointF(62.5, 33.5) << int(Qt::RightButton | Qt::LeftButton) << "" << 9 << 7 << 7;
 }
 
 void ItemEditorTest::rightClick() {
@@ -143,14 +142,18 @@ void ItemEditorTest::commands_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("text");
     QTest::addColumn<bool>("insert");
-    QTest::newRow("insert text") << "MnuPopUpSinki" << "MnuInsertLabel" << "この位置に文字を挿入"
-                                 << true << true;
-    QTest::newRow("insert image") << "MnuPopUpSinki" << "MneInsertPicture"
+    QTest::newRow("insert text") << "MnuPopUpSinki"
+                                 << "MnuInsertLabel"
+                                 << "この位置に文字を挿入" << true << true;
+    QTest::newRow("insert image") << "MnuPopUpSinki"
+                                  << "MneInsertPicture"
                                   << "この位置に画像を挿入" << false << true;
-    QTest::newRow("edit text") << "MnuPopUpLabel" << "MnuEditLabel" << "この文字を編集" << true
-                               << false;
-    QTest::newRow("edit image") << "MnuPopUpImage" << "MnuEditImage" << "この画像を編集" << false
-                                << false;
+    QTest::newRow("edit text") << "MnuPopUpLabel"
+                               << "MnuEditLabel"
+                               << "この文字を編集" << true << false;
+    QTest::newRow("edit image") << "MnuPopUpImage"
+                                << "MnuEditImage"
+                                << "この画像を編集" << false << false;
 }
 
 void ItemEditorTest::commands() {
@@ -195,8 +198,8 @@ void ItemEditorTest::dragging() {
     QFETCH(int, y);
     Rig r;
     const bool text = kind == QLatin1String("text");
-    const std::int16_t slot = text ? r.addText(QStringLiteral("drag me"), 300, 0)
-                                   : r.addImage(300, 0);
+    const std::int16_t slot =
+        text ? r.addText(QStringLiteral("drag me"), 300, 0) : r.addImage(300, 0);
     const auto stored = [&] {
         return text ? QPoint(r.items.FreeTextItems[slot].X, r.items.FreeTextItems[slot].Y)
                     : QPoint(r.items.ImageItems[slot].X, r.items.ImageItems[slot].Y);
@@ -281,8 +284,8 @@ void ItemEditorTest::deleteAsksFirst() {
     QCOMPARE(r.messages.shown[0].icon, MsgIcon::Question);
     QCOMPARE(r.messages.shown[0].buttons, MsgButtons::OkCancel);
     const bool inUse = text ? r.items.FreeTextItems[2].InUse : r.items.ImageItems[2].InUse;
-    const bool visible = text ? r.window.page()->textElement(2).visible
-                              : r.window.page()->imageElement(2).visible;
+    const bool visible =
+        text ? r.window.page()->textElement(2).visible : r.window.page()->imageElement(2).visible;
     QCOMPARE(inUse, kept);
     QCOMPARE(visible, kept);
     // The other kind's slot 2 is untouched, and so is slot 1.
@@ -310,8 +313,10 @@ void ItemEditorTest::elementsUnderThePointer() {
     // Image 1 stretched to 333.3 x 250 preview twips: 22.2 x 16.7 pixels.
     QCOMPARE(page->imageElement(1).rect(), QRectF(60, 30, 1000.0 / 45, 250.0 / 15));
 
-    QCOMPARE(page->toolTipAt({65, 35}), QStringLiteral("右クリックでこの画像を編集・削除できます。"));
-    QCOMPARE(page->toolTipAt({61, 48}), QStringLiteral("右クリックでこの文字を編集・削除できます。"));
+    QCOMPARE(page->toolTipAt({65, 35}),
+             QStringLiteral("右クリックでこの画像を編集・削除できます。"));
+    QCOMPARE(page->toolTipAt({61, 48}),
+             QStringLiteral("右クリックでこの文字を編集・削除できます。"));
     QCOMPARE(page->toolTipAt({55, 35}), QStringLiteral("右クリックで文字と画像が挿入できます。"));
 
     // The item pointer: 32 x 32 with its hot spot at the tip, over items only.
@@ -336,8 +341,8 @@ void ItemEditorTest::textIsShownAsTyped() {
     const QString typed = QStringLiteral("<b>x</b>\r\n<img src=\"a.png\">&amp;");
     const auto slot = r.addText(typed, 0, 0);
     const auto& element = r.window.page()->textElement(slot);
-    QCOMPARE(element.lines, (QStringList{QStringLiteral("<b>x</b>"),
-                                         QStringLiteral("<img src=\"a.png\">&amp;")}));
+    QCOMPARE(element.lines,
+             (QStringList{QStringLiteral("<b>x</b>"), QStringLiteral("<img src=\"a.png\">&amp;")}));
     // Sized to the typed characters of its longest line, two lines high.
     const QFontMetricsF metrics(element.font, r.window.page());
     QCOMPARE(element.size.width(), metrics.horizontalAdvance(element.lines[1]));
