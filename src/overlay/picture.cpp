@@ -37,6 +37,21 @@ bool LoadPictureFile(const QString& path, Picture& picture) {
     // what the user can act on.
     if (!reader.read(&image) || image.isNull())
         return false;
+    // Decoded once into the format screens and printers paint from directly,
+    // so no redraw and no printed copy converts it again. An image whose
+    // converted form would pass the decoder's allocation limit is refused
+    // like one the decoder itself refuses.
+    const QImage::Format paintFormat =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (image.format() != paintFormat) {
+        const double bytes = 4.0 * image.width() * image.height();
+        const int limitMb = QImageReader::allocationLimit();
+        if (limitMb > 0 && bytes > double(limitMb) * 1024 * 1024)
+            return false;
+        image = image.convertToFormat(paintFormat);
+        if (image.isNull())
+            return false;
+    }
     picture.WidthHimetric = himetricFromPixels(image.width(), image.dotsPerMeterX());
     picture.HeightHimetric = himetricFromPixels(image.height(), image.dotsPerMeterY());
     picture.image = std::move(image);

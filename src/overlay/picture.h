@@ -7,7 +7,9 @@
 
 namespace pernoa::overlay {
 
-// A decoded picture with its natural size in hundredths of a millimetre.
+// A decoded picture with its natural size in hundredths of a millimetre. The
+// image is 32-bit RGB (premultiplied ARGB where it has transparency), the
+// format the screen and the printer paint without converting it.
 // Copies share the one decoded image (QImage is implicitly shared and never
 // written to), so every redraw and every printed copy paints the same image
 // and a PDF stores it once.

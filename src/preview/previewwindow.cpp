@@ -1,6 +1,11 @@
 #include "preview/previewwindow.h"
 
+#include "engine/messages.h"
+#include "engine/numberrules.h"
+
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -37,6 +42,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     m_page = new PageSurface(this);
     m_page->setObjectName(QStringLiteral("Picture1"));
     m_page->setToolTip(kPageTip);
+    m_page->installEventFilter(this);
 
     m_description = new QLabel(this);
     m_description->setObjectName(QStringLiteral("lblSetumei"));
@@ -58,6 +64,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     m_descriptionTop = kStartDescriptionTop;
     m_titleLeft = float(kStartPageWidth) / 2.0f - float(kTitleWidth) / 2.0f;
     relayout();
+    buildMenus();
 }
 
 void PreviewWindow::setSurfaceHeight(int twips) {
@@ -131,6 +138,248 @@ void PreviewWindow::relayout() {
     m_title->move(margin + int(std::lround(m_titleLeft / TwipsPerPixel)), 0);
 
     setFixedSize(qMax(1, clientWidth), qMax(1, clientHeight));
+}
+
+// ---------------------------------------------------------------------------
+// The items' display elements
+
+void PreviewWindow::attachItems(overlay::OverlayItems& items, IMessages& messages) {
+    m_items = &items;
+    m_messages = &messages;
+    items.setDisplay(this);
+    while (m_page->elementCount(ElementKind::Text) < items.FreeTextCount)
+        m_page->appendElement(ElementKind::Text);
+    while (m_page->elementCount(ElementKind::Image) < items.ImageCount)
+        m_page->appendElement(ElementKind::Image);
+}
+
+void PreviewWindow::detachItems() {
+    if (m_items && m_items->display() == this)
+        m_items->setDisplay(nullptr);
+    m_items = nullptr;
+    m_messages = nullptr;
+    m_captured = {};
+    m_dragging = false;
+}
+
+void PreviewWindow::createTextElement(std::int16_t slot) {
+    while (m_page->elementCount(ElementKind::Text) < slot)
+        m_page->appendElement(ElementKind::Text);
+}
+
+void PreviewWindow::createImageElement(std::int16_t slot) {
+    while (m_page->elementCount(ElementKind::Image) < slot)
+        m_page->appendElement(ElementKind::Image);
+}
+
+void PreviewWindow::destroyTextElement(std::int16_t slot) {
+    if (slot == m_page->elementCount(ElementKind::Text))
+        m_page->removeLastElement(ElementKind::Text);
+    if (m_captured.kind == ElementKind::Text && m_captured.slot >= slot)
+        m_captured = {};
+}
+
+void PreviewWindow::destroyImageElement(std::int16_t slot) {
+    if (slot == m_page->elementCount(ElementKind::Image))
+        m_page->removeLastElement(ElementKind::Image);
+    if (m_captured.kind == ElementKind::Image && m_captured.slot >= slot)
+        m_captured = {};
+}
+
+void PreviewWindow::showTextElement(std::int16_t slot, const overlay::TextElementLook& look) {
+    createTextElement(slot);
+    m_page->showText(slot, look.text, look.font, look.colour, look.left, look.top);
+}
+
+void PreviewWindow::showImageElement(std::int16_t slot, const overlay::ImageElementLook& look) {
+    createImageElement(slot);
+    m_page->showImage(slot, look.image, look.left, look.top, look.width, look.height);
+}
+
+void PreviewWindow::hideTextElement(std::int16_t slot) {
+    if (slot >= 1 && slot <= m_page->elementCount(ElementKind::Text))
+        m_page->hideElement({ElementKind::Text, slot});
+}
+
+void PreviewWindow::hideImageElement(std::int16_t slot) {
+    if (slot >= 1 && slot <= m_page->elementCount(ElementKind::Image))
+        m_page->hideElement({ElementKind::Image, slot});
+}
+
+// ---------------------------------------------------------------------------
+// Popup menus and their commands
+
+void PreviewWindow::buildMenus() {
+    const auto menu = [this](const char* name, const QString& title) {
+        auto* m = new QMenu(title, this);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    const auto command = [](QMenu* m, const char* name, const QString& caption) {
+        QAction* action = m->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    m_menuSinki = menu("MnuPopUpSinki", QStringLiteral("新規"));
+    connect(command(m_menuSinki, "MnuInsertLabel", QStringLiteral("この位置に文字を挿入")),
+            &QAction::triggered, this, [this] { insertOrEdit(true, true); });
+    connect(command(m_menuSinki, "MneInsertPicture", QStringLiteral("この位置に画像を挿入")),
+            &QAction::triggered, this, [this] { insertOrEdit(true, false); });
+
+    m_menuLabel = menu("MnuPopUpLabel", QStringLiteral("文字編集"));
+    connect(command(m_menuLabel, "MnuEditLabel", QStringLiteral("この文字を編集")),
+            &QAction::triggered, this, [this] { insertOrEdit(false, true); });
+    connect(command(m_menuLabel, "MneDeleteLabel", QStringLiteral("この文字を削除")),
+            &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Text); });
+
+    m_menuImage = menu("MnuPopUpImage", QStringLiteral("画像編集"));
+    connect(command(m_menuImage, "MnuEditImage", QStringLiteral("この画像を編集")),
+            &QAction::triggered, this, [this] { insertOrEdit(false, false); });
+    connect(command(m_menuImage, "MnuDeleteImage", QStringLiteral("この画像を削除")),
+            &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Image); });
+}
+
+void PreviewWindow::insertOrEdit(bool insert, bool text) {
+    if (!m_items)
+        return;
+    m_items->InsertMode = insert;
+    if (text)
+        emit textDialogRequested();
+    else
+        emit imageDialogRequested();
+}
+
+void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
+    if (!m_items || !m_messages)
+        return;
+    const MsgAnswer answer =
+        m_messages->showMessage(QStringLiteral("本当に削除しますか？"), QStringLiteral("削除確認"),
+                                MsgIcon::Question, MsgButtons::OkCancel);
+    if (answer != MsgAnswer::Ok)
+        return;
+    m_items->DeleteItem(kind, m_items->CurrentItemIndex);
+}
+
+QPoint PreviewWindow::dialogPosition() const {
+    const QRect frame = frameGeometry();
+    return {frame.left(), frame.top() + frame.height() / 2};
+}
+
+// ---------------------------------------------------------------------------
+// The pointer on the page
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_page)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        pagePressed(mouse->position(), mouse->button(), mouse->buttons(),
+                    mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        pageMoved(mouse->position(), mouse->buttons());
+        return false; // the page surface sets its pointer too
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        pageReleased(mouse->buttons());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void PreviewWindow::pagePressed(const QPointF& pos, Qt::MouseButton button,
+                                Qt::MouseButtons buttons, const QPoint& globalPos) {
+    const ElementRef element = m_page->elementAt(pos);
+    // The first button pressed decides where the moves go until all are up.
+    if (buttons == button)
+        m_captured = element;
+    if (!m_items || button != Qt::RightButton || buttons != Qt::RightButton)
+        return;
+    const QPointF origin = m_page->elementTopLeftTwips(element);
+    try {
+        const std::int32_t x = num::toInt32(pos.x() * TwipsPerPixel - origin.x());
+        const std::int32_t y = num::toInt32(pos.y() * TwipsPerPixel - origin.y());
+        m_items->CurrentItemIndex = static_cast<std::int16_t>(element.slot);
+        m_items->ClickX = x;
+        m_items->ClickY = y;
+    } catch (const RuntimeError&) {
+        return; // a point no position can hold opens nothing
+    }
+    QMenu* menu = element.kind == ElementKind::Text    ? m_menuLabel
+                  : element.kind == ElementKind::Image ? m_menuImage
+                                                       : m_menuSinki;
+    menu->popup(globalPos);
+}
+
+void PreviewWindow::pageMoved(const QPointF& pos, Qt::MouseButtons buttons) {
+    const ElementRef element = buttons == Qt::NoButton ? m_page->elementAt(pos) : m_captured;
+    if (!element.isItem())
+        return; // moves over the page itself do nothing
+    if (buttons != Qt::LeftButton) {
+        m_dragging = false;
+        return;
+    }
+    dragTo(element, pos);
+}
+
+void PreviewWindow::pageReleased(Qt::MouseButtons buttons) {
+    if (buttons != Qt::NoButton)
+        return;
+    // Every drag ends with the button: the next one takes a new grab point
+    // even when the pointer leaves the page before it moves again.
+    m_captured = {};
+    m_dragging = false;
+}
+
+void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
+    if (!m_items)
+        return;
+    const bool text = element.kind == ElementKind::Text;
+    if (element.slot < 1 || element.slot > (text ? m_items->FreeTextCount : m_items->ImageCount))
+        return;
+    const QPointF origin = m_page->elementTopLeftTwips(element);
+    // The pointer relative to the element's corner, preview twips.
+    const double x = pos.x() * TwipsPerPixel - origin.x();
+    const double y = pos.y() * TwipsPerPixel - origin.y();
+    std::int16_t offsetX = m_dragOffsetX;
+    std::int16_t offsetY = m_dragOffsetY;
+    double left = 0;
+    double top = 0;
+    std::int32_t pageX = 0;
+    std::int32_t pageY = 0;
+    try {
+        if (!m_dragging) {
+            offsetX = num::toInt16(x);
+            offsetY = num::toInt16(y);
+        }
+        left = origin.x() + x - offsetX;
+        top = origin.y() + y - offsetY;
+        pageX = m_items->pageFromPreview(left);
+        pageY = m_items->pageFromPreview(top);
+    } catch (const RuntimeError&) {
+        // A position the item cannot hold: the drag stops here, the item
+        // stays where it was last stored, until the button is released.
+        m_dragging = false;
+        m_captured = {};
+        return;
+    }
+    m_dragOffsetX = offsetX;
+    m_dragOffsetY = offsetY;
+    m_dragging = true;
+    if (text) {
+        m_items->FreeTextItems[element.slot].X = pageX;
+        m_items->FreeTextItems[element.slot].Y = pageY;
+    } else {
+        m_items->ImageItems[element.slot].X = pageX;
+        m_items->ImageItems[element.slot].Y = pageY;
+    }
+    m_page->moveElement(element, left, top);
 }
 
 } // namespace pernoa::preview

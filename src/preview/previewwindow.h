@@ -1,11 +1,20 @@
 #pragma once
 
-#include "preview/pagesurface.h"
 #include "engine/surfaces.h"
+#include "overlay/overlayitems.h"
+#include "preview/pagesurface.h"
 
+#include <QPoint>
 #include <QWidget>
 
+#include <cstdint>
+
 class QLabel;
+class QMenu;
+
+namespace pernoa {
+class IMessages;
+}
 
 namespace pernoa::preview {
 
@@ -27,7 +36,17 @@ namespace pernoa::preview {
 //
 // Closing the window with its close box only hides it; the page and
 // everything on it stay, and showWindow() brings it back.
-class PreviewWindow : public QWidget, public IPreviewSurface, public IPreviewWindow {
+//
+// It is also the editor of the page's text and image items: it shows them as
+// display elements of the page surface (IOverlayDisplay), opens the popup
+// menus of a right click (the right button alone), moves an item dragged with
+// the left button and deletes one after asking. Inserting and editing set
+// InsertMode and then ask for the item dialog through textDialogRequested()
+// and imageDialogRequested(); the dialog reads the editor state of the items.
+class PreviewWindow : public QWidget,
+                      public IPreviewSurface,
+                      public IPreviewWindow,
+                      public overlay::IOverlayDisplay {
     Q_OBJECT
 public:
     // The frame the outer sizes include, in twips.
@@ -54,6 +73,41 @@ public:
     void setTitleLeft(float twips) override;
     void showWindow() override;
 
+    // IOverlayDisplay
+    void createTextElement(std::int16_t slot) override;
+    void createImageElement(std::int16_t slot) override;
+    void destroyTextElement(std::int16_t slot) override;
+    void destroyImageElement(std::int16_t slot) override;
+    void showTextElement(std::int16_t slot, const overlay::TextElementLook& look) override;
+    void showImageElement(std::int16_t slot, const overlay::ImageElementLook& look) override;
+    void hideTextElement(std::int16_t slot) override;
+    void hideImageElement(std::int16_t slot) override;
+
+    // Makes this window the display and the editor of the items; the messages
+    // ask before an item is deleted. Elements of slots that exist already are
+    // created hidden (the next drawing shows them).
+    void attachItems(overlay::OverlayItems& items, IMessages& messages);
+    // Leaves the items alone from now on (before they go).
+    void detachItems();
+    overlay::OverlayItems* items() const { return m_items; }
+
+    // Where an item dialog opens: its top edge half the window's outer height
+    // below the window's top, its left edge at the window's left edge.
+    QPoint dialogPosition() const;
+
+    // --- the pointer on the page (the page surface's events end here) ---
+    // pos is in the page surface's logical pixels; button is the one that
+    // changed, buttons those held after the change.
+    void pagePressed(const QPointF& pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                     const QPoint& globalPos);
+    void pageMoved(const QPointF& pos, Qt::MouseButtons buttons);
+    void pageReleased(Qt::MouseButtons buttons);
+    // The drag state: whether a drag is in progress and its grab point in the
+    // element, preview twips.
+    bool dragging() const { return m_dragging; }
+    std::int16_t dragOffsetX() const { return m_dragOffsetX; }
+    std::int16_t dragOffsetY() const { return m_dragOffsetY; }
+
     PageSurface* page() const { return m_page; }
     // The outer size last set, in twips.
     int windowWidthTwips() const { return m_windowWidth; }
@@ -63,8 +117,22 @@ public:
     // top edges level.
     void placeBeside(const QWidget& window);
 
+signals:
+    // The text item dialog (or the image item dialog) is to open, modal, for
+    // the editor state of the items: InsertMode true to insert a new item at
+    // (ClickX, ClickY), false to edit slot CurrentItemIndex.
+    void textDialogRequested();
+    void imageDialogRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void relayout();
+    void buildMenus();
+    void insertOrEdit(bool insert, bool text);
+    void deleteCurrent(overlay::ItemKind kind);
+    void dragTo(ElementRef element, const QPointF& pos);
 
     PageSurface* m_page;
     QLabel* m_description;
@@ -73,6 +141,20 @@ private:
     int m_windowHeight = 0;
     int m_descriptionTop = 0;
     float m_titleLeft = 0;
+
+    overlay::OverlayItems* m_items = nullptr;
+    IMessages* m_messages = nullptr;
+    QMenu* m_menuSinki = nullptr;
+    QMenu* m_menuLabel = nullptr;
+    QMenu* m_menuImage = nullptr;
+
+    // The element a press happened on: while a button is held, the pointer's
+    // moves go to it wherever the pointer is.
+    ElementRef m_captured;
+    bool m_buttonHeld = false;
+    bool m_dragging = false;
+    std::int16_t m_dragOffsetX = 0;
+    std::int16_t m_dragOffsetY = 0;
 };
 
 } // namespace pernoa::preview

@@ -7,6 +7,7 @@
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "overlay/overlayitems.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,17 +48,23 @@ QPoint startPosition(QWidget& main, const QWidget& preview) {
 GuiProgram::GuiProgram()
     : m_messages(std::make_unique<MessageBoxes>()),
       m_preview(std::make_unique<preview::PreviewWindow>()), m_main(std::make_unique<MainWindow>()),
-      m_engine(std::make_unique<TavriEngine>(*m_main, *m_messages)) {
+      m_engine(std::make_unique<TavriEngine>(*m_main, *m_messages)),
+      m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)) {
     m_messages->setParentWindow(m_main.get());
     m_engine->setPreviewSurface(m_preview.get());
     m_engine->setPreviewWindow(m_preview.get());
+    m_preview->attachItems(*m_items, *m_messages);
+    m_engine->setOverlayOutput(m_items.get());
     connectPrinter();
     m_main->setEngine(m_engine.get());
 }
 
 GuiProgram::~GuiProgram() {
-    // The window's handlers must not reach the engine while it goes.
+    // The window's handlers must not reach the engine while it goes, nor the
+    // items the preview window while they go.
     m_main->setEngine(nullptr);
+    m_engine->setOverlayOutput(nullptr);
+    m_preview->detachItems();
 }
 
 void GuiProgram::connectPrinter() {

@@ -9,6 +9,9 @@ class TavriEngine;
 namespace preview {
 class PreviewWindow;
 }
+namespace overlay {
+class OverlayItems;
+}
 namespace output {
 class QtPrinter;
 class QtPrinterList;
@@ -21,8 +24,9 @@ class MainWindow;
 class MessageBoxes;
 
 // The program's windows and the engine between them: the main window, the
-// preview window, the message boxes, and the staff engine that reads the one
-// and draws on the other.
+// preview window, the message boxes, the staff engine that reads the one and
+// draws on the other, and the page's items, which the engine draws after the
+// staves and the preview window shows and edits.
 class GuiProgram {
 public:
     // Needs a QApplication.
@@ -44,6 +48,8 @@ public:
     preview::PreviewWindow& previewWindow() { return *m_preview; }
     TavriEngine& engine() { return *m_engine; }
     MessageBoxes& messages() { return *m_messages; }
+    // The page's text and image items, shown and edited in the preview window.
+    overlay::OverlayItems& items() { return *m_items; }
     // The system's printers and the one the program prints on.
     output::QtPrinterList& printers() { return *m_printers; }
 
@@ -54,6 +60,7 @@ private:
     std::unique_ptr<preview::PreviewWindow> m_preview;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<TavriEngine> m_engine;
+    std::unique_ptr<overlay::OverlayItems> m_items;
     std::unique_ptr<output::QtPrinterList> m_printers;
     std::unique_ptr<output::QtPrinter> m_printer;
 };

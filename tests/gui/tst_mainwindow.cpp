@@ -9,6 +9,7 @@
 #include "ui/messagebox.h"
 #include "preview/previewwindow.h"
 #include "engine/tavriengine.h"
+#include "overlay/overlayitems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,7 @@ private slots:
 
     void previewCommandDrawsThePage();
     void emptyBottomMarginDrawsNothing();
+    void itemsFollowTheDisplaySizeAndAskBeforeDeleting();
     void pageSizes_data();
     void pageSizes();
     void landscapeWithA3();
@@ -399,6 +401,29 @@ void MainWindowTest::previewCommandDrawsThePage() {
     QCOMPARE(find<QLineEdit>(ctl::txtTavriInterval)->text(), kReference);
     QVERIFY(MessageBoxes::takeRecords().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
+}
+
+// The program's items are drawn after the staves on the preview window, at
+// the display divisor of the moment, and deleting one asks first.
+void MainWindowTest::itemsFollowTheDisplaySizeAndAskBeforeDeleting() {
+    auto& items = program->items();
+    overlay::OverlayText text;
+    text.Text = QStringLiteral("item");
+    text.X = 300;
+    text.Y = 750;
+    text.InUse = true;
+    const auto slot = items.AddTextItem(text);
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+    const auto& element = previewWindow().page()->textElement(slot);
+    QVERIFY(element.visible);
+    QCOMPARE(QPointF(element.leftTwips, element.topTwips), QPointF(100, 250));
+    clickOption(QString::fromLatin1(ctl::optHyojiLarge));
+    QCOMPARE(QPointF(element.leftTwips, element.topTwips), QPointF(150, 375));
+
+    items.CurrentItemIndex = slot;
+    previewWindow().findChild<QAction*>(QStringLiteral("MneDeleteLabel"))->trigger();
+    QCOMPARE(MessageBoxes::takeRecords().size(), 1); // pre-answered OK
+    QVERIFY(!items.FreeTextItems[slot].InUse && !element.visible);
 }
 
 void MainWindowTest::emptyBottomMarginDrawsNothing() {

@@ -6,6 +6,7 @@
 #include "overlay/picture.h"
 #include "recorders.h"
 
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -232,6 +233,26 @@ private slots:
         QVERIFY(!LoadPictureFile(dir.filePath(QStringLiteral("missing.bmp")), picture));
         QVERIFY(!LoadPictureFile(dir.path(), picture));
         QCOMPARE(picture.WidthHimetric, 813); // a failure leaves the picture
+    }
+
+    // An 8-bit picture is decoded once into 32 bits, the form every redraw
+    // and printed copy paints; one whose 32-bit form would pass the
+    // decoder's allocation limit fails like an unreadable file.
+    void picturesArePaintReadyWithinTheAllocationLimit() {
+        QTemporaryDir dir;
+        QImage indexed(600, 600, QImage::Format_Indexed8);
+        indexed.setColorTable({qRgb(0, 0, 255)});
+        indexed.fill(0);
+        const QString bmp = dir.filePath(QStringLiteral("indexed.bmp"));
+        QVERIFY(indexed.save(bmp, "BMP"));
+        Picture picture;
+        QVERIFY(LoadPictureFile(bmp, picture));
+        QCOMPARE(picture.image.format(), QImage::Format_RGB32);
+        const int limit = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(1); // 1 MB: the 8 bits fit, the 32 do not
+        const bool loaded = LoadPictureFile(bmp, picture);
+        QImageReader::setAllocationLimit(limit);
+        QVERIFY(!loaded);
     }
 };
 

@@ -1,0 +1,356 @@
+// The preview window as the editor of the page's items: the elements it
+// shows, the right-click popups and their commands, dragging, deleting.
+
+#include "engine/sheetsettings.h"
+#include "overlay/overlayitems.h"
+#include "preview/previewwindow.h"
+#include "recorders.h"
+
+#include <QFontMetricsF>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace pernoa;
+using namespace pernoa::overlay;
+using pernoa::preview::ElementKind;
+using pernoa::preview::PreviewWindow;
+
+namespace {
+
+struct Rig {
+    SheetSettings settings;
+    test::RecordingMessages messages;
+    OverlayItems items{settings, messages};
+    PreviewWindow window;
+
+    Rig() {
+        settings.HyojiSize = 3;
+        window.attachItems(items, messages);
+        window.setSurfaceWidth(3969);
+        window.setSurfaceHeight(5613);
+    }
+    ~Rig() { window.detachItems(); }
+
+    // Page positions that are whole pixels at divisor 3: multiples of 45.
+    std::int16_t addText(const QString& text, int x, int y) {
+        OverlayText item;
+        item.Text = text;
+        item.X = x;
+        item.Y = y;
+        const auto slot = items.AddTextItem(item);
+        items.ShowFreeText(slot);
+        return slot;
+    }
+    std::int16_t addImage(int x, int y, QColor colour = Qt::red) {
+        OverlayImage item;
+        item.X = x;
+        item.Y = y;
+        item.Picture.image = QImage(40, 30, QImage::Format_RGB32);
+        item.Picture.image.fill(colour);
+        item.Picture.WidthHimetric = 4000;
+        item.Picture.HeightHimetric = 3000;
+        item.ImageSizePer = 25; // 1000 x 750 page twips: 333.3 x 250 preview twips
+        const auto slot = items.AddImageItem(item);
+        items.ShowImage(slot);
+        return slot;
+    }
+
+    void mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QWidget* page = window.page();
+        QMouseEvent event(type, pos, page->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(page, &event);
+    }
+    void move(QPointF pos, Qt::MouseButtons buttons) {
+        mouse(QEvent::MouseMove, pos, Qt::NoButton, buttons);
+    }
+    QString openMenu() const {
+        for (QMenu* menu : window.findChildren<QMenu*>())
+            if (menu->isVisible())
+                return menu->objectName();
+        return {};
+    }
+    void closeMenus() {
+        for (QMenu* menu : window.findChildren<QMenu*>())
+            menu->hide();
+    }
+};
+
+} // namespace
+
+class ItemEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rightClick_data();
+    void rightClick();
+    void commands_data();
+    void commands();
+    void dragging_data();
+    void dragging();
+    void dragPastWhatAPositionHoldsStops();
+    void deleteAsksFirst_data();
+    void deleteAsksFirst();
+    void elementsUnderThePointer();
+    void textIsShownAsTyped();
+};
+
+// Text 3 at page (2700, 1350): pixels (60, 30). Image 1 at page (9000, 4500):
+// pixels (200, 100), 22.2 x 16.7 pixels.
+void ItemEditorTest::rightClick_data() {
+    QTest::addColumn<QPointF>("pos");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("clickX");
+    QTest::addColumn<int>("clickY");
+    const int right = Qt::RightButton;
+    // 2.5 pixels are 37.5 twips (to 38), 3.5 pixels 52.5 (to 52).
+    QTest::newRow("page") << QPointF(2.5, 3.5) << right << "MnuPopUpSinki" << 0 << 38 << 52;
+    QTest::newRow("text 3") << QPointF(62.5, 33.5) << right << "MnuPopUpLabel" << 3 << 38 << 52;
+    QTest::newRow("image 1") << QPointF(202.5, 103.5) << right << "MnuPopUpImage" << 1 << 38 << 52;
+    QTest::newRow("right with left")
+        << QPointF(62.5, 33.5) << int(Qt::RightButton | Qt::LeftButton) << "" << 9 << 7 << 7;
+}
+
+void ItemEditorTest::rightClick() {
+    QFETCH(QPointF, pos);
+    QFETCH(int, buttons);
+    QFETCH(QString, menu);
+    QFETCH(int, index);
+    QFETCH(int, clickX);
+    QFETCH(int, clickY);
+    Rig r;
+    r.window.show();
+    r.addText(QStringLiteral("one"), 0, 4500);
+    r.addText(QStringLiteral("two"), 0, 9000);
+    r.addText(QStringLiteral("three"), 2700, 1350);
+    r.addImage(9000, 4500);
+    r.items.CurrentItemIndex = 9;
+    r.items.ClickX = r.items.ClickY = 7;
+    r.mouse(QEvent::MouseButtonPress, pos, Qt::RightButton, Qt::MouseButtons(buttons));
+    QCOMPARE(r.openMenu(), menu);
+    QCOMPARE(r.items.CurrentItemIndex, index);
+    QCOMPARE(r.items.ClickX, clickX);
+    QCOMPARE(r.items.ClickY, clickY);
+    r.closeMenus();
+}
+
+void ItemEditorTest::commands_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<bool>("insert");
+    QTest::newRow("insert text") << "MnuPopUpSinki"
+                                 << "MnuInsertLabel"
+                                 << "この位置に文字を挿入" << true << true;
+    QTest::newRow("insert image") << "MnuPopUpSinki"
+                                  << "MneInsertPicture"
+                                  << "この位置に画像を挿入" << false << true;
+    QTest::newRow("edit text") << "MnuPopUpLabel"
+                               << "MnuEditLabel"
+                               << "この文字を編集" << true << false;
+    QTest::newRow("edit image") << "MnuPopUpImage"
+                                << "MnuEditImage"
+                                << "この画像を編集" << false << false;
+}
+
+void ItemEditorTest::commands() {
+    QFETCH(QString, menu);
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+    QFETCH(bool, text);
+    QFETCH(bool, insert);
+    Rig r;
+    QSignalSpy textSpy(&r.window, &PreviewWindow::textDialogRequested);
+    QSignalSpy imageSpy(&r.window, &PreviewWindow::imageDialogRequested);
+    auto* action = r.window.findChild<QMenu*>(menu)->findChild<QAction*>(command);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    r.items.InsertMode = !insert;
+    action->trigger();
+    QCOMPARE(r.items.InsertMode, insert);
+    QCOMPARE(textSpy.size(), text ? 1 : 0);
+    QCOMPARE(imageSpy.size(), text ? 0 : 1);
+}
+
+// Drags of text 1 at preview left 100 twips (page 300, divisor 3) and top 0:
+// press, a first move (the grab point), a second move by (dx, dy) pixels.
+void ItemEditorTest::dragging_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QPointF>("grab");
+    QTest::addColumn<QPointF>("delta");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    // 50.2 twips right: left 150.2, X 450.6 rounded to 451.
+    QTest::newRow("text right") << "text" << QPointF(8, 5) << QPointF(50.2 / 15, 0) << 451 << 0;
+    QTest::newRow("text past the left edge")
+        << "text" << QPointF(8, 5) << QPointF(-20, 4) << 300 - 900 << 180;
+    QTest::newRow("image down") << "image" << QPointF(8, 5) << QPointF(0, 10) << 300 << 450;
+}
+
+void ItemEditorTest::dragging() {
+    QFETCH(QString, kind);
+    QFETCH(QPointF, grab);
+    QFETCH(QPointF, delta);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    Rig r;
+    const bool text = kind == QLatin1String("text");
+    const std::int16_t slot =
+        text ? r.addText(QStringLiteral("drag me"), 300, 0) : r.addImage(300, 0);
+    const auto stored = [&] {
+        return text ? QPoint(r.items.FreeTextItems[slot].X, r.items.FreeTextItems[slot].Y)
+                    : QPoint(r.items.ImageItems[slot].X, r.items.ImageItems[slot].Y);
+    };
+    const QPointF corner(100.0 / 15, 0);
+
+    // A press without a move changes nothing; the first move takes the grab
+    // point and leaves the item where it is.
+    r.mouse(QEvent::MouseButtonPress, corner + grab, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(stored(), QPoint(300, 0));
+    r.move(corner + grab + QPointF(1, 1), Qt::LeftButton);
+    QVERIFY(r.window.dragging());
+    QCOMPARE(r.window.dragOffsetX(), std::int16_t((grab.x() + 1) * 15));
+    QCOMPARE(r.window.dragOffsetY(), std::int16_t((grab.y() + 1) * 15));
+    QCOMPARE(stored(), QPoint(300, 0));
+    r.move(corner + grab + QPointF(1, 1) + delta, Qt::LeftButton);
+    QCOMPARE(stored(), QPoint(x, y));
+
+    // Released: a new drag grabs the element where the pointer now is, so it
+    // does not jump, even with no move in between.
+    r.mouse(QEvent::MouseButtonRelease, corner + grab + delta, Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!r.window.dragging());
+    const QPointF corner2 = r.window.page()->elementTopLeftTwips(
+                                {text ? ElementKind::Text : ElementKind::Image, slot}) /
+                            15;
+    r.mouse(QEvent::MouseButtonPress, corner2 + QPointF(2, 2), Qt::LeftButton, Qt::LeftButton);
+    r.move(corner2 + QPointF(3, 3), Qt::LeftButton);
+    QVERIFY(qAbs(stored().x() - x) <= 2 && qAbs(stored().y() - y) <= 2);
+    r.mouse(QEvent::MouseButtonRelease, corner2, Qt::LeftButton, Qt::NoButton);
+
+    // A drag that starts on the empty page moves nothing.
+    const QPoint before = stored();
+    r.mouse(QEvent::MouseButtonPress, QPointF(250, 350), Qt::LeftButton, Qt::LeftButton);
+    r.move(corner2 + QPointF(3, 3), Qt::LeftButton);
+    r.move(QPointF(1, 1), Qt::LeftButton);
+    QCOMPARE(stored(), before);
+    QVERIFY(!r.window.dragging());
+}
+
+void ItemEditorTest::dragPastWhatAPositionHoldsStops() {
+    Rig r;
+    const auto slot = r.addText(QStringLiteral("far"), 0, 0);
+    r.mouse(QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton);
+    // The first move lands 3,000 pixels away: a grab point of 45,000 twips
+    // does not fit its 16 bits. The drag stops; nothing escapes the handler.
+    r.move(QPointF(3000, 2), Qt::LeftButton);
+    QVERIFY(!r.window.dragging());
+    r.move(QPointF(4, 4), Qt::LeftButton);
+    QVERIFY(!r.window.dragging());
+    QCOMPARE(r.items.FreeTextItems[slot].X, 0);
+    QCOMPARE(r.window.page()->elementTopLeftTwips({ElementKind::Text, slot}), QPointF(0, 0));
+}
+
+void ItemEditorTest::deleteAsksFirst_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("text, cancel") << "MneDeleteLabel" << true << int(MsgAnswer::Cancel) << true;
+    QTest::newRow("text, OK") << "MneDeleteLabel" << true << int(MsgAnswer::Ok) << false;
+    QTest::newRow("image, cancel") << "MnuDeleteImage" << false << int(MsgAnswer::Cancel) << true;
+    QTest::newRow("image, OK") << "MnuDeleteImage" << false << int(MsgAnswer::Ok) << false;
+}
+
+void ItemEditorTest::deleteAsksFirst() {
+    QFETCH(QString, command);
+    QFETCH(bool, text);
+    QFETCH(int, answer);
+    QFETCH(bool, kept);
+    Rig r;
+    r.addText(QStringLiteral("a"), 0, 0);
+    r.addText(QStringLiteral("b"), 450, 450);
+    r.addImage(900, 900);
+    r.addImage(1800, 1800);
+    r.items.CurrentItemIndex = 2;
+    r.messages.answers = {MsgAnswer(answer)};
+    r.window.findChild<QAction*>(command)->trigger();
+
+    QCOMPARE(r.messages.shown.size(), 1);
+    QCOMPARE(r.messages.shown[0].text, QStringLiteral("本当に削除しますか？"));
+    QCOMPARE(r.messages.shown[0].title, QStringLiteral("削除確認"));
+    QCOMPARE(r.messages.shown[0].icon, MsgIcon::Question);
+    QCOMPARE(r.messages.shown[0].buttons, MsgButtons::OkCancel);
+    const bool inUse = text ? r.items.FreeTextItems[2].InUse : r.items.ImageItems[2].InUse;
+    const bool visible =
+        text ? r.window.page()->textElement(2).visible : r.window.page()->imageElement(2).visible;
+    QCOMPARE(inUse, kept);
+    QCOMPARE(visible, kept);
+    // The other kind's slot 2 is untouched, and so is slot 1.
+    QVERIFY(r.items.FreeTextItems[1].InUse && r.items.ImageItems[1].InUse);
+    QVERIFY(text ? r.items.ImageItems[2].InUse : r.items.FreeTextItems[2].InUse);
+}
+
+void ItemEditorTest::elementsUnderThePointer() {
+    Rig r;
+    r.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.window));
+    // A text and an image with the same corner (pixels 60, 30): the image
+    // lies on top. A second image over the first one wins in turn.
+    r.addText(QStringLiteral("MMMMMMMMMMMM\r\nMMMMMMMMMMMM"), 2700, 1350);
+    r.addImage(2700, 1350, Qt::red);
+    r.addImage(2700 + 450, 1350, Qt::blue);
+    auto* page = r.window.page();
+    const QImage shot = page->grab().toImage();
+    QCOMPARE(page->elementAt({65, 35}), (preview::ElementRef{ElementKind::Image, 1}));
+    QCOMPARE(shot.pixelColor(65, 35), QColor(Qt::red));
+    QCOMPARE(page->elementAt({75, 35}), (preview::ElementRef{ElementKind::Image, 2}));
+    QCOMPARE(shot.pixelColor(75, 35), QColor(Qt::blue));
+    QCOMPARE(page->elementAt({61, 48}).kind, ElementKind::Text); // below the images
+    QCOMPARE(page->elementAt({55, 35}).kind, ElementKind::None);
+    // Image 1 stretched to 333.3 x 250 preview twips: 22.2 x 16.7 pixels.
+    QCOMPARE(page->imageElement(1).rect(), QRectF(60, 30, 1000.0 / 45, 250.0 / 15));
+
+    QCOMPARE(page->toolTipAt({65, 35}),
+             QStringLiteral("右クリックでこの画像を編集・削除できます。"));
+    QCOMPARE(page->toolTipAt({61, 48}),
+             QStringLiteral("右クリックでこの文字を編集・削除できます。"));
+    QCOMPARE(page->toolTipAt({55, 35}), QStringLiteral("右クリックで文字と画像が挿入できます。"));
+
+    // The item pointer: 32 x 32 with its hot spot at the tip, over items only.
+    r.move({65, 35}, Qt::NoButton);
+    QCOMPARE(page->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(page->cursor().pixmap().size(), QSize(32, 32));
+    QCOMPARE(page->cursor().hotSpot(), QPoint(0, 0));
+    r.move({55, 35}, Qt::NoButton);
+    QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
+
+    // Deleted items let the pointer through; clearing removes every element.
+    r.items.DeleteItem(ItemKind::Image, 1);
+    QCOMPARE(page->elementAt({65, 35}).kind, ElementKind::Text);
+    QVERIFY(r.items.ClearOverlayItems());
+    QCOMPARE(page->elementCount(ElementKind::Text), 0);
+    QCOMPARE(page->elementCount(ElementKind::Image), 0);
+    QCOMPARE(page->elementAt({65, 35}).kind, ElementKind::None);
+}
+
+void ItemEditorTest::textIsShownAsTyped() {
+    Rig r;
+    const QString typed = QStringLiteral("<b>x</b>\r\n<img src=\"a.png\">&amp;");
+    const auto slot = r.addText(typed, 0, 0);
+    const auto& element = r.window.page()->textElement(slot);
+    QCOMPARE(element.lines,
+             (QStringList{QStringLiteral("<b>x</b>"), QStringLiteral("<img src=\"a.png\">&amp;")}));
+    // Sized to the typed characters of its longest line, two lines high.
+    const QFontMetricsF metrics(element.font, r.window.page());
+    QCOMPARE(element.size.width(), metrics.horizontalAdvance(element.lines[1]));
+    QCOMPARE(element.size.height(), metrics.lineSpacing() + metrics.height());
+    // At divisor 3 the 20-point default shows at 6.67 points, 20 / 3 of the
+    // paper's 20 twips a point.
+    QCOMPARE(element.font.pointSizeF() * r.window.page()->logicalDpiY() / 96.0, 20.0 / 3);
+}
+
+QTEST_MAIN(ItemEditorTest)
+#include "tst_itemeditor.moc"
