@@ -3,6 +3,7 @@
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
 #include "output/qtprinter.h"
+#include "preview/itemdialogs.h"
 #include "preview/previewwindow.h"
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
@@ -57,6 +58,14 @@ GuiProgram::GuiProgram()
     m_engine->setOverlayOutput(m_items.get());
     connectPrinter();
     m_main->setEngine(m_engine.get());
+    // The preview's insert and edit commands open the item dialogs, which do
+    // everything to the item themselves.
+    m_dialogs = std::make_unique<preview::ItemDialogs>(*m_items, *m_messages,
+                                                       QCoreApplication::applicationDirPath());
+    QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested,
+                     m_preview.get(), [this] { m_dialogs->openText(m_preview.get()); });
+    QObject::connect(m_preview.get(), &preview::PreviewWindow::imageDialogRequested,
+                     m_preview.get(), [this] { m_dialogs->openImage(m_preview.get()); });
 }
 
 GuiProgram::~GuiProgram() {

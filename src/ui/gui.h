@@ -8,6 +8,7 @@ namespace pernoa {
 class TavriEngine;
 namespace preview {
 class PreviewWindow;
+class ItemDialogs;
 }
 namespace overlay {
 class OverlayItems;
@@ -63,6 +64,7 @@ private:
     std::unique_ptr<overlay::OverlayItems> m_items;
     std::unique_ptr<output::QtPrinterList> m_printers;
     std::unique_ptr<output::QtPrinter> m_printer;
+    std::unique_ptr<preview::ItemDialogs> m_dialogs;
 };
 
 // Starts the windows and runs until the main window closes.
