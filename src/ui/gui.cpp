@@ -1,11 +1,13 @@
 #include "ui/gui.h"
 
 #include "engine/controls.h"
+#include "engine/tavriengine.h"
+#include "output/qtprinter.h"
+#include "overlay/overlayitems.h"
+#include "preview/previewwindow.h"
+#include "ui/filecommands.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "preview/previewwindow.h"
-#include "output/qtprinter.h"
-#include "engine/tavriengine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,8 +48,10 @@ QPoint startPosition(QWidget& main, const QWidget& preview) {
 GuiProgram::GuiProgram()
     : m_messages(std::make_unique<MessageBoxes>()),
       m_preview(std::make_unique<preview::PreviewWindow>()), m_main(std::make_unique<MainWindow>()),
-      m_engine(std::make_unique<TavriEngine>(*m_main, *m_messages)) {
+      m_engine(std::make_unique<TavriEngine>(*m_main, *m_messages)),
+      m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)) {
     m_messages->setParentWindow(m_main.get());
+    m_engine->setOverlayOutput(m_items.get());
     m_engine->setPreviewSurface(m_preview.get());
     m_engine->setPreviewWindow(m_preview.get());
     connectPrinter();
@@ -57,6 +61,7 @@ GuiProgram::GuiProgram()
 GuiProgram::~GuiProgram() {
     // The window's handlers must not reach the engine while it goes.
     m_main->setEngine(nullptr);
+    m_main->setFileCommands(nullptr);
 }
 
 void GuiProgram::connectPrinter() {
@@ -74,7 +79,7 @@ void GuiProgram::prepareApplication(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
 }
 
-void GuiProgram::start() {
+void GuiProgram::start(const QStringList& arguments) {
     // 1. The preview window, shown modeless.
     m_preview->show();
     // 2. Start values: small display, A4 portrait.
@@ -82,9 +87,13 @@ void GuiProgram::start() {
     // 3. Line weight.
     m_main->selectText(ctl::lstLineWeight, QStringLiteral("普通"));
     // 4. The program's folder.
-    m_main->setProgramFolder(QCoreApplication::applicationDirPath());
-    // 5. The printer offsets of the last run are read here (settings file
-    //    commands issue).
+    m_main->setProgramFolder(m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                       : m_programFolder);
+    m_fileCommands =
+        std::make_unique<FileCommands>(*m_engine, *m_items, m_main.get(), m_main->programFolder());
+    m_main->setFileCommands(m_fileCommands.get());
+    // 5. The printer offsets of the last run.
+    m_fileCommands->LoadDefaultSettei();
     // 6. The main window, and 7. the preview window against its right edge.
     m_main->move(startPosition(*m_main, *m_preview));
     m_main->show();
@@ -93,15 +102,17 @@ void GuiProgram::start() {
     // The default page, at the size of the selected paper and display size.
     m_engine->ApplyPaperSize();
     m_engine->DrawTavriSheet(0);
-    // 8. A settings file named on the command line is loaded here (settings
-    //    file commands issue).
+    // 8. The settings file named on the command line.
+    m_fileCommands->loadStartupFile(arguments);
 }
 
 int runGui(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The user's configuration folder is named after the program.
+    QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
     GuiProgram::prepareApplication(app);
     GuiProgram program;
-    program.start();
+    program.start(QCoreApplication::arguments());
     return app.exec();
 }
 

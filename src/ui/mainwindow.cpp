@@ -3,6 +3,7 @@
 #include "engine/controls.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "ui/filecommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -410,8 +411,9 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The printer offsets are written to the default settings file here
-    // (settings file commands issue).
+    // The printer offsets are kept for the next run; nothing else is saved.
+    if (m_fileCommands)
+        m_fileCommands->SaveDefaultSettei();
     event->accept();
     // The program ends at once, every other window with it, none asked.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -424,8 +426,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::showHelp() {}
 void MainWindow::showAbout() {}
 void MainWindow::choosePrinter() {}
-void MainWindow::openSettings() {}
-void MainWindow::saveSettings() {}
+void MainWindow::openSettings() {
+    if (m_fileCommands)
+        m_fileCommands->openCommand();
+}
+
+void MainWindow::saveSettings() {
+    if (m_fileCommands)
+        m_fileCommands->saveCommand();
+}
 
 // ---------------------------------------------------------------------------
 // IForm

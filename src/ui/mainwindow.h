@@ -17,6 +17,8 @@ class TavriEngine;
 
 namespace pernoa::ui {
 
+class FileCommands;
+
 // The parameter window "ペルノアVer2.2" (frmMain). Its controls are the live
 // store of every sheet parameter; each carries its name from controls.h (and
 // the commands and menu entries theirs) as its object name, and the engine and
@@ -33,6 +35,10 @@ public:
     // The engine whose handlers the controls run. Until one is set (while the
     // window is being built) changes run no handler.
     void setEngine(TavriEngine* engine) { m_engine = engine; }
+
+    // The settings-file commands the menu "設定" and shutdown run. Until they
+    // are set the two menu commands do nothing.
+    void setFileCommands(FileCommands* commands) { m_fileCommands = commands; }
 
     // The folder that holds the program, without a trailing separator.
     QString programFolder() const { return m_programFolder; }
@@ -58,9 +64,7 @@ private slots:
     void showAbout();
     // The printer selection dialog opens here (printer selection issue).
     void choosePrinter();
-    // A settings file is loaded here (settings file commands issue).
     void openSettings();
-    // A settings file is saved here (settings file commands issue).
     void saveSettings();
 
 private:
@@ -80,6 +84,7 @@ private:
     QWidget* control(const QString& name) const { return m_controls.value(name); }
 
     TavriEngine* m_engine = nullptr;
+    FileCommands* m_fileCommands = nullptr;
     QString m_programFolder;
     QHash<QString, QWidget*> m_controls;
 };

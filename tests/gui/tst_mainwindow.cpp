@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -126,6 +127,7 @@ private:
     }
 
     std::unique_ptr<GuiProgram> program;
+    QTemporaryDir programFolder;
 };
 
 void MainWindowTest::initTestCase() {
@@ -143,6 +145,8 @@ void MainWindowTest::initTestCase() {
 
 void MainWindowTest::init() {
     program = std::make_unique<GuiProgram>();
+    // The offsets of a run before must not reach the start-up values.
+    program->setProgramFolder(programFolder.path());
     program->start();
     QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
 }
