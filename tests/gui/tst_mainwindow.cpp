@@ -26,7 +26,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -127,7 +126,6 @@ private:
     }
 
     std::unique_ptr<GuiProgram> program;
-    QTemporaryDir programFolder;
 };
 
 void MainWindowTest::initTestCase() {
@@ -145,8 +143,6 @@ void MainWindowTest::initTestCase() {
 
 void MainWindowTest::init() {
     program = std::make_unique<GuiProgram>();
-    // The offsets of a run before must not reach the start-up values.
-    program->setProgramFolder(programFolder.path());
     program->start();
     QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
 }
