@@ -9,6 +9,7 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf
     poppler-utils
+    clang libclang-rt-14-dev libfuzzer-14-dev
 )
 
 if [ "$(id -u)" -ne 0 ]; then

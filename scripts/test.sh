@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds pernoa and runs every test.
+#   scripts/test.sh          the normal build (build/)
+#   scripts/test.sh asan     the same tests built with clang, AddressSanitizer
+#                            and UBSan (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset=${1:-default}
 bash scripts/setup.sh
-bash scripts/build.sh
-ctest --preset default -j "$(nproc)" "$@"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"
+ctest --preset "$preset" -j "$(nproc)"

@@ -211,6 +211,19 @@ QString toText(double value) {
     if (!std::isfinite(value))
         throw RuntimeError(RuntimeError::Kind::Overflow, "overflow");
     QString text = QString::number(value, 'g', 15);
+    if (!isNumeric(text)) {
+        // Within half a unit in the 15th digit of the largest double, rounding
+        // goes past it (1.79769313486232E+308), a text no reader can hold:
+        // those few values are cut to 15 digits instead.
+        const QString full = QString::number(value, 'e', 16); // d.dddddddddddddddde+ddd
+        const qsizetype e = full.indexOf(u'e');
+        QString mantissa = full.left((value < 0 ? 1 : 0) + 16);
+        while (mantissa.endsWith(u'0'))
+            mantissa.chop(1);
+        if (mantissa.endsWith(u'.'))
+            mantissa.chop(1);
+        text = mantissa + full.sliced(e);
+    }
     const qsizetype e = text.indexOf(u'e');
     if (e >= 0)
         text[e] = u'E';

@@ -74,7 +74,9 @@ double divide(double a, double b);
 // The text of a number: at most 15 significant digits, no trailing zeros,
 // "." as the point, "E" with a signed two-digit exponent for very large or
 // very small magnitudes (1E+15, 1E-05). 16.53352929649234 gives
-// "16.5335292964923"; 1.50 gives "1.5"; 3 gives "3"; -0 gives "0".
+// "16.5335292964923"; 1.50 gives "1.5"; 3 gives "3"; -0 gives "0". The text
+// always reads back as a number: next to the largest double, where rounding
+// would pass it, the digits are cut instead (1.79769313486231E+308).
 QString toText(double value);
 
 // A coordinate handed to a drawing surface: single precision, as the surfaces

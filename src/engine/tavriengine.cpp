@@ -57,23 +57,27 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
 
     // The page holds G x S x N lines; a count past the limit is refused before
     // anything is reserved (it could not be drawn in any useful time anyway).
-    const double count = double(G > 0 ? G : 0) * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
-    if (count > MaxTavriLines)
-        throw RuntimeError(RuntimeError::Kind::OutOfMemory, "too many lines");
+    // The loop below visits every block even when S or N is 0, so the block
+    // count is bounded as well.
+    const double blocks = double(G > 0 ? G : 0);
+    const double count = blocks * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
+    if (count > MaxTavriLines || blocks > MaxTavriLines)
+        throw RuntimeError(RuntimeError::Kind::OutOfMemory, "too many lines or blocks");
 
     std::vector<TavriLine> lines;
     lines.reserve(static_cast<std::size_t>(count));
 
     const double step = checked(t + Li);
     double y0 = T;
-    for (std::int32_t block = 1; block <= G; ++block) {
+    // 64-bit counters: a 32-bit one could never pass a count of INT32_MAX.
+    for (std::int64_t block = 1; block <= G; ++block) {
         const double Hs = checked(checked((double(N) - 1) * Li) + double(N) * t);
         const double F = checked(Hb - Hs);
         const double D = S > 1 ? num::divide(F, double(S) - 1) : F;
         double y = y0;
-        for (std::int32_t staff = 1; staff <= S; ++staff) {
+        for (std::int64_t staff = 1; staff <= S; ++staff) {
             double lineY = y;
-            for (std::int32_t i = 1; i <= N; ++i) {
+            for (std::int64_t i = 1; i <= N; ++i) {
                 lines.push_back(TavriLine{lineY, L, lineY, endX});
                 lineY = checked(lineY + step);
             }

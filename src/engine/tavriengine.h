@@ -21,8 +21,10 @@ struct TavriLine {
     double EndX = 0;
 };
 
-// A page whose line count would pass this is refused as a run-time error
-// before any memory is reserved for it.
+// A page whose line count, or whose block count, would pass this is refused
+// as a run-time error before any memory is reserved for it. Blocks count on
+// their own because every block is visited even when it holds no line (a
+// staff count that rounds to 0).
 inline constexpr double MaxTavriLines = 1000000;
 
 // Lays out the staff lines of a page: block by block, staff by staff, line by

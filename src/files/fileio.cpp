@@ -4,7 +4,14 @@
 #include "files/cp932.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace pernoa {
 namespace {
@@ -14,7 +21,8 @@ bool isLineEnd(QChar c) {
 }
 
 // Reads everything from the device's position to its end. False on a read
-// error, so a file cut short by a failing disk is not taken for a short file.
+// error, so a file cut short by a failing disk is not taken for a short file,
+// and past MaxFileBytes, so an endless source cannot exhaust the memory.
 bool readToEnd(QIODevice& device, QByteArray& bytes) {
     bytes.clear();
     constexpr qint64 ChunkSize = 64 * 1024;
@@ -25,8 +33,33 @@ bool readToEnd(QIODevice& device, QByteArray& bytes) {
             return false;
         if (got == 0)
             return true;
+        if (bytes.size() + got > MaxFileBytes)
+            return false;
         bytes.append(chunk.constData(), got);
     }
+}
+
+// Opens a regular file of at most MaxFileBytes for reading. The type is
+// checked on the open file itself, and the open does not wait for a FIFO's
+// writer, so no file swapped in between can make it block.
+bool openRegularFile(const QString& path, QFile& file) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxFileBytes) {
+        ::close(fd);
+        return false;
+    }
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxFileBytes)
+        return false;
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
 }
 
 // A number in plain decimal notation with at most 15 significant digits. The
@@ -63,6 +96,13 @@ QString plainDecimal(double value) {
 
 } // namespace
 
+bool isWritableFilePath(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path); // follows links
+    return info.isFile() || !info.exists();
+}
+
 clsFileIO::clsFileIO() = default;
 
 clsFileIO::~clsFileIO() {
@@ -77,11 +117,13 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
         return false;
 
     if (!write) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        QFile file;
+        if (!openRegularFile(path, file))
             return false;
         return startReading(file);
     }
+    if (!isWritableFilePath(path))
+        return false;
 
     if (append) {
         auto file = std::make_unique<QFile>(path);

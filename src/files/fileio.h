@@ -30,6 +30,11 @@
 //
 // Once a write has failed, every further write fails too and M_Close reports
 // the failure, so no file is ever completed with a line missing.
+//
+// Only regular files are read or written (a link counts as what it points
+// to). A FIFO or a device is refused for reading, since it may never end or
+// block for ever, and for writing, since the replace would put a regular file
+// in its place. Files larger than MaxFileBytes are not read.
 
 #include <QList>
 #include <QString>
@@ -41,6 +46,14 @@ class QIODevice;
 
 namespace pernoa {
 
+// The largest file that is read: far beyond any settings file.
+inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+// Whether the program may write a file at path: a regular file (a link is
+// followed) or a path where nothing is yet. Every file the program writes
+// asks this first, so a FIFO, a device or a folder is never replaced.
+bool isWritableFilePath(const QString& path);
+
 class clsFileIO {
 public:
     clsFileIO();
@@ -49,8 +62,10 @@ public:
     clsFileIO& operator=(const clsFileIO&) = delete;
 
     // Opens the file at path. write false: for reading (append is ignored);
-    // false when the file is missing, cannot be read, or a read error stops
-    // it part of the way (nothing of a half-read file is handed out).
+    // false when the file is missing, is no regular file, is larger than
+    // MaxFileBytes, cannot be read, or a read error stops it part of the way
+    // (nothing of a half-read file is handed out). Writing is refused as
+    // isWritableFilePath() says.
     // write true, append false: for writing, replacing the file on M_Close.
     // write true, append true: for writing at the end of the file, which is
     // created when missing. A file still open in this instance is closed
@@ -60,8 +75,9 @@ public:
     // The same on any device (a file, an in-memory buffer, ...). A device
     // that is not open yet is opened here and closed by M_Close; a device
     // that is already open must allow reading or writing as asked, and stays
-    // open. Reading starts at the device's current position; writing goes
-    // straight to the device, without the atomic replace.
+    // open. Reading starts at the device's current position and stops with
+    // a failure past MaxFileBytes; writing goes straight to the device,
+    // without the atomic replace.
     bool M_boOpen(QIODevice& device, bool write);
 
     // True when no further line can be read (always true when no file is

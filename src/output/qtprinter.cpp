@@ -1,7 +1,8 @@
 #include "output/qtprinter.h"
 
-#include "output/cupsjob.h"
 #include "engine/numberrules.h"
+#include "files/fileio.h"
+#include "output/cupsjob.h"
 
 #include <QDir>
 #include <QFont>
@@ -46,6 +47,23 @@ void requireFinite(std::initializer_list<double> values, const char* what) {
     for (double v : values)
         if (!std::isfinite(v))
             fail(QStringLiteral("%1: coordinate is not a finite number").arg(QLatin1String(what)));
+}
+
+// How far from the paper's corner the PDF writer can place output, in painter
+// units (measured with Qt 6.4). It prints the numbers of a path (lines, and
+// the placement of a picture) with an unsigned 32-bit whole part: beyond it
+// come operators no reader accepts. It positions the glyphs of a text in 26.6
+// fixed point: beyond 2^25 the text silently lands somewhere else. Either
+// would be a broken page reported as printed, so such output is refused.
+constexpr double MaxPathUnits = 4294967295.0;
+constexpr double MaxTextUnits = 33554431.0;
+
+void requirePrintable(std::initializer_list<double> units, double limit, const char* what) {
+    for (double v : units)
+        if (!(std::fabs(v) <= limit)) // NaN fails too
+            fail(QStringLiteral("%1: coordinate %2 is beyond what the document can hold")
+                     .arg(QLatin1String(what))
+                     .arg(v));
 }
 
 // The face a text starts with when no face has been set: the one the
@@ -159,6 +177,9 @@ void QtPrinter::startJob() {
     QIODevice* device = nullptr;
     if (isPdf()) {
         job->dpi = PdfResolution;
+        // The replace would put a regular file in place of a FIFO or a device.
+        if (!isWritableFilePath(m_pdfPath))
+            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
         job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
         if (!job->pdfFile->open(QIODevice::WriteOnly))
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
@@ -263,7 +284,9 @@ void QtPrinter::setLineWidth(int devicePixels) {
 }
 
 void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
-    requireFinite({x1, y1, x2, y2}, "line");
+    const QPointF from = toUnits(x1, y1);
+    const QPointF to = toUnits(x2, y2);
+    requirePrintable({from.x(), from.y(), to.x(), to.y()}, MaxPathUnits, "line");
     Job* job = m_job.get();
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
         job = &output();
@@ -273,7 +296,7 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
     }
-    job->lines.emplace_back(toUnits(x1, y1), toUnits(x2, y2));
+    job->lines.emplace_back(from, to);
 }
 
 void QtPrinter::setCurrentX(float twips) {
@@ -312,6 +335,9 @@ void QtPrinter::setForeColor(const QColor& colour) {
 
 void QtPrinter::printLine(const QString& line) {
     requireFinite({m_x, m_y}, "text");
+    const double x = m_x * UnitsPerTwip;
+    if (!line.isEmpty())
+        requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
     Job& job = output();
     QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
     // The painter works in twips, 1440 per inch, while Qt sizes a font for
@@ -324,23 +350,28 @@ void QtPrinter::printLine(const QString& line) {
     job.painter.setFont(font);
     job.painter.setPen(QPen(m_foreColor));
     const QFontMetricsF metrics(job.painter.font(), job.painter.device());
-    if (!line.isEmpty())
-        job.painter.drawText(QPointF(m_x * UnitsPerTwip, m_y * UnitsPerTwip + metrics.ascent()),
-                             line);
+    if (!line.isEmpty()) {
+        const double baseline = m_y * UnitsPerTwip + metrics.ascent();
+        requirePrintable({baseline, x + metrics.horizontalAdvance(line)}, MaxTextUnits, "text");
+        job.painter.drawText(QPointF(x, baseline), line);
+    }
     m_y = float(m_y + metrics.lineSpacing() / UnitsPerTwip);
     m_x = 0;
 }
 
 void QtPrinter::paintPicture(const QImage& picture, float x, float y, float width, float height) {
     requireFinite({x, y, width, height}, "picture");
+    const QRectF target(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip,
+                        height * UnitsPerTwip);
+    if (!picture.isNull())
+        requirePrintable({target.left(), target.top(), target.right(), target.bottom()},
+                         MaxPathUnits, "picture");
     Job& job = output();
     if (picture.isNull())
         return;
     // The caller's image itself, not a copy: a PDF then stores a picture that
     // appears on every copy only once.
-    job.painter.drawImage(
-        QRectF(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip, height * UnitsPerTwip),
-        picture);
+    job.painter.drawImage(target, picture);
 }
 
 // ---------------------------------------------------------------------------
@@ -370,6 +401,15 @@ void QtPrinter::finishJob() {
     job->writer.reset();
 
     if (job->pdfFile) {
+        // The end of the document is still in the write buffer. The commit
+        // would rename even when writing it fails (a full disk, the file size
+        // limit), putting a cut-off document in place of the old file.
+        if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
+            const QString why = job->pdfFile->errorString();
+            job->pdfFile->cancelWriting();
+            job->pdfFile->commit();
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
+        }
         if (!job->pdfFile->commit())
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
     } else {

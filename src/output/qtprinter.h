@@ -47,12 +47,15 @@ private:
 //   current printer of the list as one print job at endDoc(); an aborted job
 //   is never submitted;
 // - PDF mode: the job is written to the PDF file, which replaces the file at
-//   endDoc(); an aborted job leaves any earlier file untouched.
+//   endDoc(); an aborted job leaves any earlier file untouched. Only a regular
+//   file or a new path is written: a FIFO or a device is refused.
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's
-// resolution: the printer's own, or PdfResolution for a PDF. Every failure is
-// thrown as RuntimeError(Device).
+// resolution: the printer's own, or PdfResolution for a PDF. Output placed
+// farther from the corner than the document can hold (lines and pictures
+// past about 214,000,000 twips, text past about 1,670,000) is refused rather
+// than written wrongly. Every failure is thrown as RuntimeError(Device).
 class QtPrinter : public IPrinter {
 public:
     // Prints every job on the list's current printer as it is when the job

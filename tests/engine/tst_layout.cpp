@@ -1,6 +1,6 @@
 #include "engine/controls.h"
-#include "enginerig.h"
 #include "engine/numberrules.h"
+#include "enginerig.h"
 
 #include <QTest>
 
@@ -39,6 +39,8 @@ private slots:
     void greyLevel();
     void runtimeErrorsTakeTheCatchAll_data();
     void runtimeErrorsTakeTheCatchAll();
+    void emptyBlocksBoundTheWork_data();
+    void emptyBlocksBoundTheWork();
     void failedCheckDrawsNothing();
     void negativeUsableHeightIsDrawnAsComputed();
     void noOptionSelectedKeepsPreviousValue();
@@ -249,6 +251,29 @@ void TestLayout::runtimeErrorsTakeTheCatchAll() {
     QVERIFY(!rig.messages.busy);
     if (!laidOut)
         QCOMPARE(rig.form.text(ctl::txtTavriInterval), QStringLiteral("before"));
+}
+
+void TestLayout::emptyBlocksBoundTheWork_data() {
+    QTest::addColumn<QString>("blocks");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("limit") << "1000000" << false;
+    QTest::newRow("past the limit") << "1000001" << true;
+    QTest::newRow("32-bit maximum") << "2147483647" << true;
+}
+
+// A staff count that rounds to 0 leaves every block empty: the line count
+// cannot stop a block count of billions, which used to spin (or never end).
+void TestLayout::emptyBlocksBoundTheWork() {
+    QFETCH(QString, blocks);
+    QFETCH(bool, refused);
+    EngineRig rig;
+    rig.form.setText(ctl::txtDaifuhyoCnt, blocks);
+    rig.form.setText(ctl::txtTavriDansu, "0.4");
+    rig.engine.DrawTavriSheet(0);
+    QCOMPARE(rig.messages.shown.size(), refused ? 1 : 0);
+    if (refused)
+        QCOMPARE(rig.messages.shown.first().text, QStringLiteral("エラーが発生しました"));
+    QVERIFY(rig.engine.lastLines().empty());
 }
 
 void TestLayout::failedCheckDrawsNothing() {

@@ -153,6 +153,12 @@ void TestNumberRules::numberToText_data() {
     QTest::newRow("large") << 1e15 << "1E+15";
     QTest::newRow("just below large") << 123456789012345.0 << "123456789012345";
     QTest::newRow("fifteen digits") << 2.0 / 3.0 << "0.666666666666667";
+    // Rounding the largest doubles up would pass them: cut instead.
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("most negative") << -1.7976931348623157e308 << "-1.79769313486231E+308";
+    QTest::newRow("near largest, rounds") << 1.7976931348623e308 << "1.7976931348623E+308";
+    QTest::newRow("smallest") << std::numeric_limits<double>::denorm_min()
+                              << "4.94065645841247E-324";
 }
 
 void TestNumberRules::numberToText() {

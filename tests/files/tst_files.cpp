@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,7 @@
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 using namespace pernoa;
@@ -479,6 +481,27 @@ private slots:
         }
     }
 
+    // Every finite number comes back as itself to 15 digits, the largest and
+    // the smallest included (the largest once came back as 0).
+    void extremeNumbersReadBack() {
+        const QList<double> numbers = {std::numeric_limits<double>::max(),
+                                       -std::numeric_limits<double>::max(),
+                                       std::numeric_limits<double>::denorm_min(), -1e-300};
+        const QByteArray bytes =
+            written([&](clsFileIO& io) { QVERIFY(io.WriteDelimitedNumbers(numbers)); });
+        QVERIFY(bytes.startsWith("179769313486231" + QByteArray(294, '0') + ",-1797"));
+        QBuffer buffer;
+        buffer.setData(bytes);
+        clsFileIO io;
+        QVERIFY(io.M_boOpen(buffer, false));
+        for (double number : numbers) {
+            double back = 0;
+            QVERIFY(io.ReadDelimitedValue(back));
+            QVERIFY2(std::abs(back - number) <= std::abs(number) * 1e-14,
+                     qPrintable(QString::number(back)));
+        }
+    }
+
     void notFiniteNumberFailsTheSave() {
         QBuffer buffer;
         clsFileIO io;
@@ -526,6 +549,16 @@ private slots:
         QTest::newRow("folder written") << "folder" << true << false;
         QTest::newRow("missing folder written") << "nofolder/x.kvs2" << true << false;
         QTest::newRow("missing folder appended") << "nofolder/x.kvs2" << true << true;
+#ifdef Q_OS_LINUX
+        // Never read: they may not end or never answer. Never written: the
+        // replace would put a regular file in their place.
+        QTest::newRow("fifo read") << "fifo" << false << false;
+        QTest::newRow("fifo written") << "fifo" << true << false;
+        QTest::newRow("fifo appended") << "fifo" << true << true;
+        QTest::newRow("link to fifo written") << "link" << true << false;
+        QTest::newRow("endless device read") << "/dev/zero" << false << false;
+        QTest::newRow("file over 64 MiB read") << "big" << false << false;
+#endif
     }
 
     void openFailures() {
@@ -534,8 +567,19 @@ private slots:
         QFETCH(bool, append);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+#ifdef Q_OS_LINUX
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("link"))));
+        QFile big(dir.filePath(QStringLiteral("big")));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(MaxFileBytes + 1)); // sparse
+        big.close();
+#endif
         clsFileIO io;
         QVERIFY(!io.M_boOpen(name.isEmpty() ? QString() : dir.filePath(name), write, append));
+#ifdef Q_OS_LINUX
+        QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(fifo).exists()); // still the FIFO
+#endif
         // The instance stays without a file.
         QVERIFY(io.M_boEof());
         QCOMPARE(io.M_stGetLine(), QString());

@@ -4,9 +4,9 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/papersizes.h"
+#include "engine/tavriengine.h"
 #include "pdfprobe.h"
 #include "recorders.h"
-#include "engine/tavriengine.h"
 
 #include <QPageSize>
 #include <QTemporaryDir>
@@ -289,6 +289,22 @@ private slots:
         QTest::newRow("copies round to 0")
             << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("0.4")} << 1
             << QStringLiteral("pernoa: the copy count rounds to 0, nothing was written\n");
+        // Pages the document cannot hold, and a block count that once never
+        // ended: refused before anything is written.
+        QTest::newRow("offset past the document")
+            << QStringList{x, out, QStringLiteral("--offset"), QStringLiteral("0,3800000")} << 1
+            << QStringLiteral("エラーが発生しました\n");
+        QTest::newRow("margin past the document")
+            << QStringList{x, out, QStringLiteral("--margins"), QStringLiteral("1e30,30,15,15")}
+            << 1 << QStringLiteral("エラーが発生しました\n");
+        QTest::newRow("empty blocks at the 32-bit maximum")
+            << QStringList{x,
+                           out,
+                           QStringLiteral("--blocks"),
+                           QStringLiteral("2147483647"),
+                           QStringLiteral("--staves"),
+                           QStringLiteral("0.4")}
+            << 1 << QStringLiteral("エラーが発生しました\n");
         // Usage errors.
         const QString hint = QStringLiteral("Try 'pernoa --help' for more information.\n");
         QTest::newRow("no action")
@@ -348,6 +364,23 @@ private slots:
         QCOMPARE(r.err, err);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // An export past the file size limit fails like a full disk: the message,
+    // and the old file kept, instead of dying of SIGXFSZ without a word.
+    void fileSizeLimitKeepsTheOldFile() {
+        const QString out = pdf(QStringLiteral("limited.pdf"));
+        QFile old(out);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const RunResult r = run(QStringLiteral("/bin/sh"),
+                                {QStringLiteral("-c"),
+                                 QStringLiteral("ulimit -f 1 && exec \"$0\" --export-pdf \"$1\""),
+                                 pernoaPath(), out});
+        QCOMPARE(r.err, QStringLiteral("エラーが発生しました\n"));
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
     }
 
     void helpAndVersion() {

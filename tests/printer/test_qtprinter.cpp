@@ -2,16 +2,20 @@
 // current position, pictures, page breaks, jobs, failures; and the Japanese
 // face substitutes it relies on.
 
-#include "output/fontmap.h"
 #include "engine/numberrules.h"
-#include "pdfprobe.h"
+#include "output/fontmap.h"
 #include "output/qtprinter.h"
+#include "pdfprobe.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace pernoa;
 using namespace pernoa::test;
@@ -270,10 +274,66 @@ private slots:
         QVERIFY(throwsDevice([&] { p.drawLine(0, qInf(), 1, 1, Qt::black); }));
         QVERIFY(!p.jobOpen());
 
+        // A FIFO is refused, not replaced by a regular file.
+        const QString fifo = pdf(QStringLiteral("fifo.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QtPrinter toFifo(fifo);
+        QVERIFY(throwsDevice([&] { toFifo.drawLine(0, 0, 1, 1, Qt::black); }));
+        QVERIFY(!QFileInfo(fifo).isFile());
+
         QtPrinter unwritable(QStringLiteral("/nonexistent-dir/x.pdf"));
         QVERIFY(throwsDevice([&] { unwritable.drawLine(0, 0, 1, 1, Qt::black); }));
         QVERIFY(!unwritable.jobOpen());
         unwritable.abortDoc();
+    }
+
+    // Far from the paper's corner: printed exactly while the document can hold
+    // the position (poppler reads back the same whole number), refused past it.
+    void farFromTheCorner_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<float>("twips");
+        QTest::addColumn<QString>("written"); // empty: refused
+        QTest::newRow("line") << "line" << 200000000.0f << "4000000000";
+        QTest::newRow("line, negative") << "line" << -200000000.0f << "-4000000000";
+        QTest::newRow("line past 32 bits") << "line" << 220000000.0f << "";
+        QTest::newRow("text") << "text" << 1600000.0f << "32000000";
+        QTest::newRow("text past fixed point") << "text" << 1700000.0f << "";
+        QTest::newRow("picture") << "picture" << 192000000.0f << "80000000";
+        QTest::newRow("picture past 32 bits") << "picture" << 220000000.0f << "";
+    }
+    void farFromTheCorner() {
+        QFETCH(QString, kind);
+        QFETCH(float, twips);
+        QFETCH(QString, written);
+        const QString out = pdf(QStringLiteral("far.pdf"));
+        QFile::remove(out);
+        QtPrinter p(out);
+        startA4(p);
+        const auto draw = [&] {
+            if (kind == QLatin1String("line")) {
+                p.drawLine(1000, twips, 2000, twips, Qt::black);
+            } else if (kind == QLatin1String("text")) {
+                p.setCurrentX(twips);
+                p.setCurrentY(2000);
+                p.printLine(QStringLiteral("A"));
+            } else {
+                p.paintPicture(twoColourPicture(), twips, 1440, 1440, 1440);
+            }
+        };
+        if (written.isEmpty()) {
+            QVERIFY(throwsDevice(draw));
+            p.abortDoc();
+            QVERIFY(!QFile::exists(out));
+            return;
+        }
+        draw();
+        p.endDoc();
+        const RunResult ps = run(QStringLiteral("pdftops"), {out, QStringLiteral("-")});
+        QCOMPARE(ps.err, QString());
+        QVERIFY(QRegularExpression(QStringLiteral("(^|[ \\[])%1 ").arg(written),
+                                   QRegularExpression::MultilineOption)
+                    .match(ps.out)
+                    .hasMatch());
     }
 
     void printerModeNeedsAnInstalledPrinter() {

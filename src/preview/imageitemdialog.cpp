@@ -1,0 +1,203 @@
+#include "preview/imageitemdialog.h"
+
+#include "engine/messages.h"
+#include "engine/numberrules.h"
+#include "overlay/overlayitems.h"
+#include "overlay/picture.h"
+#include "preview/filechooser.h"
+#include "preview/pagesurface.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace pernoa::preview {
+namespace {
+
+constexpr int ClientWidth = 3645;
+constexpr int ClientHeight = 1155;
+
+const QString ErrorTitle = QStringLiteral("エラーメッセージ");
+const QString ScaleName = QStringLiteral("画像の倍率");
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setFocusPolicy(Qt::NoFocus);
+    return l;
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+} // namespace
+
+ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messages,
+                                 IFileChooser& files, QWidget* parent)
+    : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
+      m_files(files), m_insert(items.InsertMode),
+      m_path(label(QStringLiteral("lblImagePath"), QString(), this)),
+      m_browse(button(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), this)),
+      m_scale(new QLineEdit(QStringLiteral("100"), this)),
+      m_cancel(button(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
+      m_ok(button(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
+    setObjectName(QStringLiteral("frmSetImage"));
+    setWindowTitle(QStringLiteral("ペルノア－画像の設定"));
+
+    QLabel* caption = label(QStringLiteral("Label8"), QStringLiteral("画像の場所"), this);
+    QLabel* scaleCaption = label(QStringLiteral("Label2"), QStringLiteral("もとの大きさの"), this);
+    QLabel* percent = label(QStringLiteral("Label10"), QStringLiteral("%"), this);
+    m_path->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_path->setLineWidth(1);
+    m_scale->setObjectName(QStringLiteral("txtImageSizePer"));
+
+    place(caption, 120, 90, 1200, 240);
+    place(m_path, 120, 360, 2700, 300);
+    place(m_browse, 2940, 330, 585, 360);
+    place(scaleCaption, 120, 780, 1290, 240);
+    place(m_scale, 1440, 750, 600, 300);
+    place(percent, 2070, 780, 180, 240);
+    place(m_cancel, 2280, 720, 600, 360);
+    place(m_ok, 2925, 720, 600, 360);
+    setTabOrder(m_browse, m_scale);
+    setTabOrder(m_scale, m_cancel);
+    setTabOrder(m_cancel, m_ok);
+    m_browse->setFocus();
+
+    connect(m_browse, &QPushButton::clicked, this, &ImageItemDialog::browse);
+    connect(m_cancel, &QPushButton::clicked, this, &ImageItemDialog::cancel);
+    connect(m_ok, &QPushButton::clicked, this, &ImageItemDialog::confirm);
+
+    if (m_insert) {
+        try {
+            m_slot = m_items.AllocateImageSlot();
+        } catch (const RuntimeError&) {
+            // A click position too far out to be held: no item is inserted.
+            m_slot = 0;
+        }
+        return;
+    }
+    const std::int16_t slot = m_items.CurrentItemIndex;
+    if (slot < 1 || slot > m_items.ImageCount)
+        return;
+    m_slot = slot;
+    const overlay::OverlayImage& item = m_items.ImageItems[slot];
+    setPath(item.ImagePath);
+    m_scale->setText(QString::number(item.ImageSizePer));
+    m_pathChanged = false;
+    m_backupInUse = item.InUse;
+    m_backupScale = item.ImageSizePer;
+    m_backupX = item.X;
+    m_backupY = item.Y;
+    m_backupPath = item.ImagePath;
+}
+
+void ImageItemDialog::setPath(const QString& path) {
+    m_path->setText(path);
+    m_path->setToolTip(path);
+    m_pathChanged = true;
+}
+
+void ImageItemDialog::browse() {
+    const QString file = m_files.choosePictureFile(this);
+    if (!file.isEmpty())
+        setPath(file);
+}
+
+bool ImageItemDialog::scaleAccepted(std::int16_t& scale) {
+    const QString text = m_scale->text();
+    if (text.isEmpty()) {
+        m_messages.showMessage(ScaleName + QStringLiteral("が空欄です。"), ErrorTitle,
+                               MsgIcon::Warning);
+        return false;
+    }
+    if (!num::isNumeric(text)) {
+        m_messages.showMessage(ScaleName + QStringLiteral("に数値以外が入ってます"), ErrorTitle,
+                               MsgIcon::Warning);
+        return false;
+    }
+    const double value = num::toDouble(text);
+    if (!(value > 0)) {
+        m_messages.showMessage(QStringLiteral("そんな値、入力していじめちゃいや～ん♪"),
+                               QStringLiteral("あなたっていじわるね"), MsgIcon::Warning);
+        return false;
+    }
+    // The scale is held in 16 bits; a larger one would overflow on storing.
+    if (num::roundHalfEven(value) > std::numeric_limits<std::int16_t>::max()) {
+        m_messages.showMessage(ScaleName + QStringLiteral("は32767以下の数値にしてください"),
+                               ErrorTitle, MsgIcon::Warning);
+        return false;
+    }
+    scale = num::toInt16(value);
+    return true;
+}
+
+bool ImageItemDialog::loadPicture(const QString& path) {
+    if (overlay::LoadPictureFile(path, m_items.ImageItems[m_slot].Picture))
+        return true;
+    m_messages.showMessage(joinLines({QStringLiteral("画像の取得に失敗しました。"),
+                                      QStringLiteral("この画像の情報を削除します。")}),
+                           ErrorTitle, MsgIcon::Warning);
+    m_items.DeleteItem(overlay::ItemKind::Image, m_slot);
+    return false;
+}
+
+void ImageItemDialog::confirm() {
+    if (!isReady())
+        return;
+    std::int16_t scale = 100;
+    if (!scaleAccepted(scale))
+        return;
+    const QString path = m_path->text();
+    if (path.isEmpty()) {
+        m_messages.showMessage(QStringLiteral("画像の指定をしてください"), ErrorTitle,
+                               MsgIcon::Warning);
+        return;
+    }
+    overlay::OverlayImage& item = m_items.ImageItems[m_slot];
+    item.ImagePath = path;
+    item.ImageSizePer = scale;
+    if (m_pathChanged && !loadPicture(path)) {
+        finish(QDialog::Rejected);
+        return;
+    }
+    if (m_insert) {
+        // The same products as when the slot was taken, so they fit.
+        item.X = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickX);
+        item.Y = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickY);
+    }
+    m_items.ShowImage(m_slot);
+    finish(QDialog::Accepted);
+}
+
+void ImageItemDialog::cancel() {
+    if (m_slot > 0) {
+        if (m_insert) {
+            m_items.DeleteItem(overlay::ItemKind::Image, m_slot);
+        } else {
+            overlay::OverlayImage& item = m_items.ImageItems[m_slot];
+            item.InUse = m_backupInUse;
+            item.ImageSizePer = m_backupScale;
+            item.X = m_backupX;
+            item.Y = m_backupY;
+            item.ImagePath = m_backupPath;
+            loadPicture(m_backupPath);
+        }
+    }
+    finish(QDialog::Rejected);
+}
+
+} // namespace pernoa::preview

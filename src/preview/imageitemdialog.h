@@ -1,0 +1,78 @@
+#pragma once
+
+#include "preview/itemdialog.h"
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pernoa {
+class IMessages;
+namespace overlay {
+class OverlayItems;
+}
+} // namespace pernoa
+
+namespace pernoa::preview {
+
+class IFileChooser;
+
+// frmSetImage "ペルノア－画像の設定": the picture file and the scale of one
+// image item, working on the item's slot directly like the text item dialog.
+// The picture is loaded on "登録" only when another file was chosen; a
+// picture that cannot be loaded removes the item from the page.
+class ImageItemDialog : public ItemDialog {
+    Q_OBJECT
+public:
+    ImageItemDialog(overlay::OverlayItems& items, IMessages& messages, IFileChooser& files,
+                    QWidget* parent = nullptr);
+
+    // False when there is no item to work on; the dialog must not be shown then.
+    bool isReady() const { return m_slot > 0; }
+    std::int16_t slot() const { return m_slot; }
+    // True once the path shown differs from the one the item had at opening.
+    bool imagePathChanged() const { return m_pathChanged; }
+
+    QLabel* pathLabel() const { return m_path; }
+    QLineEdit* scaleField() const { return m_scale; }
+    QPushButton* browseButton() const { return m_browse; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* okButton() const { return m_ok; }
+
+    // "参照"
+    void browse();
+    // "登録"
+    void confirm();
+    // "やめる"
+    void cancel() override;
+
+private:
+    void setPath(const QString& path);
+    // Loads the slot's picture from path; on failure says so and removes the
+    // item from the page. False on failure.
+    bool loadPicture(const QString& path);
+    bool scaleAccepted(std::int16_t& scale);
+
+    overlay::OverlayItems& m_items;
+    IMessages& m_messages;
+    IFileChooser& m_files;
+    bool m_insert;
+    std::int16_t m_slot = 0;
+    bool m_pathChanged = false;
+    // The item as it was at opening (edit mode); its picture is reloaded.
+    bool m_backupInUse = false;
+    std::int16_t m_backupScale = 100;
+    std::int32_t m_backupX = 0;
+    std::int32_t m_backupY = 0;
+    QString m_backupPath;
+
+    QLabel* m_path;
+    QPushButton* m_browse;
+    QLineEdit* m_scale;
+    QPushButton* m_cancel;
+    QPushButton* m_ok;
+};
+
+} // namespace pernoa::preview

@@ -1,0 +1,39 @@
+#include "preview/itemdialog.h"
+
+#include "preview/pagesurface.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace pernoa::preview {
+
+ItemDialog::ItemDialog(int clientWidthTwips, int clientHeightTwips, QWidget* parent)
+    : QDialog(parent) {
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    setModal(true);
+}
+
+void ItemDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+QPoint itemDialogPosition(const QWidget& previewWindow) {
+    const QRect frame = previewWindow.frameGeometry();
+    return {frame.left(), frame.top() + frame.height() / 2};
+}
+
+} // namespace pernoa::preview

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class QWidget;
+
+namespace pernoa::preview {
+
+// What the two item dialogs share: a fixed-size tool window without
+// minimise and maximise boxes, no default and no cancel button (Enter and
+// Esc do nothing by themselves; Enter on a focused button presses it, as
+// Space does), and closing through the frame does what "やめる" does.
+class ItemDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The client area of the design, in twips.
+    ItemDialog(int clientWidthTwips, int clientHeightTwips, QWidget* parent);
+
+    // "やめる": undoes what the dialog did to the item and closes it.
+    virtual void cancel() = 0;
+
+    // Closing through the frame.
+    void reject() override { cancel(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // Closes the dialog with a result, without going through reject().
+    void finish(int result) { QDialog::done(result); }
+};
+
+// Where an item dialog stands: its left edge at the preview window's left
+// edge, its top at the preview window's top plus half the preview window's
+// height (outer edges and height, frame included).
+QPoint itemDialogPosition(const QWidget& previewWindow);
+
+} // namespace pernoa::preview

@@ -1,0 +1,160 @@
+#include "preview/textitemdialog.h"
+
+#include "engine/messages.h"
+#include "engine/numberrules.h"
+#include "preview/fontchooser.h"
+#include "preview/pagesurface.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace pernoa::preview {
+namespace {
+
+// The client area and the controls, in twips.
+constexpr int ClientWidth = 4185;
+constexpr int ClientHeight = 1440;
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+// The stored text has CR LF line breaks, the text field plain line feeds.
+QString fieldText(const QString& stored) {
+    QString text = stored;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QString storedText(const QString& field) {
+    QString text = field;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+} // namespace
+
+TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages,
+                               IFontChooser& fonts, QWidget* parent)
+    : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
+      m_fonts(fonts), m_insert(items.InsertMode),
+      m_caption(new QLabel(QStringLiteral("表示するテキスト(改行できます）"), this)),
+      m_text(new QPlainTextEdit(this)),
+      m_fontButton(
+          button(QStringLiteral("cmdFreeTextSettei"),
+                 QString(FontButtonCaption)
+                     .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral("\n")),
+                 this)),
+      m_cancel(button(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
+      m_ok(button(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
+    setObjectName(QStringLiteral("frmSetLabel"));
+    setWindowTitle(QStringLiteral("ペルノア－テキストの設定"));
+
+    m_caption->setObjectName(QStringLiteral("Label15"));
+    m_caption->setTextFormat(Qt::PlainText);
+    m_text->setObjectName(QStringLiteral("txtFreeText"));
+    // Enter starts a new line; Tab moves on to the buttons.
+    m_text->setTabChangesFocus(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    place(m_caption, 120, 60, 3945, 240);
+    place(m_text, 120, 330, 3945, 540);
+    place(m_fontButton, 120, 930, 1455, 480);
+    place(m_cancel, 1695, 930, 1095, 480);
+    place(m_ok, 2910, 930, 1155, 480);
+    setTabOrder(m_text, m_fontButton);
+    setTabOrder(m_fontButton, m_cancel);
+    setTabOrder(m_cancel, m_ok);
+    m_caption->setFocusPolicy(Qt::NoFocus);
+    m_text->setFocus();
+
+    connect(m_fontButton, &QPushButton::clicked, this, &TextItemDialog::chooseFont);
+    connect(m_cancel, &QPushButton::clicked, this, &TextItemDialog::cancel);
+    connect(m_ok, &QPushButton::clicked, this, &TextItemDialog::confirm);
+
+    if (m_insert) {
+        try {
+            m_slot = m_items.AllocateTextSlot();
+        } catch (const RuntimeError&) {
+            // A click position too far out to be held: no item is inserted.
+            m_slot = 0;
+        }
+        return;
+    }
+    const std::int16_t slot = m_items.CurrentItemIndex;
+    if (slot < 1 || slot > m_items.FreeTextCount)
+        return;
+    m_slot = slot;
+    m_backup = m_items.FreeTextItems[slot];
+    m_text->setPlainText(fieldText(m_backup.Text));
+}
+
+void TextItemDialog::chooseFont() {
+    if (!isReady())
+        return;
+    overlay::OverlayText& item = m_items.FreeTextItems[m_slot];
+    FontChoice choice;
+    choice.face = item.FontName;
+    choice.size = item.FontSize;
+    choice.bold = item.FontBold;
+    choice.italic = item.FontItalic;
+    choice.underline = item.FontUnderline;
+    choice.colour = colourNumber(overlay::colourFromForeColor(item.ForeColor));
+    // Accepted or cancelled, the chooser's values go back into the item: a
+    // cancelled chooser still holds the values it was given.
+    m_fonts.choose(choice, this);
+    overlay::OverlayText& after = m_items.FreeTextItems[m_slot];
+    after.FontName = choice.face;
+    try {
+        after.FontSize = num::toInt16(choice.size);
+    } catch (const RuntimeError&) {
+        // A size beyond what the item can hold keeps the size it had.
+    }
+    after.FontBold = choice.bold;
+    after.FontItalic = choice.italic;
+    after.FontUnderline = choice.underline;
+    after.ForeColor = QString::number(choice.colour);
+}
+
+void TextItemDialog::confirm() {
+    if (!isReady())
+        return;
+    const QString text = m_text->toPlainText();
+    if (text.isEmpty()) {
+        m_messages.showMessage(QStringLiteral("文字を入力してください"),
+                               QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
+        return;
+    }
+    overlay::OverlayText& item = m_items.FreeTextItems[m_slot];
+    item.Text = storedText(text);
+    if (m_insert) {
+        // The same products as when the slot was taken, so they fit.
+        item.X = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickX);
+        item.Y = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickY);
+    }
+    m_items.ShowFreeText(m_slot);
+    finish(QDialog::Accepted);
+}
+
+void TextItemDialog::cancel() {
+    if (m_slot > 0) {
+        if (m_insert)
+            m_items.DeleteItem(overlay::ItemKind::Text, m_slot);
+        else
+            m_items.FreeTextItems[m_slot] = m_backup;
+    }
+    finish(QDialog::Rejected);
+}
+
+} // namespace pernoa::preview

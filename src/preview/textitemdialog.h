@@ -1,0 +1,67 @@
+#pragma once
+
+#include "overlay/overlayitems.h"
+#include "preview/itemdialog.h"
+
+#include <cstdint>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace pernoa {
+class IMessages;
+}
+
+namespace pernoa::preview {
+
+class IFontChooser;
+
+// frmSetLabel "ペルノア－テキストの設定": the text and font of one free text
+// item. It works on the item's slot directly: in insert mode (InsertMode
+// true) it takes a slot for a new item at (ClickX, ClickY) when it opens, in
+// edit mode it works on slot CurrentItemIndex and keeps a copy of the item to
+// put back on "やめる". "登録" shows the item on the preview.
+class TextItemDialog : public ItemDialog {
+    Q_OBJECT
+public:
+    TextItemDialog(overlay::OverlayItems& items, IMessages& messages, IFontChooser& fonts,
+                   QWidget* parent = nullptr);
+
+    // False when there is no item to work on (no slot left for a new item,
+    // or the slot to edit does not exist); the dialog must not be shown then.
+    bool isReady() const { return m_slot > 0; }
+    std::int16_t slot() const { return m_slot; }
+
+    QPlainTextEdit* textField() const { return m_text; }
+    QPushButton* fontButton() const { return m_fontButton; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* okButton() const { return m_ok; }
+
+    // "テキストの     フォント設定"
+    void chooseFont();
+    // "登録"
+    void confirm();
+    // "やめる"
+    void cancel() override;
+
+private:
+    overlay::OverlayItems& m_items;
+    IMessages& m_messages;
+    IFontChooser& m_fonts;
+    bool m_insert;
+    std::int16_t m_slot = 0;
+    overlay::OverlayText m_backup;
+
+    QLabel* m_caption;
+    QPlainTextEdit* m_text;
+    QPushButton* m_fontButton;
+    QPushButton* m_cancel;
+    QPushButton* m_ok;
+};
+
+// The caption of the font button as designed; the button shows it on two
+// lines, the run of spaces as the line break.
+inline const QString FontButtonCaption = QStringLiteral("テキストの     フォント設定");
+
+} // namespace pernoa::preview
