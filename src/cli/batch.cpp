@@ -5,8 +5,13 @@
 #include "engine/headlessform.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
-#include "output/qtprinter.h"
 #include "engine/tavriengine.h"
+#include "files/defaultsettings.h"
+#include "files/settingsfile.h"
+#include "output/qtprinter.h"
+#include "overlay/overlayitems.h"
+
+#include <QCoreApplication>
 
 #include <QGuiApplication>
 #include <QString>
@@ -37,6 +42,7 @@ namespace {
 const char* const kUsage =
     "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
+    "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --list-printers\n"
     "       pernoa --help | --version\n"
     "Without any of these options pernoa opens its windows.\n"
@@ -47,6 +53,7 @@ const char* const kUsage =
     "Actions:\n"
     "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy\n"
     "  --print                print on the system's default printer\n"
+    "  --save-settings OUT.kvs2  write the page as a settings file of the windows\n"
     "  --printer NAME         with --print: print on the installed printer NAME\n"
     "  --list-printers        list the installed printers, the default marked\n"
     "  --help                 show this help\n"
@@ -64,25 +71,18 @@ const char* const kUsage =
     "  --spacing MM                      space between the lines of a staff (2)\n"
     "  --weight thin|normal|thick        line weight (normal)\n"
     "  --shade 0..255                    grey level of the lines, 0 black (0)\n"
-    "  --offset X,Y                      printer offset correction, left and top (0,0)\n"
+    "  --offset X,Y                      printer offset correction, left and top; --print\n"
+    "                                    takes the windows' saved correction without it\n"
     "  --copies N                        number of copies (1)\n"
     "An option's value may also follow an equals sign (--copies=3).\n"
     "\n"
-    "SETTINGS.kvs2, a settings file of the windows, is applied before the sheet\n"
-    "options; this version cannot read settings files yet.\n"
+    "SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is\n"
+    "loaded before the sheet options are applied. A file that does not load\n"
+    "completely stops the run with its messages: nothing is written or printed.\n"
     "\n"
     "Exit status: 0 when done, 1 after an error message, 2 for a usage error.\n";
 
-// Reads a settings file into the form as the window's open command does,
-// showing its own messages; false when the file could not be read. None is
-// available in this version: a settings file on the command line is then a
-// usage error.
-using SettingsFileReader = std::function<bool(const QString& path, TavriEngine& engine)>;
-SettingsFileReader settingsFileReader() {
-    return {};
-}
-
-enum class Action { None, ExportPdf, Print, ListPrinters, Help, Version };
+enum class Action { None, ExportPdf, Print, SaveSettings, ListPrinters, Help, Version };
 
 // A change to one control of the form, made in command-line order.
 using FormEdit = std::function<void(IForm& form)>;
@@ -90,6 +90,7 @@ using FormEdit = std::function<void(IForm& form)>;
 struct Request {
     Action action = Action::None;
     QString pdfPath;
+    QString settingsOut; // --save-settings
     std::optional<QString> printer;
     QString settingsFile;
     std::vector<FormEdit> edits;
@@ -188,11 +189,13 @@ FormEdit parseSheetOption(const QString& option, const QString& value) {
 
 bool takesValue(const QString& option) {
     static const QStringList withValue = {
-        QStringLiteral("--export-pdf"), QStringLiteral("--printer"), QStringLiteral("--paper"),
-        QStringLiteral("--margins"),    QStringLiteral("--blocks"),  QStringLiteral("--block-gap"),
-        QStringLiteral("--staves"),     QStringLiteral("--lines"),   QStringLiteral("--spacing"),
-        QStringLiteral("--weight"),     QStringLiteral("--shade"),   QStringLiteral("--offset"),
-        QStringLiteral("--copies"),
+        QStringLiteral("--export-pdf"), QStringLiteral("--printer"),
+        QStringLiteral("--paper"),      QStringLiteral("--margins"),
+        QStringLiteral("--blocks"),     QStringLiteral("--block-gap"),
+        QStringLiteral("--staves"),     QStringLiteral("--lines"),
+        QStringLiteral("--spacing"),    QStringLiteral("--weight"),
+        QStringLiteral("--shade"),      QStringLiteral("--offset"),
+        QStringLiteral("--copies"),     QStringLiteral("--save-settings"),
     };
     return withValue.contains(option);
 }
@@ -251,6 +254,11 @@ Request parseArguments(const QStringList& args) {
             if (value->isEmpty())
                 throw UsageError{QStringLiteral("--export-pdf needs a file name")};
             request.pdfPath = *value;
+        } else if (option == QLatin1String("--save-settings")) {
+            setAction(request, Action::SaveSettings, option);
+            if (value->isEmpty())
+                throw UsageError{QStringLiteral("--save-settings needs a file name")};
+            request.settingsOut = *value;
         } else if (option == QLatin1String("--printer")) {
             request.printer = *value;
         } else if (option == QLatin1String("--landscape")) {
@@ -267,8 +275,8 @@ Request parseArguments(const QStringList& args) {
 
     switch (request.action) {
     case Action::None:
-        throw UsageError{QStringLiteral("nothing to do: give --export-pdf, --print or "
-                                        "--list-printers")};
+        throw UsageError{QStringLiteral("nothing to do: give --export-pdf, --print, "
+                                        "--save-settings or --list-printers")};
     case Action::Help:
     case Action::Version:
         return request;
@@ -277,15 +285,13 @@ Request parseArguments(const QStringList& args) {
             throw UsageError{QStringLiteral("--list-printers takes no other option")};
         return request;
     case Action::ExportPdf:
+    case Action::SaveSettings:
         if (request.printer)
             throw UsageError{QStringLiteral("--printer only goes with --print")};
         break;
     case Action::Print:
         break;
     }
-    if (!request.settingsFile.isEmpty() && !settingsFileReader())
-        throw UsageError{QStringLiteral("settings files cannot be read by this version yet: %1")
-                             .arg(request.settingsFile)};
     return request;
 }
 
@@ -349,15 +355,27 @@ int runSheet(const Request& request) {
             engine.sbrPrintShadeChanged();
     };
 
-    if (!request.settingsFile.isEmpty()) {
-        if (!settingsFileReader()(request.settingsFile, engine))
-            return 1;
-    }
+    // The page's items, without a display: they reach the printer or PDF only.
+    overlay::OverlayItems items(engine.settings(), messages);
+    engine.setOverlayOutput(&items);
+    SettingsFile file(engine, items);
+
+    // Printing corrects by the offsets the windows keep, as the windows do;
+    // an export is the page itself unless --offset asks otherwise.
+    if (request.action == Action::Print)
+        LoadDefaultSettei(form, DefaultSetteiPath(QCoreApplication::applicationDirPath()));
+    // A file that does not load completely has shown why; nothing is made
+    // from the part of it that did.
+    if (!request.settingsFile.isEmpty() && !file.LoadSections(request.settingsFile))
+        return 1;
     for (const FormEdit& edit : request.edits)
         edit(form);
     engine.ApplyPaperSize();
     if (messages.errorsShown() > 0)
         return 1;
+
+    if (request.action == Action::SaveSettings)
+        return file.SaveSetteiFile(request.settingsOut) ? 0 : 1;
 
     QtPrinterList printers;
     if (request.printer) {
@@ -425,6 +443,8 @@ int runBatch(int argc, char* argv[]) {
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication app(qtArgc, qtArgv);
+    // The windows' configuration folder (the saved printer offsets).
+    QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
 
     if (request.action == Action::ListPrinters)
         return listPrinters();

@@ -284,13 +284,26 @@ bool clsFileIO::readRawValue(QString& raw) {
         return false;
 
     qsizetype end = 0;
-    if (m_text[m_pos] == u'"') {
-        const qsizetype close = m_text.indexOf(u'"', m_pos + 1);
-        if (close < 0) {
-            m_pos = size;
-            return false;
+    m_lastQuoted = m_text[m_pos] == u'"';
+    if (m_lastQuoted) {
+        // Two double quotes in a row inside the quotes stand for one.
+        raw.clear();
+        qsizetype from = m_pos + 1;
+        qsizetype close = -1;
+        for (;;) {
+            close = m_text.indexOf(u'"', from);
+            if (close < 0) {
+                m_pos = size;
+                return false;
+            }
+            raw += QStringView(m_text).sliced(from, close - from);
+            if (close + 1 < size && m_text[close + 1] == u'"') {
+                raw += u'"';
+                from = close + 2;
+                continue;
+            }
+            break;
         }
-        raw = m_text.mid(m_pos + 1, close - m_pos - 1);
         end = close + 1;
         // Whatever stands between the closing quote and the separator is
         // not part of the value.

@@ -113,9 +113,9 @@ public:
     //
     // - Spaces and tabs before a value are skipped.
     // - A value in double quotes is what stands between them (commas and
-    //   line ends included); text after the closing quote up to the next
-    //   separator is dropped. A file that ends before the closing quote ends
-    //   the read with a failure.
+    //   line ends included), two double quotes in a row standing for one;
+    //   text after the closing quote up to the next separator is dropped. A file that ends before
+    //   the closing quote ends the read with a failure.
     // - Any other value runs up to the next comma or line end (CR LF, CR,
     //   LF) or to the end of the file, and is taken as it stands: spaces at
     //   its end are kept. The separator is consumed.
@@ -138,6 +138,10 @@ public:
         return (ReadDelimitedValue(values) && ...);
     }
 
+    // True when the value read last stood in double quotes, so a quoted
+    // empty value ("") can be told from a blank line.
+    bool M_boLastValueQuoted() const { return m_lastQuoted; }
+
 private:
     enum class Mode { Closed, Reading, Writing };
 
@@ -158,6 +162,7 @@ private:
     std::unique_ptr<QIODevice> m_ownedFile;
     bool m_closeBorrowed = false;
     bool m_writeFailed = false;
+    bool m_lastQuoted = false;
 };
 
 } // namespace pernoa

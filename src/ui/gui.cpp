@@ -3,12 +3,13 @@
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
 #include "output/qtprinter.h"
+#include "overlay/overlayitems.h"
 #include "preview/itemdialogs.h"
 #include "preview/previewwindow.h"
+#include "ui/filecommands.h"
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "overlay/overlayitems.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,20 +59,25 @@ GuiProgram::GuiProgram()
     m_engine->setOverlayOutput(m_items.get());
     connectPrinter();
     m_main->setEngine(m_engine.get());
-    // The preview's insert and edit commands open the item dialogs, which do
-    // everything to the item themselves.
-    m_dialogs = std::make_unique<preview::ItemDialogs>(*m_items, *m_messages,
-                                                       QCoreApplication::applicationDirPath());
+    // The preview's insert and edit commands open the item dialogs (there
+    // from start() on), which do everything to the item themselves.
     QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested,
-                     m_preview.get(), [this] { m_dialogs->openText(m_preview.get()); });
+                     m_preview.get(), [this] {
+                         if (m_dialogs)
+                             m_dialogs->openText(m_preview.get());
+                     });
     QObject::connect(m_preview.get(), &preview::PreviewWindow::imageDialogRequested,
-                     m_preview.get(), [this] { m_dialogs->openImage(m_preview.get()); });
+                     m_preview.get(), [this] {
+                         if (m_dialogs)
+                             m_dialogs->openImage(m_preview.get());
+                     });
 }
 
 GuiProgram::~GuiProgram() {
     // The window's handlers must not reach the engine while it goes, nor the
     // items the preview window while they go.
     m_main->setEngine(nullptr);
+    m_main->setFileCommands(nullptr);
     m_engine->setOverlayOutput(nullptr);
     m_preview->detachItems();
 }
@@ -95,7 +101,7 @@ void GuiProgram::prepareApplication(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
 }
 
-void GuiProgram::start() {
+void GuiProgram::start(const QStringList& arguments) {
     // 1. The preview window, shown modeless.
     m_preview->show();
     // 2. Start values: small display, A4 portrait.
@@ -103,9 +109,15 @@ void GuiProgram::start() {
     // 3. Line weight.
     m_main->selectText(ctl::lstLineWeight, QStringLiteral("普通"));
     // 4. The program's folder.
-    m_main->setProgramFolder(QCoreApplication::applicationDirPath());
-    // 5. The printer offsets of the last run are read here (settings file
-    //    commands issue).
+    m_main->setProgramFolder(m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                       : m_programFolder);
+    m_fileCommands =
+        std::make_unique<FileCommands>(*m_engine, *m_items, m_main.get(), m_main->programFolder());
+    m_main->setFileCommands(m_fileCommands.get());
+    m_dialogs = std::make_unique<preview::ItemDialogs>(*m_items, *m_messages,
+                                                       m_main->programFolder());
+    // 5. The printer offsets of the last run.
+    m_fileCommands->LoadDefaultSettei();
     // 6. The main window, and 7. the preview window against its right edge.
     m_main->move(startPosition(*m_main, *m_preview));
     m_main->show();
@@ -114,15 +126,17 @@ void GuiProgram::start() {
     // The default page, at the size of the selected paper and display size.
     m_engine->ApplyPaperSize();
     m_engine->DrawTavriSheet(0);
-    // 8. A settings file named on the command line is loaded here (settings
-    //    file commands issue).
+    // 8. The settings file named on the command line.
+    m_fileCommands->loadStartupFile(arguments);
 }
 
 int runGui(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The user's configuration folder is named after the program.
+    QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
     GuiProgram::prepareApplication(app);
     GuiProgram program;
-    program.start();
+    program.start(QCoreApplication::arguments());
     return app.exec();
 }
 

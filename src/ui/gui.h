@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <memory>
 
 class QApplication;
@@ -23,6 +25,7 @@ namespace pernoa::ui {
 
 class MainWindow;
 class MessageBoxes;
+class FileCommands;
 
 // The program's windows and the engine between them: the main window, the
 // preview window, the message boxes, the staff engine that reads the one and
@@ -41,16 +44,24 @@ public:
     // ever hidden and must not keep the program running).
     static void prepareApplication(QApplication& app);
 
-    // Start-up: shows the preview window, sets the start values, shows the
-    // main window with the preview window beside it and draws the default page.
-    void start();
+    // Start-up: shows the preview window, sets the start values, reads the
+    // printer offsets of the last run, shows the main window with the preview
+    // window beside it, draws the default page and loads the settings file
+    // named by the first argument after the program's name, if any.
+    void start(const QStringList& arguments = {});
+
+    // The folder taken as the program's own at start-up (where the default
+    // settings file lives); the executable's folder unless set before start().
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     MainWindow& mainWindow() { return *m_main; }
     preview::PreviewWindow& previewWindow() { return *m_preview; }
     TavriEngine& engine() { return *m_engine; }
     MessageBoxes& messages() { return *m_messages; }
-    // The page's text and image items, shown and edited in the preview window.
+    // The page's text and image items.
     overlay::OverlayItems& items() { return *m_items; }
+    // The settings-file commands (there from start() on).
+    FileCommands& fileCommands() { return *m_fileCommands; }
     // The system's printers and the one the program prints on.
     output::QtPrinterList& printers() { return *m_printers; }
 
@@ -62,6 +73,8 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<TavriEngine> m_engine;
     std::unique_ptr<overlay::OverlayItems> m_items;
+    std::unique_ptr<FileCommands> m_fileCommands;
+    QString m_programFolder;
     std::unique_ptr<output::QtPrinterList> m_printers;
     std::unique_ptr<output::QtPrinter> m_printer;
     std::unique_ptr<preview::ItemDialogs> m_dialogs;

@@ -6,6 +6,7 @@
 #include "ui/aboutbox.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
+#include "ui/filecommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -456,8 +457,9 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The printer offsets are written to the default settings file here
-    // (settings file commands issue).
+    // The printer offsets are kept for the next run; nothing else is saved.
+    if (m_fileCommands)
+        m_fileCommands->SaveDefaultSettei();
     event->accept();
     // The program ends at once, every other window with it, none asked.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -507,8 +509,16 @@ void MainWindow::choosePrinter() {
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
 }
-void MainWindow::openSettings() {}
-void MainWindow::saveSettings() {}
+
+void MainWindow::openSettings() {
+    if (m_fileCommands)
+        m_fileCommands->openCommand();
+}
+
+void MainWindow::saveSettings() {
+    if (m_fileCommands)
+        m_fileCommands->saveCommand();
+}
 
 // ---------------------------------------------------------------------------
 // IForm

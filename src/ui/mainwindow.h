@@ -21,6 +21,7 @@ namespace pernoa::ui {
 
 class AboutBox;
 class HelpWindow;
+class FileCommands;
 
 // The parameter window "ペルノアVer2.2" (frmMain). Its controls are the live
 // store of every sheet parameter; each carries its name from controls.h (and
@@ -44,6 +45,10 @@ public:
     // The help window and the About box while one is open (else null).
     HelpWindow* helpWindow() const;
     AboutBox* aboutBox() const;
+
+    // The settings-file commands the menu "設定" and shutdown run. Until they
+    // are set the two menu commands do nothing.
+    void setFileCommands(FileCommands* commands) { m_fileCommands = commands; }
 
     // The folder that holds the program, without a trailing separator.
     QString programFolder() const { return m_programFolder; }
@@ -69,9 +74,7 @@ private slots:
     void showAbout();
     // The printer selection, modal.
     void choosePrinter();
-    // A settings file is loaded here (settings file commands issue).
     void openSettings();
-    // A settings file is saved here (settings file commands issue).
     void saveSettings();
 
 private:
@@ -95,6 +98,7 @@ private:
     IPrinterList* m_printers = nullptr;
     QPointer<HelpWindow> m_help;
     QPointer<AboutBox> m_about;
+    FileCommands* m_fileCommands = nullptr;
     QString m_programFolder;
     QHash<QString, QWidget*> m_controls;
 };

@@ -339,6 +339,9 @@ private slots:
             << QByteArray("\"a,b\",\"c\r\nd\",3") << "tti" << QStringList({"a,b", "c\r\nd", "3"});
         QTest::newRow("quoted value keeps spaces")
             << QByteArray("\" a \",1") << "ti" << QStringList({" a ", "1"});
+        QTest::newRow("doubled quotes inside quotes")
+            << QByteArray("\"a\"\"b\"\"\",\"\"\"\",1") << "tti"
+            << QStringList({"a\"b\"", "\"", "1"});
         QTest::newRow("unclosed quote") << QByteArray("\"abc,1\r\n") << "t" << QStringList({fail});
         QTest::newRow("text after a closing quote is dropped")
             << QByteArray("\"ab\"cd,12\r\n\"x\"  \r\ny") << "titt"

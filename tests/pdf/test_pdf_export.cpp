@@ -310,7 +310,7 @@ private slots:
         QTest::newRow("no action")
             << QStringList{QStringLiteral("--copies"), QStringLiteral("2")} << 2
             << QStringLiteral("pernoa: nothing to do: give --export-pdf, "
-                              "--print or --list-printers\n") +
+                              "--print, --save-settings or --list-printers\n") +
                    hint;
         QTest::newRow("unknown option")
             << QStringList{x, out, QStringLiteral("--colour")} << 2
@@ -346,11 +346,26 @@ private slots:
                                      << QStringLiteral("pernoa: --print cannot be combined with "
                                                        "another action\n") +
                                             hint;
-        QTest::newRow("settings file")
-            << QStringList{x, out, QStringLiteral("sheet.kvs2")} << 2
-            << QStringLiteral("pernoa: settings files cannot be read by this version yet: "
-                              "sheet.kvs2\n") +
-                   hint;
+        // A settings file that does not load completely: its messages, and
+        // nothing made of the part that did load.
+        QTest::newRow("settings file missing") << QStringList{x, out, QStringLiteral("sheet.kvs2")}
+                                               << 1 << QStringLiteral("設定ファイルが開けません\n");
+        QTest::newRow("settings file without texts")
+            << QStringList{x, out, QStringLiteral(PERNOA_SETTINGS_DATA "/no_text_section.kvs2")}
+            << 1 << QStringLiteral("テキストの設定が読み込めませんでした。\n");
+        QTest::newRow("settings saved from a file with a missing picture")
+            << QStringList{QStringLiteral("--save-settings"), out,
+                           QStringLiteral(PERNOA_SETTINGS_DATA "/missing_second_picture.kvs2")}
+            << 1
+            << QStringLiteral(
+                   "画像の取得に失敗しました。\nペルノアファイルに定義された画像ファイルが"
+                   "指定したパスに存在しません。\nこの画像の情報を削除します。\n");
+        QTest::newRow("settings saved with an empty margin")
+            << QStringList{QStringLiteral("--save-settings"), out, QStringLiteral("--margins"),
+                           QStringLiteral(",1,1,1")}
+            << 1
+            << QStringLiteral("上マージンが空欄です。\nこの設定は完全ではないため保存できません。\n"
+                              "該当の値を修正してから保存してください。\n");
     }
     void refused() {
         QFETCH(QStringList, args);
@@ -364,6 +379,49 @@ private slots:
         QCOMPARE(r.err, err);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // A settings file on the command line: its parameters, texts and images
+    // reach the PDF, the sheet options apply on top, one picture is stored
+    // once however many items show it, and --save-settings writes what the
+    // windows' save would.
+    void settingsFile() {
+        const QString kvs2 = pdf(QStringLiteral("page.kvs2"));
+        QFile file(kvs2);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray picture = PERNOA_SETTINGS_DATA "/pic.bmp";
+        file.write("[$TavriSettei$]\r\n30,30,15,15,\x95\x81\x92\xCA,10,2,B5,0,1,0,5,0\r\n\r\n"
+                   "[$TextSettei$]\r\nEtude,3000,1200,IPAGothic,20,True,False,False,0\r\n\r\n"
+                   "[$ImageSettei$]\r\n1500,9000," +
+                   picture + ",100\r\n3000,9000," + picture + ",200\r\n");
+        file.close();
+        const QString out = pdf(QStringLiteral("settings.pdf"));
+        RunResult r = runPernoa({QStringLiteral("--export-pdf"), out, QStringLiteral("--lines"),
+                                 QStringLiteral("6"), kvs2});
+        QCOMPARE(r.err,
+                 QStringLiteral("プリンタへ印刷の要求をしました。\n印刷されるまでしばらくお待ち"
+                                "ください\n"));
+        QCOMPARE(r.exitCode, 0);
+        const QList<PdfPage> pages = readPages(out);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(qRound(pages[0].sizePt.width() * TwipsPerPoint / 56.7), 182); // B5
+        QCOMPARE(pages[0].strokes.size(), 60);                                 // 10 x 6 lines
+        QStringList words;
+        for (const PdfWord& w : readWords(out))
+            words << w.text;
+        QVERIFY(words.contains(QStringLiteral("Etude")));
+        const QList<int> images = imageObjects(out);
+        QCOMPARE(images.size(), 2);
+        QCOMPARE(images[0], images[1]);
+
+        const QString saved = pdf(QStringLiteral("saved.kvs2"));
+        r = runPernoa({QStringLiteral("--save-settings"), saved, QStringLiteral("--paper"),
+                       QStringLiteral("A3"), kvs2});
+        QCOMPARE(r.exitCode, 0);
+        QFile back(saved);
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(back.readAll(), file.readAll().replace(",B5,", ",A3,"));
     }
 
     // An export past the file size limit fails like a full disk: the message,

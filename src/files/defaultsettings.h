@@ -1,0 +1,44 @@
+#pragma once
+
+// The default settings file "tavri_settei": the two printer offset
+// corrections, kept from one run to the next as one line "X,Y" in mm
+// (0,0 or 1.5,-2). Nothing else is stored there.
+//
+// It lives in the program's folder when the program may write there (a copy
+// of the program carried on a stick keeps its own offsets); otherwise, as for
+// an installed program, in the user's configuration folder
+// (~/.config/pernoa/tavri_settei).
+
+#include <QString>
+
+namespace pernoa {
+
+class IForm;
+
+inline const QString DefaultSetteiName = QStringLiteral("tavri_settei");
+
+// Where the default settings file is read and written for a program in
+// programFolder.
+QString DefaultSetteiPath(const QString& programFolder);
+
+// Where the settings file dialogs start: the program's folder when the
+// program may write there, otherwise the user's documents folder.
+QString SettingsDialogFolder(const QString& programFolder);
+
+// Puts the saved offsets into txtPrinterGosaX and txtPrinterGosaY as number
+// texts (1.5, -0.25, 0); "0" into both when the file is missing, unreadable or
+// holds fewer than two values. Shows nothing.
+void LoadDefaultSettei(IForm& form, const QString& path);
+
+// Writes the numeric values of the two offset texts (the number at their
+// start: 1.5mm gives 1.5, abc gives 0), horizontal first. The file is
+// replaced only when completely written; a failure keeps the old file and
+// shows nothing. True when written.
+bool SaveDefaultSettei(const IForm& form, const QString& path);
+
+// The number at the start of a text, spaces, tabs and line feeds anywhere
+// ignored, "." the point, an optional exponent; 0 when the text does not
+// start with a number.
+double valOf(const QString& text);
+
+} // namespace pernoa

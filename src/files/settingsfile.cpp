@@ -1,0 +1,476 @@
+#include "files/settingsfile.h"
+
+#include "engine/controls.h"
+#include "engine/form.h"
+#include "engine/messages.h"
+#include "engine/numberrules.h"
+#include "engine/papersizes.h"
+#include "engine/tavriengine.h"
+#include "files/cp932.h"
+#include "files/fields.h"
+#include "files/fileio.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <optional>
+
+namespace pernoa {
+namespace {
+
+const QString kErrorTitle = QStringLiteral("エラーメッセージ");
+const QString kCannotOpen = QStringLiteral("設定ファイルが開けません");
+const QString kTavriMissing = QStringLiteral("五線の設定が読み込めませんでした。");
+const QString kTextMissing = QStringLiteral("テキストの設定が読み込めませんでした。");
+const QString kImageMissing = QStringLiteral("画像の設定が読み込めませんでした。");
+const QString kSaveFailed = QStringLiteral("設定ファイルの保存に失敗しました。");
+const QString kFixAndSave = QStringLiteral("該当の値を修正してから保存してください。");
+const QString kEscapedBreak = QStringLiteral("\\n");
+const QString kCrLf = QStringLiteral("\r\n");
+
+const QString kLineWeights[] = {QStringLiteral("細め"), QStringLiteral("普通"),
+                                QStringLiteral("太め")};
+
+QString boolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// "True" and "False" in any letter case, or a number (any but 0 is true).
+// Anything else, which the program never writes, reads as false.
+bool boolFromText(const QString& text) {
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (num::isNumeric(text))
+        return num::toDoubleOrZero(text) != 0;
+    return false;
+}
+
+// A value as it stands in a text or image line: bare where the value reader
+// gives it back unchanged, otherwise in double quotes with inner ones doubled.
+QString fileValue(const QString& value, bool quoteEmpty) {
+    const bool quote = (quoteEmpty && value.isEmpty()) || value.contains(u',') ||
+                       value.contains(u'\r') || value.contains(u'\n') || value.startsWith(u'"') ||
+                       value.startsWith(u' ') || value.startsWith(u'\t');
+    if (!quote)
+        return value;
+    QString inner = value;
+    inner.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + inner + u'"';
+}
+
+bool keptByCodePage(const QString& value) {
+    return cp932::decode(cp932::encode(value)) == value;
+}
+
+// A line of a quoted value that the section search would take for a marker.
+bool holdsMarkerLine(const QString& value) {
+    if (!value.contains(u'\r') && !value.contains(u'\n'))
+        return false;
+    QString lines = value;
+    lines.replace(kCrLf, QStringLiteral("\n")).replace(u'\r', u'\n');
+    for (const QString& line : lines.split(u'\n'))
+        if (line == TavriSetteiMarker || line == TextSetteiMarker || line == ImageSetteiMarker)
+            return true;
+    return false;
+}
+
+// Why a text or image value cannot be written faithfully, or nothing.
+std::optional<QString> unwritable(const QString& value, bool isText) {
+    if (!keptByCodePage(value))
+        return QStringLiteral("ペルノアファイルに書けない文字が含まれています。");
+    if (isText && value.contains(kEscapedBreak))
+        return QStringLiteral("「\\n」の2文字は改行として読み込まれるため保存できません。");
+    if (holdsMarkerLine(value))
+        return QStringLiteral("見出しと同じ行が含まれています。");
+    return std::nullopt;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(TavriEngine& engine, overlay::OverlayItems& items)
+    : m_engine(engine), m_form(engine.form()), m_messages(engine.messages()), m_items(items) {}
+
+// ---------------------------------------------------------------------------
+// Writing
+
+QStringList SettingsFile::composeLines(QString* refusal) const {
+    QStringList lines;
+    lines.reserve(8 + m_items.FreeTextCount + m_items.ImageCount);
+
+    QString paper;
+    for (const PaperSize& p : paperTable()) {
+        if (m_form.isChecked(p.option)) {
+            paper = QString::fromLatin1(p.name);
+            break;
+        }
+    }
+    QString lineCount = QStringLiteral("5");
+    if (m_form.isChecked(ctl::opt2))
+        lineCount = QStringLiteral("2");
+    else if (m_form.isChecked(ctl::opt3))
+        lineCount = QStringLiteral("3");
+    else if (m_form.isChecked(ctl::opt4))
+        lineCount = QStringLiteral("4");
+    else if (m_form.isChecked(ctl::opt6))
+        lineCount = QStringLiteral("6");
+
+    // Fields 1 to 4, 6, 7, 10 and 11 have passed the number check: they can
+    // hold neither a comma nor a double quote.
+    const QStringList parameters = {
+        m_form.text(ctl::txtSpaceSizeUp),
+        m_form.text(ctl::txtSpaceSizeDown),
+        m_form.text(ctl::txtSpaceSizeLeft),
+        m_form.text(ctl::txtSpaceSizeRight),
+        m_form.selectedText(ctl::lstLineWeight),
+        m_form.text(ctl::txtTavriDansu),
+        m_form.text(ctl::txtLineInterval),
+        paper,
+        QString::number(m_form.value(ctl::sbrPrintShade)),
+        m_form.text(ctl::txtDaifuhyoCnt),
+        m_form.text(ctl::txtDaifuhyoInterval),
+        lineCount,
+        m_form.isChecked(ctl::chkPrintDirectionYoko) ? QStringLiteral("1") : QStringLiteral("0"),
+    };
+    lines << TavriSetteiMarker << parameters.join(u',') << QString() << TextSetteiMarker;
+
+    auto refuse = [&](const QString& which, const QString& why) {
+        if (refusal)
+            *refusal = joinLines({QStringLiteral("この設定はペルノアファイルに正しく書けないため"
+                                                 "保存できません。"),
+                                  which + why, kFixAndSave});
+        return QStringList();
+    };
+
+    int written = 0;
+    for (std::int16_t i = 1; i <= m_items.FreeTextCount && i > 0; ++i) {
+        const overlay::OverlayText& t = m_items.FreeTextItems[i];
+        if (!t.InUse)
+            continue;
+        ++written;
+        const QString which =
+            QStringLiteral("%1番目の文字「%2」の").arg(written).arg(t.Text.left(20));
+        if (auto why = unwritable(t.Text, true))
+            return refuse(which + QStringLiteral("文字列に、"), *why);
+        if (auto why = unwritable(t.FontName, false))
+            return refuse(which + QStringLiteral("フォント名に、"), *why);
+        if (auto why = unwritable(t.ForeColor, false))
+            return refuse(which + QStringLiteral("色に、"), *why);
+        QString text = t.Text;
+        text.replace(kCrLf, kEscapedBreak);
+        lines << fileValue(text, true) + u',' + QString::number(t.X) + u',' + QString::number(t.Y) +
+                     u',' + fileValue(t.FontName, false) + u',' + QString::number(t.FontSize) +
+                     u',' + boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
+                     boolText(t.FontUnderline) + u',' + fileValue(t.ForeColor, false);
+    }
+    lines << QString() << ImageSetteiMarker;
+
+    written = 0;
+    for (std::int16_t i = 1; i <= m_items.ImageCount && i > 0; ++i) {
+        const overlay::OverlayImage& image = m_items.ImageItems[i];
+        if (!image.InUse)
+            continue;
+        ++written;
+        if (auto why = unwritable(image.ImagePath, false))
+            return refuse(QStringLiteral("%1番目の画像のパスに、").arg(written), *why);
+        lines << QString::number(image.X) + u',' + QString::number(image.Y) + u',' +
+                     fileValue(image.ImagePath, true) + u',' + QString::number(image.ImageSizePer);
+    }
+    return lines;
+}
+
+bool SettingsFile::prepareSave(QStringList& lines) {
+    if (!m_engine.CheckSheetParams()) {
+        m_messages.showMessage(
+            joinLines({QStringLiteral("この設定は完全ではないため保存できません。"), kFixAndSave}),
+            AppTitle, MsgIcon::Information);
+        return false;
+    }
+    QString refusal;
+    lines = composeLines(&refusal);
+    if (lines.isEmpty()) {
+        m_messages.showMessage(refusal, kErrorTitle, MsgIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsFile::writeLines(clsFileIO& io, const QStringList& lines) {
+    for (const QString& line : lines)
+        if (!io.M_boWriteLine(line))
+            return false;
+    return io.M_Close();
+}
+
+bool SettingsFile::SaveSetteiFile(const QString& path) {
+    QStringList lines;
+    if (!prepareSave(lines))
+        return false;
+    // The lines go to a file beside the target that takes its place only
+    // when every line is written: a failed save keeps the old file.
+    clsFileIO io;
+    if (!io.M_boOpen(path, true, false) || !writeLines(io, lines)) {
+        m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsFile::SaveSetteiFile(QIODevice& device) {
+    QStringList lines;
+    if (!prepareSave(lines))
+        return false;
+    clsFileIO io;
+    if (!io.M_boOpen(device, true) || !writeLines(io, lines)) {
+        m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Reading
+
+bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& marker,
+                          const QString& missingMessage) {
+    if (!io.M_boOpen(path, false, false)) {
+        m_messages.showMessage(kCannotOpen, AppTitle, MsgIcon::None);
+        return false;
+    }
+    while (!io.M_boEof()) {
+        if (io.M_stGetLine() == marker)
+            return true;
+    }
+    io.M_Close();
+    m_messages.showMessage(missingMessage, kErrorTitle, MsgIcon::Critical);
+    return false;
+}
+
+bool SettingsFile::boLoadTavriSettei(const QString& path) {
+    clsFileIO io;
+    if (!openAt(io, path, TavriSetteiMarker, kTavriMissing))
+        return false;
+    const QString line = io.M_stGetLine();
+    io.M_Close();
+    QString f[14];
+    for (int i = 1; i <= 13; ++i)
+        f[i] = stGetField(line, i);
+
+    // Fields 5 and 9 to 13 are checked before anything changes. A value the
+    // program never writes (a caption that is none of the three, a word where
+    // a number belongs, a darkness outside 0 to 255, a count beyond 32 bits)
+    // means the file was not written by it: the whole parameter line is
+    // refused with the field named, and no control changes. Empty fields
+    // take the values an older, shorter line stands for.
+    auto refuse = [&](const char* field, const QString& value) {
+        m_messages.showMessage(
+            joinLines({kTavriMissing, QStringLiteral("「%1」の値「%2」は読み込めません。")
+                                          .arg(QString::fromUtf8(field), value)}),
+            kErrorTitle, MsgIcon::Critical);
+        return false;
+    };
+    auto number = [](const QString& text, double& value) {
+        if (text.isEmpty())
+            return true;
+        if (!num::isNumeric(text))
+            return false;
+        value = num::toDouble(text);
+        return true;
+    };
+
+    // An empty caption (a line cut short) keeps the start-up weight "普通".
+    QString weight = f[5].isEmpty() ? kLineWeights[1] : f[5];
+    if (!std::count(std::begin(kLineWeights), std::end(kLineWeights), weight))
+        return refuse("線の幅", f[5]);
+
+    double shade = 0;
+    if (!number(f[9], shade) || num::roundHalfEven(shade) < 0 || num::roundHalfEven(shade) > 255)
+        return refuse("五線の色の濃さ", f[9]);
+    double blocks = 1;
+    std::int32_t blockCount = 1;
+    if (!number(f[10], blocks))
+        return refuse("大譜表の数", f[10]);
+    try {
+        blockCount = num::toInt32(blocks);
+    } catch (const RuntimeError&) {
+        return refuse("大譜表の数", f[10]);
+    }
+    double gap = 0;
+    if (!number(f[11], gap))
+        return refuse("大譜表の間隔", f[11]);
+    double lineCount = 5;
+    if (!number(f[12], lineCount))
+        return refuse("線の本数", f[12]);
+    double yokoValue = 0;
+    if (!number(f[13], yokoValue))
+        return refuse("横長", f[13]);
+    const bool yoko = num::roundHalfEven(yokoValue) != 0;
+
+    // The values go in as a user's entries would, in this order; the paper
+    // options and the landscape box redraw as they do for the user.
+    m_form.setText(ctl::txtSpaceSizeUp, f[1]);
+    m_form.setText(ctl::txtSpaceSizeDown, f[2]);
+    m_form.setText(ctl::txtSpaceSizeLeft, f[3]);
+    m_form.setText(ctl::txtSpaceSizeRight, f[4]);
+    m_form.selectText(ctl::lstLineWeight, weight);
+    m_form.setText(ctl::txtTavriDansu, f[6]);
+    m_form.setText(ctl::txtLineInterval, f[7]);
+
+    m_form.setValue(ctl::sbrPrintShade, int(num::roundHalfEven(shade)));
+    m_form.setChecked(ctl::chkPrintDirectionYoko, yoko);
+
+    // Exact comparison: "a4" is no paper and leaves the page as it was.
+    if (const PaperSize* paper = paperByName(f[8])) {
+        m_form.setChecked(paper->option, true);
+        m_engine.SetPaper(*paper, yoko);
+    }
+
+    m_form.setText(ctl::txtDaifuhyoCnt, QString::number(blockCount));
+    m_form.setText(ctl::txtDaifuhyoInterval, num::toText(gap));
+
+    static const char* const lineOptions[] = {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5,
+                                              ctl::opt6};
+    const char* option = ctl::opt5;
+    for (int n = 2; n <= 6; ++n)
+        if (lineCount == n)
+            option = lineOptions[n - 2];
+    m_form.setChecked(option, true);
+    return true;
+}
+
+bool SettingsFile::boLoadTextSettei(const QString& path) {
+    clsFileIO io;
+    if (!openAt(io, path, TextSetteiMarker, kTextMissing))
+        return false;
+    m_items.ResetTextItems();
+    for (;;) {
+        overlay::OverlayText item;
+        QString bold, italic, underline;
+        if (!io.ReadDelimitedValue(item.Text))
+            break;
+        // A blank line (not a quoted empty text) before a 0 ends the section.
+        const bool quoted = io.M_boLastValueQuoted();
+        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, item.FontSize, bold, italic,
+                                   underline, item.ForeColor)) {
+            // The file ends inside a record. A blank last line still counts
+            // as the end of the section.
+            break;
+        }
+        if (item.Text.isEmpty() && !quoted && item.X == 0)
+            break;
+        if (m_items.FreeTextCount >= overlay::MaxItemSlots) {
+            // Refused whole, as if the section were missing: no text items.
+            m_items.ClearOverlayItems();
+            m_items.ResetTextItems();
+            m_messages.showMessage(
+                joinLines({kTextMissing, QStringLiteral("ひとつのページに置ける文字は32767個まで"
+                                                        "です。")}),
+                kErrorTitle, MsgIcon::Critical);
+            return false;
+        }
+        item.Text.replace(kEscapedBreak, kCrLf);
+        item.FontBold = boolFromText(bold);
+        item.FontItalic = boolFromText(italic);
+        item.FontUnderline = boolFromText(underline);
+        const std::int16_t slot = m_items.AddTextItem(item);
+        m_items.ShowFreeText(slot);
+    }
+    return true;
+}
+
+bool SettingsFile::boLoadImageSettei(const QString& path) {
+    clsFileIO io;
+    if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
+        return false;
+    m_items.ResetImageItems();
+    QHash<QString, overlay::Picture> cache;
+    m_pictureCache = &cache;
+    struct Done {
+        QHash<QString, overlay::Picture>*& cache;
+        ~Done() { cache = nullptr; }
+    } done{m_pictureCache};
+
+    for (;;) {
+        overlay::OverlayImage item;
+        if (!io.ReadDelimitedValue(item.X, item.Y, item.ImagePath))
+            return true;
+        const bool quoted = io.M_boLastValueQuoted();
+        if (!io.ReadDelimitedValue(item.ImageSizePer))
+            return true;
+        if (item.ImagePath.isEmpty() && !quoted)
+            return true;
+        if (m_items.ImageCount >= overlay::MaxItemSlots) {
+            // Refused whole: the texts stay, no image item does.
+            while (m_items.ImageCount > 0) {
+                if (m_items.display())
+                    m_items.display()->destroyImageElement(m_items.ImageCount);
+                --m_items.ImageCount;
+            }
+            m_items.ResetImageItems();
+            m_messages.showMessage(
+                joinLines({kImageMissing, QStringLiteral("ひとつのページに置ける画像は32767個まで"
+                                                         "です。")}),
+                kErrorTitle, MsgIcon::Critical);
+            return false;
+        }
+        const std::int16_t slot = m_items.AddImageItem(item);
+        if (!LoadItemPicture(slot, item.ImagePath))
+            return false;
+        m_items.ShowImage(slot);
+    }
+}
+
+bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
+    overlay::Picture picture;
+    bool loaded = false;
+    if (m_pictureCache) {
+        const auto found = m_pictureCache->constFind(path);
+        if (found != m_pictureCache->constEnd()) {
+            picture = *found;
+            loaded = true;
+        }
+    }
+    if (!loaded) {
+        loaded = overlay::LoadPictureFile(path, picture);
+        if (loaded && m_pictureCache)
+            m_pictureCache->insert(path, picture);
+    }
+    if (loaded) {
+        m_items.ImageItems[index].Picture = picture;
+        return true;
+    }
+    m_messages.showMessage(
+        joinLines({QStringLiteral("画像の取得に失敗しました。"),
+                   QStringLiteral("ペルノアファイルに定義された画像ファイルが指定したパスに存在し"
+                                  "ません。"),
+                   QStringLiteral("この画像の情報を削除します。")}),
+        kErrorTitle, MsgIcon::Warning);
+    m_items.ImageItems[index].InUse = false;
+    if (m_items.display())
+        m_items.display()->hideImageElement(index);
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// The loading sequence
+
+bool SettingsFile::LoadSections(const QString& path) {
+    if (!m_items.ClearOverlayItems()) {
+        m_messages.showMessage(QStringLiteral("初期化に失敗しました。"), AppTitle,
+                               MsgIcon::Warning);
+        return false;
+    }
+    return boLoadTavriSettei(path) && boLoadTextSettei(path) && boLoadImageSettei(path);
+}
+
+bool SettingsFile::boLoadSetteiFile(const QString& path) {
+    if (!LoadSections(path))
+        return false;
+    m_engine.DrawTavriSheet(0);
+    return true;
+}
+
+QString stGetCommandLine(const QStringList& arguments) {
+    return arguments.size() > 1 ? arguments.at(1) : QString();
+}
+
+} // namespace pernoa

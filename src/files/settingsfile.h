@@ -1,0 +1,105 @@
+#pragma once
+
+// The sheet settings file (extension kvs2): the main window's sheet
+// parameters and the page's text and image items, in three sections.
+//
+//   [$TavriSettei$]
+//   30,30,15,15,普通,10,2,A4,0,1,0,5,0
+//   (empty)
+//   [$TextSettei$]
+//   練習曲\n第1番,3000,1200,ＭＳ Ｐゴシック,20,True,False,False,0
+//   (empty)
+//   [$ImageSettei$]
+//   1500,9000,/home/me/楽譜/印.bmp,100
+//
+// Code page 932, CR LF after every line. Each reader opens the file, finds its
+// own marker from the first line on and closes the file again, so a section
+// is found wherever it stands. A load applies what it reads as it goes: a
+// reader that fails leaves what the readers before it applied (the loading
+// sequence stops at the first failure).
+//
+// Texts, font names, colours and image paths are written bare when that reads
+// back exactly, which is what every file of the earlier versions holds. A
+// value with a comma, a lone CR or LF, a double quote at its start, or a
+// space or tab at its start (which the value reader skips), and the empty
+// text, are written in double quotes with every double quote inside doubled.
+// What cannot be written so that it reads back as it is (a character code
+// page 932 lacks, the two characters "\n" typed into a text, a text with a
+// line that is a section marker) makes the save refuse with a message; the
+// old file stays.
+
+#include "overlay/overlayitems.h"
+
+#include <QHash>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+namespace pernoa {
+
+class TavriEngine;
+class IForm;
+class IMessages;
+class clsFileIO;
+
+inline const QString TavriSetteiMarker = QStringLiteral("[$TavriSettei$]");
+inline const QString TextSetteiMarker = QStringLiteral("[$TextSettei$]");
+inline const QString ImageSetteiMarker = QStringLiteral("[$ImageSettei$]");
+
+// The settings file's readers and writer, working on the main window's
+// controls (through the engine's form), the engine's page size and the item
+// model. Messages go through the engine's IMessages.
+class SettingsFile {
+public:
+    SettingsFile(TavriEngine& engine, overlay::OverlayItems& items);
+
+    // --- writing ---
+    // Checks the parameters, then writes the file through an atomic replace.
+    // True when the file was written; otherwise the reason was shown and a
+    // file already at path is unchanged.
+    bool SaveSetteiFile(const QString& path);
+    // The same onto a device (straight, without the replace).
+    bool SaveSetteiFile(QIODevice& device);
+
+    // --- reading, in this order ---
+    bool boLoadTavriSettei(const QString& path);
+    bool boLoadTextSettei(const QString& path);
+    bool boLoadImageSettei(const QString& path);
+    // Loads the picture of image slot index; on failure the three-line
+    // message, the slot freed and its element hidden.
+    bool LoadItemPicture(std::int16_t index, const QString& path);
+
+    // The loading sequence of the open command and the start-up file:
+    // ClearOverlayItems, the three readers while each succeeds, then the
+    // redraw of the page. True when the whole file was loaded.
+    bool boLoadSetteiFile(const QString& path);
+    // The same without the final redraw (the command line applies its own
+    // options after the file, then draws once).
+    bool LoadSections(const QString& path);
+
+    // The file's bytes for the current page, or an empty list of lines and
+    // the reason in *refusal when something cannot be written faithfully.
+    QStringList composeLines(QString* refusal) const;
+
+private:
+    bool openAt(clsFileIO& io, const QString& path, const QString& marker,
+                const QString& missingMessage);
+    bool writeLines(clsFileIO& io, const QStringList& lines);
+    bool prepareSave(QStringList& lines);
+
+    TavriEngine& m_engine;
+    IForm& m_form;
+    IMessages& m_messages;
+    overlay::OverlayItems& m_items;
+    // The pictures decoded during one image section, by path: a picture used
+    // by many items is decoded once and its image shared.
+    QHash<QString, overlay::Picture>* m_pictureCache = nullptr;
+};
+
+// The settings file named on the command line: the whole first argument after
+// the program's name (a path with spaces stays whole), or the empty string.
+QString stGetCommandLine(const QStringList& arguments);
+
+} // namespace pernoa

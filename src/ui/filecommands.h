@@ -1,0 +1,102 @@
+#pragma once
+
+// The settings-file commands of the main window: "開く(&O)" and "保存(&S)" of
+// the menu "設定", the settings file named on the command line, and the
+// default settings file read at start-up and written at shutdown.
+
+#include <QFileDialog>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QWidget;
+
+namespace pernoa {
+class SettingsFile;
+class TavriEngine;
+class IForm;
+namespace overlay {
+class OverlayItems;
+}
+} // namespace pernoa
+
+namespace pernoa::ui {
+
+// The filter of both file dialogs.
+inline const QString SettingsFileFilter = QStringLiteral("ペルノアファイル(*.kvs2)");
+
+// The file dialogs of the two commands: one dialog state (the last accepted
+// file name) for both, as one dialog component of the main window.
+//
+// Tests pre-answer them like the message boxes: while answers are queued the
+// dialog is built as usual, recorded and answered without being shown (an
+// empty answer is a cancel).
+class SettingsFileDialogs {
+public:
+    // The folder the dialogs start in when no file was accepted yet.
+    explicit SettingsFileDialogs(QString startFolder) : m_startFolder(std::move(startFolder)) {}
+
+    // The chosen path exactly as the dialog returns it (no extension added),
+    // or the empty string when the user cancelled.
+    QString getOpenPath(QWidget* parent);
+    QString getSavePath(QWidget* parent);
+
+    QString lastFileName() const { return m_lastFileName; }
+
+    struct Record {
+        QFileDialog::AcceptMode acceptMode;
+        QFileDialog::FileMode fileMode;
+        QString directory;
+        QStringList selectedFiles; // the name offered
+        QStringList nameFilters;
+        QString defaultSuffix;
+        bool confirmOverwrite;
+    };
+    static void preset(const QList<QString>& answers);
+    static QList<Record> takeRecords();
+
+private:
+    QString run(QWidget* parent, bool save);
+
+    QString m_startFolder;
+    QString m_lastFileName; // full path of the last accepted file
+};
+
+// The commands themselves, on the main window's form, the engine and the
+// item model.
+class FileCommands {
+public:
+    FileCommands(TavriEngine& engine, overlay::OverlayItems& items, QWidget* dialogParent,
+                 const QString& programFolder);
+    ~FileCommands();
+
+    // Menu "設定": the open and the save command.
+    void openCommand();
+    void saveCommand();
+
+    // Start-up: the settings file named on the command line. Shows
+    // "関連づけされた設定ファイルの読み込みに失敗しました。" after the readers'
+    // own messages when the file does not load completely.
+    void loadStartupFile(const QStringList& arguments);
+
+    // The default settings file: read before the main window shows, written
+    // at shutdown.
+    void LoadDefaultSettei();
+    void SaveDefaultSettei();
+    QString defaultSetteiPath() const { return m_defaultPath; }
+
+    SettingsFileDialogs& dialogs() { return m_dialogs; }
+    SettingsFile& settingsFile() { return *m_file; }
+
+private:
+    TavriEngine& m_engine;
+    IForm& m_form;
+    std::unique_ptr<SettingsFile> m_file;
+    QWidget* m_dialogParent;
+    SettingsFileDialogs m_dialogs;
+    QString m_defaultPath;
+};
+
+} // namespace pernoa::ui

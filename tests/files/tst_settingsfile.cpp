@@ -1,0 +1,584 @@
+// The sheet settings file and the default settings file on a headless form,
+// against byte fixtures in code page 932 (data/settings).
+
+#include "engine/controls.h"
+#include "engine/headlessform.h"
+#include "engine/tavriengine.h"
+#include "faildevice.h"
+#include "files/cp932.h"
+#include "files/defaultsettings.h"
+#include "files/settingsfile.h"
+#include "overlay/overlayitems.h"
+#include "recorders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace pernoa;
+using namespace pernoa::overlay;
+
+namespace {
+
+const QString DataDir = QStringLiteral(PERNOA_FILES_TESTDATA "/settings");
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray crlfLines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += cp932::encode(line) + "\r\n";
+    return bytes;
+}
+
+struct Display : IOverlayDisplay {
+    QStringList log;
+    void createTextElement(std::int16_t) override {}
+    void createImageElement(std::int16_t) override {}
+    void destroyTextElement(std::int16_t) override {}
+    void destroyImageElement(std::int16_t) override {}
+    void showTextElement(std::int16_t s, const TextElementLook&) override {
+        log << QStringLiteral("show text %1").arg(s);
+    }
+    void showImageElement(std::int16_t s, const ImageElementLook&) override {
+        log << QStringLiteral("show image %1").arg(s);
+    }
+    void hideTextElement(std::int16_t s) override { log << QStringLiteral("hide text %1").arg(s); }
+    void hideImageElement(std::int16_t s) override {
+        log << QStringLiteral("hide image %1").arg(s);
+    }
+};
+
+// The main window's state as the files see it, with the window's handlers of
+// the landscape box and the paper options.
+struct Rig {
+    HeadlessForm form;
+    test::RecordingMessages messages;
+    test::RecordingSurface surface;
+    TavriEngine engine{form, messages};
+    OverlayItems items{engine.settings(), messages};
+    Display display;
+    SettingsFile file{engine, items};
+
+    Rig() {
+        engine.InitStartValues();
+        engine.setPreviewSurface(&surface);
+        engine.setOverlayOutput(&items);
+        items.setDisplay(&display);
+        form.onChanged = [this](const QString& control) {
+            if (control == QLatin1String(ctl::chkPrintDirectionYoko))
+                engine.onLandscapeClicked();
+            for (const PaperSize& p : paperTable())
+                if (control == QLatin1String(p.option) && form.isChecked(p.option))
+                    engine.onPaperOptionSelected(p.kind);
+        };
+    }
+    QString checkedOf(const QStringList& options) const {
+        for (const QString& o : options)
+            if (form.isChecked(o))
+                return o;
+        return {};
+    }
+    QString paper() const { return checkedOf({"optA3", "optA4", "optA5", "optB4", "optB5"}); }
+    QString lines() const { return checkedOf({"opt2", "opt3", "opt4", "opt5", "opt6"}); }
+    QStringList inUseTexts() const {
+        QStringList texts;
+        for (int i = 1; i <= items.FreeTextCount; ++i)
+            if (items.FreeTextItems[i].InUse)
+                texts << items.FreeTextItems[i].Text;
+        return texts;
+    }
+};
+
+const QString kPictureMessage =
+    QStringLiteral("画像の取得に失敗しました。\r\nペルノアファイルに定義された画像ファイルが指定"
+                   "したパスに存在しません。\r\nこの画像の情報を削除します。");
+
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // Image paths in the fixtures are relative to their folder.
+        QVERIFY(QDir::setCurrent(DataDir));
+    }
+
+    // Parameter line ---------------------------------------------------------
+
+    void parameterLine_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("ok");
+        // margins|weight|rows|spacing|paper|yoko|shade|blocks|gap|lines, or the message
+        QTest::addColumn<QString>("expected");
+        const QString keep = QStringLiteral("30,30,15,15|普通|10|2|optA4|0|0|1|0|opt5");
+        QTest::newRow("eight fields")
+            << "20,25,10,12,太め,8,2.5,B5" << true << "20,25,10,12|太め|8|2.5|optB5|0|0|1|0|opt5";
+        QTest::newRow("marker is the last line")
+            << "<none>" << true << ",,,|普通|||optA4|0|0|1|0|opt5";
+        QTest::newRow("lower-case paper") << "30,30,15,15,普通,10,2,a4,0,1,0,5,0" << true << keep;
+        QTest::newRow("2.0 lines") << "30,30,15,15,普通,10,2,A4,0,1,0,2.0,0" << true
+                                   << "30,30,15,15|普通|10|2|optA4|0|0|1|0|opt2";
+        QTest::newRow("7 lines") << "30,30,15,15,普通,10,2,A4,0,1,0,7,0" << true << keep;
+        QTest::newRow("A5 landscape") << "30,30,15,15,細め,10,2,A5,255,1,0,3,1" << true
+                                      << "30,30,15,15|細め|10|2|optA5|1|255|1|0|opt3";
+        QTest::newRow("2.5 blocks, 1.50 gap") << "30,30,15,15,普通,10,2,A4,0,2.5,1.50,5,0" << true
+                                              << "30,30,15,15|普通|10|2|optA4|0|0|2|1.5|opt5";
+        QTest::newRow("3.5 blocks") << "30,30,15,15,普通,10,2,A4,0,3.5,3,5,0" << true
+                                    << "30,30,15,15|普通|10|2|optA4|0|0|4|3|opt5";
+        QTest::newRow("quotes dropped") << "\"30\",30,15,15,普通,10,2,\"A3\",0,1,0,5,0" << true
+                                        << "30,30,15,15|普通|10|2|optA3|0|0|1|0|opt5";
+        const QString bad = QStringLiteral("五線の設定が読み込めませんでした。\r\n");
+        QTest::newRow("darkness 256") << "30,30,15,15,普通,10,2,B4,256,1,0,5,1" << false
+                                      << bad + "「五線の色の濃さ」の値「256」は読み込めません。";
+        QTest::newRow("darkness word") << "30,30,15,15,普通,10,2,B4,dark,1,0,5,1" << false
+                                       << bad + "「五線の色の濃さ」の値「dark」は読み込めません。";
+        QTest::newRow("blocks beyond 32 bits")
+            << "30,30,15,15,普通,10,2,B4,0,3e9,0,5,1" << false
+            << bad + "「大譜表の数」の値「3e9」は読み込めません。";
+        QTest::newRow("gap word") << "30,30,15,15,普通,10,2,B4,0,1,x,5,1" << false
+                                  << bad + "「大譜表の間隔」の値「x」は読み込めません。";
+        QTest::newRow("lines word") << "30,30,15,15,普通,10,2,B4,0,1,0,five,1" << false
+                                    << bad + "「線の本数」の値「five」は読み込めません。";
+        QTest::newRow("landscape word") << "30,30,15,15,普通,10,2,B4,0,1,0,5,yes" << false
+                                        << bad + "「横長」の値「yes」は読み込めません。";
+        QTest::newRow("unknown weight") << "30,30,15,15,極太,10,2,B4,0,1,0,5,1" << false
+                                        << bad + "「線の幅」の値「極太」は読み込めません。";
+    }
+
+    void parameterLine() {
+        QFETCH(QString, line);
+        QFETCH(bool, ok);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.kvs2"));
+        QStringList lines = {TavriSetteiMarker};
+        if (line != QLatin1String("<none>"))
+            lines << line;
+        writeBytes(path, crlfLines(lines));
+        Rig r;
+        const double heightBefore = r.engine.settings().PaperHeightTwip;
+        QCOMPARE(r.file.boLoadTavriSettei(path), ok);
+        if (!ok) {
+            QCOMPARE(r.messages.texts(), QStringList({expected}));
+            QCOMPARE(r.messages.shown[0].icon, MsgIcon::Critical);
+            // Nothing changed.
+            QCOMPARE(r.form.text(ctl::txtSpaceSizeUp), QStringLiteral("30"));
+            QCOMPARE(r.paper(), QStringLiteral("optA4"));
+            QCOMPARE(r.engine.settings().PaperHeightTwip, heightBefore);
+            return;
+        }
+        const QStringList got = {
+            QStringList({r.form.text(ctl::txtSpaceSizeUp), r.form.text(ctl::txtSpaceSizeDown),
+                         r.form.text(ctl::txtSpaceSizeLeft), r.form.text(ctl::txtSpaceSizeRight)})
+                .join(u','),
+            r.form.selectedText(ctl::lstLineWeight),
+            r.form.text(ctl::txtTavriDansu),
+            r.form.text(ctl::txtLineInterval),
+            r.paper(),
+            r.form.isChecked(ctl::chkPrintDirectionYoko) ? "1" : "0",
+            QString::number(r.form.value(ctl::sbrPrintShade)),
+            r.form.text(ctl::txtDaifuhyoCnt),
+            r.form.text(ctl::txtDaifuhyoInterval),
+            r.lines()};
+        QCOMPARE(got.join(u'|'), expected);
+        // The page size follows the loaded paper and orientation.
+        const PaperSize* paper = nullptr;
+        for (const PaperSize& p : paperTable())
+            if (r.form.isChecked(p.option))
+                paper = &p;
+        const bool yoko = r.form.isChecked(ctl::chkPrintDirectionYoko);
+        QCOMPARE(r.engine.settings().PaperHeightTwip, yoko ? paper->widthTwip : paper->heightTwip);
+    }
+
+    // Whole files -----------------------------------------------------------
+
+    void loadSequence_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("imageSlots");
+        QTest::addColumn<int>("imagesInUse");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("full") << "full.kvs2" << true << "optB4"
+                              << QStringList({"練習曲\r\n第1番", "表ソ～①髙", "ﾍﾟﾙﾉｱ ｶﾞｸﾌ"}) << 2
+                              << 2 << QStringList();
+        QTest::newRow("empty page")
+            << "empty_page.kvs2" << true << "optA4" << QStringList() << 0 << 0 << QStringList();
+        QTest::newRow("quoted values")
+            << "quoted.kvs2" << true << "optA4"
+            << QStringList({"Allegro, ma non troppo", "\"引用\" と \"表\"", "  字下げ",
+                            "a\"b\r\nc ", "", "after the empty one"})
+            << 1 << 1 << QStringList();
+        QTest::newRow("second picture missing")
+            << "missing_second_picture.kvs2" << false << "optA4" << QStringList({"表"}) << 2 << 1
+            << QStringList({kPictureMessage});
+        QTest::newRow("no text section")
+            << "no_text_section.kvs2" << false << "optA3" << QStringList() << 0 << 0
+            << QStringList({"テキストの設定が読み込めませんでした。"});
+        QTest::newRow("no image section")
+            << "no_image_section.kvs2" << false << "optA3" << QStringList({"ソ"}) << 0 << 0
+            << QStringList({"画像の設定が読み込めませんでした。"});
+        QTest::newRow("no parameter section")
+            << "no_parameter_section.kvs2" << false << "optA4" << QStringList() << 0 << 0
+            << QStringList({"五線の設定が読み込めませんでした。"});
+        QTest::newRow("no file") << "no_such_file.kvs2" << false << "optA4" << QStringList() << 0
+                                 << 0 << QStringList({"設定ファイルが開けません"});
+    }
+
+    void loadSequence() {
+        QFETCH(QString, name);
+        QFETCH(bool, ok);
+        QFETCH(QString, paper);
+        QFETCH(QStringList, texts);
+        QFETCH(int, imageSlots);
+        QFETCH(int, imagesInUse);
+        QFETCH(QStringList, messages);
+        Rig r;
+        // Items placed before the load go, whatever the file holds.
+        r.items.AddTextItem(OverlayText{QStringLiteral("old"), 1, 1});
+        r.items.ShowFreeText(1);
+        const int clearsBefore = r.surface.clears;
+        QCOMPARE(r.file.boLoadSetteiFile(DataDir + u'/' + name), ok);
+        QCOMPARE(r.messages.texts(), messages);
+        QCOMPARE(r.paper(), paper);
+        QCOMPARE(r.inUseTexts(), texts);
+        QCOMPARE(int(r.items.FreeTextCount), int(texts.size()));
+        QCOMPARE(int(r.items.ImageCount), imageSlots);
+        int inUse = 0;
+        for (int i = 1; i <= r.items.ImageCount; ++i)
+            inUse += r.items.ImageItems[i].InUse;
+        QCOMPARE(inUse, imagesInUse);
+        if (name.startsWith(QLatin1String("missing_second"))) {
+            QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
+            QVERIFY(r.display.log.contains(QStringLiteral("hide image 2")));
+            QVERIFY(!r.items.ImageItems[1].Picture.isEmpty());
+        }
+        // The final redraw runs only after a complete load (the paper handler
+        // may have redrawn on the way).
+        if (ok)
+            QVERIFY(r.surface.clears > clearsBefore);
+        if (!ok && paper == QLatin1String("optA4"))
+            QCOMPARE(r.surface.clears, clearsBefore);
+    }
+
+    void onePictureDecodedOnce() {
+        Rig r;
+        QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
+        QCOMPARE(r.items.ImageItems[1].Picture.image.cacheKey(),
+                 r.items.ImageItems[2].Picture.image.cacheKey());
+        QCOMPARE(r.items.ImageItems[2].ImageSizePer, std::int16_t(250));
+    }
+
+    void loadThenSaveGivesTheSameBytes_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"full.kvs2", "empty_page.kvs2", "quoted.kvs2"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void loadThenSaveGivesTheSameBytes() {
+        QFETCH(QString, name);
+        Rig r;
+        QVERIFY(r.file.boLoadSetteiFile(DataDir + u'/' + name));
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out"));
+        QVERIFY(r.file.SaveSetteiFile(out));
+        QCOMPARE(fileBytes(out), fileBytes(DataDir + u'/' + name));
+        QVERIFY(r.messages.shown.isEmpty());
+    }
+
+    void deletedItemsAreNotWritten() {
+        Rig r;
+        QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
+        r.items.DeleteItem(ItemKind::Text, 1);
+        r.items.DeleteItem(ItemKind::Image, 1);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out.kvs2"));
+        QVERIFY(r.file.SaveSetteiFile(out));
+        Rig again;
+        QVERIFY(again.file.boLoadSetteiFile(out));
+        QCOMPARE(int(again.items.FreeTextCount), 2);
+        QCOMPARE(again.items.FreeTextItems[1].Text, QStringLiteral("表ソ～①髙"));
+        QCOMPARE(int(again.items.ImageCount), 1);
+        QCOMPARE(again.items.ImageItems[1].ImageSizePer, std::int16_t(250));
+    }
+
+    void randomPagesAreStable() {
+        QRandomGenerator random(20240611);
+        const QStringList pieces = {
+            "a",  "Z", ",", "\"", " ", "\r\n", "表", "ソ", "～", "①",
+            "髙", "ｱ", "ﾟ", "Ω",  "Ж", "é",    "\\", "n",  "\t", "[$TextSettei$]"};
+        for (int page = 0; page < 30; ++page) {
+            Rig r;
+            const int count = random.bounded(6);
+            for (int i = 0; i < count; ++i) {
+                OverlayText t;
+                for (int k = random.bounded(8); k > 0; --k)
+                    t.Text += pieces[random.bounded(int(pieces.size()))];
+                t.X = random.bounded(-500, 20000);
+                t.Y = random.bounded(0, 30000);
+                t.FontName =
+                    random.bounded(2) ? QStringLiteral("ＭＳ 明朝") : QStringLiteral(" A,B");
+                t.FontBold = random.bounded(2);
+                r.items.ShowFreeText(r.items.AddTextItem(t));
+            }
+            QTemporaryDir dir;
+            const QString first = dir.filePath(QStringLiteral("1.kvs2"));
+            const QString second = dir.filePath(QStringLiteral("2.kvs2"));
+            if (!r.file.SaveSetteiFile(first)) {
+                // Only what cannot be kept is refused: a character the code
+                // page lacks, the two characters \n, or a marker line.
+                const QString all = r.inUseTexts().join(QString());
+                QVERIFY2(all.contains(QStringLiteral("é")) || all.contains(QStringLiteral("\\n")),
+                         qPrintable(r.messages.texts().join(u'|')));
+                QVERIFY(!QFile::exists(first));
+                continue;
+            }
+            Rig back;
+            QVERIFY(back.file.boLoadSetteiFile(first));
+            QCOMPARE(back.inUseTexts(), r.inUseTexts());
+            QVERIFY(back.file.SaveSetteiFile(second));
+            QCOMPARE(fileBytes(second), fileBytes(first));
+        }
+    }
+
+    void tooManyItemsAreRefused_data() {
+        QTest::addColumn<bool>("images");
+        QTest::newRow("texts") << false;
+        QTest::newRow("images") << true;
+    }
+
+    void tooManyItemsAreRefused() {
+        QFETCH(bool, images);
+        QByteArray bytes =
+            crlfLines({TavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
+                       TextSetteiMarker, "t,1,1,A,9,False,False,False,0", "", ImageSetteiMarker});
+        const QByteArray line =
+            images ? "1,1,pic.bmp,100\r\n" : "t,1,1,A,9,False,False,False,0\r\n";
+        QByteArray many;
+        for (int i = 0; i < 32768; ++i)
+            many += line;
+        if (images)
+            bytes += many;
+        else
+            bytes.insert(bytes.indexOf("\r\n\r\n[$Image") + 2, many);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("many.kvs2"));
+        writeBytes(path, bytes);
+        Rig r;
+        QVERIFY(!r.file.boLoadSetteiFile(path));
+        QCOMPARE(r.messages.shown.size(), 1);
+        QVERIFY(r.messages.texts()[0].contains(QStringLiteral("32767")));
+        QCOMPARE(int(r.items.ImageCount), 0);
+        QCOMPARE(int(r.items.FreeTextCount), images ? 1 : 0);
+    }
+
+    // Saving ----------------------------------------------------------------
+
+    void refusedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("margin");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("messages");
+        const QString notWritable =
+            QStringLiteral("この設定はペルノアファイルに正しく書けないため保存できません。\r\n");
+        const QString fix = QStringLiteral("\r\n該当の値を修正してから保存してください。");
+        QTest::newRow("empty margin")
+            << ""
+            << "a"
+            << QStringList(
+                   {"上マージンが空欄です。", "この設定は完全ではないため保存できません。" + fix});
+        QTest::newRow("character outside the code page")
+            << "30"
+            << "café"
+            << QStringList({notWritable +
+                            "1番目の文字「café」の文字列に、ペルノアファイルに"
+                            "書けない文字が含まれています。" +
+                            fix});
+        QTest::newRow("typed backslash n")
+            << "30"
+            << "a\\nb"
+            << QStringList({notWritable +
+                            "1番目の文字「a\\nb」の文字列に、「\\n」の2文字は改行"
+                            "として読み込まれるため保存できません。" +
+                            fix});
+    }
+
+    void refusedSaveKeepsTheOldFile() {
+        QFETCH(QString, margin);
+        QFETCH(QString, text);
+        QFETCH(QStringList, messages);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keep.kvs2"));
+        writeBytes(path, "old\r\n");
+        Rig r;
+        r.form.setText(ctl::txtSpaceSizeUp, margin);
+        r.items.ShowFreeText(r.items.AddTextItem(OverlayText{text, 10, 10}));
+        QVERIFY(!r.file.SaveSetteiFile(path));
+        QCOMPARE(r.messages.texts(), messages);
+        QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+    }
+
+    void failingDeviceReportsTheSave() {
+        Rig r;
+        QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
+        test::FailingDevice device({}, 100);
+        QVERIFY(!r.file.SaveSetteiFile(device));
+        QCOMPARE(r.messages.texts(), QStringList({"設定ファイルの保存に失敗しました。"}));
+        QCOMPARE(r.messages.shown[0].icon, MsgIcon::Critical);
+    }
+
+    void fullDiskKeepsTheOldFile() {
+#ifdef Q_OS_LINUX
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.kvs2"));
+        writeBytes(path, "old\r\n");
+        Rig r;
+        for (int i = 0; i < 200; ++i)
+            r.items.ShowFreeText(r.items.AddTextItem(OverlayText{QString(40, u'x'), i, i}));
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096; // the file fails part of the way
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool saved1 = r.file.SaveSetteiFile(path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!saved1);
+        QCOMPARE(r.messages.texts(), QStringList({"設定ファイルの保存に失敗しました。"}));
+        QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"a.kvs2"}));
+#else
+        QSKIP("needs a per-process file size limit");
+#endif
+    }
+
+    void saveWritesTheExactNameGiven() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("no extension"));
+        Rig r;
+        QVERIFY(r.file.SaveSetteiFile(path));
+        QCOMPARE(fileBytes(path), fileBytes(DataDir + QStringLiteral("/empty_page.kvs2")));
+    }
+
+    // Default settings file --------------------------------------------------
+
+    void defaultSettei_data() {
+        QTest::addColumn<QByteArray>("content"); // "<missing>": no file
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::newRow("missing") << QByteArray("<missing>") << "0"
+                                 << "0";
+        QTest::newRow("two numbers") << QByteArray("1.5,-2\r\n") << "1.5"
+                                     << "-2";
+        QTest::newRow("written with trailing zeros") << QByteArray("1.50,-0.250\r\n") << "1.5"
+                                                     << "-0.25";
+        QTest::newRow("one number") << QByteArray("1.5\r\n") << "0"
+                                    << "0";
+        QTest::newRow("empty") << QByteArray() << "0"
+                               << "0";
+        QTest::newRow("words") << QByteArray("abc,x\r\n") << "0"
+                               << "0";
+    }
+
+    void defaultSettei() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(DefaultSetteiName);
+        if (content != "<missing>")
+            writeBytes(path, content);
+        HeadlessForm form;
+        form.setText(ctl::txtPrinterGosaX, QStringLiteral("9"));
+        LoadDefaultSettei(form, path);
+        QCOMPARE(form.text(ctl::txtPrinterGosaX), x);
+        QCOMPARE(form.text(ctl::txtPrinterGosaY), y);
+        // Shutdown writes both numbers again.
+        QVERIFY(SaveDefaultSettei(form, path));
+        QCOMPARE(fileBytes(path), QByteArray((x + u',' + y + "\r\n").toLatin1()));
+    }
+
+    void offsetTextsAsNumbers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("1.50") << "1.50" << 1.5;
+        QTest::newRow("abc") << "abc" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("unit after") << "1.5mm" << 1.5;
+        QTest::newRow("blanks inside") << " - 1 2.5\t" << -12.5;
+        QTest::newRow("point first") << ".5" << 0.5;
+        QTest::newRow("exponent") << "2e2x" << 200.0;
+        QTest::newRow("bare exponent") << "3e" << 3.0;
+    }
+
+    void offsetTextsAsNumbers() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(valOf(text), value);
+    }
+
+    void defaultSetteiWriteFailureKeepsTheFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(DefaultSetteiName);
+        writeBytes(path, "1,2\r\n");
+        HeadlessForm form;
+        form.setText(ctl::txtPrinterGosaX, QStringLiteral("1e999")); // cannot be written
+        QVERIFY(!SaveDefaultSettei(form, path));
+        QCOMPARE(fileBytes(path), QByteArray("1,2\r\n"));
+        // A folder that cannot take the file: nothing happens, no file.
+        writeBytes(dir.filePath(QStringLiteral("plain")), "x");
+        QVERIFY(!SaveDefaultSettei(form, dir.filePath(QStringLiteral("plain/tavri_settei"))));
+    }
+
+    void defaultSetteiLocation() {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+        QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
+        QCOMPARE(DefaultSetteiPath(dir.path()), dir.filePath(DefaultSetteiName));
+        QCOMPARE(SettingsDialogFolder(dir.path()), dir.path());
+        const QString gone = dir.filePath(QStringLiteral("no such folder"));
+        QCOMPARE(DefaultSetteiPath(gone),
+                 dir.filePath(QStringLiteral("config/pernoa/tavri_settei")));
+        QVERIFY(SettingsDialogFolder(gone) != gone);
+        // The configuration folder is made on the first save.
+        HeadlessForm form;
+        QVERIFY(SaveDefaultSettei(form, DefaultSetteiPath(gone)));
+        QCOMPARE(fileBytes(DefaultSetteiPath(gone)), QByteArray("0,0\r\n"));
+    }
+
+    void commandLineFile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("none") << QStringList({"pernoa"}) << "";
+        QTest::newRow("path with spaces")
+            << QStringList({"pernoa", "/home/me/My Scores/a b.kvs2", "more"})
+            << "/home/me/My Scores/a b.kvs2";
+    }
+
+    void commandLineFile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, path);
+        QCOMPARE(stGetCommandLine(arguments), path);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
