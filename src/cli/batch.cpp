@@ -7,6 +7,7 @@
 #include "engine/papersizes.h"
 #include "output/qtprinter.h"
 #include "engine/tavriengine.h"
+#include "engine/version.h"
 
 #include <QGuiApplication>
 #include <QString>
@@ -24,10 +25,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-#ifndef PERNOA_VERSION
-#define PERNOA_VERSION "2.2"
-#endif
 
 namespace pernoa::cli {
 using output::QtPrinter;
@@ -414,7 +411,7 @@ int runBatch(int argc, char* argv[]) {
         return 0;
     }
     if (request.action == Action::Version) {
-        writeTo(stdout, QStringLiteral("pernoa " PERNOA_VERSION "\n"));
+        writeTo(stdout, QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
         return 0;
     }
 

@@ -1,11 +1,11 @@
 #include "ui/gui.h"
 
 #include "engine/controls.h"
+#include "engine/tavriengine.h"
+#include "output/qtprinter.h"
+#include "preview/previewwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "preview/previewwindow.h"
-#include "output/qtprinter.h"
-#include "engine/tavriengine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -80,7 +80,8 @@ void GuiProgram::start() {
     // 2. Start values: small display, A4 portrait.
     m_engine->InitStartValues();
     // 3. Line weight.
-    m_main->selectText(ctl::lstLineWeight, QStringLiteral("普通"));
+    m_main->selectText(ctl::lstLineWeight,
+                       QString::fromUtf8(controlSpec(ctl::lstLineWeight)->initial));
     // 4. The program's folder.
     m_main->setProgramFolder(QCoreApplication::applicationDirPath());
     // 5. The printer offsets of the last run are read here (settings file

@@ -209,6 +209,13 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(help[0]->text(), QStringLiteral("ヘルプ"));
     QCOMPARE(help[1]->objectName(), QStringLiteral("mnuHelp_Ver"));
     QCOMPARE(help[1]->text(), QStringLiteral("バージョン情報"));
+    // Commands of windows and files this version does not have are greyed out.
+    for (QAction* entry : settings + help)
+        QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
+    for (const char* name : {"cmdShowHelp", "cmdSetPrinter"})
+        QVERIFY2(!find<QPushButton>(name)->isEnabled(), name);
+    for (const char* name : {"cmdPreview", "cmdPrint", "cmdEnd"})
+        QVERIFY2(find<QPushButton>(name)->isEnabled(), name);
 
     // Texts the user or a settings file supplies are never read as markup.
     for (QLabel* label : main.findChildren<QLabel*>())
