@@ -1,7 +1,8 @@
 #pragma once
 
 // Test doubles for the engine's outer interfaces: a message recorder that can
-// be pre-answered, and recording preview and printer surfaces.
+// be pre-answered, recording preview and printer surfaces, a fixed printer
+// list.
 
 #include "engine/messages.h"
 #include "engine/surfaces.h"
@@ -121,6 +122,17 @@ public:
 
 private:
     void call(const QString& what);
+};
+
+// The system's printers as a fixed list: the names it offers and the one
+// made current.
+class FixedPrinterList : public IPrinterList {
+public:
+    QStringList printerNames() const override { return names; }
+    QString currentPrinterName() const override { return current; }
+    void setCurrentPrinter(const QString& name) override { current = name; }
+    QStringList names;
+    QString current;
 };
 
 } // namespace pernoa::test

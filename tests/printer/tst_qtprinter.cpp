@@ -5,6 +5,7 @@
 #include "output/fontmap.h"
 #include "engine/numberrules.h"
 #include "pdfprobe.h"
+#include "recorders.h"
 #include "output/qtprinter.h"
 
 #include <QDir>
@@ -18,15 +19,6 @@ using namespace pernoa::test;
 using pernoa::output::QtPrinter;
 
 namespace {
-
-class FixedPrinterList : public IPrinterList {
-public:
-    QStringList printerNames() const override { return names; }
-    QString currentPrinterName() const override { return current; }
-    void setCurrentPrinter(const QString& name) override { current = name; }
-    QStringList names;
-    QString current;
-};
 
 void startA4(QtPrinter& p) {
     p.setPaperSize(9);
@@ -290,4 +282,4 @@ private slots:
 };
 
 QTEST_MAIN(QtPrinterTest)
-#include "test_qtprinter.moc"
+#include "tst_qtprinter.moc"

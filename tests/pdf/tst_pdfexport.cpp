@@ -368,4 +368,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(PdfExportTest)
-#include "test_pdf_export.moc"
+#include "tst_pdfexport.moc"
