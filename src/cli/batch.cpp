@@ -111,7 +111,7 @@ FormEdit check(const QString& control) {
 // One option of the command line: its name without the dashes, the name of
 // its value as the usage text shows it (nullptr for a switch), the action it
 // asks for, and how its value becomes a change to the form (sheet options).
-struct OptionSpec {
+struct OptionRow {
     const char* name;
     const char* valueName;
     Action action;
@@ -167,7 +167,7 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
     return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
 
-const OptionSpec kOptions[] = {
+const OptionRow kOptions[] = {
     {"export-pdf", "OUT.pdf", Action::ExportPdf, nullptr},
     {"print", nullptr, Action::Print, nullptr},
     {"printer", "NAME", Action::None, nullptr},
@@ -222,8 +222,8 @@ const OptionSpec kOptions[] = {
      }},
 };
 
-const OptionSpec* optionSpec(const QString& name) {
-    for (const OptionSpec& o : kOptions)
+const OptionRow* optionRow(const QString& name) {
+    for (const OptionRow& o : kOptions)
         if (name == QLatin1String(o.name))
             return &o;
     return nullptr;
@@ -257,8 +257,8 @@ Words checkWords(const QStringList& args) {
         std::optional<QString> value;
         if (equals > 0)
             value = arg.mid(equals + 1);
-        const OptionSpec* spec = optionSpec(option.mid(2));
-        if (spec && spec->valueName) {
+        const OptionRow* declared = optionRow(option.mid(2));
+        if (declared && declared->valueName) {
             if (!value) {
                 if (i + 1 >= args.size())
                     throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
@@ -267,10 +267,10 @@ Words checkWords(const QStringList& args) {
         } else if (value) {
             throw UsageError{QStringLiteral("%1 takes no value").arg(option)};
         }
-        if (!spec)
+        if (!declared)
             throw UsageError{QStringLiteral("unknown option %1").arg(option)};
         words.forParser << (value ? option + QLatin1Char('=') + *value : option);
-        words.optionsInOrder << QString::fromLatin1(spec->name);
+        words.optionsInOrder << QString::fromLatin1(declared->name);
     }
     words.forParser << QStringLiteral("--") << rest;
     return words;
@@ -279,7 +279,7 @@ Words checkWords(const QStringList& args) {
 Request parseArguments(const QStringList& args) {
     const Words words = checkWords(args);
     QCommandLineParser parser;
-    for (const OptionSpec& o : kOptions)
+    for (const OptionRow& o : kOptions)
         parser.addOption(
             QCommandLineOption(QString::fromLatin1(o.name), QString(),
                                o.valueName ? QString::fromLatin1(o.valueName) : QString()));
@@ -291,24 +291,24 @@ Request parseArguments(const QStringList& args) {
     Request request;
     QHash<QString, qsizetype> occurrence;
     for (const QString& name : words.optionsInOrder) {
-        const OptionSpec& spec = *optionSpec(name);
+        const OptionRow& declared = *optionRow(name);
         const QString option = QStringLiteral("--") + name;
         const QString value =
-            spec.valueName ? parser.values(name).at(occurrence[name]++) : QString();
-        if (spec.action != Action::None) {
-            if (request.action != Action::None && request.action != spec.action)
+            declared.valueName ? parser.values(name).at(occurrence[name]++) : QString();
+        if (declared.action != Action::None) {
+            if (request.action != Action::None && request.action != declared.action)
                 throw UsageError{
                     QStringLiteral("%1 cannot be combined with another action").arg(option)};
-            request.action = spec.action;
+            request.action = declared.action;
         }
-        if (spec.action == Action::ExportPdf) {
+        if (declared.action == Action::ExportPdf) {
             if (value.isEmpty())
                 throw UsageError{QStringLiteral("--export-pdf needs a file name")};
             request.pdfPath = value;
         } else if (name == QLatin1String("printer")) {
             request.printer = value;
-        } else if (spec.edit) {
-            request.edits.push_back(spec.edit(option, value, spec.valueName));
+        } else if (declared.edit) {
+            request.edits.push_back(declared.edit(option, value, declared.valueName));
             request.sheetOptions = true;
         }
     }

@@ -7,7 +7,7 @@ namespace {
 
 using K = ControlKind;
 
-const std::array<ControlSpec, 28> kControls{{
+const std::array<ControlRow, 28> kControls{{
     // Tab "五線譜全体の設定"
     {ctl::txtSpaceSizeUp, K::Text, "", "上マージン", "mm", "30"},
     {ctl::txtSpaceSizeDown, K::Text, "", "下マージン", "mm", "30"},
@@ -44,24 +44,24 @@ const std::array<ControlSpec, 28> kControls{{
 
 } // namespace
 
-std::span<const ControlSpec> controlTable() {
+std::span<const ControlRow> controlTable() {
     return kControls;
 }
 
-const ControlSpec* controlSpec(const QString& name) {
-    for (const ControlSpec& c : kControls)
+const ControlRow* controlRow(const QString& name) {
+    for (const ControlRow& c : kControls)
         if (name == QLatin1String(c.name))
             return &c;
     return nullptr;
 }
 
 QStringList optionGroupOf(const QString& control) {
-    const ControlSpec* spec = controlSpec(control);
-    if (!spec || spec->kind != ControlKind::Option)
+    const ControlRow* option = controlRow(control);
+    if (!option || option->kind != ControlKind::Option)
         return {};
     QStringList group;
-    for (const ControlSpec& c : kControls)
-        if (c.kind == ControlKind::Option && qstrcmp(c.group, spec->group) == 0)
+    for (const ControlRow& c : kControls)
+        if (c.kind == ControlKind::Option && qstrcmp(c.group, option->group) == 0)
             group << QString::fromLatin1(c.name);
     return group;
 }

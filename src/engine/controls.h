@@ -52,7 +52,7 @@ enum class ControlKind { Text, Label, ScrollBar, Option, Check, List };
 
 // One control of the main window as it starts: the window builds it from this
 // row, the headless form holds it, the command line names its values by it.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     // The frame the control stands in ("Frame1", "FrmHyojiSize", "fraLineCnt");
@@ -68,9 +68,9 @@ struct ControlSpec {
 };
 
 // Every control of the main window, in the order of its rows.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlRow> controlTable();
 // The row of a control, or nullptr.
-const ControlSpec* controlSpec(const QString& name);
+const ControlRow* controlRow(const QString& name);
 
 // The option buttons that form one group with the given one (itself
 // included), in the window's order, or an empty list for a control that is

@@ -5,7 +5,7 @@
 namespace pernoa {
 
 HeadlessForm::HeadlessForm() {
-    for (const ControlSpec& c : controlTable()) {
+    for (const ControlRow& c : controlTable()) {
         const QString initial = QString::fromUtf8(c.initial);
         switch (c.kind) {
         case ControlKind::Text:

@@ -81,7 +81,7 @@ void GuiProgram::start() {
     m_engine->InitStartValues();
     // 3. Line weight.
     m_main->selectText(ctl::lstLineWeight,
-                       QString::fromUtf8(controlSpec(ctl::lstLineWeight)->initial));
+                       QString::fromUtf8(controlRow(ctl::lstLineWeight)->initial));
     // 4. The program's folder.
     m_main->setProgramFolder(QCoreApplication::applicationDirPath());
     // 5. The printer offsets of the last run are read here (settings file

@@ -59,15 +59,15 @@ QPushButton* commandButton(const char* name, const QString& caption) {
     return button;
 }
 
-const ControlSpec& spec(const char* name) {
-    const ControlSpec* row = controlSpec(QString::fromLatin1(name));
+const ControlRow& tableRow(const char* name) {
+    const ControlRow* row = controlRow(QString::fromLatin1(name));
     Q_ASSERT(row);
     return *row;
 }
 
 // An option button or the check box with its caption and start state.
 template <typename Button> Button* button(const char* name) {
-    const ControlSpec& row = spec(name);
+    const ControlRow& row = tableRow(name);
     auto* b = new Button(QString::fromUtf8(row.caption));
     b->setObjectName(QString::fromLatin1(name));
     b->setChecked(qstrcmp(row.initial, "1") == 0);
@@ -126,7 +126,7 @@ QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
 }
 
 QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name) {
-    const ControlSpec& field = spec(name);
+    const ControlRow& field = tableRow(name);
     const QString caption = QString::fromUtf8(field.caption);
     const QString unit = QString::fromUtf8(field.unit);
     auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
@@ -183,14 +183,14 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shade = new QScrollBar(Qt::Horizontal);
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
-    shade->setValue(QByteArray(spec(ctl::sbrPrintShade).initial).toInt());
+    shade->setValue(QByteArray(tableRow(ctl::sbrPrintShade).initial).toInt());
     shade->setSingleStep(1);
     shade->setPageStep(16);
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
     shadeCaption->addWidget(
-        captionLabel(QString::fromUtf8(spec(ctl::sbrPrintShade).caption), shade));
-    QLabel* percent = plainLabel(QString::fromUtf8(spec(ctl::lblPrintShade).initial));
+        captionLabel(QString::fromUtf8(tableRow(ctl::sbrPrintShade).caption), shade));
+    QLabel* percent = plainLabel(QString::fromUtf8(tableRow(ctl::lblPrintShade).initial));
     percent->setObjectName(QString::fromLatin1(ctl::lblPrintShade));
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
@@ -248,7 +248,7 @@ QWidget* MainWindow::buildStaffTab() {
     auto* weightCell = new QVBoxLayout;
     weightCell->setSpacing(2);
     weightCell->addWidget(
-        captionLabel(QString::fromUtf8(spec(ctl::lstLineWeight).caption), weights));
+        captionLabel(QString::fromUtf8(tableRow(ctl::lstLineWeight).caption), weights));
     weightCell->addWidget(weights);
     grid->addLayout(weightCell, 1, 0, Qt::AlignTop | Qt::AlignLeft);
 
@@ -282,16 +282,16 @@ QWidget* MainWindow::buildCommands() {
                     Qt::AlignBottom);
     grid->addWidget(commandButton("cmdPrint", QStringLiteral("印刷")), 0, 1, Qt::AlignBottom);
 
-    const ControlSpec& countSpec = spec(ctl::txtPrintCount);
-    auto* count = new QLineEdit(QString::fromUtf8(countSpec.initial));
+    const ControlRow& countRow = tableRow(ctl::txtPrintCount);
+    auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
     count->setFont(numberFont());
     count->setFixedSize(kFieldWidth, kFieldHeight);
     auto* countCell = new QGridLayout;
     countCell->setSpacing(2);
-    countCell->addWidget(captionLabel(QString::fromUtf8(countSpec.caption), count), 0, 0, 1, 2);
+    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.caption), count), 0, 0, 1, 2);
     countCell->addWidget(count, 1, 0);
-    countCell->addWidget(captionLabel(QString::fromUtf8(countSpec.unit), count), 1, 1);
+    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.unit), count), 1, 1);
     grid->addLayout(countCell, 0, 2, Qt::AlignBottom);
 
     grid->addWidget(commandButton("cmdShowHelp", QStringLiteral("ヘルプ")), 0, 3, Qt::AlignBottom);

@@ -3,12 +3,12 @@
 // shutdown. Message boxes are pre-answered and recorded.
 
 #include "engine/controls.h"
-#include "ui/gui.h"
 #include "engine/headlessform.h"
+#include "engine/tavriengine.h"
+#include "preview/previewwindow.h"
+#include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "preview/previewwindow.h"
-#include "engine/tavriengine.h"
 
 #include <QAction>
 #include <QApplication>

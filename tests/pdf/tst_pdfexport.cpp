@@ -4,9 +4,9 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/papersizes.h"
+#include "engine/tavriengine.h"
 #include "pdfprobe.h"
 #include "recorders.h"
-#include "engine/tavriengine.h"
 
 #include <QPageSize>
 #include <QTemporaryDir>
@@ -334,6 +334,23 @@ private slots:
             << QStringList{x, out, QStringLiteral("sheet.kvs2")} << 2
             << QStringLiteral("pernoa: settings files cannot be read by this version yet: "
                               "sheet.kvs2\n") +
+                   hint;
+        // How words are read: "=" joins a value, only "--" starts an option.
+        QTest::newRow("switch with a value")
+            << QStringList{x, out, QStringLiteral("--landscape=yes")} << 2
+            << QStringLiteral("pernoa: --landscape takes no value\n") + hint;
+        QTest::newRow("empty file name")
+            << QStringList{QStringLiteral("--export-pdf=")} << 2
+            << QStringLiteral("pernoa: --export-pdf needs a file name\n") + hint;
+        QTest::newRow("single dash is a file")
+            << QStringList{x, out, QStringLiteral("-x")} << 2
+            << QStringLiteral("pernoa: settings files cannot be read by this version yet: -x\n") +
+                   hint;
+        QTest::newRow("two settings files")
+            << QStringList{x, out, QStringLiteral("a.kvs2"), QStringLiteral("--"),
+                           QStringLiteral("--b")}
+            << 2
+            << QStringLiteral("pernoa: only one settings file may be given, not also \"--b\"\n") +
                    hint;
     }
     void refused() {

@@ -2,11 +2,11 @@
 // current position, pictures, page breaks, jobs, failures; and the Japanese
 // face substitutes it relies on.
 
-#include "output/fontmap.h"
 #include "engine/numberrules.h"
+#include "output/fontmap.h"
+#include "output/qtprinter.h"
 #include "pdfprobe.h"
 #include "recorders.h"
-#include "output/qtprinter.h"
 
 #include <QDir>
 #include <QFontInfo>
