@@ -6,14 +6,17 @@
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/version.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "output/qtprinter.h"
 #include "overlay/overlayitems.h"
 
+#include <QCommandLineOption>
 #include <QCoreApplication>
-
+#include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -29,10 +32,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-#ifndef PERNOA_VERSION
-#define PERNOA_VERSION "2.2"
-#endif
 
 namespace pernoa::cli {
 using output::QtPrinter;
@@ -101,137 +100,166 @@ struct UsageError {
     QString text;
 };
 
-QStringList splitValues(const QString& option, const QString& value, int count, const char* shape) {
-    const QStringList parts = value.split(QLatin1Char(','));
-    if (parts.size() != count)
-        throw UsageError{
-            QStringLiteral("%1 takes %2, not \"%3\"").arg(option, QLatin1String(shape), value)};
-    return parts;
-}
-
 FormEdit setText(const char* control, const QString& value) {
     return [control, value](IForm& form) { form.setText(control, value); };
 }
 
-FormEdit parseSheetOption(const QString& option, const QString& value) {
-    if (option == QLatin1String("--paper")) {
-        const PaperSize* paper = paperByName(value);
-        if (!paper)
-            throw UsageError{
-                QStringLiteral("--paper takes A3, A4, A5, B4 or B5, not \"%1\"").arg(value)};
-        const char* control = paper->option;
-        return [control](IForm& form) { form.setChecked(control, true); };
-    }
-    if (option == QLatin1String("--margins")) {
-        const QStringList parts = splitValues(option, value, 4, "TOP,BOTTOM,LEFT,RIGHT");
-        return [parts](IForm& form) {
-            form.setText(ctl::txtSpaceSizeUp, parts[0]);
-            form.setText(ctl::txtSpaceSizeDown, parts[1]);
-            form.setText(ctl::txtSpaceSizeLeft, parts[2]);
-            form.setText(ctl::txtSpaceSizeRight, parts[3]);
-        };
-    }
-    if (option == QLatin1String("--offset")) {
-        const QStringList parts = splitValues(option, value, 2, "X,Y");
-        return [parts](IForm& form) {
-            form.setText(ctl::txtPrinterGosaX, parts[0]);
-            form.setText(ctl::txtPrinterGosaY, parts[1]);
-        };
-    }
-    if (option == QLatin1String("--blocks"))
-        return setText(ctl::txtDaifuhyoCnt, value);
-    if (option == QLatin1String("--block-gap"))
-        return setText(ctl::txtDaifuhyoInterval, value);
-    if (option == QLatin1String("--staves"))
-        return setText(ctl::txtTavriDansu, value);
-    if (option == QLatin1String("--spacing"))
-        return setText(ctl::txtLineInterval, value);
-    if (option == QLatin1String("--copies"))
-        return setText(ctl::txtPrintCount, value);
-    if (option == QLatin1String("--lines")) {
-        static const char* const options[] = {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5,
-                                              ctl::opt6};
-        for (int n = 2; n <= 6; ++n) {
-            if (value == QString::number(n)) {
-                const char* control = options[n - 2];
-                return [control](IForm& form) { form.setChecked(control, true); };
-            }
-        }
-        throw UsageError{QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(value)};
-    }
-    if (option == QLatin1String("--weight")) {
-        static const struct {
-            const char* name;
-            const char* caption;
-        } weights[] = {{"thin", "細め"}, {"normal", "普通"}, {"thick", "太め"}};
-        for (const auto& w : weights) {
-            if (value == QLatin1String(w.name) || value == QString::fromUtf8(w.caption)) {
-                const QString caption = QString::fromUtf8(w.caption);
-                return [caption](IForm& form) { form.selectText(ctl::lstLineWeight, caption); };
-            }
-        }
+FormEdit check(const QString& control) {
+    return [control](IForm& form) { form.setChecked(control, true); };
+}
+
+// One option of the command line: its name without the dashes, the name of
+// its value as the usage text shows it (nullptr for a switch), the action it
+// asks for, and how its value becomes a change to the form (sheet options).
+struct OptionRow {
+    const char* name;
+    const char* valueName;
+    Action action;
+    FormEdit (*edit)(const QString& option, const QString& value, const char* valueName);
+};
+
+// A list of numbers separated by commas, as many as valueName has names.
+QStringList splitValues(const QString& option, const QString& value, const char* valueName) {
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != QByteArray(valueName).count(',') + 1)
         throw UsageError{
-            QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(value)};
+            QStringLiteral("%1 takes %2, not \"%3\"").arg(option, QLatin1String(valueName), value)};
+    return parts;
+}
+
+FormEdit paperEdit(const QString&, const QString& value, const char*) {
+    const PaperSize* paper = paperByName(value);
+    if (!paper)
+        throw UsageError{
+            QStringLiteral("--paper takes A3, A4, A5, B4 or B5, not \"%1\"").arg(value)};
+    return check(QString::fromLatin1(paper->option));
+}
+
+FormEdit linesEdit(const QString&, const QString& value, const char*) {
+    const QStringList options = lineCountOptions();
+    for (qsizetype i = 0; i < options.size(); ++i)
+        if (value == QString::number(i + 2))
+            return check(options[i]);
+    throw UsageError{QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(value)};
+}
+
+FormEdit weightEdit(const QString&, const QString& value, const char*) {
+    // The list's entries thin to thick, by name or by caption.
+    static const char* const names[] = {"thin", "normal", "thick"};
+    const QStringList captions = lineWeightCaptions();
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (value == QLatin1String(names[i]) || value == captions[i]) {
+            const QString caption = captions[i];
+            return [caption](IForm& form) { form.selectText(ctl::lstLineWeight, caption); };
+        }
     }
-    if (option == QLatin1String("--shade")) {
-        // The darkness is a scroll bar: whole steps from 0 to 255 only.
-        const bool numeric = num::isNumeric(value);
-        const double shade = numeric ? num::toDouble(value) : -1;
-        if (!numeric || shade < 0 || shade > 255 || shade != std::floor(shade))
-            throw UsageError{
-                QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"")
-                    .arg(value)};
-        const int level = int(shade);
-        return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
-    }
-    return {};
+    throw UsageError{QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(value)};
 }
 
-bool takesValue(const QString& option) {
-    static const QStringList withValue = {
-        QStringLiteral("--export-pdf"), QStringLiteral("--printer"),
-        QStringLiteral("--paper"),      QStringLiteral("--margins"),
-        QStringLiteral("--blocks"),     QStringLiteral("--block-gap"),
-        QStringLiteral("--staves"),     QStringLiteral("--lines"),
-        QStringLiteral("--spacing"),    QStringLiteral("--weight"),
-        QStringLiteral("--shade"),      QStringLiteral("--offset"),
-        QStringLiteral("--copies"),     QStringLiteral("--save-settings"),
-    };
-    return withValue.contains(option);
+FormEdit shadeEdit(const QString&, const QString& value, const char*) {
+    // The darkness is a scroll bar: whole steps from 0 to 255 only.
+    const bool numeric = num::isNumeric(value);
+    const double shade = numeric ? num::toDouble(value) : -1;
+    if (!numeric || shade < 0 || shade > 255 || shade != std::floor(shade))
+        throw UsageError{
+            QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"").arg(value)};
+    const int level = int(shade);
+    return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
 
-void setAction(Request& request, Action action, const QString& option) {
-    if (request.action != Action::None && request.action != action)
-        throw UsageError{QStringLiteral("%1 cannot be combined with another action").arg(option)};
-    request.action = action;
+const OptionRow kOptions[] = {
+    {"export-pdf", "OUT.pdf", Action::ExportPdf, nullptr},
+    {"print", nullptr, Action::Print, nullptr},
+    {"save-settings", "OUT.kvs2", Action::SaveSettings, nullptr},
+    {"printer", "NAME", Action::None, nullptr},
+    {"list-printers", nullptr, Action::ListPrinters, nullptr},
+    {"help", nullptr, Action::Help, nullptr},
+    {"version", nullptr, Action::Version, nullptr},
+    {"paper", "A3|A4|A5|B4|B5", Action::None, paperEdit},
+    {"landscape", nullptr, Action::None,
+     [](const QString&, const QString&, const char*) {
+         return check(QString::fromLatin1(ctl::chkPrintDirectionYoko));
+     }},
+    {"margins", "TOP,BOTTOM,LEFT,RIGHT", Action::None,
+     [](const QString& option, const QString& value, const char* valueName) -> FormEdit {
+         const QStringList parts = splitValues(option, value, valueName);
+         return [parts](IForm& form) {
+             form.setText(ctl::txtSpaceSizeUp, parts[0]);
+             form.setText(ctl::txtSpaceSizeDown, parts[1]);
+             form.setText(ctl::txtSpaceSizeLeft, parts[2]);
+             form.setText(ctl::txtSpaceSizeRight, parts[3]);
+         };
+     }},
+    {"blocks", "N", Action::None,
+     [](const QString&, const QString& value, const char*) {
+         return setText(ctl::txtDaifuhyoCnt, value);
+     }},
+    {"block-gap", "MM", Action::None,
+     [](const QString&, const QString& value, const char*) {
+         return setText(ctl::txtDaifuhyoInterval, value);
+     }},
+    {"staves", "N", Action::None,
+     [](const QString&, const QString& value, const char*) {
+         return setText(ctl::txtTavriDansu, value);
+     }},
+    {"lines", "2..6", Action::None, linesEdit},
+    {"spacing", "MM", Action::None,
+     [](const QString&, const QString& value, const char*) {
+         return setText(ctl::txtLineInterval, value);
+     }},
+    {"weight", "thin|normal|thick", Action::None, weightEdit},
+    {"shade", "0..255", Action::None, shadeEdit},
+    {"offset", "X,Y", Action::None,
+     [](const QString& option, const QString& value, const char* valueName) -> FormEdit {
+         const QStringList parts = splitValues(option, value, valueName);
+         return [parts](IForm& form) {
+             form.setText(ctl::txtPrinterGosaX, parts[0]);
+             form.setText(ctl::txtPrinterGosaY, parts[1]);
+         };
+     }},
+    {"copies", "N", Action::None,
+     [](const QString&, const QString& value, const char*) {
+         return setText(ctl::txtPrintCount, value);
+     }},
+};
+
+const OptionRow* optionRow(const QString& name) {
+    for (const OptionRow& o : kOptions)
+        if (name == QLatin1String(o.name))
+            return &o;
+    return nullptr;
 }
 
-Request parseArguments(const QStringList& args) {
-    Request request;
+// The words of the command line as this program reads them, checked against
+// the declared options before Qt's parser sees them: only a word starting
+// with "--" is an option (any other word, "-x" included, is the settings
+// file), and a malformed option is reported in this program's own words.
+struct Words {
+    QStringList forParser;      // the options as --name=value, then "--" and the rest
+    QStringList optionsInOrder; // option names, once per occurrence
+};
+
+Words checkWords(const QStringList& args) {
+    Words words;
+    QStringList rest;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
-            if (!request.settingsFile.isEmpty())
-                throw UsageError{
-                    QStringLiteral("only one settings file may be given, not also \"%1\"")
-                        .arg(arg)};
-            request.settingsFile = arg;
+            rest << arg;
             continue;
         }
         if (arg == QLatin1String("--")) {
             optionsEnded = true;
             continue;
         }
-
-        QString option = arg;
-        std::optional<QString> value;
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
-        if (equals > 0) {
-            option = arg.left(equals);
+        const QString option = equals > 0 ? arg.left(equals) : arg;
+        std::optional<QString> value;
+        if (equals > 0)
             value = arg.mid(equals + 1);
-        }
-        if (takesValue(option)) {
+        const OptionRow* declared = optionRow(option.mid(2));
+        if (declared && declared->valueName) {
             if (!value) {
                 if (i + 1 >= args.size())
                     throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
@@ -240,38 +268,60 @@ Request parseArguments(const QStringList& args) {
         } else if (value) {
             throw UsageError{QStringLiteral("%1 takes no value").arg(option)};
         }
-
-        if (option == QLatin1String("--help")) {
-            setAction(request, Action::Help, option);
-        } else if (option == QLatin1String("--version")) {
-            setAction(request, Action::Version, option);
-        } else if (option == QLatin1String("--list-printers")) {
-            setAction(request, Action::ListPrinters, option);
-        } else if (option == QLatin1String("--print")) {
-            setAction(request, Action::Print, option);
-        } else if (option == QLatin1String("--export-pdf")) {
-            setAction(request, Action::ExportPdf, option);
-            if (value->isEmpty())
-                throw UsageError{QStringLiteral("--export-pdf needs a file name")};
-            request.pdfPath = *value;
-        } else if (option == QLatin1String("--save-settings")) {
-            setAction(request, Action::SaveSettings, option);
-            if (value->isEmpty())
-                throw UsageError{QStringLiteral("--save-settings needs a file name")};
-            request.settingsOut = *value;
-        } else if (option == QLatin1String("--printer")) {
-            request.printer = *value;
-        } else if (option == QLatin1String("--landscape")) {
-            request.edits.push_back(
-                [](IForm& form) { form.setChecked(ctl::chkPrintDirectionYoko, true); });
-            request.sheetOptions = true;
-        } else if (FormEdit edit = parseSheetOption(option, value.value_or(QString()))) {
-            request.edits.push_back(std::move(edit));
-            request.sheetOptions = true;
-        } else {
+        if (!declared)
             throw UsageError{QStringLiteral("unknown option %1").arg(option)};
+        words.forParser << (value ? option + QLatin1Char('=') + *value : option);
+        words.optionsInOrder << QString::fromLatin1(declared->name);
+    }
+    words.forParser << QStringLiteral("--") << rest;
+    return words;
+}
+
+Request parseArguments(const QStringList& args) {
+    const Words words = checkWords(args);
+    QCommandLineParser parser;
+    for (const OptionRow& o : kOptions)
+        parser.addOption(
+            QCommandLineOption(QString::fromLatin1(o.name), QString(),
+                               o.valueName ? QString::fromLatin1(o.valueName) : QString()));
+    if (!parser.parse(QStringList{QStringLiteral("pernoa")} + words.forParser))
+        throw UsageError{parser.errorText()};
+
+    // In command-line order, so that the first fault on the line is the one
+    // reported and later values win.
+    Request request;
+    QHash<QString, qsizetype> occurrence;
+    for (const QString& name : words.optionsInOrder) {
+        const OptionRow& declared = *optionRow(name);
+        const QString option = QStringLiteral("--") + name;
+        const QString value =
+            declared.valueName ? parser.values(name).at(occurrence[name]++) : QString();
+        if (declared.action != Action::None) {
+            if (request.action != Action::None && request.action != declared.action)
+                throw UsageError{
+                    QStringLiteral("%1 cannot be combined with another action").arg(option)};
+            request.action = declared.action;
+        }
+        if (declared.action == Action::ExportPdf) {
+            if (value.isEmpty())
+                throw UsageError{QStringLiteral("--export-pdf needs a file name")};
+            request.pdfPath = value;
+        } else if (declared.action == Action::SaveSettings) {
+            if (value.isEmpty())
+                throw UsageError{QStringLiteral("--save-settings needs a file name")};
+            request.settingsOut = value;
+        } else if (name == QLatin1String("printer")) {
+            request.printer = value;
+        } else if (declared.edit) {
+            request.edits.push_back(declared.edit(option, value, declared.valueName));
+            request.sheetOptions = true;
         }
     }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        throw UsageError{
+            QStringLiteral("only one settings file may be given, not also \"%1\"").arg(files[1])};
+    request.settingsFile = files.value(0);
 
     switch (request.action) {
     case Action::None:
@@ -432,7 +482,7 @@ int runBatch(int argc, char* argv[]) {
         return 0;
     }
     if (request.action == Action::Version) {
-        writeTo(stdout, QStringLiteral("pernoa " PERNOA_VERSION "\n"));
+        writeTo(stdout, QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
         return 0;
     }
 

@@ -3,6 +3,11 @@
 // Names of the main window's controls. The engine and the settings files reach
 // the window's live values by these names; the window uses them as object names.
 
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
 namespace pernoa::ctl {
 
 // Tab "五線譜全体の設定"
@@ -40,3 +45,43 @@ inline constexpr const char* opt6 = "opt6";
 inline constexpr const char* txtPrintCount = "txtPrintCount";
 
 } // namespace pernoa::ctl
+
+namespace pernoa {
+
+enum class ControlKind { Text, Label, ScrollBar, Option, Check, List };
+
+// One control of the main window as it starts: the window builds it from this
+// row, the headless form holds it, the command line names its values by it.
+struct ControlRow {
+    const char* name;
+    ControlKind kind;
+    // The frame the control stands in ("Frame1", "FrmHyojiSize", "fraLineCnt");
+    // option buttons of one frame form one group. "" outside the frames.
+    const char* group;
+    // The caption: above a number field or list, beside a button. "" for none.
+    const char* caption;
+    // The unit after a number field ("mm", "段", "枚"); "" for none.
+    const char* unit;
+    // The start value: the text of a text box or label, "1" or "0" for a
+    // button, the scroll bar's position, the caption of the selected entry.
+    const char* initial;
+};
+
+// Every control of the main window, in the order of its rows.
+std::span<const ControlRow> controlTable();
+// The row of a control, or nullptr.
+const ControlRow* controlRow(const QString& name);
+
+// The option buttons that form one group with the given one (itself
+// included), in the window's order, or an empty list for a control that is
+// no option button.
+QStringList optionGroupOf(const QString& control);
+
+// The line-count options opt2 ... opt6: entry i selects i + 2 lines.
+QStringList lineCountOptions();
+
+// The entries of the line weight list, thin to thick: entry i is line weight
+// i + 1 (LineWeightThin, LineWeightNormal, LineWeightThick).
+QStringList lineWeightCaptions();
+
+} // namespace pernoa

@@ -4,39 +4,27 @@
 
 namespace pernoa {
 
-QStringList optionGroupOf(const QString& control) {
-    static const QList<QStringList> groups = {
-        {ctl::optA3, ctl::optA4, ctl::optA5, ctl::optB4, ctl::optB5},
-        {ctl::optHyojiLarge, ctl::opbHyojiSmall},
-        {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5, ctl::opt6},
-    };
-    for (const QStringList& g : groups)
-        if (g.contains(control))
-            return g;
-    return {};
-}
-
 HeadlessForm::HeadlessForm() {
-    m_texts = {
-        {ctl::txtSpaceSizeUp, "30"},   {ctl::txtSpaceSizeDown, "30"},
-        {ctl::txtSpaceSizeLeft, "15"}, {ctl::txtSpaceSizeRight, "15"},
-        {ctl::txtPrinterGosaY, "0"},   {ctl::txtPrinterGosaX, "0"},
-        {ctl::txtDaifuhyoCnt, "1"},    {ctl::txtDaifuhyoInterval, "0"},
-        {ctl::txtTavriDansu, "10"},    {ctl::txtLineInterval, "2"},
-        {ctl::txtTavriInterval, ""},   {ctl::txtPrintCount, "1"},
-        {ctl::lblPrintShade, "100%"},
-    };
-    for (const char* c : {ctl::optA3, ctl::optA4, ctl::optA5, ctl::optB4, ctl::optB5,
-                          ctl::chkPrintDirectionYoko, ctl::optHyojiLarge, ctl::opbHyojiSmall,
-                          ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5, ctl::opt6})
-        m_checks.insert(c, false);
-    m_checks[ctl::optA4] = true;
-    m_checks[ctl::opbHyojiSmall] = true;
-    m_checks[ctl::opt5] = true;
-    m_values.insert(ctl::sbrPrintShade, 0);
-    m_lists.insert(ctl::lstLineWeight,
-                   {QStringLiteral("細め"), QStringLiteral("普通"), QStringLiteral("太め")});
-    m_selected.insert(ctl::lstLineWeight, 1);
+    for (const ControlRow& c : controlTable()) {
+        const QString initial = QString::fromUtf8(c.initial);
+        switch (c.kind) {
+        case ControlKind::Text:
+        case ControlKind::Label:
+            m_texts.insert(c.name, initial);
+            break;
+        case ControlKind::Option:
+        case ControlKind::Check:
+            m_checks.insert(c.name, initial == QLatin1String("1"));
+            break;
+        case ControlKind::ScrollBar:
+            m_values.insert(c.name, initial.toInt());
+            break;
+        case ControlKind::List:
+            m_lists.insert(c.name, lineWeightCaptions());
+            m_selected.insert(c.name, int(lineWeightCaptions().indexOf(initial)));
+            break;
+        }
+    }
 }
 
 void HeadlessForm::changed(const QString& control) {

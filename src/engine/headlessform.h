@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/controls.h"
 #include "engine/form.h"
 
 #include <QHash>
@@ -11,7 +12,8 @@
 namespace pernoa {
 
 // The main window's controls held in memory, starting with the window's
-// initial values (line weight "普通" already selected, as after start-up).
+// initial values from the control table (line weight "普通" already
+// selected, as after start-up).
 // The command line and the tests drive the engine through it.
 class HeadlessForm : public IForm {
 public:
@@ -42,9 +44,5 @@ private:
     QHash<QString, QStringList> m_lists;
     QHash<QString, int> m_selected;
 };
-
-// The option buttons that form one group with the given one (itself
-// included), or an empty list for a control that is no option button.
-QStringList optionGroupOf(const QString& control);
 
 } // namespace pernoa

@@ -99,7 +99,7 @@ void TavriEngine::InitStartValues() {
 // ---------------------------------------------------------------------------
 // Sheet settings record
 
-bool TavriEngine::GatherSheetSettings() {
+void TavriEngine::GatherSheetSettings() {
     using num::checked;
     using num::mmToTwips;
     using num::toDouble;
@@ -134,10 +134,12 @@ bool TavriEngine::GatherSheetSettings() {
     s.DaifuhyoInterval = toDouble(m_form.text(ctl::txtDaifuhyoInterval));
     s.DaifuhyoIntervalTwip = checked(mmToTwips(s.DaifuhyoInterval));
 
+    // Any text that is neither of the first two entries, none included, is thick.
+    const QStringList weights = lineWeightCaptions();
     const QString weight = m_form.selectedText(ctl::lstLineWeight);
-    if (weight == QStringLiteral("細め"))
+    if (weight == weights[0])
         s.LineWeight = LineWeightThin;
-    else if (weight == QStringLiteral("普通"))
+    else if (weight == weights[1])
         s.LineWeight = LineWeightNormal;
     else
         s.LineWeight = LineWeightThick;
@@ -146,15 +148,13 @@ bool TavriEngine::GatherSheetSettings() {
     s.LineInterval = toDouble(m_form.text(ctl::txtLineInterval));
     s.LineIntervalTwip = checked(mmToTwips(s.LineInterval));
 
-    static const char* const lineOptions[] = {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5,
-                                              ctl::opt6};
-    for (int i = 0; i < 5; ++i) {
+    const QStringList lineOptions = lineCountOptions();
+    for (qsizetype i = 0; i < lineOptions.size(); ++i) {
         if (m_form.isChecked(lineOptions[i])) {
-            s.LineCnt = i + 2;
+            s.LineCnt = std::int32_t(i) + 2;
             break;
         }
     }
-    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -317,7 +317,9 @@ void TavriEngine::preparePrinter() {
     m_printer->beginDoc();
 }
 
-void TavriEngine::showCatchAll() {
+void TavriEngine::abandonJob(bool jobStarted) {
+    if (jobStarted && m_printer)
+        m_printer->abortDoc();
     m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
 }
 
@@ -389,13 +391,9 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies) {
                 AppTitle, MsgIcon::Information);
         }
     } catch (const RuntimeError&) {
-        if (jobStarted && m_printer)
-            m_printer->abortDoc();
-        showCatchAll();
+        abandonJob(jobStarted);
     } catch (const std::bad_alloc&) {
-        if (jobStarted && m_printer)
-            m_printer->abortDoc();
-        showCatchAll();
+        abandonJob(jobStarted);
     }
 }
 

@@ -61,7 +61,7 @@ public:
     // Copies the controls into the record. Throws RuntimeError when a checked
     // text still cannot be held (a count beyond 32 bits, a margin so large that
     // its twips are not finite).
-    bool GatherSheetSettings();
+    void GatherSheetSettings();
 
     // --- parameter checks ---
     bool CheckPositiveNumber(const QString& text, const QString& label);
@@ -110,7 +110,9 @@ public:
 
 private:
     void preparePrinter();
-    void showCatchAll();
+    // The end of a drawing that failed: drops a started print job, then shows
+    // the one catch-all message.
+    void abandonJob(bool jobStarted);
 
     IForm& m_form;
     IMessages& m_messages;

@@ -107,7 +107,8 @@ void GuiProgram::start(const QStringList& arguments) {
     // 2. Start values: small display, A4 portrait.
     m_engine->InitStartValues();
     // 3. Line weight.
-    m_main->selectText(ctl::lstLineWeight, QStringLiteral("普通"));
+    m_main->selectText(ctl::lstLineWeight,
+                       QString::fromUtf8(controlRow(ctl::lstLineWeight)->initial));
     // 4. The program's folder.
     m_main->setProgramFolder(m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                        : m_programFolder);

@@ -3,6 +3,7 @@
 #include "engine/controls.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/version.h"
 #include "ui/aboutbox.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
@@ -31,9 +32,6 @@
 
 namespace pernoa::ui {
 namespace {
-
-const QString kMm = QStringLiteral("mm");
-const QString kDan = QStringLiteral("段");
 
 // Sizes at the screen's normal resolution (15 twips to a pixel): number fields
 // 600 x 300 twips, buttons 1215 x 495 twips.
@@ -66,10 +64,23 @@ QPushButton* commandButton(const char* name, const QString& caption) {
     return button;
 }
 
-QRadioButton* option(const char* name, const QString& caption) {
-    auto* button = new QRadioButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+const ControlRow& tableRow(const char* name) {
+    const ControlRow* row = controlRow(QString::fromLatin1(name));
+    Q_ASSERT(row);
+    return *row;
+}
+
+// An option button or the check box with its caption and start state.
+template <typename Button> Button* button(const char* name) {
+    const ControlRow& row = tableRow(name);
+    auto* b = new Button(QString::fromUtf8(row.caption));
+    b->setObjectName(QString::fromLatin1(name));
+    b->setChecked(qstrcmp(row.initial, "1") == 0);
+    return b;
+}
+
+QRadioButton* option(const char* name) {
+    return button<QRadioButton>(name);
 }
 
 // The darkness scroll bar: Left and Up lower the value, Right and Down raise
@@ -93,7 +104,7 @@ protected:
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("ペルノアVer2.2"));
+    setWindowTitle(QStringLiteral("ペルノアVer") + QLatin1String(VersionText));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -126,10 +137,11 @@ QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
     return label;
 }
 
-QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name,
-                                const QString& caption, const QString& unit,
-                                const QString& initial) {
-    auto* edit = new QLineEdit(initial);
+QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name) {
+    const ControlRow& field = tableRow(name);
+    const QString caption = QString::fromUtf8(field.caption);
+    const QString unit = QString::fromUtf8(field.unit);
+    auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFont(numberFont());
     edit->setFixedSize(kFieldWidth, kFieldHeight);
@@ -162,10 +174,10 @@ QWidget* MainWindow::buildSheetTab() {
     QWidget* page = nullptr;
     QGridLayout* grid = newTabPage(QStringLiteral("tabSheet"), page);
 
-    addField(grid, 0, 0, ctl::txtSpaceSizeUp, QStringLiteral("上マージン"), kMm, "30");
-    addField(grid, 0, 1, ctl::txtSpaceSizeDown, QStringLiteral("下マージン"), kMm, "30");
-    addField(grid, 1, 0, ctl::txtSpaceSizeLeft, QStringLiteral("左マージン"), kMm, "15");
-    addField(grid, 1, 1, ctl::txtSpaceSizeRight, QStringLiteral("右マージン"), kMm, "15");
+    addField(grid, 0, 0, ctl::txtSpaceSizeUp);
+    addField(grid, 0, 1, ctl::txtSpaceSizeDown);
+    addField(grid, 1, 0, ctl::txtSpaceSizeLeft);
+    addField(grid, 1, 1, ctl::txtSpaceSizeRight);
 
     // The two printer offsets under their common heading.
     auto* offsets = new QGridLayout;
@@ -175,23 +187,24 @@ QWidget* MainWindow::buildSheetTab() {
     QLabel* heading = plainLabel(QStringLiteral("プリンタの誤差設定"));
     heading->setObjectName(QStringLiteral("lblPrinterGosa"));
     offsets->addWidget(heading, 0, 0, 1, 2);
-    addField(offsets, 1, 0, ctl::txtPrinterGosaY, QStringLiteral("上"), kMm, "0");
-    addField(offsets, 1, 1, ctl::txtPrinterGosaX, QStringLiteral("左"), kMm, "0");
+    addField(offsets, 1, 0, ctl::txtPrinterGosaY);
+    addField(offsets, 1, 1, ctl::txtPrinterGosaX);
     grid->addLayout(offsets, 2, 0, 1, 2);
 
     // Darkness: caption, the percentage, then the scroll bar.
     auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
-    shade->setValue(0);
+    shade->setValue(QByteArray(tableRow(ctl::sbrPrintShade).initial).toInt());
     shade->setSingleStep(1);
     shade->setPageStep(16);
     // Reached with Tab and moved with the arrow keys and Page Up/Down.
     shade->setFocusPolicy(Qt::StrongFocus);
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
-    shadeCaption->addWidget(captionLabel(QStringLiteral("五線の色の濃さ"), shade));
-    QLabel* percent = plainLabel(QStringLiteral("100%"));
+    shadeCaption->addWidget(
+        captionLabel(QString::fromUtf8(tableRow(ctl::sbrPrintShade).caption), shade));
+    QLabel* percent = plainLabel(QString::fromUtf8(tableRow(ctl::lblPrintShade).initial));
     percent->setObjectName(QString::fromLatin1(ctl::lblPrintShade));
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
@@ -205,24 +218,19 @@ QWidget* MainWindow::buildSheetTab() {
     auto* paper = new QGroupBox(QStringLiteral("紙のサイズ"));
     paper->setObjectName(QStringLiteral("Frame1"));
     auto* paperGrid = new QGridLayout(paper);
-    paperGrid->addWidget(option(ctl::optA3, QStringLiteral("A3")), 0, 0);
-    paperGrid->addWidget(option(ctl::optA4, QStringLiteral("A4")), 0, 1);
-    paperGrid->addWidget(option(ctl::optA5, QStringLiteral("A5")), 0, 2);
-    paperGrid->addWidget(option(ctl::optB4, QStringLiteral("B4")), 1, 0);
-    paperGrid->addWidget(option(ctl::optB5, QStringLiteral("B5")), 1, 1);
-    auto* landscape = new QCheckBox(QStringLiteral("横長"));
-    landscape->setObjectName(QString::fromLatin1(ctl::chkPrintDirectionYoko));
-    paperGrid->addWidget(landscape, 2, 0, 1, 3);
-    paper->findChild<QRadioButton*>(ctl::optA4)->setChecked(true);
+    paperGrid->addWidget(option(ctl::optA3), 0, 0);
+    paperGrid->addWidget(option(ctl::optA4), 0, 1);
+    paperGrid->addWidget(option(ctl::optA5), 0, 2);
+    paperGrid->addWidget(option(ctl::optB4), 1, 0);
+    paperGrid->addWidget(option(ctl::optB5), 1, 1);
+    paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), 2, 0, 1, 3);
 
     auto* display = new QGroupBox(QStringLiteral("表示サイズ"));
     display->setObjectName(QStringLiteral("FrmHyojiSize"));
     auto* displayRow = new QHBoxLayout(display);
-    displayRow->addWidget(option(ctl::optHyojiLarge, QStringLiteral("大")));
-    QRadioButton* small = option(ctl::opbHyojiSmall, QStringLiteral("小"));
-    displayRow->addWidget(small);
+    displayRow->addWidget(option(ctl::optHyojiLarge));
+    displayRow->addWidget(option(ctl::opbHyojiSmall));
     displayRow->addStretch(1);
-    small->setChecked(true);
 
     auto* frames = new QVBoxLayout;
     frames->setSpacing(8);
@@ -238,14 +246,14 @@ QWidget* MainWindow::buildStaffTab() {
     QWidget* page = nullptr;
     QGridLayout* grid = newTabPage(QStringLiteral("tabStaff"), page);
 
-    addField(grid, 0, 0, ctl::txtDaifuhyoCnt, QStringLiteral("大譜表の数"), kDan, "1");
-    addField(grid, 0, 1, ctl::txtDaifuhyoInterval, QStringLiteral("大譜表の間隔"), kMm, "0");
+    addField(grid, 0, 0, ctl::txtDaifuhyoCnt);
+    addField(grid, 0, 1, ctl::txtDaifuhyoInterval);
 
     // The line weight list stands in the first column of the second row.
     auto* weights = new QListWidget;
     weights->setObjectName(QString::fromLatin1(ctl::lstLineWeight));
     weights->setSelectionMode(QAbstractItemView::SingleSelection);
-    weights->addItems({QStringLiteral("細め"), QStringLiteral("普通"), QStringLiteral("太め")});
+    weights->addItems(lineWeightCaptions());
     weights->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     weights->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int rows = weights->sizeHintForRow(0) * weights->count();
@@ -253,14 +261,14 @@ QWidget* MainWindow::buildStaffTab() {
                           rows + 2 * weights->frameWidth());
     auto* weightCell = new QVBoxLayout;
     weightCell->setSpacing(2);
-    weightCell->addWidget(captionLabel(QStringLiteral("線の幅"), weights));
+    weightCell->addWidget(
+        captionLabel(QString::fromUtf8(tableRow(ctl::lstLineWeight).caption), weights));
     weightCell->addWidget(weights);
     grid->addLayout(weightCell, 1, 0, Qt::AlignTop | Qt::AlignLeft);
 
-    addField(grid, 1, 1, ctl::txtTavriDansu, QStringLiteral("五線の段数"), kDan, "10");
-    addField(grid, 2, 0, ctl::txtLineInterval, QStringLiteral("線の間隔"), kMm, "2");
-    QLineEdit* reference = addField(grid, 2, 1, ctl::txtTavriInterval,
-                                    QStringLiteral("五線間隔 ・参考値"), kMm, QString());
+    addField(grid, 1, 1, ctl::txtTavriDansu);
+    addField(grid, 2, 0, ctl::txtLineInterval);
+    QLineEdit* reference = addField(grid, 2, 1, ctl::txtTavriInterval);
     reference->setEnabled(false);
     // Wide enough for the fifteen significant digits the value is written with.
     reference->setFixedWidth(
@@ -270,13 +278,8 @@ QWidget* MainWindow::buildStaffTab() {
     auto* lineCount = new QGroupBox(QStringLiteral("線の本数"));
     lineCount->setObjectName(QStringLiteral("fraLineCnt"));
     auto* column = new QVBoxLayout(lineCount);
-    column->addWidget(option(ctl::opt2, QStringLiteral("２本")));
-    column->addWidget(option(ctl::opt3, QStringLiteral("３本")));
-    column->addWidget(option(ctl::opt4, QStringLiteral("４本-４弦楽器のタブ譜")));
-    QRadioButton* five = option(ctl::opt5, QStringLiteral("５本-五線譜"));
-    column->addWidget(five);
-    column->addWidget(option(ctl::opt6, QStringLiteral("６本-ギターのタブ譜")));
-    five->setChecked(true);
+    for (const QString& name : lineCountOptions())
+        column->addWidget(option(qPrintable(name)));
     grid->addWidget(lineCount, 0, 2, 4, 1, Qt::AlignTop);
     grid->setRowStretch(3, 1);
     return page;
@@ -293,15 +296,16 @@ QWidget* MainWindow::buildCommands() {
                     Qt::AlignBottom);
     grid->addWidget(commandButton("cmdPrint", QStringLiteral("印刷")), 0, 1, Qt::AlignBottom);
 
-    auto* count = new QLineEdit(QStringLiteral("1"));
+    const ControlRow& countRow = tableRow(ctl::txtPrintCount);
+    auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
     count->setFont(numberFont());
     count->setFixedSize(kFieldWidth, kFieldHeight);
     auto* countCell = new QGridLayout;
     countCell->setSpacing(2);
-    countCell->addWidget(captionLabel(QStringLiteral("印刷枚数"), count), 0, 0, 1, 2);
+    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.caption), count), 0, 0, 1, 2);
     countCell->addWidget(count, 1, 0);
-    countCell->addWidget(captionLabel(QStringLiteral("枚"), count), 1, 1);
+    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.unit), count), 1, 1);
     grid->addLayout(countCell, 0, 2, Qt::AlignBottom);
 
     grid->addWidget(commandButton("cmdShowHelp", QStringLiteral("ヘルプ")), 0, 3, Qt::AlignBottom);

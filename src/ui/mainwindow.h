@@ -86,10 +86,9 @@ private:
     void setFocusOrder();
     void tabToSelectedOptions();
 
-    // A number field with its caption above and its unit after it, at a cell
-    // of a two-column grid.
-    QLineEdit* addField(QGridLayout* grid, int row, int column, const char* name,
-                        const QString& caption, const QString& unit, const QString& initial);
+    // A number field with its caption above and its unit after it (from the
+    // control table), at a cell of a two-column grid.
+    QLineEdit* addField(QGridLayout* grid, int row, int column, const char* name);
     QLabel* captionLabel(const QString& text, QWidget* buddy);
 
     QWidget* control(const QString& name) const { return m_controls.value(name); }

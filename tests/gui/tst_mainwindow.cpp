@@ -3,12 +3,12 @@
 // shutdown. Message boxes are pre-answered and recorded.
 
 #include "engine/controls.h"
-#include "ui/gui.h"
 #include "engine/headlessform.h"
+#include "engine/tavriengine.h"
+#include "preview/previewwindow.h"
+#include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "preview/previewwindow.h"
-#include "engine/tavriengine.h"
 #include "overlay/overlayitems.h"
 
 #include <QAction>
@@ -211,6 +211,10 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(help[0]->text(), QStringLiteral("ヘルプ"));
     QCOMPARE(help[1]->objectName(), QStringLiteral("mnuHelp_Ver"));
     QCOMPARE(help[1]->text(), QStringLiteral("バージョン情報"));
+    for (QAction* entry : settings + help)
+        QVERIFY2(entry->isEnabled(), qPrintable(entry->objectName()));
+    for (const char* name : {"cmdShowHelp", "cmdSetPrinter", "cmdPreview", "cmdPrint", "cmdEnd"})
+        QVERIFY2(find<QPushButton>(name)->isEnabled(), name);
 
     // Texts the user or a settings file supplies are never read as markup.
     for (QLabel* label : main.findChildren<QLabel*>())

@@ -1,7 +1,8 @@
 #pragma once
 
 // Test doubles for the engine's outer interfaces: a message recorder that can
-// be pre-answered, and recording preview and printer surfaces.
+// be pre-answered, recording preview and printer surfaces, a fixed printer
+// list.
 
 #include "engine/messages.h"
 #include "engine/surfaces.h"

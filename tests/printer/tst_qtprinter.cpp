@@ -8,6 +8,7 @@
 #include "output/fontmap.h"
 #include "output/qtprinter.h"
 #include "pdfprobe.h"
+#include "recorders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -370,4 +371,4 @@ private slots:
 };
 
 QTEST_MAIN(QtPrinterTest)
-#include "test_qtprinter.moc"
+#include "tst_qtprinter.moc"

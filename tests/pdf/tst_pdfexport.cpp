@@ -366,6 +366,19 @@ private slots:
             << 1
             << QStringLiteral("上マージンが空欄です。\nこの設定は完全ではないため保存できません。\n"
                               "該当の値を修正してから保存してください。\n");
+        // How words are read: "=" joins a value, only "--" starts an option.
+        QTest::newRow("switch with a value")
+            << QStringList{x, out, QStringLiteral("--landscape=yes")} << 2
+            << QStringLiteral("pernoa: --landscape takes no value\n") + hint;
+        QTest::newRow("empty file name")
+            << QStringList{QStringLiteral("--export-pdf=")} << 2
+            << QStringLiteral("pernoa: --export-pdf needs a file name\n") + hint;
+        QTest::newRow("two settings files")
+            << QStringList{x, out, QStringLiteral("a.kvs2"), QStringLiteral("--"),
+                           QStringLiteral("--b")}
+            << 2
+            << QStringLiteral("pernoa: only one settings file may be given, not also \"--b\"\n") +
+                   hint;
     }
     void refused() {
         QFETCH(QStringList, args);
@@ -459,4 +472,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(PdfExportTest)
-#include "test_pdf_export.moc"
+#include "tst_pdfexport.moc"

@@ -8,7 +8,7 @@
 # scheduler, if any, is neither used nor changed. It is stopped by its PID
 # however the test ends. Needs root: cups-pdf runs only as root.
 #
-# Usage: cups_print_test.sh PERNOA_EXECUTABLE
+# Usage: tst_cupsprint.sh PERNOA_EXECUTABLE
 
 set -u
 pernoa=$1

@@ -1,0 +1,77 @@
+#include "engine/controls.h"
+
+#include <array>
+
+namespace pernoa {
+namespace {
+
+using K = ControlKind;
+
+const std::array<ControlRow, 28> kControls{{
+    // Tab "五線譜全体の設定"
+    {ctl::txtSpaceSizeUp, K::Text, "", "上マージン", "mm", "30"},
+    {ctl::txtSpaceSizeDown, K::Text, "", "下マージン", "mm", "30"},
+    {ctl::txtSpaceSizeLeft, K::Text, "", "左マージン", "mm", "15"},
+    {ctl::txtSpaceSizeRight, K::Text, "", "右マージン", "mm", "15"},
+    {ctl::txtPrinterGosaY, K::Text, "", "上", "mm", "0"},
+    {ctl::txtPrinterGosaX, K::Text, "", "左", "mm", "0"},
+    {ctl::sbrPrintShade, K::ScrollBar, "", "五線の色の濃さ", "", "0"},
+    {ctl::lblPrintShade, K::Label, "", "", "", "100%"},
+    {ctl::optA3, K::Option, "Frame1", "A3", "", "0"},
+    {ctl::optA4, K::Option, "Frame1", "A4", "", "1"},
+    {ctl::optA5, K::Option, "Frame1", "A5", "", "0"},
+    {ctl::optB4, K::Option, "Frame1", "B4", "", "0"},
+    {ctl::optB5, K::Option, "Frame1", "B5", "", "0"},
+    {ctl::chkPrintDirectionYoko, K::Check, "Frame1", "横長", "", "0"},
+    {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", "大", "", "0"},
+    {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", "小", "", "1"},
+    // Tab "五線譜自身の設定"
+    {ctl::txtDaifuhyoCnt, K::Text, "", "大譜表の数", "段", "1"},
+    {ctl::txtDaifuhyoInterval, K::Text, "", "大譜表の間隔", "mm", "0"},
+    {ctl::lstLineWeight, K::List, "", "線の幅", "", "普通"},
+    {ctl::txtTavriDansu, K::Text, "", "五線の段数", "段", "10"},
+    {ctl::txtLineInterval, K::Text, "", "線の間隔", "mm", "2"},
+    // Written by every drawing, never by the user.
+    {ctl::txtTavriInterval, K::Text, "", "五線間隔 ・参考値", "mm", ""},
+    {ctl::opt2, K::Option, "fraLineCnt", "２本", "", "0"},
+    {ctl::opt3, K::Option, "fraLineCnt", "３本", "", "0"},
+    {ctl::opt4, K::Option, "fraLineCnt", "４本-４弦楽器のタブ譜", "", "0"},
+    {ctl::opt5, K::Option, "fraLineCnt", "５本-五線譜", "", "1"},
+    {ctl::opt6, K::Option, "fraLineCnt", "６本-ギターのタブ譜", "", "0"},
+    // Below the tabs
+    {ctl::txtPrintCount, K::Text, "", "印刷枚数", "枚", "1"},
+}};
+
+} // namespace
+
+std::span<const ControlRow> controlTable() {
+    return kControls;
+}
+
+const ControlRow* controlRow(const QString& name) {
+    for (const ControlRow& c : kControls)
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+QStringList optionGroupOf(const QString& control) {
+    const ControlRow* option = controlRow(control);
+    if (!option || option->kind != ControlKind::Option)
+        return {};
+    QStringList group;
+    for (const ControlRow& c : kControls)
+        if (c.kind == ControlKind::Option && qstrcmp(c.group, option->group) == 0)
+            group << QString::fromLatin1(c.name);
+    return group;
+}
+
+QStringList lineCountOptions() {
+    return optionGroupOf(QString::fromLatin1(ctl::opt2));
+}
+
+QStringList lineWeightCaptions() {
+    return {QStringLiteral("細め"), QStringLiteral("普通"), QStringLiteral("太め")};
+}
+
+} // namespace pernoa
