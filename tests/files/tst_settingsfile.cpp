@@ -10,6 +10,7 @@
 #include "files/settingsfile.h"
 #include "overlay/overlayitems.h"
 #include "recorders.h"
+#include "recordingdisplay.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,24 +48,6 @@ QByteArray crlfLines(const QStringList& lines) {
     return bytes;
 }
 
-struct Display : IOverlayDisplay {
-    QStringList log;
-    void createTextElement(std::int16_t) override {}
-    void createImageElement(std::int16_t) override {}
-    void destroyTextElement(std::int16_t) override {}
-    void destroyImageElement(std::int16_t) override {}
-    void showTextElement(std::int16_t s, const TextElementLook&) override {
-        log << QStringLiteral("show text %1").arg(s);
-    }
-    void showImageElement(std::int16_t s, const ImageElementLook&) override {
-        log << QStringLiteral("show image %1").arg(s);
-    }
-    void hideTextElement(std::int16_t s) override { log << QStringLiteral("hide text %1").arg(s); }
-    void hideImageElement(std::int16_t s) override {
-        log << QStringLiteral("hide image %1").arg(s);
-    }
-};
-
 // The main window's state as the files see it, with the window's handlers of
 // the landscape box and the paper options.
 struct Rig {
@@ -73,7 +56,7 @@ struct Rig {
     test::RecordingSurface surface;
     TavriEngine engine{form, messages};
     OverlayItems items{engine.settings(), messages};
-    Display display;
+    test::RecordingDisplay display;
     SettingsFile file{engine, items};
 
     Rig() {

@@ -11,6 +11,7 @@
 #include "preview/pagesurface.h"
 #include "preview/textitemdialog.h"
 #include "recorders.h"
+#include "recordingdisplay.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -41,32 +42,6 @@ const QString Error = QStringLiteral("エラーメッセージ");
 const QString LoadFailed =
     QStringLiteral("画像の取得に失敗しました。\r\nこの画像の情報を削除します。");
 
-struct Display : IOverlayDisplay {
-    QStringList log;
-    TextElementLook text;
-    ImageElementLook image;
-    void createTextElement(std::int16_t s) override {
-        log << QStringLiteral("create text %1").arg(s);
-    }
-    void createImageElement(std::int16_t s) override {
-        log << QStringLiteral("create image %1").arg(s);
-    }
-    void destroyTextElement(std::int16_t) override {}
-    void destroyImageElement(std::int16_t) override {}
-    void showTextElement(std::int16_t s, const TextElementLook& l) override {
-        text = l;
-        log << QStringLiteral("show text %1").arg(s);
-    }
-    void showImageElement(std::int16_t s, const ImageElementLook& l) override {
-        image = l;
-        log << QStringLiteral("show image %1").arg(s);
-    }
-    void hideTextElement(std::int16_t s) override { log << QStringLiteral("hide text %1").arg(s); }
-    void hideImageElement(std::int16_t s) override {
-        log << QStringLiteral("hide image %1").arg(s);
-    }
-};
-
 // A font chooser that answers itself: accepts (after an optional change) or
 // cancels, and keeps what it was shown.
 struct Fonts : IFontChooser {
@@ -91,7 +66,7 @@ struct Files : IFileChooser {
 struct Rig {
     SheetSettings settings;
     test::RecordingMessages messages;
-    Display display;
+    test::RecordingDisplay display;
     OverlayItems items{settings, messages};
     Fonts fonts;
     Files files;

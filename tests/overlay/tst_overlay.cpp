@@ -5,6 +5,7 @@
 #include "overlay/overlayitems.h"
 #include "overlay/picture.h"
 #include "recorders.h"
+#include "recordingdisplay.h"
 
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -15,31 +16,11 @@ using namespace pernoa::overlay;
 
 namespace {
 
-// Records what the model asks of the display elements.
-struct RecordingDisplay : IOverlayDisplay {
-    QStringList log;
-    TextElementLook lastText;
-    ImageElementLook lastImage;
-    void createTextElement(std::int16_t s) override { log << QStringLiteral("create text %1").arg(s); }
-    void createImageElement(std::int16_t s) override { log << QStringLiteral("create image %1").arg(s); }
-    void destroyTextElement(std::int16_t s) override { log << QStringLiteral("destroy text %1").arg(s); }
-    void destroyImageElement(std::int16_t s) override { log << QStringLiteral("destroy image %1").arg(s); }
-    void showTextElement(std::int16_t s, const TextElementLook& l) override {
-        lastText = l;
-        log << QStringLiteral("show text %1").arg(s);
-    }
-    void showImageElement(std::int16_t s, const ImageElementLook& l) override {
-        lastImage = l;
-        log << QStringLiteral("show image %1").arg(s);
-    }
-    void hideTextElement(std::int16_t s) override { log << QStringLiteral("hide text %1").arg(s); }
-    void hideImageElement(std::int16_t s) override { log << QStringLiteral("hide image %1").arg(s); }
-};
 
 struct Rig {
     SheetSettings settings;
     test::RecordingMessages messages;
-    RecordingDisplay display;
+    test::RecordingDisplay display;
     OverlayItems items{settings, messages};
     Rig() {
         settings.HyojiSize = 3;
@@ -88,9 +69,9 @@ private slots:
         QCOMPARE(r.items.FreeTextItems[slot].FontName, QStringLiteral("ＭＳ Ｐゴシック"));
         r.settings.HyojiSize = 2;
         r.items.ShowFreeText(slot);
-        QCOMPARE(r.display.lastText.left, 150.0);
-        QCOMPARE(r.display.lastText.top, 375.0);
-        QCOMPARE(r.display.lastText.font.pointSizeF(), 10.0);
+        QCOMPARE(r.display.text.left, 150.0);
+        QCOMPARE(r.display.text.top, 375.0);
+        QCOMPARE(r.display.text.font.pointSizeF(), 10.0);
         r.settings.HyojiSize = 3;
         QCOMPARE(r.items.pageFromPreview(123.4), 370);
         QCOMPARE(r.items.pageFromPreview(150.2), 451);
@@ -189,8 +170,8 @@ private slots:
         image.Picture.WidthHimetric = 4000;
         image.Picture.HeightHimetric = 3000;
         r.items.ShowImage(i);
-        QCOMPARE(r.display.lastImage.width, 1000 / 3.0);
-        QCOMPARE(r.display.lastImage.height, 250.0);
+        QCOMPARE(r.display.image.width, 1000 / 3.0);
+        QCOMPARE(r.display.image.height, 250.0);
 
         test::RecordingPrinter printer;
         r.items.outputTextItems(&printer);
