@@ -81,19 +81,12 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     connect(m_cancel, &QPushButton::clicked, this, &ImageItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &ImageItemDialog::confirm);
 
-    if (m_insert) {
-        try {
-            m_slot = m_items.AllocateImageSlot();
-        } catch (const RuntimeError&) {
-            // A click position too far out to be held: no item is inserted.
-            m_slot = 0;
-        }
+    m_slot = takeSlot(
+        m_insert, [this] { return m_items.AllocateImageSlot(); }, m_items.CurrentItemIndex,
+        m_items.ImageCount);
+    if (m_insert || m_slot == 0)
         return;
-    }
-    const std::int16_t slot = m_items.CurrentItemIndex;
-    if (slot < 1 || slot > m_items.ImageCount)
-        return;
-    m_slot = slot;
+    const std::int16_t slot = m_slot;
     const overlay::OverlayImage& item = m_items.ImageItems[slot];
     setPath(item.ImagePath);
     m_scale->setText(QString::number(item.ImageSizePer));

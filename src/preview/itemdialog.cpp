@@ -1,5 +1,6 @@
 #include "preview/itemdialog.h"
 
+#include "engine/numberrules.h"
 #include "preview/pagesurface.h"
 
 #include <QKeyEvent>
@@ -34,6 +35,18 @@ void ItemDialog::keyPressEvent(QKeyEvent* event) {
 QPoint itemDialogPosition(const QWidget& previewWindow) {
     const QRect frame = previewWindow.frameGeometry();
     return {frame.left(), frame.top() + frame.height() / 2};
+}
+
+std::int16_t ItemDialog::takeSlot(bool insert, const std::function<std::int16_t()>& allocate,
+                                  std::int16_t current, std::int16_t count) {
+    if (!insert)
+        return current >= 1 && current <= count ? current : 0;
+    try {
+        return allocate();
+    } catch (const RuntimeError&) {
+        // A click position too far out to be held: no item is inserted.
+        return 0;
+    }
 }
 
 } // namespace pernoa::preview

@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <functional>
+
 class QWidget;
 
 namespace pernoa::preview {
@@ -26,6 +29,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Closes the dialog with a result, without going through reject().
     void finish(int result) { QDialog::done(result); }
+    // The slot the dialog works on: a newly allocated one when inserting, or
+    // the current one when it exists; 0 when there is none (the model has
+    // said why, or the click position cannot be held as page twips).
+    static std::int16_t takeSlot(bool insert, const std::function<std::int16_t()>& allocate,
+                                 std::int16_t current, std::int16_t count);
 };
 
 // Where an item dialog stands: its left edge at the preview window's left

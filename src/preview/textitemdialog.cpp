@@ -83,19 +83,12 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     connect(m_cancel, &QPushButton::clicked, this, &TextItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &TextItemDialog::confirm);
 
-    if (m_insert) {
-        try {
-            m_slot = m_items.AllocateTextSlot();
-        } catch (const RuntimeError&) {
-            // A click position too far out to be held: no item is inserted.
-            m_slot = 0;
-        }
+    m_slot = takeSlot(
+        m_insert, [this] { return m_items.AllocateTextSlot(); }, m_items.CurrentItemIndex,
+        m_items.FreeTextCount);
+    if (m_insert || m_slot == 0)
         return;
-    }
-    const std::int16_t slot = m_items.CurrentItemIndex;
-    if (slot < 1 || slot > m_items.FreeTextCount)
-        return;
-    m_slot = slot;
+    const std::int16_t slot = m_slot;
     m_backup = m_items.FreeTextItems[slot];
     m_text->setPlainText(fieldText(m_backup.Text));
 }
