@@ -17,6 +17,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <cstdio>
+#include <cstring>
+
 namespace pernoa::ui {
 namespace {
 
@@ -61,8 +64,8 @@ GuiProgram::GuiProgram()
     m_main->setEngine(m_engine.get());
     // The preview's insert and edit commands open the item dialogs (there
     // from start() on), which do everything to the item themselves.
-    QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested,
-                     m_preview.get(), [this] {
+    QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested, m_preview.get(),
+                     [this] {
                          if (m_dialogs)
                              m_dialogs->openText(m_preview.get());
                      });
@@ -115,8 +118,8 @@ void GuiProgram::start(const QStringList& arguments) {
     m_fileCommands =
         std::make_unique<FileCommands>(*m_engine, *m_items, m_main.get(), m_main->programFolder());
     m_main->setFileCommands(m_fileCommands.get());
-    m_dialogs = std::make_unique<preview::ItemDialogs>(*m_items, *m_messages,
-                                                       m_main->programFolder());
+    m_dialogs =
+        std::make_unique<preview::ItemDialogs>(*m_items, *m_messages, m_main->programFolder());
     // 5. The printer offsets of the last run.
     m_fileCommands->LoadDefaultSettei();
     // 6. The main window, and 7. the preview window against its right edge.
@@ -131,7 +134,34 @@ void GuiProgram::start(const QStringList& arguments) {
     m_fileCommands->loadStartupFile(arguments);
 }
 
+namespace {
+
+bool hasDisplay(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    // Qt's own option naming the window system.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
 int runGui(int argc, char* argv[]) {
+    // Without a display Qt can only abort with a note about its platform
+    // plugins; say what is missing and what works without one.
+    if (!hasDisplay(argc, argv)) {
+        std::fputs("pernoa: no display to open the windows on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set).\n"
+                   "To make the page as a PDF file without windows:\n"
+                   "  pernoa --export-pdf page.pdf [SETTINGS.kvs2]\n"
+                   "See 'pernoa --help' for everything the command line does.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     // The user's configuration folder is named after the program.
     QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
