@@ -6,9 +6,9 @@
 #include "engine/tavriengine.h"
 #include "engine/version.h"
 #include "ui/aboutbox.h"
-#include "ui/filecommands.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
+#include "ui/filecommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
