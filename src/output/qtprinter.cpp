@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -435,7 +436,12 @@ void QtPrinter::finishJob() {
         // would rename even when writing it fails (a full disk, the file size
         // limit), putting a cut-off document in place of the old file.
         if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
-            const QString why = job->pdfFile->errorString();
+            // The system's reason (a full disk, the file size limit) when Qt
+            // kept none of its own.
+            const int error = errno;
+            QString why = job->pdfFile->errorString();
+            if (why.isEmpty() || why == QLatin1String("Unknown error"))
+                why = qt_error_string(error);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
