@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "engine/calibrationsheet.h"
 #include "engine/consolemessages.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
@@ -13,8 +14,9 @@
 #include "overlay/overlayitems.h"
 
 #include <QCommandLineOption>
-#include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QString>
@@ -24,6 +26,9 @@
 #include <malloc.h>
 #endif
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +47,7 @@ const char* const kUsage =
     "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
+    "       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
     "       pernoa --list-printers\n"
     "       pernoa --help | --version\n"
     "Without any of these options pernoa opens its windows.\n"
@@ -50,13 +56,19 @@ const char* const kUsage =
     "windows would show goes to standard error.\n"
     "\n"
     "Actions:\n"
-    "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy\n"
+    "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;\n"
+    "                         - writes it to standard output\n"
     "  --print                print on the system's default printer\n"
     "  --save-settings OUT.kvs2  write the page as a settings file of the windows\n"
     "  --printer NAME         with --print: print on the installed printer NAME\n"
     "  --list-printers        list the installed printers, the default marked\n"
-    "  --help                 show this help\n"
-    "  --version              show the version\n"
+    "  --calibration-sheet    with --print or --export-pdf: instead of the page, a\n"
+    "                         sheet to measure the printer's offsets on, a frame\n"
+    "                         10 mm inside the paper's edges (paper and orientation\n"
+    "                         from the options; drawn without the offsets)\n"
+    "  --verbose              after an export, name the file and its page count\n"
+    "  -h, --help             show this help\n"
+    "  -V, --version          show the version\n"
     "\n"
     "Sheet options, the fields of the main window (checked as the window checks\n"
     "them; lengths in mm):\n"
@@ -79,6 +91,9 @@ const char* const kUsage =
     "loaded before the sheet options are applied. A file that does not load\n"
     "completely stops the run with its messages: nothing is written or printed.\n"
     "\n"
+    "An export says nothing when it succeeds; after the windows' message\n"
+    "\"エラーが発生しました\" a line starting \"pernoa:\" names the cause.\n"
+    "\n"
     "Exit status: 0 when done, 1 after an error message, 2 for a usage error.\n";
 
 enum class Action { None, ExportPdf, Print, SaveSettings, ListPrinters, Help, Version };
@@ -94,6 +109,8 @@ struct Request {
     QString settingsFile;
     std::vector<FormEdit> edits;
     bool sheetOptions = false;
+    bool calibrationSheet = false;
+    bool verbose = false;
 };
 
 struct UsageError {
@@ -175,6 +192,8 @@ const OptionRow kOptions[] = {
     {"list-printers", nullptr, Action::ListPrinters, nullptr},
     {"help", nullptr, Action::Help, nullptr},
     {"version", nullptr, Action::Version, nullptr},
+    {"calibration-sheet", nullptr, Action::None, nullptr},
+    {"verbose", nullptr, Action::None, nullptr},
     {"paper", "A3|A4|A5|B4|B5", Action::None, paperEdit},
     {"landscape", nullptr, Action::None,
      [](const QString&, const QString&, const char*) {
@@ -232,8 +251,9 @@ const OptionRow* optionRow(const QString& name) {
 
 // The words of the command line as this program reads them, checked against
 // the declared options before Qt's parser sees them: only a word starting
-// with "--" is an option (any other word, "-x" included, is the settings
-// file), and a malformed option is reported in this program's own words.
+// with "--" is an option, besides the short -h and -V (any other word, "-x"
+// included, is the settings file), and a malformed option is reported in this
+// program's own words.
 struct Words {
     QStringList forParser;      // the options as --name=value, then "--" and the rest
     QStringList optionsInOrder; // option names, once per occurrence
@@ -244,7 +264,11 @@ Words checkWords(const QStringList& args) {
     QStringList rest;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
+        QString arg = args.at(i);
+        if (!optionsEnded && arg == QLatin1String("-h"))
+            arg = QStringLiteral("--help");
+        else if (!optionsEnded && arg == QLatin1String("-V"))
+            arg = QStringLiteral("--version");
         if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
             rest << arg;
             continue;
@@ -312,6 +336,10 @@ Request parseArguments(const QStringList& args) {
             request.settingsOut = value;
         } else if (name == QLatin1String("printer")) {
             request.printer = value;
+        } else if (name == QLatin1String("calibration-sheet")) {
+            request.calibrationSheet = true;
+        } else if (name == QLatin1String("verbose")) {
+            request.verbose = true;
         } else if (declared.edit) {
             request.edits.push_back(declared.edit(option, value, declared.valueName));
             request.sheetOptions = true;
@@ -331,13 +359,17 @@ Request parseArguments(const QStringList& args) {
     case Action::Version:
         return request;
     case Action::ListPrinters:
-        if (request.sheetOptions || request.printer || !request.settingsFile.isEmpty())
+        if (request.sheetOptions || request.printer || !request.settingsFile.isEmpty() ||
+            request.calibrationSheet)
             throw UsageError{QStringLiteral("--list-printers takes no other option")};
         return request;
     case Action::ExportPdf:
     case Action::SaveSettings:
         if (request.printer)
             throw UsageError{QStringLiteral("--printer only goes with --print")};
+        if (request.action == Action::SaveSettings && request.calibrationSheet)
+            throw UsageError{
+                QStringLiteral("--calibration-sheet only goes with --print or --export-pdf")};
         break;
     case Action::Print:
         break;
@@ -345,10 +377,23 @@ Request parseArguments(const QStringList& args) {
     return request;
 }
 
-void writeTo(std::FILE* out, const QString& text) {
+// False when the text did not reach the file (a full disk, a closed pipe).
+bool writeTo(std::FILE* out, const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
-    std::fflush(out);
+    const std::size_t written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
+    const bool flushed = std::fflush(out) == 0;
+    return written == std::size_t(bytes.size()) && flushed && !std::ferror(out);
+}
+
+// The exit status of a run whose answer goes to standard output: a help text
+// or a list that never arrived is not success.
+int answer(const QString& text) {
+    if (writeTo(stdout, text))
+        return 0;
+    const int error = errno;
+    writeTo(stderr, QStringLiteral("pernoa: cannot write to standard output: %1\n")
+                        .arg(QString::fromLocal8Bit(std::strerror(error))));
+    return 1;
 }
 
 // Batch work has no window: Qt's own notes about the desktop session (no
@@ -384,12 +429,20 @@ int listPrinters() {
     QtPrinterList printers;
     const QString standard = QtPrinterList::systemDefaultPrinter();
     const QStringList names = printers.printerNames();
-    for (const QString& name : names)
-        writeTo(stdout, name + (name == standard ? QStringLiteral(" (default)") : QString()) +
-                            QLatin1Char('\n'));
-    if (names.isEmpty())
+    if (names.isEmpty()) {
+        // An empty list is an answer only from a scheduler that is running.
+        if (!QtPrinterList::schedulerRunning()) {
+            writeTo(stderr, QStringLiteral("pernoa: no print scheduler is running\n"));
+            return 1;
+        }
         writeTo(stderr, QStringLiteral("pernoa: no printer is installed\n"));
-    return 0;
+        return 0;
+    }
+    QString list;
+    for (const QString& name : names)
+        list += name + (name == standard ? QStringLiteral(" (default)") : QString()) +
+                QLatin1Char('\n');
+    return answer(list);
 }
 
 int runSheet(const Request& request) {
@@ -431,16 +484,33 @@ int runSheet(const Request& request) {
     if (request.printer) {
         if (!printers.printerNames().contains(*request.printer)) {
             writeTo(stderr, QStringLiteral("pernoa: no installed printer is named \"%1\"\n")
-                                .arg(*request.printer));
+                                .arg(visibleText(*request.printer)));
             return 1;
         }
         printers.setCurrentPrinter(*request.printer);
     }
-    std::unique_ptr<QtPrinter> printer = request.action == Action::ExportPdf
-                                             ? std::make_unique<QtPrinter>(request.pdfPath)
-                                             : std::make_unique<QtPrinter>(printers);
+    const bool exporting = request.action == Action::ExportPdf;
+    const bool toStdout = exporting && request.pdfPath == QLatin1String("-");
+    QFile standardOutput;
+    if (toStdout) {
+        if (isatty(STDOUT_FILENO)) {
+            writeTo(stderr, QStringLiteral("pernoa: standard output is a terminal: redirect it "
+                                           "to write the PDF there\n"));
+            return 1;
+        }
+        standardOutput.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    }
+    std::unique_ptr<QtPrinter> printer = toStdout    ? std::make_unique<QtPrinter>(standardOutput)
+                                         : exporting ? std::make_unique<QtPrinter>(request.pdfPath)
+                                                     : std::make_unique<QtPrinter>(printers);
     engine.setPrinter(printer.get());
-    engine.cmdPrintClick();
+    // The printer's confirmation belongs to printing: an export that worked
+    // says nothing.
+    messages.setQuietInformation(exporting);
+    if (request.calibrationSheet)
+        DrawCalibrationSheet(engine);
+    else
+        engine.cmdPrintClick();
     if (messages.errorsShown() > 0)
         return 1;
     if (printer->jobsDelivered() == 0) {
@@ -452,6 +522,14 @@ int runSheet(const Request& request) {
                                                                      : QStringLiteral("printed")));
         return 1;
     }
+    if (exporting && request.verbose) {
+        const int pages = printer->lastJobPages();
+        writeTo(stderr, QStringLiteral("pernoa: wrote %1, %2 %3\n")
+                            .arg(toStdout ? QStringLiteral("the PDF to standard output")
+                                          : visibleText(request.pdfPath))
+                            .arg(pages)
+                            .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    }
     return 0;
 }
 
@@ -459,7 +537,8 @@ int runSheet(const Request& request) {
 
 bool isBatchInvocation(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--", 2) == 0)
+        if (std::strncmp(argv[i], "--", 2) == 0 || std::strcmp(argv[i], "-h") == 0 ||
+            std::strcmp(argv[i], "-V") == 0)
             return true;
     return false;
 }
@@ -474,17 +553,13 @@ int runBatch(int argc, char* argv[]) {
         request = parseArguments(args);
     } catch (const UsageError& error) {
         writeTo(stderr, QStringLiteral("pernoa: %1\nTry 'pernoa --help' for more information.\n")
-                            .arg(error.text));
+                            .arg(visibleText(error.text)));
         return 2;
     }
-    if (request.action == Action::Help) {
-        writeTo(stdout, QString::fromUtf8(kUsage));
-        return 0;
-    }
-    if (request.action == Action::Version) {
-        writeTo(stdout, QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
-        return 0;
-    }
+    if (request.action == Action::Help)
+        return answer(QString::fromUtf8(kUsage));
+    if (request.action == Action::Version)
+        return answer(QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
 
     chooseBatchPlatform();
     keepLargeBlocks();

@@ -2,6 +2,8 @@
 
 #include "engine/messages.h"
 
+#include <QString>
+
 #include <cstdio>
 
 namespace pernoa {
@@ -10,6 +12,11 @@ namespace pernoa {
 // exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
 // question is answered OK. Counts what it showed so the caller can choose the
 // exit status.
+// The text with every control character (C0, DEL, C1) written as a visible
+// escape such as \x1b, so that a word from the command line or a file name
+// cannot drive the terminal it is echoed to.
+QString visibleText(const QString& text);
+
 class ConsoleMessages : public IMessages {
 public:
     explicit ConsoleMessages(std::FILE* out = stderr) : m_out(out) {}
@@ -17,6 +24,12 @@ public:
     MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
                           MsgButtons buttons = MsgButtons::Ok) override;
     void setBusyPointer(bool) override {}
+    // Writes "pernoa: " and the cause, control characters made visible.
+    void explainError(const QString& cause) override;
+
+    // While set, information messages (the confirmation after printing) are
+    // counted but not written: an export that succeeds says nothing.
+    void setQuietInformation(bool quiet) { m_quietInformation = quiet; }
 
     int shown() const { return m_shown; }
     // Messages other than information (the confirmation after printing).
@@ -26,6 +39,7 @@ private:
     std::FILE* m_out;
     int m_shown = 0;
     int m_errors = 0;
+    bool m_quietInformation = false;
 };
 
 } // namespace pernoa

@@ -26,6 +26,13 @@ public:
 
     // The application-wide busy (hourglass) pointer on or off.
     virtual void setBusyPointer(bool busy) = 0;
+
+    // Called right after the catch-all error message with what actually went
+    // wrong (a file that cannot be written, no print scheduler, a page too
+    // large), in the program's developer English. The windows' message box
+    // stays as it is, so by default nothing more is shown; the command line
+    // adds it as one line.
+    virtual void explainError(const QString& cause) { Q_UNUSED(cause); }
 };
 
 // Joins the lines of one message with CR LF.

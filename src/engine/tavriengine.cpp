@@ -3,6 +3,8 @@
 #include "engine/controls.h"
 #include "engine/numberrules.h"
 
+#include <QLocale>
+
 #include <new>
 
 namespace pernoa {
@@ -52,6 +54,8 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
     const double t = LineThicknessTwip;
 
     const double U = checked(H - checked(B + T));
+    if (G == 0)
+        throw RuntimeError(RuntimeError::Kind::DivisionByZero, "the block count rounds to 0");
     const double Hb = num::divide(checked(U - checked((double(G) - 1) * Gi)), double(G));
     const double endX = checked(W - R);
 
@@ -61,8 +65,14 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
     // count is bounded as well.
     const double blocks = double(G > 0 ? G : 0);
     const double count = blocks * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
-    if (count > MaxTavriLines || blocks > MaxTavriLines)
-        throw RuntimeError(RuntimeError::Kind::OutOfMemory, "too many lines or blocks");
+    if (count > MaxTavriLines || blocks > MaxTavriLines) {
+        const bool tooManyLines = count > MaxTavriLines;
+        const QString what =
+            QStringLiteral("the page would hold %1 %2")
+                .arg(QLocale(QLocale::English).toString(tooManyLines ? count : blocks, 'f', 0),
+                     tooManyLines ? QStringLiteral("lines") : QStringLiteral("blocks"));
+        throw RuntimeError(RuntimeError::Kind::OutOfMemory, what.toStdString());
+    }
 
     std::vector<TavriLine> lines;
     lines.reserve(static_cast<std::size_t>(count));
@@ -317,10 +327,11 @@ void TavriEngine::preparePrinter() {
     m_printer->beginDoc();
 }
 
-void TavriEngine::abandonJob(bool jobStarted) {
+void TavriEngine::abandonJob(bool jobStarted, const QString& cause) {
     if (jobStarted && m_printer)
         m_printer->abortDoc();
     m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
+    m_messages.explainError(cause);
 }
 
 void TavriEngine::DrawTavriSheet(std::int32_t copies) {
@@ -390,10 +401,10 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies) {
                            QStringLiteral("印刷されるまでしばらくお待ちください")}),
                 AppTitle, MsgIcon::Information);
         }
-    } catch (const RuntimeError&) {
-        abandonJob(jobStarted);
+    } catch (const RuntimeError& error) {
+        abandonJob(jobStarted, QString::fromStdString(error.what()));
     } catch (const std::bad_alloc&) {
-        abandonJob(jobStarted);
+        abandonJob(jobStarted, QStringLiteral("out of memory"));
     }
 }
 

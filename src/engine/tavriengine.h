@@ -111,8 +111,8 @@ public:
 private:
     void preparePrinter();
     // The end of a drawing that failed: drops a started print job, then shows
-    // the one catch-all message.
-    void abandonJob(bool jobStarted);
+    // the one catch-all message and hands on what went wrong.
+    void abandonJob(bool jobStarted, const QString& cause);
 
     IForm& m_form;
     IMessages& m_messages;

@@ -31,6 +31,11 @@ struct CupsApi {
     decltype(&::cupsFreeOptions) freeOptions = nullptr;
     decltype(&::cupsPrintFile2) printFile2 = nullptr;
     decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&::cupsServer) server = nullptr;
+    decltype(&::ippPort) port = nullptr;
+    decltype(&::cupsEncryption) encryption = nullptr;
+    decltype(&::httpConnect2) connect = nullptr;
+    decltype(&::httpClose) close = nullptr;
     bool loaded = false;
 };
 
@@ -44,23 +49,32 @@ CupsApi loadCups() {
     void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
     if (!library)
         return api;
-    api.loaded = resolve(library, "cupsGetNamedDest", api.getNamedDest) &&
-                 resolve(library, "cupsFreeDests", api.freeDests) &&
-                 resolve(library, "cupsCopyDestInfo", api.copyDestInfo) &&
-                 resolve(library, "cupsFreeDestInfo", api.freeDestInfo) &&
-                 resolve(library, "cupsFindDestDefault", api.findDestDefault) &&
-                 resolve(library, "ippGetValueTag", api.getValueTag) &&
-                 resolve(library, "ippGetResolution", api.getResolution) &&
-                 resolve(library, "cupsAddOption", api.addOption) &&
-                 resolve(library, "cupsFreeOptions", api.freeOptions) &&
-                 resolve(library, "cupsPrintFile2", api.printFile2) &&
-                 resolve(library, "cupsLastErrorString", api.lastErrorString);
+    api.loaded =
+        resolve(library, "cupsGetNamedDest", api.getNamedDest) &&
+        resolve(library, "cupsFreeDests", api.freeDests) &&
+        resolve(library, "cupsCopyDestInfo", api.copyDestInfo) &&
+        resolve(library, "cupsFreeDestInfo", api.freeDestInfo) &&
+        resolve(library, "cupsFindDestDefault", api.findDestDefault) &&
+        resolve(library, "ippGetValueTag", api.getValueTag) &&
+        resolve(library, "ippGetResolution", api.getResolution) &&
+        resolve(library, "cupsAddOption", api.addOption) &&
+        resolve(library, "cupsFreeOptions", api.freeOptions) &&
+        resolve(library, "cupsPrintFile2", api.printFile2) &&
+        resolve(library, "cupsLastErrorString", api.lastErrorString) &&
+        resolve(library, "cupsServer", api.server) && resolve(library, "ippPort", api.port) &&
+        resolve(library, "cupsEncryption", api.encryption) &&
+        resolve(library, "httpConnect2", api.connect) && resolve(library, "httpClose", api.close);
     // The library stays loaded for the rest of the run.
     return api;
 }
 
-const CupsApi& cupsApi() {
+const CupsApi& loadedCups() {
     static const CupsApi api = loadCups();
+    return api;
+}
+
+const CupsApi& cupsApi() {
+    const CupsApi& api = loadedCups();
     if (!api.loaded)
         fail(QStringLiteral("the printing system's library (libcups.so.2) cannot be loaded"));
     return api;
@@ -85,6 +99,20 @@ DestPtr namedDest(const QString& printer) {
 }
 
 } // namespace
+
+bool schedulerRunning() {
+    const CupsApi& lib = loadedCups();
+    if (!lib.loaded)
+        return false;
+    // A connection, as the scheduler's own status command makes: refused at
+    // once by a missing socket, so this does not wait.
+    http_t* http = lib.connect(lib.server(), lib.port(), nullptr, AF_UNSPEC, lib.encryption(), 1,
+                               5000, nullptr);
+    if (!http)
+        return false;
+    lib.close(http);
+    return true;
+}
 
 int defaultResolution(const QString& printer) {
     const CupsApi& lib = cupsApi();

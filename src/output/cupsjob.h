@@ -4,6 +4,11 @@
 
 namespace pernoa::output::cups {
 
+// True when the print scheduler answers on its socket (the one the user's
+// client configuration or CUPS_SERVER names). Without it no printer can be
+// listed or used; false too when the printing system's library is missing.
+bool schedulerRunning();
+
 // The printer's default resolution in dots per inch as the printing system
 // reports it, or 0 when it does not say.
 int defaultResolution(const QString& printer);

@@ -4,6 +4,7 @@
 #include "files/fileio.h"
 #include "output/cupsjob.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,6 +15,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -72,6 +74,12 @@ QString defaultFace() {
     return QStringLiteral("ＭＳ Ｐゴシック");
 }
 
+// Hands what a stream has buffered on to its file (standard output).
+bool flushStream(QIODevice& stream) {
+    auto* file = qobject_cast<QFileDevice*>(&stream);
+    return !file || file->flush();
+}
+
 } // namespace
 
 QPageSize pageSizeForPrinterCode(int code) {
@@ -106,6 +114,10 @@ QString QtPrinterList::systemDefaultPrinter() {
     return QPrinterInfo::defaultPrinterName();
 }
 
+bool QtPrinterList::schedulerRunning() {
+    return cups::schedulerRunning();
+}
+
 QString QtPrinterList::currentPrinterName() const {
     return m_chosen.isEmpty() ? systemDefaultPrinter() : m_chosen;
 }
@@ -122,6 +134,7 @@ struct QtPrinter::Job {
     // Declared so that the painter ends before the writer goes, and the writer
     // before the file it writes to.
     std::unique_ptr<QSaveFile> pdfFile;    // PDF mode
+    std::unique_ptr<QBuffer> buffer;       // stream mode
     std::unique_ptr<QTemporaryFile> spool; // printer mode
     QString printer;                       // printer mode
     QString media;                         // printer mode: the printer's name for the paper
@@ -159,6 +172,8 @@ QtPrinter::QtPrinter(const IPrinterList& printers) : m_printers(&printers) {}
 
 QtPrinter::QtPrinter(const QString& pdfPath) : m_pdfPath(pdfPath) {}
 
+QtPrinter::QtPrinter(QIODevice& stream) : m_stream(&stream) {}
+
 QtPrinter::~QtPrinter() {
     // A job still open here was neither ended nor aborted: it is dropped.
     abortDoc();
@@ -175,7 +190,12 @@ void QtPrinter::startJob() {
     job->layout = pageLayout();
 
     QIODevice* device = nullptr;
-    if (isPdf()) {
+    if (m_stream) {
+        job->dpi = PdfResolution;
+        job->buffer = std::make_unique<QBuffer>();
+        job->buffer->open(QIODevice::WriteOnly);
+        device = job->buffer.get();
+    } else if (isPdf()) {
         job->dpi = PdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
@@ -187,7 +207,9 @@ void QtPrinter::startJob() {
     } else {
         job->printer = m_printers->currentPrinterName();
         if (job->printer.isEmpty())
-            fail(QStringLiteral("no printer is installed"));
+            fail(QtPrinterList::schedulerRunning()
+                     ? QStringLiteral("no printer is installed")
+                     : QStringLiteral("no print scheduler is running"));
         const QPrinterInfo info = QPrinterInfo::printerInfo(job->printer);
         if (info.isNull())
             fail(QStringLiteral("printer %1 is not installed").arg(job->printer));
@@ -405,12 +427,21 @@ void QtPrinter::finishJob() {
         fail(QStringLiteral("cannot finish the document"));
     job->writer.reset();
 
-    if (job->pdfFile) {
+    if (job->buffer) {
+        const QByteArray& document = job->buffer->data();
+        if (m_stream->write(document) != document.size() || !flushStream(*m_stream))
+            fail(QStringLiteral("cannot write the document: %1").arg(m_stream->errorString()));
+    } else if (job->pdfFile) {
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
         // limit), putting a cut-off document in place of the old file.
         if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
-            const QString why = job->pdfFile->errorString();
+            // The system's reason (a full disk, the file size limit) when Qt
+            // kept none of its own.
+            const int error = errno;
+            QString why = job->pdfFile->errorString();
+            if (why.isEmpty() || why == QLatin1String("Unknown error"))
+                why = qt_error_string(error);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));

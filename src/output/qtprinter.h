@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QIODevice;
+
 namespace pernoa::output {
 
 // The paper of a Windows paper-size number: A3 8, A4 9, A5 11, JIS B4 12,
@@ -35,6 +37,9 @@ public:
 
     // The system's default printer ("" when there is none).
     static QString systemDefaultPrinter();
+    // False when no print scheduler answers: then no printer can be listed,
+    // which is not the same as none being installed.
+    static bool schedulerRunning();
 
 private:
     QString m_chosen;
@@ -49,6 +54,8 @@ private:
 // - PDF mode: the job is written to the PDF file, which replaces the file at
 //   endDoc(); an aborted job leaves any earlier file untouched. Only a regular
 //   file or a new path is written: a FIFO or a device is refused.
+// - stream mode (a PDF mode): the job is kept in memory and the whole
+//   document written to the stream at endDoc(); an aborted job writes nothing.
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's
@@ -63,6 +70,8 @@ public:
     explicit QtPrinter(const IPrinterList& printers);
     // Writes every job to the PDF file at pdfPath.
     explicit QtPrinter(const QString& pdfPath);
+    // Writes every finished job to an open stream (standard output).
+    explicit QtPrinter(QIODevice& stream);
     ~QtPrinter() override;
 
     QtPrinter(const QtPrinter&) = delete;
@@ -116,6 +125,7 @@ private:
 
     const IPrinterList* m_printers = nullptr;
     QString m_pdfPath;
+    QIODevice* m_stream = nullptr;
     std::unique_ptr<Job> m_job;
 
     QPageSize m_pageSize{QPageSize::A4};

@@ -17,6 +17,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <cstdio>
+#include <cstring>
+
 namespace pernoa::ui {
 namespace {
 
@@ -131,7 +134,34 @@ void GuiProgram::start(const QStringList& arguments) {
     m_fileCommands->loadStartupFile(arguments);
 }
 
+namespace {
+
+bool hasDisplay(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    // Qt's own option naming the window system.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
 int runGui(int argc, char* argv[]) {
+    // Without a display Qt can only abort with a note about its platform
+    // plugins; say what is missing and what works without one.
+    if (!hasDisplay(argc, argv)) {
+        std::fputs("pernoa: no display to open the windows on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set).\n"
+                   "To make the page as a PDF file without windows:\n"
+                   "  pernoa --export-pdf page.pdf [SETTINGS.kvs2]\n"
+                   "See 'pernoa --help' for everything the command line does.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     // The user's configuration folder is named after the program.
     QCoreApplication::setApplicationName(QStringLiteral("pernoa"));

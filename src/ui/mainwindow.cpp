@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "engine/calibrationsheet.h"
 #include "engine/controls.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
@@ -325,6 +326,14 @@ void MainWindow::buildMenus() {
     QAction* save = settings->addAction(QStringLiteral("保存(&S)"));
     save->setObjectName(QStringLiteral("mnuSettei_Save"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // A sheet to measure the printer's offsets on, printed on the paper and
+    // in the orientation chosen here.
+    QAction* calibration = settings->addAction(QStringLiteral("誤差測定用紙を印刷"));
+    calibration->setObjectName(QStringLiteral("mnuSettei_CalibrationSheet"));
+    connect(calibration, &QAction::triggered, this, [this] {
+        if (m_engine)
+            DrawCalibrationSheet(*m_engine);
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -225,19 +225,28 @@ void TestLayout::runtimeErrorsTakeTheCatchAll_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("laidOut"); // the error comes after the layout
-    QTest::newRow("block count rounds to 0") << ctl::txtDaifuhyoCnt << "0.4" << false;
-    QTest::newRow("block count beyond 32 bits") << ctl::txtDaifuhyoCnt << "3e9" << false;
-    QTest::newRow("staves beyond 32 bits") << ctl::txtTavriDansu << "1e12" << false;
-    QTest::newRow("margin not finite in twips") << ctl::txtSpaceSizeUp << "1e308" << false;
-    QTest::newRow("gap not finite in twips") << ctl::txtDaifuhyoInterval << "-1e308" << false;
-    QTest::newRow("million lines") << ctl::txtTavriDansu << "200001" << false;
-    QTest::newRow("coordinates beyond single") << ctl::txtSpaceSizeLeft << "1e300" << true;
+    QTest::addColumn<QString>("cause");  // handed on after the message
+    QTest::newRow("block count rounds to 0")
+        << ctl::txtDaifuhyoCnt << "0.4" << false << "the block count rounds to 0";
+    QTest::newRow("block count beyond 32 bits")
+        << ctl::txtDaifuhyoCnt << "3e9" << false << "overflow (32-bit)";
+    QTest::newRow("staves beyond 32 bits")
+        << ctl::txtTavriDansu << "1e12" << false << "overflow (32-bit)";
+    QTest::newRow("margin not finite in twips")
+        << ctl::txtSpaceSizeUp << "1e308" << false << "overflow";
+    QTest::newRow("gap not finite in twips")
+        << ctl::txtDaifuhyoInterval << "-1e308" << false << "overflow";
+    QTest::newRow("million lines") << ctl::txtTavriDansu << "200001" << false
+                                   << "the page would hold 1,000,005 lines";
+    QTest::newRow("coordinates beyond single")
+        << ctl::txtSpaceSizeLeft << "1e300" << true << "overflow (single)";
 }
 
 void TestLayout::runtimeErrorsTakeTheCatchAll() {
     QFETCH(QString, control);
     QFETCH(QString, text);
     QFETCH(bool, laidOut);
+    QFETCH(QString, cause);
     EngineRig rig;
     rig.form.setText(ctl::txtTavriInterval, "before");
     rig.form.setText(control, text);
@@ -249,6 +258,7 @@ void TestLayout::runtimeErrorsTakeTheCatchAll() {
     QCOMPARE(m.icon, MsgIcon::None);
     QCOMPARE(m.buttons, MsgButtons::Ok);
     QVERIFY(!rig.messages.busy);
+    QCOMPARE(rig.messages.causes, QStringList{cause});
     if (!laidOut)
         QCOMPARE(rig.form.text(ctl::txtTavriInterval), QStringLiteral("before"));
 }

@@ -48,12 +48,19 @@ trap cleanup EXIT
 export CUPS_SERVER=$work/cups.sock
 unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
 
-# 1. No scheduler: the catch-all message, exit status 1, promptly.
+# 1. No scheduler: the catch-all message and its cause, exit status 1,
+# promptly; the printer list says why it is empty.
+no_scheduler=$'エラーが発生しました\npernoa: no print scheduler is running'
 err=$(timeout 60 "$pernoa" --print 2>&1 >/dev/null)
 rc=$?
 [ $rc = 124 ] && fail "--print hung without a scheduler"
 [ $rc = 1 ] || fail "--print without a scheduler: exit $rc (expected 1): $err"
-[ "$err" = "エラーが発生しました" ] || fail "--print without a scheduler said: $err"
+[ "$err" = "$no_scheduler" ] || fail "--print without a scheduler said: $err"
+listed=$(timeout 60 "$pernoa" --list-printers 2>&1)
+rc=$?
+[ $rc = 1 ] || fail "--list-printers without a scheduler: exit $rc (expected 1)"
+[ "$listed" = "pernoa: no print scheduler is running" ] ||
+    fail "--list-printers without a scheduler said: $listed"
 echo "ok: no scheduler"
 
 # 2. A scheduler of our own with one cups-pdf queue.
@@ -90,6 +97,16 @@ for _ in $(seq 1 100); do
     sleep 0.2
 done
 lpstat -r 2>/dev/null | grep -q "is running" || fail "cupsd did not start"
+
+# A scheduler without printers: not the same as no scheduler.
+listed=$(timeout 60 "$pernoa" --list-printers 2>&1)
+rc=$?
+[ $rc = 0 ] || fail "--list-printers with no printer: exit $rc (expected 0)"
+[ "$listed" = "pernoa: no printer is installed" ] || fail "--list-printers with no printer said: $listed"
+err=$(timeout 60 "$pernoa" --print 2>&1 >/dev/null)
+[ "$err" = $'エラーが発生しました\npernoa: no printer is installed' ] ||
+    fail "--print with no printer said: $err"
+echo "ok: no printer installed"
 lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null ||
     fail "cannot add the cups-pdf queue"
 lpadmin -d PDF || fail "cannot make the queue the default"
@@ -153,6 +170,14 @@ info=$(pdfinfo "$doc") || fail "cups-pdf output unreadable"
 grep -Eq '^Pages:\s+1$' <<<"$info" || fail "1 copy gave: $(grep Pages <<<"$info")"
 grep -Eq '^Page size:\s+518 x 727 pts' <<<"$info" || fail "B5 gave: $(grep 'Page size' <<<"$info")"
 echo "ok: JIS B5 on the named printer"
+
+# The calibration sheet: one A4 page with the printing confirmation.
+doc=$(print_and_wait --calibration-sheet --paper A4) || exit 1
+info=$(pdfinfo "$doc") || fail "cups-pdf output unreadable"
+grep -Eq '^Pages:\s+1$' <<<"$info" || fail "calibration sheet gave: $(grep Pages <<<"$info")"
+grep -Eq '^Page size:\s+595 x 842 pts' <<<"$info" ||
+    fail "calibration sheet on A4 gave: $(grep 'Page size' <<<"$info")"
+echo "ok: calibration sheet"
 
 # An unknown printer name is refused before anything is printed.
 err=$(timeout 60 "$pernoa" --print --printer NoSuchPrinter 2>&1 >/dev/null)

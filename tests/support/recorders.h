@@ -26,10 +26,13 @@ public:
     MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
                           MsgButtons buttons = MsgButtons::Ok) override;
     void setBusyPointer(bool busy) override;
+    void explainError(const QString& cause) override { causes << cause; }
 
     // Answers given to the next questions, in order; OK once they run out.
     QList<MsgAnswer> answers;
     QList<ShownMessage> shown;
+    // The causes handed on after the catch-all message.
+    QStringList causes;
     // "on"/"off" for every change of the busy pointer.
     QStringList busyLog;
     bool busy = false;
@@ -37,6 +40,7 @@ public:
     QStringList texts() const;
     void clear() {
         shown.clear();
+        causes.clear();
         busyLog.clear();
     }
 };

@@ -1,0 +1,172 @@
+#include "engine/calibrationsheet.h"
+
+#include "engine/controls.h"
+#include "engine/numberrules.h"
+#include "engine/papersizes.h"
+
+#include <QColor>
+#include <QString>
+
+#include <cmath>
+#include <new>
+
+namespace pernoa {
+namespace {
+
+// Exact twips: 1440 to the inch. The sheet is a measuring instrument, so it
+// does not use the program's rounded 56.7 twips to the millimetre.
+constexpr double TwipsPerMmExact = 1440.0 / 25.4;
+
+float mm(double millimetres) {
+    return float(millimetres * TwipsPerMmExact);
+}
+
+const char* const kInstructions[] = {
+    "外側の枠は、用紙の各辺から 10mm 内側に印刷されるはずです。",
+    "用紙の左端から左の枠線まで、上端から上の枠線までを測り、",
+    "それぞれ 10mm を引いた値を「プリンタの誤差設定」の",
+    "「左」と「上」に入力してください（単位 mm）。",
+    "枠が右や下にずれていれば正の値、左や上なら負の値です。",
+};
+
+class SheetPainter {
+public:
+    explicit SheetPainter(IPrinter& printer) : m_printer(printer) {}
+
+    void line(double x1, double y1, double x2, double y2) {
+        m_printer.drawLine(mm(x1), mm(y1), mm(x2), mm(y2), Qt::black);
+    }
+    void text(double x, double y, const QString& text) {
+        m_printer.setCurrentX(mm(x));
+        m_printer.setCurrentY(mm(y));
+        m_printer.printLine(text);
+    }
+    void font(double points, bool bold) {
+        m_printer.setFontSize(points);
+        m_printer.setFontBold(bold);
+    }
+
+private:
+    IPrinter& m_printer;
+};
+
+void drawSheet(IPrinter& printer, double width, double height) {
+    SheetPainter p(printer);
+    const double inset = CalibrationFrameInsetMm;
+    const double right = width - inset;
+    const double bottom = height - inset;
+
+    // The frame: the lines the user measures.
+    printer.setLineWidth(2);
+    p.line(inset, inset, right, inset);
+    p.line(inset, bottom, right, bottom);
+    p.line(inset, inset, inset, bottom);
+    p.line(right, inset, right, bottom);
+
+    // Crosshairs at the centre of the paper.
+    const double cx = width / 2;
+    const double cy = height / 2;
+    p.line(cx - 15, cy, cx + 15, cy);
+    p.line(cx, cy - 15, cx, cy + 15);
+
+    // Rulers hanging inside the top and left frame lines, a tick every
+    // millimetre (longer every 5 and 10), numbered every 10 mm from the paper
+    // edge as it was meant to be printed.
+    printer.setLineWidth(1);
+    printer.setFontName(QStringLiteral("ＭＳ ゴシック"));
+    p.font(6, false);
+    auto tick = [](int k) { return k % 10 == 0 ? 5.0 : k % 5 == 0 ? 3.5 : 2.0; };
+    for (int k = int(inset) + 1; k < int(std::ceil(right)); ++k) {
+        p.line(k, inset, k, inset + tick(k));
+        if (k % 10 == 0 && k + 6 < right)
+            p.text(k + 0.5, inset + 3.2, QString::number(k));
+    }
+    for (int k = int(inset) + 1; k < int(std::ceil(bottom)); ++k) {
+        p.line(inset, k, inset + tick(k), k);
+        if (k % 10 == 0 && k + 3 < bottom)
+            p.text(inset + 5.5, k - 1.2, QString::number(k));
+    }
+
+    // What to do with it.
+    double y = inset + 15;
+    p.font(11, true);
+    p.text(inset + 12, y, QStringLiteral("プリンタの誤差測定用紙"));
+    p.font(8, false);
+    y += 7;
+    for (const char* line : kInstructions) {
+        p.text(inset + 12, y, QString::fromUtf8(line));
+        y += 4.5;
+    }
+    printer.newPage();
+}
+
+} // namespace
+
+QSizeF calibrationPaperMm(std::int32_t paperKind, bool yoko) {
+    QSizeF size;
+    switch (paperKind) {
+    case 2:
+        size = QSizeF(182, 257); // JIS B5
+        break;
+    case 3:
+        size = QSizeF(297, 420); // A3
+        break;
+    case 4:
+        size = QSizeF(257, 364); // JIS B4
+        break;
+    case 5:
+        size = QSizeF(148, 210); // A5
+        break;
+    default:
+        size = QSizeF(210, 297); // A4
+        break;
+    }
+    return yoko ? size.transposed() : size;
+}
+
+bool DrawCalibrationSheet(TavriEngine& engine) {
+    IForm& form = engine.form();
+    IMessages& messages = engine.messages();
+    IPrinter* printer = engine.printer();
+
+    const PaperSize* paper = paperByKind(1);
+    for (const PaperSize& p : paperTable())
+        if (form.isChecked(p.option))
+            paper = &p;
+    const bool yoko = form.isChecked(ctl::chkPrintDirectionYoko);
+
+    messages.setBusyPointer(true);
+    bool jobStarted = false;
+    QString cause;
+    try {
+        if (!printer)
+            throw RuntimeError(RuntimeError::Kind::Device, "no printer");
+        printer->setPaperSize(paper->printerCode);
+        printer->setOrientation(yoko ? 2 : 1);
+        printer->setUnitTwips();
+        jobStarted = true;
+        printer->beginDoc();
+        const QSizeF size = calibrationPaperMm(paper->kind, yoko);
+        drawSheet(*printer, size.width(), size.height());
+        printer->endDoc();
+        jobStarted = false;
+    } catch (const RuntimeError& error) {
+        cause = QString::fromStdString(error.what());
+    } catch (const std::bad_alloc&) {
+        cause = QStringLiteral("out of memory");
+    }
+    messages.setBusyPointer(false);
+    if (!cause.isEmpty()) {
+        if (jobStarted)
+            printer->abortDoc();
+        messages.showMessage(QStringLiteral("エラーが発生しました"), AppTitle, MsgIcon::None);
+        messages.explainError(cause);
+        return false;
+    }
+    messages.showMessage(joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
+                                    QStringLiteral("印刷されるまでしばらくお待ちください")}),
+                         AppTitle, MsgIcon::Information);
+    return true;
+}
+
+} // namespace pernoa

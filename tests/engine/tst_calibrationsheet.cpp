@@ -1,0 +1,83 @@
+// The calibration sheet on a recording printer: the paper and orientation of
+// the main window, a frame 10 mm inside the paper whatever the offsets, one
+// page, and the catch-all path when the printer fails.
+
+#include "engine/calibrationsheet.h"
+#include "engine/controls.h"
+#include "enginerig.h"
+
+#include <QTest>
+
+using namespace pernoa;
+using namespace pernoa::test;
+
+class CalibrationSheetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void frameInsideThePaper_data() {
+        QTest::addColumn<QString>("paperOption");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<int>("paperCode");
+        QTest::addColumn<QSizeF>("paperMm");
+        QTest::newRow("A4") << QString(ctl::optA4) << false << 9 << QSizeF(210, 297);
+        QTest::newRow("B4 landscape") << QString(ctl::optB4) << true << 12 << QSizeF(364, 257);
+        QTest::newRow("A5") << QString(ctl::optA5) << false << 11 << QSizeF(148, 210);
+    }
+    void frameInsideThePaper() {
+        QFETCH(QString, paperOption);
+        QFETCH(bool, landscape);
+        QFETCH(int, paperCode);
+        QFETCH(QSizeF, paperMm);
+        EngineRig rig;
+        rig.form.setChecked(paperOption, true);
+        rig.form.setChecked(ctl::chkPrintDirectionYoko, landscape);
+        // Offsets, and a sheet field the check would refuse: neither matters.
+        rig.form.setText(ctl::txtPrinterGosaX, "3");
+        rig.form.setText(ctl::txtPrinterGosaY, "-4");
+        rig.form.setText(ctl::txtTavriDansu, "");
+
+        QVERIFY(DrawCalibrationSheet(rig.engine));
+        QCOMPARE(rig.printer.calls.mid(0, 4),
+                 QStringList({QStringLiteral("paper %1").arg(paperCode),
+                              QStringLiteral("orientation %1").arg(landscape ? 2 : 1), "unit twips",
+                              "begin"}));
+        QCOMPARE(rig.printer.pageCount(), 1);
+        QVERIFY(rig.printer.ended);
+        QCOMPARE(rig.messages.texts(),
+                 QStringList{
+                     "プリンタへ印刷の要求をしました。\r\n印刷されるまでしばらくお待ちください"});
+        QCOMPARE(rig.messages.busyLog, QStringList({"on", "off"}));
+
+        // The frame comes first: top, bottom, left, right, in exact twips.
+        const double t = 1440 / 25.4;
+        const double l = 10 * t, r = (paperMm.width() - 10) * t, b = (paperMm.height() - 10) * t;
+        const QList<RecordedLine>& lines = rig.printer.pages.first();
+        const double frame[4][4] = {{l, l, r, l}, {l, b, r, b}, {l, l, l, b}, {r, l, r, b}};
+        for (int i = 0; i < 4; ++i) {
+            const RecordedLine& got = lines.at(i);
+            const double values[4] = {got.x1, got.y1, got.x2, got.y2};
+            for (int k = 0; k < 4; ++k)
+                QVERIFY2(qAbs(values[k] - frame[i][k]) < 0.01,
+                         qPrintable(QStringLiteral("side %1: %2").arg(i).arg(values[k])));
+        }
+        // Nothing reaches past the paper.
+        for (const RecordedLine& line : lines)
+            QVERIFY(qMax(line.x1, line.x2) <= paperMm.width() * t &&
+                    qMax(line.y1, line.y2) <= paperMm.height() * t);
+    }
+
+    void printerFailureTakesTheCatchAll() {
+        EngineRig rig;
+        rig.printer.failAtCall = 8; // within the frame
+        QVERIFY(!DrawCalibrationSheet(rig.engine));
+        QVERIFY(rig.printer.aborted);
+        QVERIFY(!rig.printer.ended);
+        QCOMPARE(rig.messages.texts(), QStringList{"エラーが発生しました"});
+        QCOMPARE(rig.messages.causes, QStringList{"printer failure (test)"});
+        QVERIFY(!rig.messages.busy);
+    }
+};
+
+QTEST_GUILESS_MAIN(CalibrationSheetTest)
+#include "tst_calibrationsheet.moc"
