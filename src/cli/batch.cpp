@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 
 #include "engine/consolemessages.h"
+#include "engine/consoleprogress.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/numberrules.h"
@@ -440,6 +441,9 @@ int runSheet(const Request& request) {
                                              ? std::make_unique<QtPrinter>(request.pdfPath)
                                              : std::make_unique<QtPrinter>(printers);
     engine.setPrinter(printer.get());
+    // How far a long job got, on standard error when that is a terminal.
+    ConsoleProgress progress;
+    engine.setProgress(&progress);
     engine.cmdPrintClick();
     if (messages.errorsShown() > 0)
         return 1;

@@ -198,13 +198,16 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(menus[0]->text(), QStringLiteral("設定"));
     QCOMPARE(menus[1]->text(), QStringLiteral("ヘルプ"));
     const QList<QAction*> settings = menus[0]->menu()->actions();
-    QCOMPARE(settings.size(), 2);
+    QCOMPARE(settings.size(), 3);
     QCOMPARE(settings[0]->objectName(), QStringLiteral("mnuSettei_Open"));
     QCOMPARE(settings[0]->text(), QStringLiteral("開く(&O)"));
     QCOMPARE(settings[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(settings[1]->objectName(), QStringLiteral("mnuSettei_Save"));
     QCOMPARE(settings[1]->text(), QStringLiteral("保存(&S)"));
     QCOMPARE(settings[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(settings[2]->objectName(), QStringLiteral("mnuSettei_ExportPdf"));
+    QCOMPARE(settings[2]->text(), QStringLiteral("PDFに書き出す…"));
+    QCOMPARE(settings[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     const QList<QAction*> help = menus[1]->menu()->actions();
     QCOMPARE(help.size(), 2);
     QCOMPARE(help[0]->objectName(), QStringLiteral("mnuHelp_View"));
