@@ -2,6 +2,7 @@
 
 #include "engine/calibrationsheet.h"
 #include "engine/consolemessages.h"
+#include "engine/consoleprogress.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/numberrules.h"
@@ -507,6 +508,9 @@ int runSheet(const Request& request) {
     // The printer's confirmation belongs to printing: an export that worked
     // says nothing.
     messages.setQuietInformation(exporting);
+    // How far a long job got, on standard error when that is a terminal.
+    ConsoleProgress progress;
+    engine.setProgress(&progress);
     if (request.calibrationSheet)
         DrawCalibrationSheet(engine);
     else

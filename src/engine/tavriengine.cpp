@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <new>
+#include <utility>
 
 namespace pernoa {
 namespace {
@@ -36,7 +37,34 @@ private:
     bool m_on = true;
 };
 
+// Ends the progress however the job ends, before the busy pointer goes.
+class ProgressScope {
+public:
+    ProgressScope(IProgress* progress, int total) : m_progress(progress) {
+        if (m_progress)
+            m_progress->start(total);
+    }
+    ~ProgressScope() { finish(); }
+    bool step(int done) { return !m_progress || m_progress->step(done); }
+    void finish() {
+        if (m_progress)
+            std::exchange(m_progress, nullptr)->finish();
+    }
+
+private:
+    IProgress* m_progress;
+};
+
 } // namespace
+
+QString printRequestedMessage() {
+    return joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
+                      QStringLiteral("印刷されるまでしばらくお待ちください")});
+}
+
+QString printCancelledMessage() {
+    return QStringLiteral("印刷を中止しました。");
+}
 
 std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
     using num::checked;
@@ -316,30 +344,31 @@ void TavriEngine::onLandscapeClicked() {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TavriEngine::preparePrinter() {
-    if (!m_printer)
+void TavriEngine::preparePrinter(IPrinter* printer) {
+    if (!printer)
         throw RuntimeError(RuntimeError::Kind::Device, "no printer");
     if (const PaperSize* paper = paperByKind(m_settings.PaperKind))
-        m_printer->setPaperSize(paper->printerCode);
-    m_printer->setOrientation(m_settings.PrintDirectionYoko != 0 ? 2 : 1);
-    m_printer->setUnitTwips();
-    m_printer->setLineWidth(m_settings.LineWeight);
-    m_printer->beginDoc();
+        printer->setPaperSize(paper->printerCode);
+    printer->setOrientation(m_settings.PrintDirectionYoko != 0 ? 2 : 1);
+    printer->setUnitTwips();
+    printer->setLineWidth(m_settings.LineWeight);
+    printer->beginDoc();
 }
 
-void TavriEngine::abandonJob(bool jobStarted, const QString& cause) {
-    if (jobStarted && m_printer)
-        m_printer->abortDoc();
+void TavriEngine::abandonJob(IPrinter* printer, bool jobStarted, const QString& cause) {
+    if (jobStarted && printer)
+        printer->abortDoc();
     m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
     m_messages.explainError(cause);
 }
 
-void TavriEngine::DrawTavriSheet(std::int32_t copies) {
+void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job) {
     BusyPointer busy(m_messages);
     m_lines.clear();
     if (!CheckSheetParams())
         return;
 
+    IPrinter* const target = job.printer ? job.printer : m_printer;
     bool jobStarted = false;
     try {
         GatherSheetSettings();
@@ -358,15 +387,17 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies) {
             m_surface->setUnitTwips();
         if (copies >= 1) {
             jobStarted = true;
-            preparePrinter();
+            preparePrinter(target);
         }
 
         const int shade = m_settings.PrintShade;
         const QColor colour(qBound(0, shade, 255), qBound(0, shade, 255), qBound(0, shade, 255));
         const double hyoji = m_settings.HyojiSize;
         const std::int32_t passes = copies >= 1 ? copies : 1;
-        IPrinter* printer = copies >= 1 ? m_printer : nullptr;
-        for (std::int32_t pass = 0; pass < passes; ++pass) {
+        IPrinter* printer = copies >= 1 ? target : nullptr;
+        ProgressScope progress(printer ? m_progress : nullptr, passes);
+        bool cancelled = false;
+        for (std::int32_t pass = 0; pass < passes && !cancelled; ++pass) {
             for (const TavriLine& line : m_lines) {
                 // The preview shows the same page for every copy; drawing its
                 // lines again would change nothing on screen.
@@ -388,23 +419,31 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies) {
                 m_overlay->outputTextItems(printer);
                 m_overlay->outputImageItems(printer);
             }
-            if (printer)
+            if (printer) {
                 printer->newPage();
+                // Asked only after a whole copy: the preview is complete by then.
+                cancelled = !progress.step(pass + 1);
+            }
         }
+        progress.finish();
 
         busy.restore();
-        if (printer) {
+        if (cancelled) {
+            // Dropped whole: nothing reaches the printer, no file is written.
+            jobStarted = false;
+            printer->abortDoc();
+            if (!job.cancelledMessage.isEmpty())
+                m_messages.showMessage(job.cancelledMessage, AppTitle, MsgIcon::Information);
+        } else if (printer) {
             printer->endDoc();
             jobStarted = false;
-            m_messages.showMessage(
-                joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
-                           QStringLiteral("印刷されるまでしばらくお待ちください")}),
-                AppTitle, MsgIcon::Information);
+            if (!job.doneMessage.isEmpty())
+                m_messages.showMessage(job.doneMessage, AppTitle, MsgIcon::Information);
         }
     } catch (const RuntimeError& error) {
-        abandonJob(jobStarted, QString::fromStdString(error.what()));
+        abandonJob(target, jobStarted, QString::fromStdString(error.what()));
     } catch (const std::bad_alloc&) {
-        abandonJob(jobStarted, QStringLiteral("out of memory"));
+        abandonJob(target, jobStarted, QStringLiteral("out of memory"));
     }
 }
 
@@ -417,7 +456,7 @@ void TavriEngine::cmdPreviewClick() {
     DrawTavriSheet(0);
 }
 
-void TavriEngine::cmdPrintClick() {
+void TavriEngine::cmdPrintClick(const PrintJobOptions& job) {
     const QString text = m_form.text(ctl::txtPrintCount);
     if (!CheckPositiveNumber(text, QStringLiteral("印刷枚数")))
         return;
@@ -429,7 +468,7 @@ void TavriEngine::cmdPrintClick() {
         m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
         return;
     }
-    DrawTavriSheet(copies);
+    DrawTavriSheet(copies, job);
 }
 
 void TavriEngine::txtPrintCountChanged() {

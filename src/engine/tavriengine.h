@@ -3,6 +3,7 @@
 #include "engine/form.h"
 #include "engine/messages.h"
 #include "engine/papersizes.h"
+#include "engine/progress.h"
 #include "engine/sheetsettings.h"
 #include "engine/surfaces.h"
 
@@ -32,6 +33,24 @@ inline constexpr double MaxTavriLines = 1000000;
 // value that stops being finite.
 std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s);
 
+// The message after a print job was handed to the printer, and after the user
+// stopped one.
+QString printRequestedMessage();
+QString printCancelledMessage();
+
+// Where a print job goes and how it ends, for a job other than a plain print
+// on the current printer (the windows' PDF export).
+struct PrintJobOptions {
+    // Takes the place of the current printer for this one job (null: the
+    // current printer).
+    IPrinter* printer = nullptr;
+    // Shown with the information icon once the job is handed on; nothing is
+    // shown when it is empty.
+    QString doneMessage = printRequestedMessage();
+    // Shown likewise when the user stopped the job.
+    QString cancelledMessage = printCancelledMessage();
+};
+
 // The staff engine: the sheet settings record, the parameter checks, the page
 // sizes, the one drawing routine and the print and preview commands. It reads
 // the main window through IForm, speaks through IMessages and draws through
@@ -52,6 +71,9 @@ public:
     void setPrinter(IPrinter* printer) { m_printer = printer; }
     IPrinter* printer() const { return m_printer; }
     void setOverlayOutput(IOverlayOutput* overlay) { m_overlay = overlay; }
+    // Shows how far a print job got and lets the user stop it (absent: the
+    // job runs to its end unseen).
+    void setProgress(IProgress* progress) { m_progress = progress; }
 
     // The values the main window's load sets before anything is drawn:
     // small display, A4 portrait.
@@ -95,13 +117,17 @@ public:
     void onDisplayLargeSelected() { GF_boChangeHyojiSizeLarge(); }
 
     // --- drawing and printing ---
-    void DrawTavriSheet(std::int32_t copies);
+    // A job the progress stops is dropped (nothing sent, no file written),
+    // the preview is left complete and job.cancelledMessage is shown.
+    void DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job = {});
     // The lines of the last drawing (empty before the first).
     const std::vector<TavriLine>& lastLines() const { return m_lines; }
 
     // Commands and change handlers of the main window.
     void cmdPreviewClick();
-    void cmdPrintClick();
+    // The print command; with options, the same command onto another printer
+    // or with other closing messages (the copy count is checked alike).
+    void cmdPrintClick(const PrintJobOptions& job = {});
     void txtPrintCountChanged();
     void sbrPrintShadeChanged();
 
@@ -109,10 +135,10 @@ public:
     static QString printShadeLabel(int value);
 
 private:
-    void preparePrinter();
+    void preparePrinter(IPrinter* printer);
     // The end of a drawing that failed: drops a started print job, then shows
     // the one catch-all message and hands on what went wrong.
-    void abandonJob(bool jobStarted, const QString& cause);
+    void abandonJob(IPrinter* printer, bool jobStarted, const QString& cause);
 
     IForm& m_form;
     IMessages& m_messages;
@@ -121,6 +147,7 @@ private:
     IPreviewWindow* m_window = nullptr;
     IPrinter* m_printer = nullptr;
     IOverlayOutput* m_overlay = nullptr;
+    IProgress* m_progress = nullptr;
     std::vector<TavriLine> m_lines;
 };
 

@@ -3,8 +3,11 @@
 #include "engine/tavriengine.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
+#include "output/qtprinter.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -16,30 +19,45 @@ QList<QString>& queuedAnswers() {
     return answers;
 }
 
-QList<SettingsFileDialogs::Record>& records() {
-    static QList<SettingsFileDialogs::Record> list;
+QList<FileDialogs::Record>& records() {
+    static QList<FileDialogs::Record> list;
     return list;
+}
+
+// Where the PDF dialog starts: the user's documents, else the home folder.
+QString pdfStartFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 } // namespace
 
-void SettingsFileDialogs::preset(const QList<QString>& answers) {
+QString pdfWrittenMessage(const QString& path) {
+    return joinLines(
+        {QStringLiteral("PDFファイルに書き出しました。"), QDir::toNativeSeparators(path)});
+}
+
+QString pdfCancelledMessage() {
+    return QStringLiteral("PDFファイルの書き出しを中止しました。");
+}
+
+void FileDialogs::preset(const QList<QString>& answers) {
     queuedAnswers() = answers;
 }
 
-QList<SettingsFileDialogs::Record> SettingsFileDialogs::takeRecords() {
+QList<FileDialogs::Record> FileDialogs::takeRecords() {
     return std::exchange(records(), {});
 }
 
-QString SettingsFileDialogs::run(QWidget* parent, bool save) {
+QString FileDialogs::run(QWidget* parent, bool save) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open: only an existing file. Save: any name, and a question before an
     // existing file is replaced.
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setNameFilter(SettingsFileFilter);
-    dialog.setDefaultSuffix(QString());
+    dialog.setNameFilter(m_filter);
+    dialog.setDefaultSuffix(m_defaultSuffix);
     // The last accepted file is offered again, in its own folder.
     if (m_lastFileName.isEmpty()) {
         dialog.setDirectory(m_startFolder);
@@ -63,11 +81,11 @@ QString SettingsFileDialogs::run(QWidget* parent, bool save) {
     return path;
 }
 
-QString SettingsFileDialogs::getOpenPath(QWidget* parent) {
+QString FileDialogs::getOpenPath(QWidget* parent) {
     return run(parent, false);
 }
 
-QString SettingsFileDialogs::getSavePath(QWidget* parent) {
+QString FileDialogs::getSavePath(QWidget* parent) {
     return run(parent, true);
 }
 
@@ -76,6 +94,7 @@ FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items, QW
     : m_engine(engine), m_form(engine.form()),
       m_file(std::make_unique<SettingsFile>(engine, items)), m_dialogParent(dialogParent),
       m_dialogs(SettingsDialogFolder(programFolder)),
+      m_pdfDialogs(pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 
 FileCommands::~FileCommands() = default;
@@ -92,6 +111,18 @@ void FileCommands::saveCommand() {
     if (path.isEmpty())
         return;
     m_file->SaveSetteiFile(path);
+}
+
+void FileCommands::exportPdfCommand() {
+    const QString path = m_pdfDialogs.getSavePath(m_dialogParent);
+    if (path.isEmpty())
+        return;
+    output::QtPrinter pdf(path);
+    PrintJobOptions job;
+    job.printer = &pdf;
+    job.doneMessage = pdfWrittenMessage(path);
+    job.cancelledMessage = pdfCancelledMessage();
+    m_engine.cmdPrintClick(job);
 }
 
 void FileCommands::loadStartupFile(const QStringList& arguments) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// The settings-file commands of the main window: "開く(&O)" and "保存(&S)" of
-// the menu "設定", the settings file named on the command line, and the
-// default settings file read at start-up and written at shutdown.
+// The file commands of the main window: "開く(&O)", "保存(&S)" and
+// "PDFに書き出す…" of the menu "設定", the settings file named on the command
+// line, and the default settings file read at start-up and written at
+// shutdown.
 
 #include <QFileDialog>
 #include <QList>
@@ -24,19 +25,31 @@ class OverlayItems;
 
 namespace pernoa::ui {
 
-// The filter of both file dialogs.
+// The filter of the settings files' dialogs, and of the PDF export's.
 inline const QString SettingsFileFilter = QStringLiteral("ペルノアファイル(*.kvs2)");
+inline const QString PdfFileFilter = QStringLiteral("PDF (*.pdf)");
 
-// The file dialogs of the two commands: one dialog state (the last accepted
-// file name) for both, as one dialog component of the main window.
+// The message after the PDF export, naming the file; and after the user
+// stopped it.
+QString pdfWrittenMessage(const QString& path);
+QString pdfCancelledMessage();
+
+// File dialogs of one kind of file with one dialog state (the last accepted
+// file name): the settings files' open and save share one, as one dialog
+// component of the main window; the PDF export has its own.
 //
 // Tests pre-answer them like the message boxes: while answers are queued the
-// dialog is built as usual, recorded and answered without being shown (an
-// empty answer is a cancel).
-class SettingsFileDialogs {
+// dialog (of any kind) is built as usual, recorded and answered without being
+// shown (an empty answer is a cancel).
+class FileDialogs {
 public:
-    // The folder the dialogs start in when no file was accepted yet.
-    explicit SettingsFileDialogs(QString startFolder) : m_startFolder(std::move(startFolder)) {}
+    // The folder the dialogs start in when no file was accepted yet, the
+    // filter, and the suffix added to a name typed without one (none for the
+    // settings files).
+    explicit FileDialogs(QString startFolder, QString filter = SettingsFileFilter,
+                         QString defaultSuffix = {})
+        : m_startFolder(std::move(startFolder)), m_filter(std::move(filter)),
+          m_defaultSuffix(std::move(defaultSuffix)) {}
 
     // The chosen path exactly as the dialog returns it (no extension added),
     // or the empty string when the user cancelled.
@@ -61,8 +74,12 @@ private:
     QString run(QWidget* parent, bool save);
 
     QString m_startFolder;
+    QString m_filter;
+    QString m_defaultSuffix;
     QString m_lastFileName; // full path of the last accepted file
 };
+
+using SettingsFileDialogs = FileDialogs;
 
 // The commands themselves, on the main window's form, the engine and the
 // item model.
@@ -75,6 +92,9 @@ public:
     // Menu "設定": the open and the save command.
     void openCommand();
     void saveCommand();
+    // Menu "設定": "PDFに書き出す…", the print command (copy count and all)
+    // onto a PDF file chosen in a save dialog instead of the printer.
+    void exportPdfCommand();
 
     // Start-up: the settings file named on the command line. Shows
     // "関連づけされた設定ファイルの読み込みに失敗しました。" after the readers'
@@ -88,6 +108,7 @@ public:
     QString defaultSetteiPath() const { return m_defaultPath; }
 
     SettingsFileDialogs& dialogs() { return m_dialogs; }
+    FileDialogs& pdfDialogs() { return m_pdfDialogs; }
     SettingsFile& settingsFile() { return *m_file; }
 
 private:
@@ -96,6 +117,7 @@ private:
     std::unique_ptr<SettingsFile> m_file;
     QWidget* m_dialogParent;
     SettingsFileDialogs m_dialogs;
+    FileDialogs m_pdfDialogs;
     QString m_defaultPath;
 };
 

@@ -10,6 +10,7 @@
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "ui/progressdialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,6 +62,8 @@ GuiProgram::GuiProgram()
     m_preview->attachItems(*m_items, *m_messages);
     m_engine->setOverlayOutput(m_items.get());
     connectPrinter();
+    m_progress = std::make_unique<JobProgressDialog>(m_main.get());
+    m_engine->setProgress(m_progress.get());
     m_main->setEngine(m_engine.get());
     // The preview's insert and edit commands open the item dialogs (there
     // from start() on), which do everything to the item themselves.
@@ -82,6 +85,7 @@ GuiProgram::~GuiProgram() {
     m_main->setEngine(nullptr);
     m_main->setFileCommands(nullptr);
     m_engine->setOverlayOutput(nullptr);
+    m_engine->setProgress(nullptr);
     m_preview->detachItems();
 }
 

@@ -26,6 +26,7 @@ namespace pernoa::ui {
 class MainWindow;
 class MessageBoxes;
 class FileCommands;
+class JobProgressDialog;
 
 // The program's windows and the engine between them: the main window, the
 // preview window, the message boxes, the staff engine that reads the one and
@@ -64,6 +65,8 @@ public:
     FileCommands& fileCommands() { return *m_fileCommands; }
     // The system's printers and the one the program prints on.
     output::QtPrinterList& printers() { return *m_printers; }
+    // The progress of print jobs and PDF exports.
+    JobProgressDialog& progress() { return *m_progress; }
 
 private:
     void connectPrinter();
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<output::QtPrinterList> m_printers;
     std::unique_ptr<output::QtPrinter> m_printer;
     std::unique_ptr<preview::ItemDialogs> m_dialogs;
+    std::unique_ptr<JobProgressDialog> m_progress;
 };
 
 // Starts the windows and runs until the main window closes.

@@ -326,6 +326,9 @@ void MainWindow::buildMenus() {
     QAction* save = settings->addAction(QStringLiteral("保存(&S)"));
     save->setObjectName(QStringLiteral("mnuSettei_Save"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* pdf = settings->addAction(QStringLiteral("PDFに書き出す…"));
+    pdf->setObjectName(QStringLiteral("mnuSettei_ExportPdf"));
+    pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     // A sheet to measure the printer's offsets on, printed on the paper and
     // in the orientation chosen here.
     QAction* calibration = settings->addAction(QStringLiteral("誤差測定用紙を印刷"));
@@ -344,6 +347,7 @@ void MainWindow::buildMenus() {
 
     connect(open, &QAction::triggered, this, &MainWindow::openSettings);
     connect(save, &QAction::triggered, this, &MainWindow::saveSettings);
+    connect(pdf, &QAction::triggered, this, &MainWindow::exportPdf);
     connect(view, &QAction::triggered, this, &MainWindow::showHelp);
     connect(version, &QAction::triggered, this, &MainWindow::showAbout);
 }
@@ -531,6 +535,11 @@ void MainWindow::openSettings() {
 void MainWindow::saveSettings() {
     if (m_fileCommands)
         m_fileCommands->saveCommand();
+}
+
+void MainWindow::exportPdf() {
+    if (m_fileCommands)
+        m_fileCommands->exportPdfCommand();
 }
 
 // ---------------------------------------------------------------------------

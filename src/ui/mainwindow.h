@@ -46,8 +46,8 @@ public:
     HelpWindow* helpWindow() const;
     AboutBox* aboutBox() const;
 
-    // The settings-file commands the menu "設定" and shutdown run. Until they
-    // are set the two menu commands do nothing.
+    // The file commands the menu "設定" and shutdown run. Until they are set
+    // the menu commands do nothing.
     void setFileCommands(FileCommands* commands) { m_fileCommands = commands; }
 
     // The folder that holds the program, without a trailing separator.
@@ -76,6 +76,8 @@ private slots:
     void choosePrinter();
     void openSettings();
     void saveSettings();
+    // The print command onto a PDF file.
+    void exportPdf();
 
 private:
     QWidget* buildSheetTab();

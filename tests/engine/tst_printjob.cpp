@@ -1,3 +1,4 @@
+#include "engine/consoleprogress.h"
 #include "engine/controls.h"
 #include "enginerig.h"
 
@@ -30,6 +31,11 @@ private slots:
     void printerThatCannotOpenLeavesPreviewCleared();
     void noPrinterIsARuntimeError();
     void previewCommandShowsWindowAndDraws();
+    void progressAndCancel_data();
+    void progressAndCancel();
+    void jobOptionsChoosePrinterAndMessages();
+    void consoleProgress_data();
+    void consoleProgress();
 };
 
 void TestPrintJob::preparationOrder_data() {
@@ -231,6 +237,124 @@ void TestPrintJob::previewCommandShowsWindowAndDraws() {
     QCOMPARE(rig.surface.shows, 1);
     QCOMPARE(rig.surface.lines.size(), 50);
     QVERIFY(rig.printer.calls.isEmpty());
+}
+
+void TestPrintJob::progressAndCancel_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("cancelAt");
+    QTest::addColumn<int>("failAtCall");
+    QTest::addColumn<QStringList>("progress");
+    QTest::addColumn<QStringList>("messages");
+    const QString cancelled = QStringLiteral("印刷を中止しました。");
+    QTest::newRow("runs to the end")
+        << "3" << 0 << 0 << QStringList{"start 3", "step 1", "step 2", "step 3", "finish"}
+        << QStringList{kConfirm};
+    QTest::newRow("cancel after copy 2 of 5")
+        << "5" << 2 << 0 << QStringList{"start 5", "step 1", "step 2", "finish"}
+        << QStringList{cancelled};
+    QTest::newRow("cancel during the last copy")
+        << "1" << 1 << 0 << QStringList{"start 1", "step 1", "finish"} << QStringList{cancelled};
+    // 4 calls of preparation, "begin", 50 lines, "newpage": the second copy.
+    QTest::newRow("printer error on copy 2")
+        << "3" << 0 << 60 << QStringList{"start 3", "step 1", "finish"}
+        << QStringList{"エラーが発生しました"};
+    QTest::newRow("preview only") << "0.4" << 0 << 0 << QStringList{} << QStringList{};
+}
+
+void TestPrintJob::progressAndCancel() {
+    QFETCH(QString, count);
+    QFETCH(int, cancelAt);
+    QFETCH(int, failAtCall);
+    QFETCH(QStringList, progress);
+    QFETCH(QStringList, messages);
+    EngineRig normal;
+    normal.engine.DrawTavriSheet(0);
+
+    EngineRig rig;
+    RecordingProgress recorder;
+    recorder.cancelAt = cancelAt;
+    rig.engine.setProgress(&recorder);
+    rig.printer.failAtCall = failAtCall;
+    rig.form.setText(ctl::txtPrintCount, count);
+    rig.engine.cmdPrintClick();
+
+    QCOMPARE(recorder.log, progress);
+    QCOMPARE(rig.messages.texts(), messages);
+    if (!messages.isEmpty())
+        QCOMPARE(rig.messages.shown.first().icon,
+                 failAtCall ? MsgIcon::None : MsgIcon::Information);
+    QVERIFY(!rig.messages.busy);
+    if (cancelAt > 0) {
+        // Stopped at that copy and dropped whole.
+        QCOMPARE(rig.printer.pageCount(), cancelAt);
+        QVERIFY(rig.printer.aborted);
+        QVERIFY(!rig.printer.ended);
+        QCOMPARE(rig.printer.calls.last(), QStringLiteral("abort"));
+    }
+    // The preview is the page a plain drawing leaves.
+    if (failAtCall == 0) {
+        QCOMPARE(rig.surface.log, normal.surface.log);
+        QCOMPARE(rig.surface.lines.size(), normal.surface.lines.size());
+        QCOMPARE(rig.surface.lines.last().y1, normal.surface.lines.last().y1);
+    }
+}
+
+void TestPrintJob::jobOptionsChoosePrinterAndMessages() {
+    EngineRig rig;
+    RecordingPrinter other;
+    PrintJobOptions job;
+    job.printer = &other;
+    job.doneMessage.clear();
+    rig.form.setText(ctl::txtPrintCount, "2");
+    rig.engine.cmdPrintClick(job);
+    QCOMPARE(other.pageCount(), 2);
+    QVERIFY(other.ended);
+    QVERIFY(rig.printer.calls.isEmpty());
+    QVERIFY(rig.messages.shown.isEmpty());
+    QCOMPARE(rig.engine.printer(), &rig.printer);
+
+    // The copy count is checked as for the print command; a failure on the
+    // job's printer drops that job.
+    job.doneMessage = QStringLiteral("done");
+    rig.form.setText(ctl::txtPrintCount, "0");
+    rig.engine.cmdPrintClick(job);
+    QCOMPARE(rig.messages.texts(),
+             QStringList{"そんな値、入力していじめちゃいや～ん♪\r\n印刷枚数"});
+    other = RecordingPrinter();
+    other.failAtCall = 20;
+    rig.messages.clear();
+    rig.form.setText(ctl::txtPrintCount, "1");
+    rig.engine.cmdPrintClick(job);
+    QVERIFY(other.aborted);
+    QCOMPARE(rig.messages.texts(), QStringList{"エラーが発生しました"});
+}
+
+void TestPrintJob::consoleProgress_data() {
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray blank = "\r" + QByteArray(19, ' ') + "\r";
+    QTest::newRow("terminal") << true << 0 << "\rpernoa: copy 1 of 2\rpernoa: copy 2 of 2" + blank;
+    QTest::newRow("not a terminal") << false << 0 << QByteArray();
+    QTest::newRow("quick job") << true << 60000 << QByteArray();
+}
+
+void TestPrintJob::consoleProgress() {
+    QFETCH(bool, terminal);
+    QFETCH(int, delayMs);
+    QFETCH(QByteArray, written);
+    std::FILE* out = std::tmpfile();
+    QVERIFY(out);
+    ConsoleProgress progress(out, terminal, delayMs);
+    progress.start(2);
+    QVERIFY(progress.step(1));
+    QVERIFY(progress.step(2));
+    progress.finish();
+    std::rewind(out);
+    QByteArray got(256, '\0');
+    got.resize(qsizetype(std::fread(got.data(), 1, std::size_t(got.size()), out)));
+    std::fclose(out);
+    QCOMPARE(got, written);
 }
 
 QTEST_GUILESS_MAIN(TestPrintJob)

@@ -5,6 +5,7 @@
 // list.
 
 #include "engine/messages.h"
+#include "engine/progress.h"
 #include "engine/surfaces.h"
 
 #include <QColor>
@@ -127,6 +128,21 @@ public:
 
 private:
     void call(const QString& what);
+};
+
+// Records a job's progress, one line per call ("start 3", "step 1",
+// "finish"), and stops the job after copy cancelAt (0: never).
+class RecordingProgress : public IProgress {
+public:
+    void start(int total) override { log << QStringLiteral("start %1").arg(total); }
+    bool step(int done) override {
+        log << QStringLiteral("step %1").arg(done);
+        return cancelAt == 0 || done < cancelAt;
+    }
+    void finish() override { log << QStringLiteral("finish"); }
+
+    int cancelAt = 0;
+    QStringList log;
 };
 
 } // namespace pernoa::test
