@@ -326,16 +326,20 @@ void TavriEngine::abandonJob(bool jobStarted) {
 void TavriEngine::DrawTavriSheet(std::int32_t copies) {
     BusyPointer busy(m_messages);
     m_lines.clear();
+    m_warnings = {};
     if (!CheckSheetParams())
         return;
 
     bool jobStarted = false;
+    bool laidOut = false;
     try {
         GatherSheetSettings();
         if (m_surface)
             m_surface->clear();
 
         m_lines = LayoutTavriLines(m_settings);
+        laidOut = true;
+        tellWarnings();
 
         const std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
         if (n > 0 && m_lines.size() > n) {
@@ -391,10 +395,26 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies) {
                 AppTitle, MsgIcon::Information);
         }
     } catch (const RuntimeError&) {
+        if (!laidOut && m_window)
+            m_window->setNotice(QString()); // the page it spoke of is gone
         abandonJob(jobStarted);
     } catch (const std::bad_alloc&) {
+        if (!laidOut && m_window)
+            m_window->setNotice(QString());
         abandonJob(jobStarted);
     }
+}
+
+void TavriEngine::tellWarnings() {
+    QMarginsF strips;
+    if (m_printer) {
+        const PaperSize* paper = paperByKind(m_settings.PaperKind);
+        strips = m_printer->unprintableMargins(paper ? paper->printerCode : 0,
+                                               m_settings.PrintDirectionYoko != 0 ? 2 : 1);
+    }
+    m_warnings = FindStaffWarnings(m_lines, m_settings, strips);
+    if (m_window)
+        m_window->setNotice(staffWarningTexts(m_warnings).join(QStringLiteral("　")));
 }
 
 // ---------------------------------------------------------------------------
