@@ -35,6 +35,15 @@ constexpr int kTitleHeight = 120;
 // Room kept free below the explanation label.
 constexpr int kBottomMarginPixels = 4;
 
+// The scrolled view around the page, which can lay itself out while hidden.
+class PageView : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    // Places the viewport and the bars for the present size and bar policies
+    // now (a hidden view does it only when it is shown).
+    void layOut() { setViewportMargins(0, 0, 0, 0); }
+};
+
 } // namespace
 
 PreviewWindow::PreviewWindow(QWidget* parent)
@@ -45,7 +54,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 
     // The view shows the page whole wherever it fits: no frame, the window's
     // own background around it.
-    m_view = new QScrollArea(this);
+    m_view = new PageView(this);
     m_view->setObjectName(QStringLiteral("pageView"));
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->setWidgetResizable(false);
@@ -233,6 +242,7 @@ void PreviewWindow::relayout() {
     m_view->setGeometry(margin, pageTop, viewWidth, viewHeight);
     m_view->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     m_view->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    static_cast<PageView*>(m_view)->layOut();
 
     const int labelWidth = labelWidthFor(viewWidth);
     const int labelHeight = m_description->heightForWidth(labelWidth);
