@@ -469,6 +469,36 @@ private slots:
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, QStringLiteral("pernoa 2.2\n"));
     }
+
+    // The warnings go to standard error, one line each; the page is written
+    // all the same and the run succeeds.
+    void warnings_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("default page") << QStringList{} << QStringList{};
+        QTest::newRow("overlapping") << QStringList{"--staves", "40"}
+                                     << QStringList{"pernoa: warning: 五線が重なっています"};
+        QTest::newRow("past the paper")
+            << QStringList{"--staves", "1", "--spacing", "80"}
+            << QStringList{"pernoa: warning: 五線が用紙からはみ出しています"};
+        // A PDF prints everything of the paper.
+        QTest::newRow("hairline margins") << QStringList{"--margins", "0.1,0.1,0.1,0.1"}
+                                          << QStringList{};
+    }
+    void warnings() {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, warnings);
+        const QString out = pdf(QStringLiteral("warned.pdf"));
+        QFile::remove(out);
+        const RunResult r = runPernoa(QStringList{QStringLiteral("--export-pdf"), out} + options);
+        QCOMPARE(r.exitCode, 0);
+        QStringList told;
+        for (const QString& line : r.err.split(u'\n'))
+            if (line.startsWith(QStringLiteral("pernoa: warning: ")))
+                told << line;
+        QCOMPARE(told, warnings);
+        QCOMPARE(readPages(out).size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(PdfExportTest)
