@@ -89,8 +89,8 @@ StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const Sheet
             const double top = std::max(sent.top, 0.0);
             const double bottom = std::min(sent.bottom, H);
             const bool onPaper = left <= right && top <= bottom;
-            if (onPaper && (left < printLeft || top < printTop || right > printRight ||
-                            bottom > printBottom))
+            if (onPaper &&
+                (left < printLeft || top < printTop || right > printRight || bottom > printBottom))
                 w.unprintable = true;
         }
         if (w.pastThePage && (w.unprintable || !printerHasStrips))

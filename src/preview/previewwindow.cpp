@@ -219,8 +219,8 @@ void PreviewWindow::relayout() {
     };
     const auto heightBeyondPage = [&](int viewWidth) {
         const int labelHeight = m_description->heightForWidth(labelWidthFor(viewWidth));
-        return shiftDown +
-               qMax(clientHeight, descriptionTop + labelHeight + kBottomMarginPixels) - pageHeight;
+        return shiftDown + qMax(clientHeight, descriptionTop + labelHeight + kBottomMarginPixels) -
+               pageHeight;
     };
 
     // The view: the page whole where the window fits, else as much as fits,

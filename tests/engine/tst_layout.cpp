@@ -338,10 +338,10 @@ void TestLayout::warnings_data() {
     row("A3 landscape, printer", {"optA3=1", "chkPrintDirectionYoko=1"}, 5, false, false, false);
     row("more staves than fit", {"txtTavriDansu=40"}, 0, true, false, false);
     row("blocks touching", {"txtDaifuhyoCnt=2", "txtTavriDansu=2"}, 0, false, false, false);
-    row("negative block gap",
-        {"txtDaifuhyoCnt=2", "txtTavriDansu=2", "txtDaifuhyoInterval=-1"}, 0, true, false, false);
-    row("a staff taller than the page", {"txtTavriDansu=1", "txtLineInterval=80"}, 0, false,
-        true, false);
+    row("negative block gap", {"txtDaifuhyoCnt=2", "txtTavriDansu=2", "txtDaifuhyoInterval=-1"}, 0,
+        true, false, false);
+    row("a staff taller than the page", {"txtTavriDansu=1", "txtLineInterval=80"}, 0, false, true,
+        false);
     row("left margin past the page", {"txtSpaceSizeLeft=220"}, 0, false, true, false);
     row("hairline margins, PDF",
         {"txtSpaceSizeUp=0.1", "txtSpaceSizeDown=0.1", "txtSpaceSizeLeft=0.1",
@@ -354,14 +354,14 @@ void TestLayout::warnings_data() {
     row("left margin in the strip", {"txtSpaceSizeLeft=3"}, 5, false, false, true);
     row("bottom margin in the strip", {"txtSpaceSizeDown=4.9"}, 5, false, false, true);
     row("margins on the strips' edge",
-        {"txtSpaceSizeUp=5", "txtSpaceSizeDown=5", "txtSpaceSizeLeft=5", "txtSpaceSizeRight=5"},
-        5, false, false, false);
+        {"txtSpaceSizeUp=5", "txtSpaceSizeDown=5", "txtSpaceSizeLeft=5", "txtSpaceSizeRight=5"}, 5,
+        false, false, false);
     row("offset sends lines into the strip", {"txtSpaceSizeUp=6", "txtPrinterGosaY=2"}, 5, false,
         false, true);
-    row("offset sends lines out of the strip", {"txtSpaceSizeUp=4", "txtPrinterGosaY=-2"}, 5,
-        false, false, false);
-    row("overlapping and past the page", {"txtTavriDansu=2", "txtLineInterval=80"}, 0, true,
-        true, false);
+    row("offset sends lines out of the strip", {"txtSpaceSizeUp=4", "txtPrinterGosaY=-2"}, 5, false,
+        false, false);
+    row("overlapping and past the page", {"txtTavriDansu=2", "txtLineInterval=80"}, 0, true, true,
+        false);
     row("all three", {"txtTavriDansu=2", "txtLineInterval=80"}, 31, true, true, true);
 }
 

@@ -210,14 +210,13 @@ void PreviewWindowTest::fitsTheAvailableArea_data() {
     QTest::addColumn<int>("windowWidth");
     QTest::addColumn<int>("windowHeight");
     QTest::addColumn<bool>("whole");
-    QTest::newRow("A4 small, large screen") << QSize(1920, 1080) << 3969 << 5613 << 4320 << 7155
-                                            << true;
+    QTest::newRow("A4 small, large screen")
+        << QSize(1920, 1080) << 3969 << 5613 << 4320 << 7155 << true;
     QTest::newRow("A3 portrait large, 1366 x 768")
         << QSize(1366, 768) << 8420 << 11907 << 8771 << 13449 << false;
     QTest::newRow("A3 landscape large, 800 x 600")
         << QSize(800, 600) << 11907 << 8420 << 12258 << 9962 << false;
-    QTest::newRow("A4 small, too low") << QSize(1024, 400) << 3969 << 5613 << 4320 << 7155
-                                       << false;
+    QTest::newRow("A4 small, too low") << QSize(1024, 400) << 3969 << 5613 << 4320 << 7155 << false;
     QTest::newRow("A3 landscape large, too narrow")
         << QSize(640, 1080) << 11907 << 8420 << 12258 << 9962 << false;
 }

@@ -486,8 +486,8 @@ private slots:
             << QStringList{"--staves", "1", "--spacing", "80"}
             << QStringList{"pernoa: warning: 五線が用紙からはみ出しています"};
         // A PDF prints everything of the paper.
-        QTest::newRow("hairline margins") << QStringList{"--margins", "0.1,0.1,0.1,0.1"}
-                                          << QStringList{};
+        QTest::newRow("hairline margins")
+            << QStringList{"--margins", "0.1,0.1,0.1,0.1"} << QStringList{};
     }
     void warnings() {
         QFETCH(QStringList, options);
