@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build libcups2-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf
     poppler-utils

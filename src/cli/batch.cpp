@@ -517,6 +517,9 @@ int runSheet(const Request& request) {
         engine.cmdPrintClick();
     if (messages.errorsShown() > 0)
         return 1;
+    // The page went out as laid out; what is odd about it is only told.
+    for (const QString& warning : staffWarningTexts(engine.lastWarnings()))
+        writeTo(stderr, QStringLiteral("pernoa: warning: %1\n").arg(warning));
     if (printer->jobsDelivered() == 0) {
         // Only possible when the copy count rounds to 0: the window then just
         // redraws its preview, but a batch run that produced nothing must not

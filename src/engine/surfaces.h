@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QMarginsF>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,9 @@ public:
     virtual void setTitleLeft(float twips) = 0;
     // Shows the window (not modal).
     virtual void showWindow() = 0;
+    // One short line about the page just laid out, in the title label over
+    // the page; "" when there is nothing to say.
+    virtual void setNotice(const QString& text) { (void)text; }
 };
 
 // The current printer. Coordinates are twips from the page's top left corner
@@ -87,6 +91,16 @@ public:
     virtual void endDoc() = 0;
     // Drops a job that an error interrupted, so nothing half-drawn is sent.
     virtual void abortDoc() = 0;
+
+    // The strips along the paper's edges (twips, for this paper code and
+    // orientation) in which the current printer cannot print. None where
+    // everything of the paper is printed (a PDF) or nothing is known. Never
+    // throws.
+    virtual QMarginsF unprintableMargins(int paperCode, int orientation) const {
+        (void)paperCode;
+        (void)orientation;
+        return {};
+    }
 };
 
 // The system's printers, and which one the program prints on.

@@ -365,17 +365,21 @@ void TavriEngine::abandonJob(IPrinter* printer, bool jobStarted, const QString& 
 void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job) {
     BusyPointer busy(m_messages);
     m_lines.clear();
+    m_warnings = {};
     if (!CheckSheetParams())
         return;
 
     IPrinter* const target = job.printer ? job.printer : m_printer;
     bool jobStarted = false;
+    bool laidOut = false;
     try {
         GatherSheetSettings();
         if (m_surface)
             m_surface->clear();
 
         m_lines = LayoutTavriLines(m_settings);
+        laidOut = true;
+        tellWarnings(target);
 
         const std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
         if (n > 0 && m_lines.size() > n) {
@@ -441,10 +445,26 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job
                 m_messages.showMessage(job.doneMessage, AppTitle, MsgIcon::Information);
         }
     } catch (const RuntimeError& error) {
+        if (!laidOut && m_window)
+            m_window->setNotice(QString()); // the page it spoke of is gone
         abandonJob(target, jobStarted, QString::fromStdString(error.what()));
     } catch (const std::bad_alloc&) {
+        if (!laidOut && m_window)
+            m_window->setNotice(QString());
         abandonJob(target, jobStarted, QStringLiteral("out of memory"));
     }
+}
+
+void TavriEngine::tellWarnings(IPrinter* printer) {
+    QMarginsF strips;
+    if (printer) {
+        const PaperSize* paper = paperByKind(m_settings.PaperKind);
+        strips = printer->unprintableMargins(paper ? paper->printerCode : 0,
+                                             m_settings.PrintDirectionYoko != 0 ? 2 : 1);
+    }
+    m_warnings = FindStaffWarnings(m_lines, m_settings, strips);
+    if (m_window)
+        m_window->setNotice(staffWarningTexts(m_warnings).join(QStringLiteral("　")));
 }
 
 // ---------------------------------------------------------------------------

@@ -7,7 +7,9 @@
 #include "engine/sheetsettings.h"
 #include "engine/surfaces.h"
 
+#include <QMarginsF>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -50,6 +52,31 @@ struct PrintJobOptions {
     // Shown likewise when the user stopped the job.
     QString cancelledMessage = printCancelledMessage();
 };
+
+// What is odd about a laid-out page. The page is drawn and printed as laid
+// out all the same; these only tell the user.
+struct StaffWarnings {
+    // Two staves share some height (more staves than fit, a negative block gap).
+    bool overlapping = false;
+    // A line lies partly or wholly off the paper.
+    bool pastThePage = false;
+    // A line sent to the printer lies, on the paper, in the strips along the
+    // edges where the printer cannot print.
+    bool unprintable = false;
+
+    bool any() const { return overlapping || pastThePage || unprintable; }
+    friend bool operator==(const StaffWarnings&, const StaffWarnings&) = default;
+};
+
+// The warnings for the lines of a page, laid out from these settings, printed
+// on a printer that cannot print within these margins of the paper (twips;
+// none for a PDF). Each line is taken as its band of LineThicknessTwip below
+// its y. The paper is checked at the lines' page positions, the printer's
+// strips at the positions the printer is sent (shifted by the offsets).
+StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+                                const QMarginsF& unprintable);
+// One short sentence per warning, most serious first.
+QStringList staffWarningTexts(const StaffWarnings& warnings);
 
 // The staff engine: the sheet settings record, the parameter checks, the page
 // sizes, the one drawing routine and the print and preview commands. It reads
@@ -122,6 +149,9 @@ public:
     void DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job = {});
     // The lines of the last drawing (empty before the first).
     const std::vector<TavriLine>& lastLines() const { return m_lines; }
+    // The warnings for the page of the last drawing (none when it failed
+    // before the lines were laid out).
+    const StaffWarnings& lastWarnings() const { return m_warnings; }
 
     // Commands and change handlers of the main window.
     void cmdPreviewClick();
@@ -136,6 +166,9 @@ public:
 
 private:
     void preparePrinter(IPrinter* printer);
+    // Finds the warnings for the lines just laid out, on the printer the job
+    // goes to, and shows them on the preview window.
+    void tellWarnings(IPrinter* printer);
     // The end of a drawing that failed: drops a started print job, then shows
     // the one catch-all message and hands on what went wrong.
     void abandonJob(IPrinter* printer, bool jobStarted, const QString& cause);
@@ -149,6 +182,7 @@ private:
     IOverlayOutput* m_overlay = nullptr;
     IProgress* m_progress = nullptr;
     std::vector<TavriLine> m_lines;
+    StaffWarnings m_warnings;
 };
 
 } // namespace pernoa

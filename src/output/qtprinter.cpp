@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -177,6 +178,52 @@ QtPrinter::QtPrinter(QIODevice& stream) : m_stream(&stream) {}
 QtPrinter::~QtPrinter() {
     // A job still open here was neither ended nor aborted: it is dropped.
     abortDoc();
+}
+
+namespace {
+
+double pointsPerUnit(QPageLayout::Unit unit) {
+    switch (unit) {
+    case QPageLayout::Millimeter:
+        return 72.0 / 25.4;
+    case QPageLayout::Point:
+        return 1.0;
+    case QPageLayout::Inch:
+        return 72.0;
+    case QPageLayout::Pica:
+        return 12.0;
+    case QPageLayout::Didot:
+        return 1.07;
+    case QPageLayout::Cicero:
+        return 12.84;
+    }
+    return 1.0;
+}
+
+} // namespace
+
+QMarginsF QtPrinter::unprintableMargins(int paperCode, int orientation) const {
+    if (isPdf())
+        return {};
+    const QString name = m_printers->currentPrinterName();
+    if (m_strips && m_strips->printer == name && m_strips->paperCode == paperCode &&
+        m_strips->orientation == orientation)
+        return m_strips->margins;
+
+    QMarginsF twips;
+    const QPageSize size = pageSizeForPrinterCode(paperCode);
+    const QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
+    if (size.isValid() && !info.isNull()) {
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setPageOrientation(orientation == 2 ? QPageLayout::Landscape
+                                                    : QPageLayout::Portrait);
+        if (printer.setPageSize(size)) {
+            const QPageLayout layout = printer.pageLayout();
+            twips = layout.minimumMargins() * (pointsPerUnit(layout.units()) * 20.0);
+        }
+    }
+    m_strips = Strips{name, paperCode, orientation, twips};
+    return twips;
 }
 
 QPageLayout QtPrinter::pageLayout() const {

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QIODevice;
 
@@ -103,6 +104,10 @@ public:
     void newPage() override;
     void endDoc() override;
     void abortDoc() noexcept override;
+    // The current printer's minimum margins for the paper, as Qt's print
+    // support knows them from the printer's description; none for a PDF, for
+    // no printer and for a paper the printer does not know.
+    QMarginsF unprintableMargins(int paperCode, int orientation) const override;
 
     bool isPdf() const { return m_printers == nullptr; }
     // True while a job has been started and not yet ended or aborted.
@@ -139,6 +144,16 @@ private:
     bool m_underline = false;
     float m_x = 0;
     float m_y = 0;
+
+    // The last answer of unprintableMargins(): asking the printer costs a
+    // round trip to the print scheduler, and every preview asks.
+    struct Strips {
+        QString printer;
+        int paperCode = 0;
+        int orientation = 0;
+        QMarginsF margins;
+    };
+    mutable std::optional<Strips> m_strips;
 
     int m_resolution = 0;
     int m_jobsDelivered = 0;

@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWindow>
 
 #include <cmath>
 
@@ -31,6 +35,15 @@ constexpr int kTitleHeight = 120;
 // Room kept free below the explanation label.
 constexpr int kBottomMarginPixels = 4;
 
+// The scrolled view around the page, which can lay itself out while hidden.
+class PageView : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    // Places the viewport and the bars for the present size and bar policies
+    // now (a hidden view does it only when it is shown).
+    void layOut() { setViewportMargins(0, 0, 0, 0); }
+};
+
 } // namespace
 
 PreviewWindow::PreviewWindow(QWidget* parent)
@@ -39,10 +52,19 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);
 
-    m_page = new PageSurface(this);
+    // The view shows the page whole wherever it fits: no frame, the window's
+    // own background around it.
+    m_view = new PageView(this);
+    m_view->setObjectName(QStringLiteral("pageView"));
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setWidgetResizable(false);
+    m_view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_view->setFocusPolicy(Qt::NoFocus);
+    m_page = new PageSurface;
     m_page->setObjectName(QStringLiteral("Picture1"));
     m_page->setToolTip(kPageTip);
     m_page->installEventFilter(this);
+    m_view->setWidget(m_page);
 
     m_description = new QLabel(this);
     m_description->setObjectName(QStringLiteral("lblSetumei"));
@@ -55,7 +77,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     m_title->setObjectName(QStringLiteral("title"));
     m_title->setTextFormat(Qt::PlainText);
     m_title->setAlignment(Qt::AlignCenter);
-    m_title->setFixedSize(twipsToPixels(kTitleWidth), twipsToPixels(kTitleHeight));
+    m_title->setWordWrap(true);
 
     m_page->setWidthTwips(kStartPageWidth);
     m_page->setHeightTwips(kStartPageHeight);
@@ -101,7 +123,8 @@ void PreviewWindow::setDescriptionTop(int twips) {
 }
 
 int PreviewWindow::titleWidth() const {
-    return int(std::lround(m_title->width() * TwipsPerPixel));
+    // The empty label's width: a notice widens it around the same centre.
+    return kTitleWidth;
 }
 
 void PreviewWindow::setTitleLeft(float twips) {
@@ -114,30 +137,135 @@ void PreviewWindow::showWindow() {
     raise();
 }
 
+void PreviewWindow::setNotice(const QString& text) {
+    if (text == m_notice)
+        return;
+    m_notice = text;
+    m_title->setText(text);
+    relayout();
+}
+
 void PreviewWindow::placeBeside(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     move(frame.x() + frame.width(), frame.y());
+    keepInside();
+}
+
+void PreviewWindow::setAvailableArea(std::optional<QRect> area) {
+    m_availableArea = area;
+    relayout();
+}
+
+QRect PreviewWindow::availableArea() const {
+    if (m_availableArea)
+        return *m_availableArea;
+    if (const QScreen* s = screen())
+        return s->availableGeometry();
+    return QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void PreviewWindow::keepInside() {
+    const QRect area = availableArea();
+    const QRect frame = frameGeometry();
+    QPoint to = frame.topLeft();
+    if (frame.right() > area.right())
+        to.setX(area.right() + 1 - frame.width());
+    if (frame.bottom() > area.bottom())
+        to.setY(area.bottom() + 1 - frame.height());
+    to.setX(qMax(to.x(), area.left()));
+    to.setY(qMax(to.y(), area.top()));
+    if (to != frame.topLeft())
+        move(to);
 }
 
 void PreviewWindow::relayout() {
     const int margin = twipsToPixels(PageLeft);
-    m_page->move(margin, twipsToPixels(PageTop));
+    const int pageWidth = m_page->width();
+    const int pageHeight = m_page->height();
+    const int clientWidth = qMax(1, twipsToPixels(m_windowWidth - DesignFrameWidth));
+    const int clientHeight = qMax(1, twipsToPixels(m_windowHeight - DesignFrameHeight));
+    const int descriptionTop = twipsToPixels(m_descriptionTop);
 
-    int clientWidth = twipsToPixels(m_windowWidth - DesignFrameWidth);
-    int clientHeight = twipsToPixels(m_windowHeight - DesignFrameHeight);
+    // The room for the client area: the available area less the frame the
+    // window manager puts around it (known once the window is shown).
+    QSize frame;
+    if (const QWindow* handle = windowHandle(); handle && isVisible()) {
+        const QMargins m = handle->frameMargins();
+        frame = QSize(m.left() + m.right(), m.top() + m.bottom());
+    }
+    const QRect area = availableArea();
+    const int maxWidth = qMax(1, area.width() - frame.width());
+    const int maxHeight = qMax(1, area.height() - frame.height());
+
+    // The title: empty, at its designed size; with a notice, as wide as its
+    // text allows and as high as its lines, the page below it.
+    const int designTitleWidth = twipsToPixels(kTitleWidth);
+    int titleWidth = designTitleWidth;
+    int titleHeight = twipsToPixels(kTitleHeight);
+    if (!m_notice.isEmpty()) {
+        const int widest = qMax(designTitleWidth, qMin(clientWidth, maxWidth));
+        titleWidth = qBound(designTitleWidth,
+                            m_title->fontMetrics().horizontalAdvance(m_notice) + 4, widest);
+        titleHeight = m_title->heightForWidth(titleWidth);
+    }
+    const int pageTop = qMax(twipsToPixels(PageTop), titleHeight);
+    const int shiftDown = pageTop - twipsToPixels(PageTop);
 
     // The explanation label spans the client area less the page's margin on
-    // either side, and the window keeps it whole.
-    const int labelWidth = qMax(1, clientWidth - 2 * margin);
-    const int labelTop = twipsToPixels(m_descriptionTop);
+    // either side, and the window keeps it whole: what the window needs in
+    // height beyond the page, for a view of this width.
+    const auto labelWidthFor = [&](int viewWidth) {
+        return qMax(1, clientWidth + (viewWidth - pageWidth) - 2 * margin);
+    };
+    const auto heightBeyondPage = [&](int viewWidth) {
+        const int labelHeight = m_description->heightForWidth(labelWidthFor(viewWidth));
+        return shiftDown + qMax(clientHeight, descriptionTop + labelHeight + kBottomMarginPixels) -
+               pageHeight;
+    };
+
+    // The view: the page whole where the window fits, else as much as fits,
+    // with room for the scroll bars it then needs.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+    const int minView = 3 * bar;
+    bool across = clientWidth > maxWidth;
+    int viewWidth = across ? pageWidth - (clientWidth - maxWidth) : pageWidth;
+    int beyond = heightBeyondPage(qMax(minView, viewWidth));
+    const bool down = pageHeight + (across ? bar : 0) > maxHeight - beyond;
+    if (down && !across) {
+        viewWidth = qMin(pageWidth + bar, pageWidth + (maxWidth - clientWidth));
+        across = viewWidth < pageWidth + bar;
+        beyond = heightBeyondPage(qMax(minView, viewWidth));
+    }
+    viewWidth = qMax(minView, viewWidth);
+    const int viewHeight =
+        qMax(minView, down ? maxHeight - beyond : pageHeight + (across ? bar : 0));
+    m_view->setGeometry(margin, pageTop, viewWidth, viewHeight);
+    m_view->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    m_view->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    static_cast<PageView*>(m_view)->layOut();
+
+    const int labelWidth = labelWidthFor(viewWidth);
     const int labelHeight = m_description->heightForWidth(labelWidth);
-    m_description->setGeometry(margin, labelTop, labelWidth, labelHeight);
-    clientHeight = qMax(clientHeight, labelTop + labelHeight + kBottomMarginPixels);
+    m_description->setGeometry(margin, descriptionTop + shiftDown + (viewHeight - pageHeight),
+                               labelWidth, labelHeight);
+    const int windowWidth = clientWidth + (viewWidth - pageWidth);
+    const int windowHeight = viewHeight + beyond;
 
-    // The title's left is computed relative to the page surface.
-    m_title->move(margin + int(std::lround(m_titleLeft / TwipsPerPixel)), 0);
+    // The title's left is computed relative to the page surface; over a page
+    // that does not show whole, it is centred over what shows.
+    int titleLeft = margin + int(std::lround(m_titleLeft / TwipsPerPixel));
+    const int shownWidth = viewWidth - (down ? bar : 0);
+    if (shownWidth < pageWidth)
+        titleLeft = margin + shownWidth / 2 - designTitleWidth / 2;
+    if (titleWidth != designTitleWidth) {
+        titleLeft += designTitleWidth / 2 - titleWidth / 2;
+        titleLeft = qBound(0, titleLeft, qMax(0, windowWidth - titleWidth));
+    }
+    m_title->setGeometry(titleLeft, 0, titleWidth, titleHeight);
 
-    setFixedSize(qMax(1, clientWidth), qMax(1, clientHeight));
+    setFixedSize(qMax(1, windowWidth), qMax(1, windowHeight));
+    if (isVisible())
+        keepInside();
 }
 
 // ---------------------------------------------------------------------------

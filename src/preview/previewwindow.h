@@ -5,12 +5,15 @@
 #include "preview/pagesurface.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QMenu;
+class QScrollArea;
 
 namespace pernoa {
 class IMessages;
@@ -33,6 +36,18 @@ namespace pernoa::preview {
 // platform. Should the label's text need more room than the window leaves it
 // (narrow pages with a large font), the window grows just enough to show it
 // whole.
+//
+// The window never passes the screen's available area: where the page at its
+// size would take the window past it (a large paper at the large display size,
+// a small screen, a high scale factor), the page is shown in a scrolled view
+// as large as fits, the explanation label just below it, and the window is
+// moved back inside the area when it would pass an edge. The page itself, its
+// twips and everything on it stay as they are; the pointer's positions stay
+// relative to the page wherever it is scrolled.
+//
+// The title label shows a short notice about the page when there is one. It
+// then takes the height of its text, centred where the empty label stands,
+// and the page moves down by what the label needs beyond the room above it.
 //
 // Closing the window with its close box only hides it; the page and
 // everything on it stay, and showWindow() brings it back.
@@ -72,6 +87,8 @@ public:
     int titleWidth() const override;
     void setTitleLeft(float twips) override;
     void showWindow() override;
+    void setNotice(const QString& text) override;
+    QString notice() const { return m_notice; }
 
     // IOverlayDisplay
     void createTextElement(std::int16_t slot) override;
@@ -114,8 +131,15 @@ public:
     int windowHeightTwips() const { return m_windowHeight; }
 
     // Puts this window against the right edge of another window's frame, the
-    // top edges level.
+    // top edges level, as far as the available area lets it.
     void placeBeside(const QWidget& window);
+
+    // The area of the screen the window keeps to (frame included): the
+    // screen's available geometry unless one is set here.
+    void setAvailableArea(std::optional<QRect> area);
+    QRect availableArea() const;
+    // The scrolled view around the page.
+    QScrollArea* pageView() const { return m_view; }
 
 signals:
     // The text item dialog (or the image item dialog) is to open, modal, for
@@ -129,14 +153,19 @@ protected:
 
 private:
     void relayout();
+    // Moves the window back inside the available area where it passes an edge.
+    void keepInside();
     void buildMenus();
     void insertOrEdit(bool insert, bool text);
     void deleteCurrent(overlay::ItemKind kind);
     void dragTo(ElementRef element, const QPointF& pos);
 
     PageSurface* m_page;
+    QScrollArea* m_view;
     QLabel* m_description;
     QLabel* m_title;
+    QString m_notice;
+    std::optional<QRect> m_availableArea;
     int m_windowWidth = 0;
     int m_windowHeight = 0;
     int m_descriptionTop = 0;

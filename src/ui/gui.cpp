@@ -14,8 +14,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 #include <QWindow>
 
 #include <cstdio>
@@ -99,9 +101,18 @@ void GuiProgram::connectPrinter() {
 }
 
 void GuiProgram::prepareApplication(QApplication& app) {
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPointSize(9);
-    app.setFont(font);
+    // The windows take the desktop's font and size; Japanese text the face
+    // lacks is drawn from another face by the system's font fallback.
+    //
+    // The interface is Japanese, so are Qt's own dialogs (file, colour and
+    // font choosers, the buttons of message boxes), when the system has Qt's
+    // translations.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
     app.setWindowIcon(programIcon());
     // The desktop matches the windows to the launcher (and its icon) by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pernoa.pernoa"));

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,13 +42,26 @@ constexpr int kFieldHeight = 20;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 33;
 
-// The number fields use a fixed-pitch Japanese font so that digits line up.
+// The number fields use the desktop's fixed-pitch face, at the size of the
+// rest of the interface, so that digits line up.
 QFont numberFont() {
-    QFont font(QStringLiteral("IPAGothic"));
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSizeF(9.75);
+    const QFont interface = QApplication::font();
+    if (interface.pointSizeF() > 0)
+        font.setPointSizeF(interface.pointSizeF());
+    else if (interface.pixelSize() > 0)
+        font.setPixelSize(interface.pixelSize());
     return font;
+}
+
+// A number field's size: the designed size, or what five digits of its font
+// need where the desktop's font is larger.
+QSize fieldSize(const QLineEdit& edit) {
+    const QFontMetrics metrics(edit.font());
+    return {qMax(kFieldWidth, metrics.horizontalAdvance(QStringLiteral("00000")) + 10),
+            qMax(kFieldHeight, edit.sizeHint().height())};
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
@@ -145,7 +159,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const ch
     auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFont(numberFont());
-    edit->setFixedSize(kFieldWidth, kFieldHeight);
+    edit->setFixedSize(fieldSize(*edit));
 
     auto* line = new QHBoxLayout;
     line->setSpacing(4);
@@ -301,7 +315,7 @@ QWidget* MainWindow::buildCommands() {
     auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
     count->setFont(numberFont());
-    count->setFixedSize(kFieldWidth, kFieldHeight);
+    count->setFixedSize(fieldSize(*count));
     auto* countCell = new QGridLayout;
     countCell->setSpacing(2);
     countCell->addWidget(captionLabel(QString::fromUtf8(countRow.caption), count), 0, 0, 1, 2);

@@ -44,6 +44,8 @@ private slots:
     void failedCheckDrawsNothing();
     void negativeUsableHeightIsDrawnAsComputed();
     void noOptionSelectedKeepsPreviousValue();
+    void warnings_data();
+    void warnings();
 };
 
 void TestLayout::defaultPage() {
@@ -327,6 +329,83 @@ void TestLayout::noOptionSelectedKeepsPreviousValue() {
     QCOMPARE(rig.engine.settings().PaperKind, 3);
     QCOMPARE(rig.engine.settings().LineCnt, 4);
     QCOMPARE(rig.engine.settings().LineWeight, 3);
+}
+
+// Each warning exactly when its condition holds. Edits are "control=value";
+// the printer's unprintable strips are in mm on every edge (0: a PDF).
+void TestLayout::warnings_data() {
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<double>("stripMm");
+    QTest::addColumn<bool>("overlapping");
+    QTest::addColumn<bool>("pastThePage");
+    QTest::addColumn<bool>("unprintable");
+    const auto row = [](const char* name, QStringList edits, double strip, bool overlapping,
+                        bool past, bool unprintable) {
+        QTest::newRow(name) << edits << strip << overlapping << past << unprintable;
+    };
+    row("default page, PDF", {}, 0, false, false, false);
+    row("default page, printer", {}, 5, false, false, false);
+    row("A3 landscape, printer", {"optA3=1", "chkPrintDirectionYoko=1"}, 5, false, false, false);
+    row("more staves than fit", {"txtTavriDansu=40"}, 0, true, false, false);
+    row("blocks touching", {"txtDaifuhyoCnt=2", "txtTavriDansu=2"}, 0, false, false, false);
+    row("negative block gap", {"txtDaifuhyoCnt=2", "txtTavriDansu=2", "txtDaifuhyoInterval=-1"}, 0,
+        true, false, false);
+    row("a staff taller than the page", {"txtTavriDansu=1", "txtLineInterval=80"}, 0, false, true,
+        false);
+    row("left margin past the page", {"txtSpaceSizeLeft=220"}, 0, false, true, false);
+    row("hairline margins, PDF",
+        {"txtSpaceSizeUp=0.1", "txtSpaceSizeDown=0.1", "txtSpaceSizeLeft=0.1",
+         "txtSpaceSizeRight=0.1"},
+        0, false, false, false);
+    row("hairline margins, printer",
+        {"txtSpaceSizeUp=0.1", "txtSpaceSizeDown=0.1", "txtSpaceSizeLeft=0.1",
+         "txtSpaceSizeRight=0.1"},
+        4.2, false, false, true);
+    row("left margin in the strip", {"txtSpaceSizeLeft=3"}, 5, false, false, true);
+    row("bottom margin in the strip", {"txtSpaceSizeDown=4.9"}, 5, false, false, true);
+    row("margins on the strips' edge",
+        {"txtSpaceSizeUp=5", "txtSpaceSizeDown=5", "txtSpaceSizeLeft=5", "txtSpaceSizeRight=5"}, 5,
+        false, false, false);
+    row("offset sends lines into the strip", {"txtSpaceSizeUp=6", "txtPrinterGosaY=2"}, 5, false,
+        false, true);
+    row("offset sends lines out of the strip", {"txtSpaceSizeUp=4", "txtPrinterGosaY=-2"}, 5, false,
+        false, false);
+    row("overlapping and past the page", {"txtTavriDansu=2", "txtLineInterval=80"}, 0, true, true,
+        false);
+    row("all three", {"txtTavriDansu=2", "txtLineInterval=80"}, 31, true, true, true);
+}
+
+void TestLayout::warnings() {
+    QFETCH(QStringList, edits);
+    QFETCH(double, stripMm);
+    QFETCH(bool, overlapping);
+    QFETCH(bool, pastThePage);
+    QFETCH(bool, unprintable);
+    EngineRig rig;
+    for (const QString& edit : edits) {
+        const QString name = edit.section(u'=', 0, 0);
+        const QString value = edit.section(u'=', 1);
+        if (name.startsWith(u't'))
+            rig.form.setText(name, value);
+        else
+            rig.form.setChecked(name, value == u'1');
+    }
+    const double strip = stripMm * TwipsPerMm;
+    rig.printer.strips = QMarginsF(strip, strip, strip, strip);
+    rig.engine.ApplyPaperSize();
+    rig.engine.DrawTavriSheet(0);
+    QVERIFY(rig.messages.shown.isEmpty());
+
+    StaffWarnings expected;
+    expected.overlapping = overlapping;
+    expected.pastThePage = pastThePage;
+    expected.unprintable = unprintable;
+    QCOMPARE(rig.engine.lastWarnings(), expected);
+    QCOMPARE(rig.surface.notice, staffWarningTexts(expected).join(QChar(0x3000)));
+    // Still drawn exactly as laid out.
+    QCOMPARE(std::size_t(rig.surface.lines.size()), rig.engine.lastLines().size());
+    QCOMPARE(rig.printer.stripsAsked,
+             edits.contains("optA3=1") ? QStringLiteral("8 2") : QStringLiteral("9 1"));
 }
 
 QTEST_GUILESS_MAIN(TestLayout)

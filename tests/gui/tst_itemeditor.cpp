@@ -9,6 +9,8 @@
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -93,6 +95,7 @@ private slots:
     void deleteAsksFirst();
     void elementsUnderThePointer();
     void textIsShownAsTyped();
+    void scrolledPageKeepsPositions();
 };
 
 // Text 3 at page (2700, 1350): pixels (60, 30). Image 1 at page (9000, 4500):
@@ -350,6 +353,43 @@ void ItemEditorTest::textIsShownAsTyped() {
     // At divisor 3 the 20-point default shows at 6.67 points, 20 / 3 of the
     // paper's 20 twips a point.
     QCOMPARE(element.font.pointSizeF() * r.window.page()->logicalDpiY() / 96.0, 20.0 / 3);
+}
+
+// A page larger than the screen scrolls; clicks through the window still find
+// their page positions and elements.
+void ItemEditorTest::scrolledPageKeepsPositions() {
+    Rig r;
+    r.window.setAvailableArea(QRect(0, 0, 220, 300));
+    r.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.window));
+    QScrollArea* view = r.window.pageView();
+    view->horizontalScrollBar()->setValue(60);
+    view->verticalScrollBar()->setValue(150);
+    const QPoint scroll(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    QVERIFY(scroll.x() > 0 && scroll.y() > 0);
+    const QPoint viewAt = view->geometry().topLeft();
+    // Text 1 at page pixels (80, 180): page twips 3600, 8100 at divisor 3.
+    r.addText(QStringLiteral("one"), 80 * 45, 180 * 45);
+
+    const struct {
+        QPoint pagePixel;
+        const char* menu;
+        int index;
+        int clickX, clickY;
+    } clicks[] = {
+        {{70, 175}, "MnuPopUpSinki", 0, 70 * 15, 175 * 15},
+        {{82, 183}, "MnuPopUpLabel", 1, 2 * 15, 3 * 15},
+    };
+    for (const auto& c : clicks) {
+        const QPoint inWindow = c.pagePixel - scroll + viewAt;
+        QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, inWindow);
+        QCOMPARE(r.openMenu(), QString::fromLatin1(c.menu));
+        QCOMPARE(r.items.CurrentItemIndex, c.index);
+        QCOMPARE(r.items.ClickX, c.clickX);
+        QCOMPARE(r.items.ClickY, c.clickY);
+        r.closeMenus();
+        QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, inWindow);
+    }
 }
 
 QTEST_MAIN(ItemEditorTest)

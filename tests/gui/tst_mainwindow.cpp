@@ -362,7 +362,10 @@ void MainWindowTest::numberFieldsUseFixedPitchFont() {
     for (const char* name :
          {ctl::txtSpaceSizeUp, ctl::txtDaifuhyoCnt, ctl::txtTavriInterval, ctl::txtPrintCount}) {
         const QFont font = find<QLineEdit>(name)->font();
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAGothic"));
+        // The desktop's fixed-pitch face at the interface's size.
+        QVERIFY(QFontInfo(font).fixedPitch());
+        QCOMPARE(font.pointSizeF(), QApplication::font().pointSizeF());
+        QVERIFY(find<QLineEdit>(name)->height() >= find<QLineEdit>(name)->sizeHint().height());
         // Digits, point and sign all take one half-width cell.
         const QFontMetricsF metrics(font);
         for (const char* c : {"0", "1", "7", ".", "-"})

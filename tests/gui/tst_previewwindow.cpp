@@ -4,6 +4,8 @@
 #include "preview/previewwindow.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QTest>
 
@@ -12,6 +14,22 @@ using pernoa::preview::PreviewWindow;
 using pernoa::preview::twipsToPixels;
 
 namespace {
+
+// The page surface's place in the window's client area.
+QRect pageInWindow(PreviewWindow& window) {
+    return {window.page()->mapTo(&window, QPoint(0, 0)), window.page()->size()};
+}
+
+// The page-size routines' calls for a picture, in twips.
+void sizeFor(PreviewWindow& window, int pictureWidth, int pictureHeight, int windowWidth,
+             int windowHeight) {
+    window.setSurfaceHeight(pictureHeight);
+    window.setSurfaceWidth(pictureWidth);
+    window.setWindowHeight(windowHeight);
+    window.setWindowWidth(windowWidth);
+    window.setDescriptionTop(pictureHeight + 267);
+    window.setTitleLeft(float(pictureWidth) / 2.0f - float(window.titleWidth()) / 2.0f);
+}
 
 QImage pageImage(PreviewWindow& window) {
     return window.page()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -38,6 +56,9 @@ private slots:
     void sizes();
     void closingOnlyHides();
     void placedBesideAnotherWindow();
+    void fitsTheAvailableArea_data();
+    void fitsTheAvailableArea();
+    void noticeInTheTitle();
 };
 
 void PreviewWindowTest::windowKindAndTexts() {
@@ -125,12 +146,8 @@ void PreviewWindowTest::sizes() {
     QFETCH(int, windowWidth);
     QFETCH(int, windowHeight);
     PreviewWindow window;
-    window.setSurfaceHeight(pictureHeight);
-    window.setSurfaceWidth(pictureWidth);
-    window.setWindowHeight(windowHeight);
-    window.setWindowWidth(windowWidth);
-    window.setDescriptionTop(pictureHeight + 267);
-    window.setTitleLeft(float(pictureWidth) / 2.0f - float(window.titleWidth()) / 2.0f);
+    window.setAvailableArea(QRect(0, 0, 4000, 3000));
+    sizeFor(window, pictureWidth, pictureHeight, windowWidth, windowHeight);
 
     QCOMPARE(window.page()->widthTwips(), pictureWidth);
     QCOMPARE(window.page()->heightTwips(), pictureHeight);
@@ -138,7 +155,7 @@ void PreviewWindowTest::sizes() {
     QCOMPARE(window.windowHeightTwips(), windowHeight);
 
     // The page at 120, 120 twips, its size in whole pixels.
-    const QRect page = window.page()->geometry();
+    const QRect page = pageInWindow(window);
     QCOMPARE(page, QRect(8, 8, twipsToPixels(pictureWidth), twipsToPixels(pictureHeight)));
     // The client area is the outer size less the frame it was designed with.
     QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::DesignFrameWidth));
@@ -183,6 +200,88 @@ void PreviewWindowTest::placedBesideAnotherWindow() {
     window.placeBeside(other);
     const QRect frame = other.frameGeometry();
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(frame.x() + frame.width(), frame.y()));
+}
+
+// Picture and window sizes as in sizes(), on screens of several sizes.
+void PreviewWindowTest::fitsTheAvailableArea_data() {
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<int>("pictureWidth");
+    QTest::addColumn<int>("pictureHeight");
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<int>("windowHeight");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("A4 small, large screen")
+        << QSize(1920, 1080) << 3969 << 5613 << 4320 << 7155 << true;
+    QTest::newRow("A3 portrait large, 1366 x 768")
+        << QSize(1366, 768) << 8420 << 11907 << 8771 << 13449 << false;
+    QTest::newRow("A3 landscape large, 800 x 600")
+        << QSize(800, 600) << 11907 << 8420 << 12258 << 9962 << false;
+    QTest::newRow("A4 small, too low") << QSize(1024, 400) << 3969 << 5613 << 4320 << 7155 << false;
+    QTest::newRow("A3 landscape large, too narrow")
+        << QSize(640, 1080) << 11907 << 8420 << 12258 << 9962 << false;
+}
+
+void PreviewWindowTest::fitsTheAvailableArea() {
+    QFETCH(QSize, area);
+    QFETCH(int, pictureWidth);
+    QFETCH(int, pictureHeight);
+    QFETCH(int, windowWidth);
+    QFETCH(int, windowHeight);
+    QFETCH(bool, whole);
+    const QRect available(QPoint(30, 20), area);
+    PreviewWindow window;
+    window.setAvailableArea(available);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    sizeFor(window, pictureWidth, pictureHeight, windowWidth, windowHeight);
+    // Placed beside a window at the area's right edge, it stays inside.
+    QWidget other;
+    other.setGeometry(available.right() - 100, available.bottom() - 100, 90, 90);
+    window.placeBeside(other);
+    QVERIFY(available.contains(window.frameGeometry()));
+
+    // The page keeps its size; the view shows it whole or scrolls.
+    QCOMPARE(window.page()->widthTwips(), pictureWidth);
+    QCOMPARE(window.page()->size(),
+             QSize(twipsToPixels(pictureWidth), twipsToPixels(pictureHeight)));
+    QScrollArea* view = window.pageView();
+    const QSize shown = view->viewport()->size();
+    QCOMPARE(shown == window.page()->size(), whole);
+    QCOMPARE(view->horizontalScrollBar()->maximum(), window.page()->width() - shown.width());
+    QCOMPARE(view->verticalScrollBar()->maximum(), window.page()->height() - shown.height());
+    if (whole) {
+        QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::DesignFrameWidth));
+        QCOMPARE(pageInWindow(window).topLeft(), QPoint(8, 8));
+    }
+    // The explanation whole, just below the view, inside the window.
+    auto* description = window.findChild<QLabel*>(QStringLiteral("lblSetumei"));
+    const QRect text = description->geometry();
+    QCOMPARE(text.top() - view->geometry().bottom(),
+             twipsToPixels(pictureHeight + 267) - (7 + twipsToPixels(pictureHeight)));
+    QVERIFY(text.height() >= description->heightForWidth(text.width()));
+    QVERIFY(text.bottom() < window.height());
+    QVERIFY(view->geometry().right() < window.width());
+}
+
+void PreviewWindowTest::noticeInTheTitle() {
+    PreviewWindow window;
+    window.setAvailableArea(QRect(0, 0, 1920, 1080));
+    sizeFor(window, 3969, 5613, 4320, 7155);
+    const QSize plain = window.size();
+    auto* title = window.findChild<QLabel*>(QStringLiteral("title"));
+    const QString notice = QStringLiteral("五線が重なっています　五線が印刷できない範囲にあります");
+    window.setNotice(notice);
+    QCOMPARE(title->text(), notice);
+    QVERIFY(title->height() >= title->heightForWidth(title->width()));
+    const QRect page = pageInWindow(window);
+    QVERIFY(qAbs(title->geometry().center().x() - page.center().x()) <= 1);
+    QVERIFY(title->geometry().bottom() < page.top());
+    QCOMPARE(window.height() - plain.height(), page.top() - 8);
+
+    window.setNotice(QString());
+    QCOMPARE(title->text(), QString());
+    QCOMPARE(pageInWindow(window).topLeft(), QPoint(8, 8));
+    QCOMPARE(window.size(), plain);
 }
 
 QTEST_MAIN(PreviewWindowTest)

@@ -72,7 +72,11 @@ private:
         const QString out = pdf(QStringLiteral("one.pdf"));
         QFile::remove(out);
         const RunResult r = runPernoa(QStringList{QStringLiteral("--export-pdf"), out} + options);
-        if (r.exitCode != 0 || r.err != kQuiet) {
+        // Warnings about the page (the defaults overlap on A5 landscape) are
+        // no failure.
+        QStringList err = r.err.split(u'\n');
+        err.removeIf([](const QString& line) { return line.startsWith("pernoa: warning: "); });
+        if (r.exitCode != 0 || err.join(u'\n') != kQuiet) {
             qWarning("pernoa %s: exit %d, %s", qPrintable(options.join(QLatin1Char(' '))),
                      r.exitCode, qPrintable(r.err));
             return {};
@@ -638,6 +642,36 @@ private slots:
         for (const PdfWord& w : readWords(out))
             words << w.text;
         QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの誤差設定")));
+    }
+
+    // The warnings go to standard error, one line each; the page is written
+    // all the same and the run succeeds.
+    void warnings_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("default page") << QStringList{} << QStringList{};
+        QTest::newRow("overlapping") << QStringList{"--staves", "40"}
+                                     << QStringList{"pernoa: warning: 五線が重なっています"};
+        QTest::newRow("past the paper")
+            << QStringList{"--staves", "1", "--spacing", "80"}
+            << QStringList{"pernoa: warning: 五線が用紙からはみ出しています"};
+        // A PDF prints everything of the paper.
+        QTest::newRow("hairline margins")
+            << QStringList{"--margins", "0.1,0.1,0.1,0.1"} << QStringList{};
+    }
+    void warnings() {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, warnings);
+        const QString out = pdf(QStringLiteral("warned.pdf"));
+        QFile::remove(out);
+        const RunResult r = runPernoa(QStringList{QStringLiteral("--export-pdf"), out} + options);
+        QCOMPARE(r.exitCode, 0);
+        QStringList told;
+        for (const QString& line : r.err.split(u'\n'))
+            if (line.startsWith(QStringLiteral("pernoa: warning: ")))
+                told << line;
+        QCOMPARE(told, warnings);
+        QCOMPARE(readPages(out).size(), 1);
     }
 };
 

@@ -77,6 +77,7 @@ public:
     int titleWidth() const override { return titleW; }
     void setTitleLeft(float twips) override { titleLeft = twips; }
     void showWindow() override { ++shows; }
+    void setNotice(const QString& text) override { notice = text; }
 
     QList<RecordedLine> lines;
     QStringList log;
@@ -85,6 +86,7 @@ public:
     int titleW = 0;
     float titleLeft = 0;
     int shows = 0;
+    QString notice = QStringLiteral("(never set)");
 };
 
 // Records every printer call as a line of text, the lines per page, and can be
@@ -112,7 +114,14 @@ public:
     void newPage() override;
     void endDoc() override;
     void abortDoc() override;
+    QMarginsF unprintableMargins(int paperCode, int orientation) const override {
+        stripsAsked = QStringLiteral("%1 %2").arg(paperCode).arg(orientation);
+        return strips;
+    }
 
+    // The printer's unprintable strips, and the paper they were last asked for.
+    QMarginsF strips;
+    mutable QString stripsAsked;
     // Throws RuntimeError(Device) on the call whose 1-based number this is.
     int failAtCall = 0;
     // One line of text per call, e.g. "paper 9", "line 850.5 1701 ...".

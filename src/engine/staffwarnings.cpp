@@ -1,0 +1,113 @@
+#include "engine/tavriengine.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pernoa {
+namespace {
+
+// Lengths closer than this count as equal: the layout's repeated additions
+// leave staves that should touch (a block gap of 0, a margin of 0) a hair
+// apart in either direction.
+constexpr double kTolerance = 0.01; // twips
+
+// The vertical extent of one staff, from its highest line's top to its lowest
+// line's band end.
+struct StaffBand {
+    double top;
+    double bottom;
+};
+
+bool overlaps(const std::vector<TavriLine>& lines, std::size_t linesPerStaff) {
+    if (linesPerStaff == 0)
+        return false;
+    std::vector<StaffBand> staves;
+    staves.reserve(lines.size() / linesPerStaff + 1);
+    for (std::size_t first = 0; first < lines.size(); first += linesPerStaff) {
+        const std::size_t end = std::min(lines.size(), first + linesPerStaff);
+        StaffBand band{lines[first].StartY, lines[first].StartY};
+        for (std::size_t i = first; i < end; ++i) {
+            band.top = std::min(band.top, lines[i].StartY);
+            band.bottom = std::max(band.bottom, lines[i].StartY);
+        }
+        band.bottom += LineThicknessTwip;
+        staves.push_back(band);
+    }
+    // Staves usually come top to bottom, but negative heights stack them
+    // upwards: sort, then each staff must start below every staff above it.
+    std::sort(staves.begin(), staves.end(),
+              [](const StaffBand& a, const StaffBand& b) { return a.top < b.top; });
+    for (std::size_t i = 1; i < staves.size(); ++i) {
+        if (staves[i].top < staves[i - 1].bottom - kTolerance)
+            return true;
+        staves[i].bottom = std::max(staves[i].bottom, staves[i - 1].bottom);
+    }
+    return false;
+}
+
+// A line's band: x from its left to its right end, y from its position to
+// the end of its thickness.
+struct Band {
+    double left, right, top, bottom;
+};
+
+Band bandOf(const TavriLine& line, double shiftX, double shiftY) {
+    const double x1 = line.StartX - shiftX;
+    const double x2 = line.EndX - shiftX;
+    const double y = line.StartY - shiftY;
+    return {std::min(x1, x2), std::max(x1, x2), y, y + LineThicknessTwip};
+}
+
+} // namespace
+
+StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+                                const QMarginsF& unprintable) {
+    StaffWarnings w;
+    const double W = s.PaperWidthTwip;
+    const double H = s.PaperHeightTwip;
+    w.overlapping = overlaps(lines, std::size_t(s.LineCnt > 0 ? s.LineCnt : 0));
+
+    const bool printerHasStrips = unprintable.left() > 0 || unprintable.top() > 0 ||
+                                  unprintable.right() > 0 || unprintable.bottom() > 0;
+    const double printLeft = unprintable.left() - kTolerance;
+    const double printTop = unprintable.top() - kTolerance;
+    const double printRight = W - unprintable.right() + kTolerance;
+    const double printBottom = H - unprintable.bottom() + kTolerance;
+
+    for (const TavriLine& line : lines) {
+        const Band page = bandOf(line, 0, 0);
+        if (page.left < -kTolerance || page.top < -kTolerance || page.right > W + kTolerance ||
+            page.bottom > H + kTolerance)
+            w.pastThePage = true;
+
+        if (printerHasStrips && !w.unprintable) {
+            // Only the part of the sent line that is on the paper at all can
+            // fall into a strip; what is off the paper is the warning above.
+            const Band sent = bandOf(line, s.PrinterGosaXTwip, s.PrinterGosaYTwip);
+            const double left = std::max(sent.left, 0.0);
+            const double right = std::min(sent.right, W);
+            const double top = std::max(sent.top, 0.0);
+            const double bottom = std::min(sent.bottom, H);
+            const bool onPaper = left <= right && top <= bottom;
+            if (onPaper &&
+                (left < printLeft || top < printTop || right > printRight || bottom > printBottom))
+                w.unprintable = true;
+        }
+        if (w.pastThePage && (w.unprintable || !printerHasStrips))
+            break;
+    }
+    return w;
+}
+
+QStringList staffWarningTexts(const StaffWarnings& warnings) {
+    QStringList texts;
+    if (warnings.overlapping)
+        texts << QStringLiteral("五線が重なっています");
+    if (warnings.pastThePage)
+        texts << QStringLiteral("五線が用紙からはみ出しています");
+    if (warnings.unprintable)
+        texts << QStringLiteral("五線が印刷できない範囲にあります");
+    return texts;
+}
+
+} // namespace pernoa
