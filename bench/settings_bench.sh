@@ -39,6 +39,7 @@ PY
 echo "file: $(stat -c %s "$work/big.kvs2") bytes"
 
 load_ms=$("$load" "$work/big.kvs2" "$rounds") || { echo "load failed"; exit 2; }
+window_ms=$("$load" --window "$work/big.kvs2" "$rounds") || { echo "load in the window failed"; exit 2; }
 now_us() { echo $(( $(date +%s%N) / 1000 )); }
 times=()
 for _ in $(seq "$rounds"); do
@@ -50,11 +51,12 @@ export_ms=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {printf 
 images=$(pdfimages -list "$work/big.pdf" | tail -n +3 | wc -l)
 objects=$(pdfimages -list "$work/big.pdf" | tail -n +3 | awk '{print $11}' | sort -u | wc -l)
 
-echo "load (median of $rounds): $load_ms ms (goal 1000 ms)"
+echo "load (median of $rounds): $load_ms ms"
+echo "load and paint in the preview window (median of $rounds): $window_ms ms (goal 1000 ms)"
 echo "export-pdf (median of $rounds): $export_ms ms (goal 2000 ms), $(stat -c %s "$work/big.pdf") bytes"
 echo "images drawn: $images, image objects stored: $objects (goal 1)"
 fail=0
-awk -v t="$load_ms" 'BEGIN {exit !(t <= 1000)}' || { echo "MISSED: load"; fail=1; }
+awk -v t="$window_ms" 'BEGIN {exit !(t <= 1000)}' || { echo "MISSED: load"; fail=1; }
 awk -v t="$export_ms" 'BEGIN {exit !(t <= 2000)}' || { echo "MISSED: export"; fail=1; }
 [ "$objects" -eq 1 ] || { echo "MISSED: picture stored once"; fail=1; }
 exit $fail
