@@ -6,9 +6,13 @@
 #include "overlay/picture.h"
 #include "recorders.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace pernoa;
 using namespace pernoa::overlay;
@@ -20,10 +24,18 @@ struct RecordingDisplay : IOverlayDisplay {
     QStringList log;
     TextElementLook lastText;
     ImageElementLook lastImage;
-    void createTextElement(std::int16_t s) override { log << QStringLiteral("create text %1").arg(s); }
-    void createImageElement(std::int16_t s) override { log << QStringLiteral("create image %1").arg(s); }
-    void destroyTextElement(std::int16_t s) override { log << QStringLiteral("destroy text %1").arg(s); }
-    void destroyImageElement(std::int16_t s) override { log << QStringLiteral("destroy image %1").arg(s); }
+    void createTextElement(std::int16_t s) override {
+        log << QStringLiteral("create text %1").arg(s);
+    }
+    void createImageElement(std::int16_t s) override {
+        log << QStringLiteral("create image %1").arg(s);
+    }
+    void destroyTextElement(std::int16_t s) override {
+        log << QStringLiteral("destroy text %1").arg(s);
+    }
+    void destroyImageElement(std::int16_t s) override {
+        log << QStringLiteral("destroy image %1").arg(s);
+    }
     void showTextElement(std::int16_t s, const TextElementLook& l) override {
         lastText = l;
         log << QStringLiteral("show text %1").arg(s);
@@ -33,7 +45,9 @@ struct RecordingDisplay : IOverlayDisplay {
         log << QStringLiteral("show image %1").arg(s);
     }
     void hideTextElement(std::int16_t s) override { log << QStringLiteral("hide text %1").arg(s); }
-    void hideImageElement(std::int16_t s) override { log << QStringLiteral("hide image %1").arg(s); }
+    void hideImageElement(std::int16_t s) override {
+        log << QStringLiteral("hide image %1").arg(s);
+    }
 };
 
 struct Rig {
@@ -121,9 +135,9 @@ private slots:
         r.items.AllocateImageSlot();
         r.display.log.clear();
         QVERIFY(r.items.ClearOverlayItems());
-        QCOMPARE(r.display.log, (QStringList{QStringLiteral("destroy text 2"),
-                                             QStringLiteral("destroy text 1"),
-                                             QStringLiteral("destroy image 1")}));
+        QCOMPARE(r.display.log,
+                 (QStringList{QStringLiteral("destroy text 2"), QStringLiteral("destroy text 1"),
+                              QStringLiteral("destroy image 1")}));
         QCOMPARE(r.items.FreeTextCount, std::int16_t(0));
         QCOMPARE(r.items.ImageCount, std::int16_t(0));
     }
@@ -131,14 +145,13 @@ private slots:
     void getTextLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc")
-                                << QStringList{"ab", "", "c"};
+        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc") << QStringList{"ab", "", "c"};
         QTest::newRow("empty") << QString() << QStringList{""};
         QTest::newRow("trailing break") << QStringLiteral("a\r\n") << QStringList{"a", ""};
         QTest::newRow("lone LF stays") << QStringLiteral("a\nb") << QStringList{"a\nb"};
         const QString longLine(40000, QLatin1Char('x'));
-        QTest::newRow("past 32767") << longLine + QStringLiteral("\r\ny\r\nz")
-                                    << QStringList{longLine, "y", "z"};
+        QTest::newRow("past 32767")
+            << longLine + QStringLiteral("\r\ny\r\nz") << QStringList{longLine, "y", "z"};
     }
     void getTextLine() {
         QFETCH(QString, text);
@@ -238,6 +251,24 @@ private slots:
     // An 8-bit picture is decoded once into 32 bits, the form every redraw
     // and printed copy paints; one whose 32-bit form would pass the
     // decoder's allocation limit fails like an unreadable file.
+    // A path that is no regular file never reaches the decoder: a FIFO
+    // without a writer would block it, a device would feed it forever.
+    void picturesThatAreNoFiles_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("fifo") << QStringLiteral("fifo.bmp");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+        QTest::newRow("link to a device") << QStringLiteral("zero.bmp");
+    }
+    void picturesThatAreNoFiles() {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.bmp"))), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.bmp"))));
+        Picture picture;
+        QVERIFY(!LoadPictureFile(QDir(dir.path()).filePath(path), picture));
+        QVERIFY(picture.isEmpty());
+    }
+
     void picturesArePaintReadyWithinTheAllocationLimit() {
         QTemporaryDir dir;
         QImage indexed(600, 600, QImage::Format_Indexed8);
