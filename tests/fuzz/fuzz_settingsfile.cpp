@@ -107,10 +107,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const QByteArray first = window.save();
             if (!first.isEmpty()) {
                 // What the program wrote, it reads, and writes alike again.
+                // The page drawn after the load may stop at a run-time error
+                // (a margin far past the paper passes the check); the save's
+                // load shows the same, and nothing more.
                 FUZZ_CHECK(writeFile(again, first));
                 Window reread;
                 FUZZ_CHECK(reread.file.boLoadSetteiFile(again));
-                FUZZ_CHECK(reread.messages.shown.isEmpty());
+                FUZZ_CHECK(reread.messages.texts() == window.messages.texts());
                 FUZZ_CHECK(reread.save() == first);
             }
         }
