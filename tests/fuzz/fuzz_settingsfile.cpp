@@ -32,7 +32,13 @@ using namespace pernoa;
 struct Window {
     HeadlessForm form;
     test::RecordingMessages messages;
-    test::RecordingSurface surface;
+    // The preview's lines are counted, not recorded: a page at the line
+    // limit is a million of them, and recording each would time the
+    // recorder, not the readers.
+    struct CountingSurface : test::RecordingSurface {
+        double lines = 0;
+        void drawLine(float, float, float, float, const QColor&) override { ++lines; }
+    } surface;
     TavriEngine engine{form, messages};
     overlay::OverlayItems items{engine.settings(), messages};
     SettingsFile file{engine, items};
@@ -106,14 +112,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (window.file.boLoadSetteiFile(path)) {
             const QByteArray first = window.save();
             if (!first.isEmpty()) {
-                // What the program wrote, it reads, and writes alike again.
-                // The page drawn after the load may stop at a run-time error
-                // (a margin far past the paper passes the check); the save's
-                // load shows the same, and nothing more.
+                // What the program wrote, its readers take without a word,
+                // and it writes alike again. (Without the page drawn after
+                // the load: that may stop at a run-time error, as the first
+                // load's did, for a page that passes the check.)
                 FUZZ_CHECK(writeFile(again, first));
                 Window reread;
-                FUZZ_CHECK(reread.file.boLoadSetteiFile(again));
-                FUZZ_CHECK(reread.messages.texts() == window.messages.texts());
+                FUZZ_CHECK(reread.file.LoadSections(again));
+                FUZZ_CHECK(reread.messages.shown.isEmpty());
                 FUZZ_CHECK(reread.save() == first);
             }
         }

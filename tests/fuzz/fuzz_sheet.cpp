@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Q_UNUSED(app);
 
     // One field a line, in the order below; options by the first byte.
-    const QStringList fields =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(std::min<std::size_t>(size, 2048)))
-            .split(QLatin1Char('\n'));
+    const QStringList fields = QString::fromUtf8(reinterpret_cast<const char*>(data),
+                                                 qsizetype(std::min<std::size_t>(size, 2048)))
+                                   .split(QLatin1Char('\n'));
     const char* const texts[] = {ctl::txtSpaceSizeUp,   ctl::txtSpaceSizeDown,
                                  ctl::txtSpaceSizeLeft, ctl::txtSpaceSizeRight,
                                  ctl::txtPrinterGosaX,  ctl::txtPrinterGosaY,
