@@ -112,14 +112,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (window.file.boLoadSetteiFile(path)) {
             const QByteArray first = window.save();
             if (!first.isEmpty()) {
-                // What the program wrote, its readers take without a word,
-                // and it writes alike again. (Without the page drawn after
-                // the load: that may stop at a run-time error, as the first
-                // load's did, for a page that passes the check.)
+                // What the program wrote, its readers take, and it writes
+                // alike again. A page that passes the check may still stop
+                // the drawing at a run-time error (a margin of 1e88): the
+                // landscape box and the paper options redraw as they are set,
+                // as for the user. The save's load shows nothing the first
+                // load did not. (Its final drawing is left out: a page at
+                // the line limit would be drawn twice per input.)
                 FUZZ_CHECK(writeFile(again, first));
                 Window reread;
                 FUZZ_CHECK(reread.file.LoadSections(again));
-                FUZZ_CHECK(reread.messages.shown.isEmpty());
+                for (const QString& text : reread.messages.texts())
+                    FUZZ_CHECK(window.messages.texts().contains(text));
                 FUZZ_CHECK(reread.save() == first);
             }
         }
