@@ -24,18 +24,10 @@ struct RecordingDisplay : IOverlayDisplay {
     QStringList log;
     TextElementLook lastText;
     ImageElementLook lastImage;
-    void createTextElement(std::int16_t s) override {
-        log << QStringLiteral("create text %1").arg(s);
-    }
-    void createImageElement(std::int16_t s) override {
-        log << QStringLiteral("create image %1").arg(s);
-    }
-    void destroyTextElement(std::int16_t s) override {
-        log << QStringLiteral("destroy text %1").arg(s);
-    }
-    void destroyImageElement(std::int16_t s) override {
-        log << QStringLiteral("destroy image %1").arg(s);
-    }
+    void createTextElement(std::int16_t s) override { log << QStringLiteral("create text %1").arg(s); }
+    void createImageElement(std::int16_t s) override { log << QStringLiteral("create image %1").arg(s); }
+    void destroyTextElement(std::int16_t s) override { log << QStringLiteral("destroy text %1").arg(s); }
+    void destroyImageElement(std::int16_t s) override { log << QStringLiteral("destroy image %1").arg(s); }
     void showTextElement(std::int16_t s, const TextElementLook& l) override {
         lastText = l;
         log << QStringLiteral("show text %1").arg(s);
@@ -45,9 +37,7 @@ struct RecordingDisplay : IOverlayDisplay {
         log << QStringLiteral("show image %1").arg(s);
     }
     void hideTextElement(std::int16_t s) override { log << QStringLiteral("hide text %1").arg(s); }
-    void hideImageElement(std::int16_t s) override {
-        log << QStringLiteral("hide image %1").arg(s);
-    }
+    void hideImageElement(std::int16_t s) override { log << QStringLiteral("hide image %1").arg(s); }
 };
 
 struct Rig {
@@ -135,9 +125,9 @@ private slots:
         r.items.AllocateImageSlot();
         r.display.log.clear();
         QVERIFY(r.items.ClearOverlayItems());
-        QCOMPARE(r.display.log,
-                 (QStringList{QStringLiteral("destroy text 2"), QStringLiteral("destroy text 1"),
-                              QStringLiteral("destroy image 1")}));
+        QCOMPARE(r.display.log, (QStringList{QStringLiteral("destroy text 2"),
+                                             QStringLiteral("destroy text 1"),
+                                             QStringLiteral("destroy image 1")}));
         QCOMPARE(r.items.FreeTextCount, std::int16_t(0));
         QCOMPARE(r.items.ImageCount, std::int16_t(0));
     }
@@ -145,13 +135,14 @@ private slots:
     void getTextLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc") << QStringList{"ab", "", "c"};
+        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc")
+                                << QStringList{"ab", "", "c"};
         QTest::newRow("empty") << QString() << QStringList{""};
         QTest::newRow("trailing break") << QStringLiteral("a\r\n") << QStringList{"a", ""};
         QTest::newRow("lone LF stays") << QStringLiteral("a\nb") << QStringList{"a\nb"};
         const QString longLine(40000, QLatin1Char('x'));
-        QTest::newRow("past 32767")
-            << longLine + QStringLiteral("\r\ny\r\nz") << QStringList{longLine, "y", "z"};
+        QTest::newRow("past 32767") << longLine + QStringLiteral("\r\ny\r\nz")
+                                    << QStringList{longLine, "y", "z"};
     }
     void getTextLine() {
         QFETCH(QString, text);
