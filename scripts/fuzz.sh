@@ -10,8 +10,9 @@ target=${1:?usage: scripts/fuzz.sh TARGET SECONDS}
 seconds=${2:-60}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "$target" -j "$(nproc)"
-work=build-fuzz/corpus/$target
-artifacts=build-fuzz/artifacts/$target/
+# Absolute: an input may change the working folder while it runs.
+work=$PWD/build-fuzz/corpus/$target
+artifacts=$PWD/build-fuzz/artifacts/$target/
 mkdir -p "$work" "$artifacts"
 cp -n tests/fuzz/corpus/"$target"/* "$work"/ 2>/dev/null || true
 export QT_QPA_PLATFORM=offscreen

@@ -65,20 +65,21 @@ QString decode(QByteArrayView bytes) {
     QStringDecoder decoder(CodecName, Flags);
     if (!decoder.isValid())
         return {};
-    QByteArray prepared;
-    prepared.reserve(bytes.size() + 1);
+    QByteArray prepared(bytes.size() + 1, Qt::Uninitialized);
+    char* out = prepared.data();
     for (char b : bytes)
-        prepared.append(toTableByte(b));
+        *out++ = toTableByte(b);
     // A lead byte at the very end would be dropped by the converter without a
     // trace. A line feed after it can never complete it, so the lead byte
     // decodes as a bad byte; the line feed itself is taken off again.
-    prepared.append('\n');
+    *out = '\n';
     QString text = decoder.decode(prepared);
     if (text.endsWith(u'\n'))
         text.chop(1);
     // The converter puts SUB for a bad single byte; the byte 0x1A itself
     // arrives here as SUB as well (see toTableByte).
-    text.replace(QChar(0x1A), QChar::ReplacementCharacter);
+    if (text.contains(QChar(0x1A)))
+        text.replace(QChar(0x1A), QChar::ReplacementCharacter);
     return text;
 }
 

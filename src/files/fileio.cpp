@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,6 +27,9 @@ bool isLineEnd(QChar c) {
 // and past MaxFileBytes, so an endless source cannot exhaust the memory.
 bool readToEnd(QIODevice& device, QByteArray& bytes) {
     bytes.clear();
+    // A file's size is known: one allocation instead of a growing copy.
+    if (!device.isSequential())
+        bytes.reserve(std::min(device.size() - device.pos(), MaxFileBytes) + 1);
     constexpr qint64 ChunkSize = 64 * 1024;
     QByteArray chunk(ChunkSize, Qt::Uninitialized);
     for (;;) {
@@ -182,6 +187,21 @@ bool clsFileIO::startReading(QIODevice& device) {
     return true;
 }
 
+void clsFileIO::M_OpenText(const QString& text) {
+    M_Close();
+    m_text = text;
+    m_pos = 0;
+    m_mode = Mode::Reading;
+}
+
+bool readTextFile(const QString& path, QString& text) {
+    clsFileIO io;
+    if (!io.M_boOpen(path, false, false))
+        return false;
+    text = io.m_text;
+    return true;
+}
+
 bool clsFileIO::M_boEof() const {
     return m_mode != Mode::Reading || m_pos >= m_text.size();
 }
@@ -201,8 +221,10 @@ void clsFileIO::skipLineEnd() {
 QString clsFileIO::M_stGetLine() {
     if (M_boEof())
         return {};
+    const QChar* const text = m_text.constData();
+    const qsizetype size = m_text.size();
     qsizetype end = m_pos;
-    while (end < m_text.size() && !isLineEnd(m_text[end]))
+    while (end < size && !isLineEnd(text[end]))
         ++end;
     QString line = m_text.mid(m_pos, end - m_pos);
     m_pos = end;

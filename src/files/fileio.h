@@ -54,6 +54,10 @@ inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 // asks this first, so a FIFO, a device or a folder is never replaced.
 bool isWritableFilePath(const QString& path);
 
+// The whole file at path decoded from code page 932, on the terms of
+// clsFileIO::M_boOpen for reading; false (text unchanged) where it fails.
+bool readTextFile(const QString& path, QString& text);
+
 class clsFileIO {
 public:
     clsFileIO();
@@ -79,6 +83,10 @@ public:
     // a failure past MaxFileBytes; writing goes straight to the device,
     // without the atomic replace.
     bool M_boOpen(QIODevice& device, bool write);
+
+    // Reads text already decoded by readTextFile(), from its start: a file
+    // searched by several readers in turn is read and decoded once.
+    void M_OpenText(const QString& text);
 
     // True when no further line can be read (always true when no file is
     // open for reading).
@@ -143,6 +151,7 @@ public:
     bool M_boLastValueQuoted() const { return m_lastQuoted; }
 
 private:
+    friend bool readTextFile(const QString& path, QString& text);
     enum class Mode { Closed, Reading, Writing };
 
     bool startReading(QIODevice& device);

@@ -232,7 +232,9 @@ bool SettingsFile::SaveSetteiFile(QIODevice& device) {
 
 bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& marker,
                           const QString& missingMessage) {
-    if (!io.M_boOpen(path, false, false)) {
+    if (m_loadingText) {
+        io.M_OpenText(*m_loadingText);
+    } else if (!io.M_boOpen(path, false, false)) {
         m_messages.showMessage(kCannotOpen, AppTitle, MsgIcon::None);
         return false;
     }
@@ -459,6 +461,14 @@ bool SettingsFile::LoadSections(const QString& path) {
                                MsgIcon::Warning);
         return false;
     }
+    // A file that cannot be read is left to the first reader, which says so.
+    QString text;
+    struct Done {
+        const QString*& text;
+        ~Done() { text = nullptr; }
+    } done{m_loadingText};
+    if (readTextFile(path, text))
+        m_loadingText = &text;
     return boLoadTavriSettei(path) && boLoadTextSettei(path) && boLoadImageSettei(path);
 }
 

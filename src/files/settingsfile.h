@@ -96,6 +96,10 @@ private:
     // The pictures decoded during one image section, by path: a picture used
     // by many items is decoded once and its image shared.
     QHash<QString, overlay::Picture>* m_pictureCache = nullptr;
+    // The file's decoded text during one loading sequence: the three readers
+    // search one reading of it (a file near the size limit is decoded once,
+    // not three times).
+    const QString* m_loadingText = nullptr;
 };
 
 // The settings file named on the command line: the whole first argument after

@@ -7,9 +7,13 @@
 #include "recorders.h"
 #include "recordingdisplay.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace pernoa;
 using namespace pernoa::overlay;
@@ -219,6 +223,24 @@ private slots:
     // An 8-bit picture is decoded once into 32 bits, the form every redraw
     // and printed copy paints; one whose 32-bit form would pass the
     // decoder's allocation limit fails like an unreadable file.
+    // A path that is no regular file never reaches the decoder: a FIFO
+    // without a writer would block it, a device would feed it forever.
+    void picturesThatAreNoFiles_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("fifo") << QStringLiteral("fifo.bmp");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+        QTest::newRow("link to a device") << QStringLiteral("zero.bmp");
+    }
+    void picturesThatAreNoFiles() {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.bmp"))), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.bmp"))));
+        Picture picture;
+        QVERIFY(!LoadPictureFile(QDir(dir.path()).filePath(path), picture));
+        QVERIFY(picture.isEmpty());
+    }
+
     void picturesArePaintReadyWithinTheAllocationLimit() {
         QTemporaryDir dir;
         QImage indexed(600, 600, QImage::Format_Indexed8);
