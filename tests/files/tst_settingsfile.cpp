@@ -9,6 +9,7 @@
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "overlay/overlayitems.h"
+#include "enginerig.h"
 #include "recorders.h"
 #include "recordingdisplay.h"
 
@@ -64,13 +65,7 @@ struct Rig {
         engine.setPreviewSurface(&surface);
         engine.setOverlayOutput(&items);
         items.setDisplay(&display);
-        form.onChanged = [this](const QString& control) {
-            if (control == QLatin1String(ctl::chkPrintDirectionYoko))
-                engine.onLandscapeClicked();
-            for (const PaperSize& p : paperTable())
-                if (control == QLatin1String(p.option) && form.isChecked(p.option))
-                    engine.onPaperOptionSelected(p.kind);
-        };
+        test::wirePageHandlers(form, engine);
     }
     QString checkedOf(const QStringList& options) const {
         for (const QString& o : options)

@@ -12,6 +12,7 @@
 #include "files/settingsfile.h"
 #include "fuzzcheck.h"
 #include "overlay/overlayitems.h"
+#include "enginerig.h"
 #include "recorders.h"
 
 #include <QBuffer>
@@ -47,13 +48,7 @@ struct Window {
         engine.InitStartValues();
         engine.setPreviewSurface(&surface);
         engine.setOverlayOutput(&items);
-        form.onChanged = [this](const QString& control) {
-            if (control == QLatin1String(ctl::chkPrintDirectionYoko))
-                engine.onLandscapeClicked();
-            for (const PaperSize& p : paperTable())
-                if (control == QLatin1String(p.option) && form.isChecked(p.option))
-                    engine.onPaperOptionSelected(p.kind);
-        };
+        test::wirePageHandlers(form, engine);
     }
 
     // The save of the page as it stands, or nothing when the save refuses.
