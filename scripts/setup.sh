@@ -10,7 +10,7 @@ packages=(
     cups printer-driver-cups-pdf
     poppler-utils
     clang libclang-rt-14-dev libfuzzer-14-dev
-    desktop-file-utils appstream
+    desktop-file-utils appstream shared-mime-info
 )
 
 if [ "$(id -u)" -ne 0 ]; then
