@@ -1,5 +1,6 @@
 #include "ui/aboutbox.h"
 
+#include "engine/version.h"
 #include "ui/looks.h"
 
 #include <QDesktopServices>
@@ -75,7 +76,12 @@ AboutBox::AboutBox(QWidget* parent)
     title->setFont(displayFont(18));
     setTextColour(title, QColor(0, 128, 0));
 
-    QLabel* version = label("lblVersion", QStringLiteral("Ｖｅｒ　２．２"));
+    // The version in full-width characters ("Ｖｅｒ　２．２"), from the one
+    // place it is written.
+    QString digits;
+    for (const QChar c : QLatin1String(VersionText))
+        digits += QChar(c.unicode() + 0xFEE0);
+    QLabel* version = label("lblVersion", QStringLiteral("Ｖｅｒ　") + digits);
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
