@@ -49,18 +49,7 @@ std::int16_t OverlayItems::allocate(ItemKind kind) {
                 QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
             return 0;
         }
-        slot = static_cast<std::int16_t>(count + 1);
-        if (text) {
-            FreeTextItems.resize(slot + 1);
-            FreeTextCount = slot;
-            if (m_display)
-                m_display->createTextElement(slot);
-        } else {
-            ImageItems.resize(slot + 1);
-            ImageCount = slot;
-            if (m_display)
-                m_display->createImageElement(slot);
-        }
+        slot = text ? AddTextItem(OverlayText{}) : AddImageItem(OverlayImage{});
     }
     CurrentItemIndex = slot;
     if (text) {
@@ -127,26 +116,32 @@ void OverlayItems::ResetImageItems() {
     ImageCount = 0;
 }
 
-std::int16_t OverlayItems::AddTextItem(const OverlayText& item) {
-    if (FreeTextCount >= MaxItemSlots)
+namespace {
+
+// A new slot at the end of one array, holding the record; 0 at the limit.
+template <typename Item>
+std::int16_t appendSlot(std::vector<Item>& items, std::int16_t& count, const Item& item) {
+    if (count >= MaxItemSlots)
         return 0;
-    const auto slot = static_cast<std::int16_t>(FreeTextCount + 1);
-    FreeTextItems.resize(slot + 1);
-    FreeTextItems[slot] = item;
-    FreeTextCount = slot;
-    if (m_display)
+    const auto slot = static_cast<std::int16_t>(count + 1);
+    items.resize(slot + 1);
+    items[slot] = item;
+    count = slot;
+    return slot;
+}
+
+} // namespace
+
+std::int16_t OverlayItems::AddTextItem(const OverlayText& item) {
+    const std::int16_t slot = appendSlot(FreeTextItems, FreeTextCount, item);
+    if (slot && m_display)
         m_display->createTextElement(slot);
     return slot;
 }
 
 std::int16_t OverlayItems::AddImageItem(const OverlayImage& item) {
-    if (ImageCount >= MaxItemSlots)
-        return 0;
-    const auto slot = static_cast<std::int16_t>(ImageCount + 1);
-    ImageItems.resize(slot + 1);
-    ImageItems[slot] = item;
-    ImageCount = slot;
-    if (m_display)
+    const std::int16_t slot = appendSlot(ImageItems, ImageCount, item);
+    if (slot && m_display)
         m_display->createImageElement(slot);
     return slot;
 }
