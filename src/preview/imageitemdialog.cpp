@@ -22,25 +22,12 @@ constexpr int ClientHeight = 1155;
 const QString ErrorTitle = QStringLiteral("エラーメッセージ");
 const QString ScaleName = QStringLiteral("画像の倍率");
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
-
 QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
     l->setTextFormat(Qt::PlainText);
     l->setFocusPolicy(Qt::NoFocus);
     return l;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
 }
 
 } // namespace
@@ -50,10 +37,10 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
       m_files(files), m_insert(items.InsertMode),
       m_path(label(QStringLiteral("lblImagePath"), QString(), this)),
-      m_browse(button(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), this)),
+      m_browse(dialogButton(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), this)),
       m_scale(new QLineEdit(QStringLiteral("100"), this)),
-      m_cancel(button(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
-      m_ok(button(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
+      m_cancel(dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
+      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
     setObjectName(QStringLiteral("frmSetImage"));
     setWindowTitle(QStringLiteral("ペルノア－画像の設定"));
 
@@ -64,14 +51,14 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     m_path->setLineWidth(1);
     m_scale->setObjectName(QStringLiteral("txtImageSizePer"));
 
-    place(caption, 120, 90, 1200, 240);
-    place(m_path, 120, 360, 2700, 300);
-    place(m_browse, 2940, 330, 585, 360);
-    place(scaleCaption, 120, 780, 1290, 240);
-    place(m_scale, 1440, 750, 600, 300);
-    place(percent, 2070, 780, 180, 240);
-    place(m_cancel, 2280, 720, 600, 360);
-    place(m_ok, 2925, 720, 600, 360);
+    placeInTwips(caption, 120, 90, 1200, 240);
+    placeInTwips(m_path, 120, 360, 2700, 300);
+    placeInTwips(m_browse, 2940, 330, 585, 360);
+    placeInTwips(scaleCaption, 120, 780, 1290, 240);
+    placeInTwips(m_scale, 1440, 750, 600, 300);
+    placeInTwips(percent, 2070, 780, 180, 240);
+    placeInTwips(m_cancel, 2280, 720, 600, 360);
+    placeInTwips(m_ok, 2925, 720, 600, 360);
     setTabOrder(m_browse, m_scale);
     setTabOrder(m_scale, m_cancel);
     setTabOrder(m_cancel, m_ok);

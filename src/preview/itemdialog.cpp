@@ -49,4 +49,17 @@ std::int16_t ItemDialog::takeSlot(bool insert, const std::function<std::int16_t(
     }
 }
 
+void placeInTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QPushButton* dialogButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
 } // namespace pernoa::preview

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+class QPushButton;
 class QWidget;
 
 namespace pernoa::preview {
@@ -35,6 +36,13 @@ protected:
     static std::int16_t takeSlot(bool insert, const std::function<std::int16_t()>& allocate,
                                  std::int16_t current, std::int16_t count);
 };
+
+// A widget of an item dialog at its designed place, in twips.
+void placeInTwips(QWidget* widget, int left, int top, int width, int height);
+
+// A button of an item dialog: never the default, so Enter presses only a
+// button that has the focus.
+QPushButton* dialogButton(const QString& name, const QString& caption, QWidget* parent);
 
 // Where an item dialog stands: its left edge at the preview window's left
 // edge, its top at the preview window's top plus half the preview window's

@@ -17,19 +17,6 @@ namespace {
 constexpr int ClientWidth = 4185;
 constexpr int ClientHeight = 1440;
 
-void place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
 // The stored text has CR LF line breaks, the text field plain line feeds.
 QString fieldText(const QString& stored) {
     QString text = stored;
@@ -53,12 +40,12 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
       m_caption(new QLabel(QStringLiteral("表示するテキスト(改行できます）"), this)),
       m_text(new QPlainTextEdit(this)),
       m_fontButton(
-          button(QStringLiteral("cmdFreeTextSettei"),
-                 QString(FontButtonCaption)
-                     .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral("\n")),
-                 this)),
-      m_cancel(button(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
-      m_ok(button(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
+          dialogButton(QStringLiteral("cmdFreeTextSettei"),
+                       QString(FontButtonCaption)
+                           .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral("\n")),
+                       this)),
+      m_cancel(dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
+      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
     setObjectName(QStringLiteral("frmSetLabel"));
     setWindowTitle(QStringLiteral("ペルノア－テキストの設定"));
 
@@ -68,11 +55,11 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     // Enter starts a new line; Tab moves on to the buttons.
     m_text->setTabChangesFocus(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    place(m_caption, 120, 60, 3945, 240);
-    place(m_text, 120, 330, 3945, 540);
-    place(m_fontButton, 120, 930, 1455, 480);
-    place(m_cancel, 1695, 930, 1095, 480);
-    place(m_ok, 2910, 930, 1155, 480);
+    placeInTwips(m_caption, 120, 60, 3945, 240);
+    placeInTwips(m_text, 120, 330, 3945, 540);
+    placeInTwips(m_fontButton, 120, 930, 1455, 480);
+    placeInTwips(m_cancel, 1695, 930, 1095, 480);
+    placeInTwips(m_ok, 2910, 930, 1155, 480);
     setTabOrder(m_text, m_fontButton);
     setTabOrder(m_fontButton, m_cancel);
     setTabOrder(m_cancel, m_ok);
