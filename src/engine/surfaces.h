@@ -114,6 +114,9 @@ public:
     virtual QString currentPrinterName() const = 0;
     // Makes an installed printer current for every later job.
     virtual void setCurrentPrinter(const QString& name) = 0;
+    // False when the system's print scheduler does not answer: an empty list
+    // then says nothing about which printers are installed.
+    virtual bool schedulerAnswers() const { return true; }
 };
 
 // The page's free text and image items, as the drawing routine walks them

@@ -35,6 +35,7 @@ public:
     QString currentPrinterName() const override;
     // A name that is not installed leaves the current printer as it was.
     void setCurrentPrinter(const QString& name) override;
+    bool schedulerAnswers() const override { return schedulerRunning(); }
 
     // The system's default printer ("" when there is none).
     static QString systemDefaultPrinter();

@@ -19,15 +19,21 @@
 namespace pernoa::preview {
 namespace {
 
-// The largest size the chooser takes, as the usual font dialogs do.
-constexpr double MaxFontSize = 1638;
+// The sizes the chooser takes; the largest as the usual font dialogs have it.
+constexpr int MinFontSize = 1;
+constexpr int MaxFontSize = 1638;
 
 // A typed size, or 0 when it is none the chooser takes.
 double sizeFromText(const QString& text) {
     if (!num::isNumeric(text))
         return 0;
     const double size = num::toDouble(text);
-    return size >= 1 && size <= MaxFontSize ? size : 0;
+    return size >= MinFontSize && size <= MaxFontSize ? size : 0;
+}
+
+// The sizes the chooser takes, as the user reads them.
+QString sizeRangeText() {
+    return QStringLiteral("%1～%2").arg(MinFontSize).arg(MaxFontSize);
 }
 
 QIcon swatch(const QColor& colour) {
@@ -53,7 +59,7 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
       m_italic(new QCheckBox(QStringLiteral("斜体"), this)),
       m_underline(new QCheckBox(QStringLiteral("下線"), this)),
       m_colourButton(new QPushButton(QStringLiteral("色..."), this)), m_sample(new QLabel(this)),
-      m_presetSize(choice.size) {
+      m_sizeError(new QLabel(this)), m_presetSize(choice.size) {
     setObjectName(QStringLiteral("FontChooser"));
     setWindowTitle(QStringLiteral("フォント"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -81,6 +87,9 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     m_size->setObjectName(QStringLiteral("sizeBox"));
     m_size->setEditable(true);
     m_size->setInsertPolicy(QComboBox::NoInsert);
+    // Room for "10.5" or "1638" whatever the desktop's font.
+    m_size->setMinimumContentsLength(4);
+    m_size->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (int size : QFontDatabase::standardSizes())
         m_size->addItem(QString::number(size));
     m_size->setEditText(num::toText(choice.size));
@@ -98,8 +107,21 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     m_sample->setFixedHeight(72);
     m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
+    auto* sizeRange = new QLabel(sizeRangeText(), this);
+    sizeRange->setObjectName(QStringLiteral("sizeRange"));
+    sizeRange->setTextFormat(Qt::PlainText);
+    m_sizeError->setObjectName(QStringLiteral("sizeError"));
+    m_sizeError->setTextFormat(Qt::PlainText);
+    m_sizeError->setWordWrap(true);
+    QPalette warning = m_sizeError->palette();
+    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    m_sizeError->setPalette(warning);
+    // The line keeps its height when empty, so the window does not jump.
+    m_sizeError->setMinimumHeight(m_sizeError->fontMetrics().lineSpacing());
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -112,24 +134,41 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     styleLayout->addWidget(m_colourButton);
     styleLayout->addStretch();
 
+    auto* sizeColumn = new QVBoxLayout;
+    sizeColumn->addWidget(m_size);
+    sizeColumn->addWidget(sizeRange);
+    sizeColumn->addStretch();
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("フォント名"), this), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("サイズ"), this), 0, 1);
     grid->addWidget(m_faces, 1, 0);
-    grid->addWidget(m_size, 1, 1, Qt::AlignTop);
+    grid->addLayout(sizeColumn, 1, 1);
     grid->addWidget(styles, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("サンプル"), this), 2, 0);
     grid->addWidget(m_sample, 3, 0, 1, 3);
-    grid->addWidget(buttons, 4, 0, 1, 3);
+    grid->addWidget(m_sizeError, 4, 0, 1, 3);
+    grid->addWidget(buttons, 5, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     resize(520, 360);
 
     connect(m_faces, &QListWidget::currentItemChanged, this, &FontChooserDialog::updateSample);
     connect(m_size, &QComboBox::currentTextChanged, this, &FontChooserDialog::updateSample);
+    connect(m_size, &QComboBox::currentTextChanged, this, &FontChooserDialog::checkSize);
     for (QCheckBox* box : {m_bold, m_italic, m_underline})
         connect(box, &QCheckBox::toggled, this, &FontChooserDialog::updateSample);
     connect(m_colourButton, &QPushButton::clicked, this, &FontChooserDialog::askColour);
     updateSample();
+    checkSize();
+}
+
+void FontChooserDialog::checkSize() {
+    const bool taken = sizeFromText(m_size->currentText()) > 0;
+    m_sizeError->setText(taken ? QString()
+                               : QStringLiteral("サイズは%1以上%2以下の数値にしてください")
+                                     .arg(MinFontSize)
+                                     .arg(MaxFontSize));
+    m_ok->setEnabled(taken);
 }
 
 void FontChooserDialog::setColour(const QColor& colour) {

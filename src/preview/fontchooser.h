@@ -48,6 +48,10 @@ public:
 // are emboldened and slanted when drawn. A face that is not installed (the
 // Windows names a text item may carry, such as "ＭＳ Ｐゴシック") heads the list,
 // is drawn with the face standing in for it, and is kept as it is.
+//
+// The size box holds four characters ("10.5") at the desktop's font, and the
+// range it takes stands below it; while the typed size is not one it takes,
+// a line above the buttons says so and "OK" cannot be pressed.
 class FontChooserDialog : public QDialog {
     Q_OBJECT
 public:
@@ -62,11 +66,16 @@ public:
     QCheckBox* italicBox() const { return m_italic; }
     QCheckBox* underlineBox() const { return m_underline; }
     QPushButton* colourButton() const { return m_colourButton; }
+    QPushButton* okButton() const { return m_ok; }
+    // The line that says what the size box takes, empty while it takes the
+    // typed size.
+    QLabel* sizeError() const { return m_sizeError; }
     void setColour(const QColor& colour);
 
 private:
     void askColour();
     void updateSample();
+    void checkSize();
 
     QListWidget* m_faces;
     QComboBox* m_size;
@@ -75,6 +84,8 @@ private:
     QCheckBox* m_underline;
     QPushButton* m_colourButton;
     QLabel* m_sample;
+    QLabel* m_sizeError;
+    QPushButton* m_ok = nullptr;
     QColor m_colour;
     double m_presetSize;
 };

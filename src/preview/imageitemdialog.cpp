@@ -7,9 +7,11 @@
 #include "preview/filechooser.h"
 #include "preview/pagesurface.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <limits>
 
@@ -37,10 +39,11 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
       m_files(files), m_insert(items.InsertMode),
       m_path(label(QStringLiteral("lblImagePath"), QString(), this)),
-      m_browse(dialogButton(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), this)),
+      m_browse(
+          dialogButton(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), 585, 360, this)),
       m_scale(new QLineEdit(QStringLiteral("100"), this)),
-      m_cancel(dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
-      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
+      m_cancel(dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), 600, 360, this)),
+      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), 600, 360, this)) {
     setObjectName(QStringLiteral("frmSetImage"));
     setWindowTitle(QStringLiteral("ペルノア－画像の設定"));
 
@@ -51,14 +54,37 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     m_path->setLineWidth(1);
     m_scale->setObjectName(QStringLiteral("txtImageSizePer"));
 
-    placeInTwips(caption, 120, 90, 1200, 240);
-    placeInTwips(m_path, 120, 360, 2700, 300);
-    placeInTwips(m_browse, 2940, 330, 585, 360);
-    placeInTwips(scaleCaption, 120, 780, 1290, 240);
-    placeInTwips(m_scale, 1440, 750, 600, 300);
-    placeInTwips(percent, 2070, 780, 180, 240);
-    placeInTwips(m_cancel, 2280, 720, 600, 360);
-    placeInTwips(m_ok, 2925, 720, 600, 360);
+    // The path takes what room there is (its whole text is its tooltip); the
+    // scale field holds five digits; the buttons stand apart from the "%".
+    m_path->setMinimumSize(twipsSize(2700, 300));
+    m_path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    const QSize field = twipsSize(600, 300);
+    m_scale->setFixedSize(
+        qMax(field.width(), m_scale->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10),
+        qMax(field.height(), m_scale->sizeHint().height()));
+    auto* pathRow = new QHBoxLayout;
+    pathRow->setSpacing(twipsToPixels(120));
+    pathRow->addWidget(m_path, 1);
+    pathRow->addWidget(m_browse);
+    auto* scaleRow = new QHBoxLayout;
+    scaleRow->setSpacing(twipsToPixels(30));
+    scaleRow->addWidget(scaleCaption);
+    scaleRow->addWidget(m_scale);
+    scaleRow->addWidget(percent);
+    scaleRow->addSpacing(twipsToPixels(180));
+    scaleRow->addStretch(1);
+    scaleRow->addWidget(m_cancel);
+    scaleRow->addSpacing(twipsToPixels(45));
+    scaleRow->addWidget(m_ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twipsToPixels(120), twipsToPixels(90), twipsToPixels(120),
+                               twipsToPixels(75));
+    layout->setSpacing(twipsToPixels(30));
+    layout->addWidget(caption);
+    layout->addLayout(pathRow);
+    layout->addSpacing(twipsToPixels(60));
+    layout->addLayout(scaleRow);
+    fixSize();
     setTabOrder(m_browse, m_scale);
     setTabOrder(m_scale, m_cancel);
     setTabOrder(m_cancel, m_ok);

@@ -5,15 +5,43 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyle>
 
 namespace pernoa::preview {
 
+namespace {
+
+// A push button whose wish is its designed size, or its caption with the
+// style's margins where that is larger (the style's own wish is far wider
+// than the design on some desktops).
+class DialogButton : public QPushButton {
+public:
+    DialogButton(const QString& caption, QSize designed, QWidget* parent)
+        : QPushButton(caption, parent), m_designed(designed) {}
+
+    QSize sizeHint() const override {
+        const int pad = 2 * (style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) +
+                             style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this));
+        const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
+        return m_designed.expandedTo(caption + QSize(pad, pad));
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    QSize m_designed;
+};
+
+} // namespace
+
 ItemDialog::ItemDialog(int clientWidthTwips, int clientHeightTwips, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), m_designedSize(twipsSize(clientWidthTwips, clientHeightTwips)) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     setModal(true);
+}
+
+void ItemDialog::fixSize() {
+    setFixedSize(sizeHint().expandedTo(m_designedSize));
 }
 
 void ItemDialog::keyPressEvent(QKeyEvent* event) {
@@ -49,13 +77,13 @@ std::int16_t ItemDialog::takeSlot(bool insert, const std::function<std::int16_t(
     }
 }
 
-void placeInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
+QSize twipsSize(int width, int height) {
+    return {twipsToPixels(width), twipsToPixels(height)};
 }
 
-QPushButton* dialogButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
+QPushButton* dialogButton(const QString& name, const QString& caption, int widthTwips,
+                          int heightTwips, QWidget* parent) {
+    auto* b = new DialogButton(caption, twipsSize(widthTwips, heightTwips), parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
     b->setDefault(false);

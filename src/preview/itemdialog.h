@@ -14,11 +14,15 @@ namespace pernoa::preview {
 // minimise and maximise boxes, no default and no cancel button (Enter and
 // Esc do nothing by themselves; Enter on a focused button presses it, as
 // Space does), and closing through the frame does what "やめる" does.
+//
+// The controls stand in Qt layouts: the window takes the size its layout
+// needs with the desktop's font, never less than its designed client area.
 class ItemDialog : public QDialog {
     Q_OBJECT
 public:
     // The client area of the design, in twips.
     ItemDialog(int clientWidthTwips, int clientHeightTwips, QWidget* parent);
+    QSize designedSize() const { return m_designedSize; }
 
     // "やめる": undoes what the dialog did to the item and closes it.
     virtual void cancel() = 0;
@@ -28,6 +32,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Fixes the window at what its layout needs, at least the designed size.
+    // Called once the layout is complete.
+    void fixSize();
     // Closes the dialog with a result, without going through reject().
     void finish(int result) { QDialog::done(result); }
     // The slot the dialog works on: a newly allocated one when inserting, or
@@ -35,14 +42,19 @@ protected:
     // said why, or the click position cannot be held as page twips).
     static std::int16_t takeSlot(bool insert, const std::function<std::int16_t()>& allocate,
                                  std::int16_t current, std::int16_t count);
+
+private:
+    QSize m_designedSize;
 };
 
-// A widget of an item dialog at its designed place, in twips.
-void placeInTwips(QWidget* widget, int left, int top, int width, int height);
+// A size in twips as whole logical pixels.
+QSize twipsSize(int width, int height);
 
 // A button of an item dialog: never the default, so Enter presses only a
-// button that has the focus.
-QPushButton* dialogButton(const QString& name, const QString& caption, QWidget* parent);
+// button that has the focus. It asks the layout for its designed size (in
+// twips), or what its caption needs where the desktop's font is larger.
+QPushButton* dialogButton(const QString& name, const QString& caption, int widthTwips,
+                          int heightTwips, QWidget* parent);
 
 // Where an item dialog stands: its left edge at the preview window's left
 // edge, its top at the preview window's top plus half the preview window's

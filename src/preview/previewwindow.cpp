@@ -34,6 +34,9 @@ constexpr int kTitleWidth = 2415;
 constexpr int kTitleHeight = 120;
 // Room kept free below the explanation label.
 constexpr int kBottomMarginPixels = 4;
+// The least of the page a room beside the main window must show, each way,
+// to take the window there rather than over the main window.
+constexpr int kLeastShownPixels = 150;
 
 // The scrolled view around the page, which can lay itself out while hidden.
 class PageView : public QScrollArea {
@@ -146,9 +149,10 @@ void PreviewWindow::setNotice(const QString& text) {
 }
 
 void PreviewWindow::placeBeside(const QWidget& window) {
+    m_companion = &window;
     const QRect frame = window.frameGeometry();
     move(frame.x() + frame.width(), frame.y());
-    keepInside();
+    relayout();
 }
 
 void PreviewWindow::setAvailableArea(std::optional<QRect> area) {
@@ -164,38 +168,26 @@ QRect PreviewWindow::availableArea() const {
     return QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
-void PreviewWindow::keepInside() {
-    const QRect area = availableArea();
-    const QRect frame = frameGeometry();
-    QPoint to = frame.topLeft();
-    if (frame.right() > area.right())
-        to.setX(area.right() + 1 - frame.width());
-    if (frame.bottom() > area.bottom())
-        to.setY(area.bottom() + 1 - frame.height());
-    to.setX(qMax(to.x(), area.left()));
-    to.setY(qMax(to.y(), area.top()));
-    if (to != frame.topLeft())
-        move(to);
+QSize PreviewWindow::frameExtent() const {
+    // The frame the window manager puts around the client area, known once
+    // the window is shown.
+    if (const QWindow* handle = windowHandle(); handle && isVisible()) {
+        const QMargins m = handle->frameMargins();
+        return {m.left() + m.right(), m.top() + m.bottom()};
+    }
+    return {};
 }
 
-void PreviewWindow::relayout() {
+PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
+    Layout out;
     const int margin = twipsToPixels(PageLeft);
     const int pageWidth = m_page->width();
     const int pageHeight = m_page->height();
     const int clientWidth = qMax(1, twipsToPixels(m_windowWidth - DesignFrameWidth));
     const int clientHeight = qMax(1, twipsToPixels(m_windowHeight - DesignFrameHeight));
     const int descriptionTop = twipsToPixels(m_descriptionTop);
-
-    // The room for the client area: the available area less the frame the
-    // window manager puts around it (known once the window is shown).
-    QSize frame;
-    if (const QWindow* handle = windowHandle(); handle && isVisible()) {
-        const QMargins m = handle->frameMargins();
-        frame = QSize(m.left() + m.right(), m.top() + m.bottom());
-    }
-    const QRect area = availableArea();
-    const int maxWidth = qMax(1, area.width() - frame.width());
-    const int maxHeight = qMax(1, area.height() - frame.height());
+    const int maxWidth = qMax(1, room.width());
+    const int maxHeight = qMax(1, room.height());
 
     // The title: empty, at its designed size; with a notice, as wide as its
     // text allows and as high as its lines, the page below it.
@@ -239,15 +231,15 @@ void PreviewWindow::relayout() {
     viewWidth = qMax(minView, viewWidth);
     const int viewHeight =
         qMax(minView, down ? maxHeight - beyond : pageHeight + (across ? bar : 0));
-    m_view->setGeometry(margin, pageTop, viewWidth, viewHeight);
-    m_view->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    m_view->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    static_cast<PageView*>(m_view)->layOut();
+    out.view = QRect(margin, pageTop, viewWidth, viewHeight);
+    out.across = across;
+    out.down = down;
+    out.shown = QSize(qMin(pageWidth, viewWidth - (down ? bar : 0)),
+                      qMin(pageHeight, viewHeight - (across ? bar : 0)));
 
     const int labelWidth = labelWidthFor(viewWidth);
-    const int labelHeight = m_description->heightForWidth(labelWidth);
-    m_description->setGeometry(margin, descriptionTop + shiftDown + (viewHeight - pageHeight),
-                               labelWidth, labelHeight);
+    out.description = QRect(margin, descriptionTop + shiftDown + (viewHeight - pageHeight),
+                            labelWidth, m_description->heightForWidth(labelWidth));
     const int windowWidth = clientWidth + (viewWidth - pageWidth);
     const int windowHeight = viewHeight + beyond;
 
@@ -261,11 +253,106 @@ void PreviewWindow::relayout() {
         titleLeft += designTitleWidth / 2 - titleWidth / 2;
         titleLeft = qBound(0, titleLeft, qMax(0, windowWidth - titleWidth));
     }
-    m_title->setGeometry(titleLeft, 0, titleWidth, titleHeight);
+    out.title = QRect(titleLeft, 0, titleWidth, titleHeight);
+    out.window = QSize(qMax(1, windowWidth), qMax(1, windowHeight));
+    return out;
+}
 
-    setFixedSize(qMax(1, windowWidth), qMax(1, windowHeight));
+PreviewWindow::Layout PreviewWindow::besideCompanion(QRect& room, QPoint& at) const {
+    const QRect area = availableArea();
+    const QSize frame = frameExtent();
+    const QRect c = m_companion->frameGeometry();
+    // The room on each side of the companion, in the order they are tried,
+    // and where the window stands in it: level with the companion's top
+    // beside it, in line with its left edge above or below it.
+    enum Side { Right, Left, Below, Above };
+    const QRect rooms[] = {QRect(QPoint(c.right() + 1, area.top()), area.bottomRight()),
+                           QRect(area.topLeft(), QPoint(c.left() - 1, area.bottom())),
+                           QRect(QPoint(area.left(), c.bottom() + 1), area.bottomRight()),
+                           QRect(area.topLeft(), QPoint(area.right(), c.top() - 1))};
+    const QSize page = m_page->size();
+    const QSize least(qMin(page.width(), kLeastShownPixels),
+                      qMin(page.height(), kLeastShownPixels));
+    int best = -1;
+    qint64 bestShown = 0;
+    Layout bestLayout;
+    for (int side = Right; side <= Above; ++side) {
+        const QRect r = rooms[side].intersected(area);
+        if (r.width() <= frame.width() || r.height() <= frame.height())
+            continue;
+        const Layout layout = layoutFor(r.size() - frame);
+        const QSize outer = layout.window + frame;
+        if (outer.width() > r.width() || outer.height() > r.height() ||
+            layout.shown.width() < least.width() || layout.shown.height() < least.height())
+            continue;
+        // The first room that shows the page whole, else the one showing most.
+        const qint64 shown = qint64(layout.shown.width()) * layout.shown.height();
+        const bool whole = !layout.across && !layout.down;
+        if (whole || shown > bestShown) {
+            best = side;
+            bestShown = shown;
+            bestLayout = layout;
+            if (whole)
+                break;
+        }
+    }
+    if (best < 0) {
+        // No room beside it: the window goes over the companion, inside the
+        // area, as little over it as it can.
+        room = area;
+        at = QPoint(c.right() + 1, c.top());
+        return layoutFor(area.size() - frame);
+    }
+    room = rooms[best].intersected(area);
+    const QSize outer = bestLayout.window + frame;
+    switch (best) {
+    case Right:
+        at = QPoint(room.left(), c.top());
+        break;
+    case Left:
+        at = QPoint(room.right() + 1 - outer.width(), c.top());
+        break;
+    case Below:
+        at = QPoint(c.left(), room.top());
+        break;
+    default:
+        at = QPoint(c.left(), room.bottom() + 1 - outer.height());
+        break;
+    }
+    return bestLayout;
+}
+
+void PreviewWindow::relayout() {
+    const QSize frame = frameExtent();
+    QRect room = availableArea();
+    QPoint at = pos();
+    Layout layout = layoutFor(room.size() - frame);
+    // Beside the window it belongs to: where it would now pass the available
+    // area or cover that window, it moves to the room beside it.
+    if (isVisible() && m_companion && m_companion->isVisible()) {
+        const QRect here(at, layout.window + frame);
+        if (!room.contains(here) || here.intersects(m_companion->frameGeometry()))
+            layout = besideCompanion(room, at);
+    }
+
+    m_view->setGeometry(layout.view);
+    m_view->setHorizontalScrollBarPolicy(layout.across ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+    m_view->setVerticalScrollBarPolicy(layout.down ? Qt::ScrollBarAlwaysOn
+                                                   : Qt::ScrollBarAlwaysOff);
+    static_cast<PageView*>(m_view)->layOut();
+    m_description->setGeometry(layout.description);
+    m_title->setGeometry(layout.title);
+    setFixedSize(layout.window);
     if (isVisible())
-        keepInside();
+        moveInto(room, at, layout.window + frame);
+}
+
+void PreviewWindow::moveInto(const QRect& room, QPoint at, QSize outer) {
+    at.setX(qMax(room.left(), qMin(at.x(), room.right() + 1 - outer.width())));
+    at.setY(qMax(room.top(), qMin(at.y(), room.bottom() + 1 - outer.height())));
+    if (at != pos())
+        move(at);
 }
 
 // ---------------------------------------------------------------------------
@@ -477,6 +564,7 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     const double y = pos.y() * TwipsPerPixel - origin.y();
     std::int16_t offsetX = m_dragOffsetX;
     std::int16_t offsetY = m_dragOffsetY;
+    QPointF grab = m_grabPoint;
     double left = 0;
     double top = 0;
     std::int32_t pageX = 0;
@@ -485,9 +573,15 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
         if (!m_dragging) {
             offsetX = num::toInt16(x);
             offsetY = num::toInt16(y);
+            grab = QPointF(x, y);
         }
-        left = origin.x() + x - offsetX;
-        top = origin.y() + y - offsetY;
+        // The element moves by the pointer's movement alone: it keeps the
+        // grab point under the pointer to the fraction of a twip, so the
+        // fraction of its preview position survives the drag and only the
+        // stored page position is rounded. (Moving it by the whole-twip grab
+        // point would shift it by up to half a twip at the first move.)
+        left = origin.x() + x - grab.x();
+        top = origin.y() + y - grab.y();
         pageX = m_items->pageFromPreview(left);
         pageY = m_items->pageFromPreview(top);
     } catch (const RuntimeError&) {
@@ -499,6 +593,7 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     }
     m_dragOffsetX = offsetX;
     m_dragOffsetY = offsetY;
+    m_grabPoint = grab;
     m_dragging = true;
     if (text) {
         m_items->FreeTextItems[element.slot].X = pageX;

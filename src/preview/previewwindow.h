@@ -5,6 +5,7 @@
 #include "preview/pagesurface.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -44,6 +45,12 @@ namespace pernoa::preview {
 // moved back inside the area when it would pass an edge. The page itself, its
 // twips and everything on it stay as they are; the pointer's positions stay
 // relative to the page wherever it is scrolled.
+//
+// Placed beside the main window, it stays clear of it: when a new size would
+// take it past the area or over that window, it moves into the room beside
+// the main window (right, left, below, above: the first that shows the page
+// whole, else the one that shows most of it, scrolled) and only where no
+// room shows a useful part of the page does it go over the main window.
 //
 // The title label shows a short notice about the page when there is one. It
 // then takes the height of its text, centred where the empty label stands,
@@ -131,7 +138,8 @@ public:
     int windowHeightTwips() const { return m_windowHeight; }
 
     // Puts this window against the right edge of another window's frame, the
-    // top edges level, as far as the available area lets it.
+    // top edges level, as far as the available area lets it, and keeps it
+    // clear of that window from now on.
     void placeBeside(const QWidget& window);
 
     // The area of the screen the window keeps to (frame included): the
@@ -152,9 +160,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where everything stands for a client area of at most a given size, in
+    // logical pixels.
+    struct Layout {
+        QRect view;
+        bool across = false; // scroll bars
+        bool down = false;
+        QSize shown; // the part of the page the view shows
+        QRect description;
+        QRect title;
+        QSize window; // the client area
+    };
+    Layout layoutFor(QSize room) const;
+    // The layout in the best room beside the companion window; room and at
+    // receive that room and where the window's frame stands in it.
+    Layout besideCompanion(QRect& room, QPoint& at) const;
+    QSize frameExtent() const;
     void relayout();
-    // Moves the window back inside the available area where it passes an edge.
-    void keepInside();
+    // Moves the window's frame to at, or as near as the room allows.
+    void moveInto(const QRect& room, QPoint at, QSize outer);
     void buildMenus();
     void insertOrEdit(bool insert, bool text);
     void deleteCurrent(overlay::ItemKind kind);
@@ -166,6 +190,7 @@ private:
     QLabel* m_title;
     QString m_notice;
     std::optional<QRect> m_availableArea;
+    QPointer<const QWidget> m_companion;
     int m_windowWidth = 0;
     int m_windowHeight = 0;
     int m_descriptionTop = 0;
@@ -184,6 +209,8 @@ private:
     bool m_dragging = false;
     std::int16_t m_dragOffsetX = 0;
     std::int16_t m_dragOffsetY = 0;
+    // The grab point as the pointer gave it, unrounded.
+    QPointF m_grabPoint;
 };
 
 } // namespace pernoa::preview

@@ -5,10 +5,13 @@
 #include "preview/fontchooser.h"
 #include "preview/pagesurface.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextDocument>
+#include <QVBoxLayout>
 
 namespace pernoa::preview {
 namespace {
@@ -43,9 +46,10 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
           dialogButton(QStringLiteral("cmdFreeTextSettei"),
                        QString(FontButtonCaption)
                            .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral("\n")),
-                       this)),
-      m_cancel(dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), this)),
-      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), this)) {
+                       1455, 480, this)),
+      m_cancel(
+          dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), 1095, 480, this)),
+      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), 1155, 480, this)) {
     setObjectName(QStringLiteral("frmSetLabel"));
     setWindowTitle(QStringLiteral("ペルノア－テキストの設定"));
 
@@ -55,11 +59,28 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     // Enter starts a new line; Tab moves on to the buttons.
     m_text->setTabChangesFocus(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    placeInTwips(m_caption, 120, 60, 3945, 240);
-    placeInTwips(m_text, 120, 330, 3945, 540);
-    placeInTwips(m_fontButton, 120, 930, 1455, 480);
-    placeInTwips(m_cancel, 1695, 930, 1095, 480);
-    placeInTwips(m_ok, 2910, 930, 1155, 480);
+    // The text field as designed, or two lines of the desktop's font; the
+    // buttons below it share its width.
+    const QSize field = twipsSize(3945, 540);
+    const QFontMetrics metrics(m_text->font());
+    m_text->setMinimumWidth(field.width());
+    m_text->setFixedHeight(qMax(field.height(), 2 * metrics.lineSpacing() +
+                                                    2 * m_text->frameWidth() +
+                                                    2 * int(m_text->document()->documentMargin())));
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(twipsToPixels(120));
+    buttons->addWidget(m_fontButton);
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twipsToPixels(120), twipsToPixels(60), twipsToPixels(120),
+                               twipsToPixels(30));
+    layout->setSpacing(twipsToPixels(30));
+    layout->addWidget(m_caption);
+    layout->addWidget(m_text);
+    layout->addSpacing(twipsToPixels(60));
+    layout->addLayout(buttons);
+    fixSize();
     setTabOrder(m_text, m_fontButton);
     setTabOrder(m_fontButton, m_cancel);
     setTabOrder(m_cancel, m_ok);

@@ -6,9 +6,9 @@
 #include "engine/tavriengine.h"
 #include "engine/version.h"
 #include "ui/aboutbox.h"
+#include "ui/filecommands.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
-#include "ui/filecommands.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,6 +29,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -99,12 +101,24 @@ QRadioButton* option(const char* name) {
 }
 
 // The darkness scroll bar: Left and Up lower the value, Right and Down raise
-// it, Page Up/Down by a page. (Qt's scroll bars swap Left and Right.)
+// it, Page Up/Down by a page. (Qt's scroll bars swap Left and Right.) It is
+// reached with Tab, so it shows the style's focus frame while it has the
+// focus, as every other control does; the styles draw none on a scroll bar.
 class ShadeScrollBar : public QScrollBar {
 public:
     ShadeScrollBar() : QScrollBar(Qt::Horizontal) {}
 
 protected:
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Left)
             triggerAction(SliderSingleStepSub);

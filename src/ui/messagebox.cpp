@@ -29,7 +29,51 @@ QMessageBox::Icon toQtIcon(MsgIcon icon) {
 
 } // namespace
 
-MessageBoxes::MessageBoxes(QWidget* parentWindow) : m_parentWindow(parentWindow) {}
+// Notes the window of the user's last click or key, a popup menu counting as
+// the window it belongs to.
+class MessageBoxes::InputWatcher : public QObject {
+public:
+    QPointer<QWidget> window;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            if (watched->isWidgetType()) {
+                QWidget* w = static_cast<QWidget*>(watched)->window();
+                while (w && w->windowType() == Qt::Popup)
+                    w = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+                if (w)
+                    window = w;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+MessageBoxes::MessageBoxes(QWidget* parentWindow)
+    : m_parentWindow(parentWindow), m_input(std::make_unique<InputWatcher>()) {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(m_input.get());
+}
+
+MessageBoxes::~MessageBoxes() = default;
+
+QWidget* MessageBoxes::boxParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (m_input->window && m_input->window->isVisible())
+        return m_input->window;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return m_parentWindow;
+}
 
 std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const QString& title,
                                                      MsgIcon icon, MsgButtons buttons,
@@ -62,9 +106,7 @@ MsgAnswer MessageBoxes::answerOf(const QMessageBox& box) {
 
 MsgAnswer MessageBoxes::showMessage(const QString& text, const QString& title, MsgIcon icon,
                                     MsgButtons buttons) {
-    QWidget* parent = QApplication::activeWindow();
-    if (!parent)
-        parent = m_parentWindow;
+    QWidget* parent = boxParent();
     std::unique_ptr<QMessageBox> box = createBox(text, title, icon, buttons, parent);
 
     if (g_preAnswering || !g_presetAnswers.isEmpty()) {
@@ -75,7 +117,7 @@ MsgAnswer MessageBoxes::showMessage(const QString& text, const QString& title, M
         for (QAbstractButton* b : box->buttons())
             buttonTexts << b->text();
         g_records.append({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
-                          buttonTexts, box->textFormat(), answer});
+                          buttonTexts, box->textFormat(), answer, parent});
         return answer;
     }
 

@@ -15,12 +15,22 @@ namespace pernoa::ui {
 // The program's message boxes and busy pointer on the desktop: every message
 // is a modal QMessageBox with the icon, title and buttons it names, its text
 // shown as plain text. The busy pointer is the application-wide wait cursor.
+//
+// A box is centred on the window the user is working in: the modal dialog
+// that is open, else the window that took the user's last click or key
+// (the preview window for its delete confirmation, whichever window the
+// desktop calls active), else the active window, else the parent window.
 class MessageBoxes : public IMessages {
 public:
     explicit MessageBoxes(QWidget* parentWindow = nullptr);
+    ~MessageBoxes() override;
+    MessageBoxes(const MessageBoxes&) = delete;
+    MessageBoxes& operator=(const MessageBoxes&) = delete;
 
-    // The window boxes are centred on when no window of the program is active.
+    // The window boxes are centred on when the user has worked in none yet.
     void setParentWindow(QWidget* window) { m_parentWindow = window; }
+    // The window the next box is centred on.
+    QWidget* boxParent() const;
 
     MsgAnswer showMessage(const QString& text, const QString& title, MsgIcon icon,
                           MsgButtons buttons = MsgButtons::Ok) override;
@@ -48,6 +58,7 @@ public:
         QStringList buttonTexts;
         Qt::TextFormat textFormat;
         MsgAnswer answer;
+        QPointer<QWidget> parent; // the window the box is centred on
     };
     static void setPreAnswering(bool on);
     static void preset(const QList<MsgAnswer>& answers);
@@ -55,7 +66,10 @@ public:
     static QList<Record> takeRecords();
 
 private:
+    class InputWatcher;
+
     QPointer<QWidget> m_parentWindow;
+    std::unique_ptr<InputWatcher> m_input;
     bool m_busy = false;
 };
 

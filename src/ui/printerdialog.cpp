@@ -59,6 +59,10 @@ QString PrinterDialog::noPrinterText() {
     return QStringLiteral("プリンターがインストールされていません");
 }
 
+QString PrinterDialog::noSchedulerText() {
+    return QStringLiteral("印刷スケジューラー（CUPS）が起動していません");
+}
+
 void PrinterDialog::load() {
     m_list->clear();
     const QString current = m_printers.currentPrinterName();
@@ -69,9 +73,10 @@ void PrinterDialog::load() {
         if (name == current)
             m_list->setCurrentRow(m_list->count() - 1, QItemSelectionModel::ClearAndSelect);
     }
-    m_label->setText(names.isEmpty()
-                         ? noPrinterText()
-                         : QStringLiteral("印刷に使用するプリンターを選択してください"));
+    if (!names.isEmpty())
+        m_label->setText(QStringLiteral("印刷に使用するプリンターを選択してください"));
+    else
+        m_label->setText(m_printers.schedulerAnswers() ? noPrinterText() : noSchedulerText());
 }
 
 void PrinterDialog::cmdOKClick() {

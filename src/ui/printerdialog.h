@@ -22,6 +22,9 @@ public:
 
     // The label's text when the system has no printer at all.
     static QString noPrinterText();
+    // The label's text when no print scheduler answers, so that no printer
+    // can be listed.
+    static QString noSchedulerText();
 
 private slots:
     void cmdOKClick();

@@ -106,19 +106,24 @@ void AuxWindowsTest::printerDialogOpening_data() {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QString>("current");
     QTest::addColumn<int>("selected");
-    QTest::newRow("default current") << QStringList{"Laser", "Inkjet", "PDF"} << "Inkjet" << 1;
-    QTest::newRow("case counts") << QStringList{"office", "Office"} << "Office" << 1;
-    QTest::newRow("current not listed") << QStringList{"Laser", "PDF"} << "Gone" << -1;
-    QTest::newRow("no printer") << QStringList{} << "" << -1;
+    QTest::addColumn<bool>("scheduler");
+    QTest::newRow("default current")
+        << QStringList{"Laser", "Inkjet", "PDF"} << "Inkjet" << 1 << true;
+    QTest::newRow("case counts") << QStringList{"office", "Office"} << "Office" << 1 << true;
+    QTest::newRow("current not listed") << QStringList{"Laser", "PDF"} << "Gone" << -1 << true;
+    QTest::newRow("no printer") << QStringList{} << "" << -1 << true;
+    QTest::newRow("no scheduler") << QStringList{} << "" << -1 << false;
 }
 
 void AuxWindowsTest::printerDialogOpening() {
     QFETCH(QStringList, names);
     QFETCH(QString, current);
     QFETCH(int, selected);
+    QFETCH(bool, scheduler);
     FixedPrinterList printers;
     printers.names = names;
     printers.current = current;
+    printers.scheduler = scheduler;
     PrinterDialog dialog(printers);
     QCOMPARE(dialog.objectName(), QStringLiteral("frmSetPrinter"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("ペルノア－使用するプリンターの設定"));
@@ -129,8 +134,9 @@ void AuxWindowsTest::printerDialogOpening() {
     QCOMPARE(rows(printerList(dialog)), names);
     QCOMPARE(selectedRow(printerList(dialog)), selected);
     QCOMPARE(child<QLabel>(&dialog, "lblSelectPrinter")->text(),
-             names.isEmpty() ? PrinterDialog::noPrinterText()
-                             : QStringLiteral("印刷に使用するプリンターを選択してください"));
+             !names.isEmpty() ? QStringLiteral("印刷に使用するプリンターを選択してください")
+             : scheduler ? PrinterDialog::noPrinterText()
+                         : PrinterDialog::noSchedulerText());
     // Shown and confirmed at once, nothing changes.
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Return);
@@ -385,7 +391,14 @@ void AuxWindowsTest::tabReachesDarknessScrollBar() {
     auto* offset = child<QWidget>(&main, ctl::txtPrinterGosaX);
     auto* bar = child<QScrollBar>(&main, ctl::sbrPrintShade);
     offset->setFocus();
+    const QImage unfocused = bar->grab().toImage();
     QTest::keyClick(offset, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), bar);
+    // It shows that it has the focus, and stops showing it when Tab goes on.
+    QVERIFY(bar->grab().toImage() != unfocused);
+    QTest::keyClick(bar, Qt::Key_Tab);
+    QVERIFY(bar->grab().toImage() == unfocused);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), bar);
     // Each key and the value it leaves, from 0.
     const QList<QPair<Qt::Key, int>> keys = {{Qt::Key_Right, 1},

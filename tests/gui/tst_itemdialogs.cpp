@@ -188,6 +188,9 @@ private slots:
     void fontReadBack_data();
     void fontReadBack();
     void fontChooserKeepsTheStoredFace();
+    void fontChooserSizeBox();
+    void laidOutForTheFont_data();
+    void laidOutForTheFont();
     void scaleChecks_data();
     void scaleChecks();
     void pictures_data();
@@ -216,7 +219,8 @@ void ItemDialogsTest::windows() {
         QVERIFY(!w.dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!w.dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(w.dialog->minimumSize(), w.dialog->maximumSize());
-        QCOMPARE(w.dialog->size(), QSize(twipsToPixels(w.width), twipsToPixels(w.height)));
+        QVERIFY(w.dialog->width() >= twipsToPixels(w.width));
+        QVERIFY(w.dialog->height() >= twipsToPixels(w.height));
         for (auto* button : w.dialog->findChildren<QPushButton*>())
             QVERIFY(!button->autoDefault() && !button->isDefault());
         QCOMPARE(w.dialog->findChild<QPushButton*>("cmdCancel")->text(), QStringLiteral("やめる"));
@@ -395,6 +399,72 @@ void ItemDialogsTest::fontChooserKeepsTheStoredFace() {
     // A size the chooser does not take leaves the one it was given.
     dialog.sizeBox()->setEditText(QStringLiteral("abc"));
     QCOMPARE(dialog.choice().size, 20.0);
+}
+
+void ItemDialogsTest::fontChooserSizeBox() {
+    FontChooserDialog dialog(FontChoice{QStringLiteral("IPAPGothic"), 20, false, false, false, 0});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Four characters show whole in the box (the line edit keeps 2 pixels
+    // free on either side).
+    QLineEdit* edit = dialog.sizeBox()->lineEdit();
+    const QMargins margins = edit->textMargins();
+    QVERIFY(edit->contentsRect().width() - margins.left() - margins.right() - 4 >=
+            edit->fontMetrics().horizontalAdvance(QStringLiteral("10.5")));
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("sizeRange"))->text(),
+             QStringLiteral("1～1638"));
+    // A size it cannot take is named, and OK waits for one it can.
+    for (const char* typed : {"0", "abc", "100000", "1638.5", "", "1", "10.5", "1638"}) {
+        dialog.sizeBox()->setEditText(QString::fromLatin1(typed));
+        const double size = QString::fromLatin1(typed).toDouble();
+        const bool taken = size >= 1 && size <= 1638;
+        QCOMPARE(dialog.sizeError()->text(),
+                 taken ? QString() : QStringLiteral("サイズは1以上1638以下の数値にしてください"));
+        QCOMPARE(dialog.okButton()->isEnabled(), taken);
+        QCOMPARE(dialog.choice().size, taken ? size : 20.0);
+    }
+}
+
+// Both dialogs at the test's font and at a large desktop font: every caption
+// shows whole, no two controls overlap, and the "%" stands apart from
+// "やめる".
+void ItemDialogsTest::laidOutForTheFont_data() {
+    QTest::addColumn<int>("points");
+    QTest::newRow("9 points") << 9;
+    QTest::newRow("16 points") << 16;
+}
+
+void ItemDialogsTest::laidOutForTheFont() {
+    QFETCH(int, points);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    Rig r;
+    r.insertAt(0, 0);
+    TextItemDialog text(r.items, r.messages, r.fonts);
+    ImageItemDialog image(r.items, r.messages, r.files);
+    for (ItemDialog* dialog : std::initializer_list<ItemDialog*>{&text, &image}) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(dialog->width() >= dialog->designedSize().width());
+        QVERIFY(dialog->height() >= dialog->designedSize().height());
+        const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* w : controls) {
+            if (qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w)) {
+                QVERIFY2(w->width() >= w->sizeHint().width() &&
+                             w->height() >= w->sizeHint().height(),
+                         qPrintable(w->objectName()));
+            }
+            QVERIFY(dialog->rect().contains(w->geometry()));
+            for (QWidget* other : controls)
+                QVERIFY2(w == other || !w->geometry().intersects(other->geometry()),
+                         qPrintable(w->objectName() + " " + other->objectName()));
+        }
+    }
+    const QRect percent = image.findChild<QLabel*>(QStringLiteral("Label10"))->geometry();
+    QVERIFY(image.cancelButton()->geometry().left() - percent.right() > 8);
+    QApplication::setFont(before);
 }
 
 void ItemDialogsTest::scaleChecks_data() {

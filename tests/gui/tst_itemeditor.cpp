@@ -90,6 +90,8 @@ private slots:
     void commands();
     void dragging_data();
     void dragging();
+    void dragKeepsTheFraction_data();
+    void dragKeepsTheFraction();
     void dragPastWhatAPositionHoldsStops();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
@@ -240,6 +242,51 @@ void ItemEditorTest::dragging() {
     r.move(QPointF(1, 1), Qt::LeftButton);
     QCOMPARE(stored(), before);
     QVERIFY(!r.window.dragging());
+}
+
+// Items whose preview position has a fraction of a twip: a drag moves them
+// by whole pixels and stores exactly the moved position, rounded once; a drag
+// back restores the stored position.
+void ItemEditorTest::dragKeepsTheFraction_data() {
+    QTest::addColumn<int>("divisor");
+    QTest::addColumn<bool>("text");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("pixels");
+    QTest::addColumn<QPoint>("moved");
+    // 1380.33 + 15 preview twips, times 3: 4186; 735.33 stays 735.33: 2206.
+    QTest::newRow("text, small, 1 px right")
+        << 3 << true << QPoint(4141, 2206) << QPoint(1, 0) << QPoint(4186, 2206);
+    // 3802.5 + 150 preview twips, times 2: 7905.
+    QTest::newRow("image, large, 10 px down")
+        << 2 << false << QPoint(1001, 7605) << QPoint(0, 10) << QPoint(1001, 7905);
+}
+
+void ItemEditorTest::dragKeepsTheFraction() {
+    QFETCH(int, divisor);
+    QFETCH(bool, text);
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, pixels);
+    QFETCH(QPoint, moved);
+    Rig r;
+    r.settings.HyojiSize = std::int16_t(divisor);
+    const std::int16_t slot = text ? r.addText(QStringLiteral("drag me"), start.x(), start.y())
+                                   : r.addImage(start.x(), start.y());
+    const ElementKind kind = text ? ElementKind::Text : ElementKind::Image;
+    const auto stored = [&] {
+        return text ? QPoint(r.items.FreeTextItems[slot].X, r.items.FreeTextItems[slot].Y)
+                    : QPoint(r.items.ImageItems[slot].X, r.items.ImageItems[slot].Y);
+    };
+    const auto drag = [&](QPointF by) {
+        const QPointF at = r.window.page()->elementTopLeftTwips({kind, slot}) / 15 + QPointF(3, 3);
+        r.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        r.move(at, Qt::LeftButton);
+        r.move(at + by, Qt::LeftButton);
+        r.mouse(QEvent::MouseButtonRelease, at + by, Qt::LeftButton, Qt::NoButton);
+    };
+    drag(pixels);
+    QCOMPARE(stored(), moved);
+    drag(-QPointF(pixels));
+    QCOMPARE(stored(), start);
 }
 
 void ItemEditorTest::dragPastWhatAPositionHoldsStops() {

@@ -5,11 +5,11 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
+#include "overlay/overlayitems.h"
 #include "preview/previewwindow.h"
 #include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
-#include "overlay/overlayitems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -93,6 +94,9 @@ private slots:
     void numberFieldsUseFixedPitchFont();
     void focusOrderFollowsRows();
     void previewSitsBesideMainWindow();
+    void previewStaysClearOfTheMainWindow_data();
+    void previewStaysClearOfTheMainWindow();
+    void boxesStandOverTheWindowInUse();
 
     void previewCommandDrawsThePage();
     void emptyBottomMarginDrawsNothing();
@@ -393,6 +397,89 @@ void MainWindowTest::focusOrderFollowsRows() {
 void MainWindowTest::previewSitsBesideMainWindow() {
     const QRect main = program->mainWindow().frameGeometry();
     QCOMPARE(previewWindow().frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
+}
+
+// A3 at the large display on a 1024 x 600 screen: the preview takes the room
+// beside the main window, scrolled, and covers no part of it.
+void MainWindowTest::previewStaysClearOfTheMainWindow_data() {
+    QTest::addColumn<bool>("mainAtRightEdge");
+    QTest::newRow("main window where it starts") << false;
+    QTest::newRow("main window at the right edge") << true;
+}
+
+void MainWindowTest::previewStaysClearOfTheMainWindow() {
+    QFETCH(bool, mainAtRightEdge);
+    const QRect area(0, 0, 1024, 600);
+    auto& main = program->mainWindow();
+    auto& preview = previewWindow();
+    preview.setAvailableArea(area);
+    if (mainAtRightEdge)
+        main.move(area.right() + 1 - main.frameGeometry().width(), 0);
+    QVERIFY(area.contains(main.frameGeometry()));
+    clickOption(ctl::optA3);
+    clickOption(ctl::optHyojiLarge);
+    QCOMPARE(preview.page()->widthTwips(), 8420);
+
+    const QRect m = main.frameGeometry();
+    const QRect p = preview.frameGeometry();
+    QVERIFY(area.contains(p));
+    QVERIFY(!p.intersects(m));
+    QVERIFY(mainAtRightEdge ? p.right() < m.left() : p.left() > m.right());
+    // Level with the main window's top as far as the area lets it.
+    QCOMPARE(p.top(), qMin(m.top(), area.bottom() + 1 - p.height()));
+    QVERIFY(preview.pageView()->viewport()->width() >= 300);
+    QVERIFY(main.isVisible() && preview.isVisible());
+}
+
+// A box is centred on the window the user works in: the preview for its
+// delete confirmation, the item dialog for its refusals, the main window for
+// its own commands.
+void MainWindowTest::boxesStandOverTheWindowInUse() {
+    auto& items = program->items();
+    auto& preview = previewWindow();
+    overlay::OverlayText text;
+    text.Text = QStringLiteral("item");
+    text.X = 300;
+    text.Y = 750;
+    const auto slot = items.AddTextItem(text);
+    items.ShowFreeText(slot);
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+
+    // Right-click the item, then "この文字を削除".
+    QTest::mousePress(preview.page(), Qt::RightButton, {}, QPoint(100 / 15 + 2, 250 / 15 + 2));
+    QCOMPARE(items.CurrentItemIndex, slot);
+    auto* menu = preview.findChild<QMenu*>(QStringLiteral("MnuPopUpLabel"));
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    menu->findChild<QAction*>(QStringLiteral("MneDeleteLabel"))->trigger();
+    QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].parent.data(), &preview);
+
+    // "登録" with no text in the text item dialog opened from the preview.
+    QString dialog;
+    QString refusalOver;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        dialog = modal->objectName();
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+        const QList<MessageBoxes::Record> refusals = MessageBoxes::takeRecords();
+        if (refusals.size() == 1 && refusals[0].parent)
+            refusalOver = refusals[0].parent->objectName();
+        modal->close();
+    });
+    items.ClickX = items.ClickY = 30;
+    preview.findChild<QAction*>(QStringLiteral("MnuInsertLabel"))->trigger();
+    QCOMPARE(dialog, QStringLiteral("frmSetLabel"));
+    QCOMPARE(refusalOver, dialog);
+
+    // The print command's copy-count message, over the main window.
+    form().setText(ctl::txtPrintCount, "0");
+    MessageBoxes::takeRecords();
+    QTest::mouseClick(find<QPushButton>("cmdPrint"), Qt::LeftButton);
+    shown = MessageBoxes::takeRecords();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].parent.data(), &program->mainWindow());
 }
 
 void MainWindowTest::previewCommandDrawsThePage() {

@@ -18,10 +18,12 @@ public:
         current = name;
         ++changes;
     }
+    bool schedulerAnswers() const override { return scheduler; }
 
     QStringList names;
     QString current;
     int changes = 0;
+    bool scheduler = true;
 };
 
 } // namespace pernoa::test
