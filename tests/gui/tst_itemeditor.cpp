@@ -277,7 +277,9 @@ void ItemEditorTest::dragKeepsTheFraction() {
                     : QPoint(r.items.ImageItems[slot].X, r.items.ImageItems[slot].Y);
     };
     const auto drag = [&](QPointF by) {
-        const QPointF at = r.window.page()->elementTopLeftTwips({kind, slot}) / 15 + QPointF(3, 3);
+        // The pointer stands on whole pixels, the element between them.
+        const QPointF at =
+            (r.window.page()->elementTopLeftTwips({kind, slot}) / 15).toPoint() + QPoint(3, 3);
         r.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         r.move(at, Qt::LeftButton);
         r.move(at + by, Qt::LeftButton);
