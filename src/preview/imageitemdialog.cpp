@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <limits>
 
@@ -76,15 +75,7 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     scaleRow->addWidget(m_cancel);
     scaleRow->addSpacing(twipsToPixels(45));
     scaleRow->addWidget(m_ok);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twipsToPixels(120), twipsToPixels(90), twipsToPixels(120),
-                               twipsToPixels(75));
-    layout->setSpacing(twipsToPixels(30));
-    layout->addWidget(caption);
-    layout->addLayout(pathRow);
-    layout->addSpacing(twipsToPixels(60));
-    layout->addLayout(scaleRow);
-    fixSize();
+    layOutRows(caption, pathRow, scaleRow, 90, 75);
     setTabOrder(m_browse, m_scale);
     setTabOrder(m_scale, m_cancel);
     setTabOrder(m_cancel, m_ok);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 
 namespace pernoa::preview {
 
@@ -40,7 +41,16 @@ ItemDialog::ItemDialog(int clientWidthTwips, int clientHeightTwips, QWidget* par
     setModal(true);
 }
 
-void ItemDialog::fixSize() {
+void ItemDialog::layOutRows(QWidget* caption, QLayout* middle, QLayout* bottom, int topTwips,
+                            int bottomTwips) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twipsToPixels(120), twipsToPixels(topTwips), twipsToPixels(120),
+                               twipsToPixels(bottomTwips));
+    layout->setSpacing(twipsToPixels(30));
+    layout->addWidget(caption);
+    layout->addLayout(middle);
+    layout->addSpacing(twipsToPixels(60));
+    layout->addLayout(bottom);
     setFixedSize(sizeHint().expandedTo(m_designedSize));
 }
 

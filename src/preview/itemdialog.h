@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -32,9 +33,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // Fixes the window at what its layout needs, at least the designed size.
-    // Called once the layout is complete.
-    void fixSize();
+    // Lays the window out in the designed rows: the caption, the middle row
+    // just below it, the bottom row a little apart, between the design's
+    // margins (top and bottom in twips); then fixes the window at what the
+    // layout needs, at least the designed size.
+    void layOutRows(QWidget* caption, QLayout* middle, QLayout* bottom, int topTwips,
+                    int bottomTwips);
     // Closes the dialog with a result, without going through reject().
     void finish(int result) { QDialog::done(result); }
     // The slot the dialog works on: a newly allocated one when inserting, or

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <QVBoxLayout>
 
 namespace pernoa::preview {
 namespace {
@@ -67,20 +66,14 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     m_text->setFixedHeight(qMax(field.height(), 2 * metrics.lineSpacing() +
                                                     2 * m_text->frameWidth() +
                                                     2 * int(m_text->document()->documentMargin())));
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(m_text);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(twipsToPixels(120));
     buttons->addWidget(m_fontButton);
     buttons->addWidget(m_cancel);
     buttons->addWidget(m_ok);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(twipsToPixels(120), twipsToPixels(60), twipsToPixels(120),
-                               twipsToPixels(30));
-    layout->setSpacing(twipsToPixels(30));
-    layout->addWidget(m_caption);
-    layout->addWidget(m_text);
-    layout->addSpacing(twipsToPixels(60));
-    layout->addLayout(buttons);
-    fixSize();
+    layOutRows(m_caption, fieldRow, buttons, 60, 30);
     setTabOrder(m_text, m_fontButton);
     setTabOrder(m_fontButton, m_cancel);
     setTabOrder(m_cancel, m_ok);
