@@ -29,10 +29,7 @@ MsgAnswer ConsoleMessages::showMessage(const QString& text, const QString& title
                                        MsgButtons buttons) {
     Q_UNUSED(title);
     Q_UNUSED(buttons);
-    ++m_shown;
-    if (icon != MsgIcon::Information)
-        ++m_errors;
-    else if (m_quietInformation)
+    if (icon == MsgIcon::Information && m_quietInformation)
         return MsgAnswer::Ok;
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

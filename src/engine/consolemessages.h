@@ -8,15 +8,14 @@
 
 namespace pernoa {
 
-// Messages for batch use: every message goes to standard error with its text
-// exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
-// question is answered OK. Counts what it showed so the caller can choose the
-// exit status.
 // The text with every control character (C0, DEL, C1) written as a visible
 // escape such as \x1b, so that a word from the command line or a file name
 // cannot drive the terminal it is echoed to.
 QString visibleText(const QString& text);
 
+// Messages for batch use: every message goes to standard error with its text
+// exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
+// question is answered OK.
 class ConsoleMessages : public IMessages {
 public:
     explicit ConsoleMessages(std::FILE* out = stderr) : m_out(out) {}
@@ -28,17 +27,11 @@ public:
     void explainError(const QString& cause) override;
 
     // While set, information messages (the confirmation after printing) are
-    // counted but not written: an export that succeeds says nothing.
+    // not written: an export that succeeds says nothing.
     void setQuietInformation(bool quiet) { m_quietInformation = quiet; }
-
-    int shown() const { return m_shown; }
-    // Messages other than information (the confirmation after printing).
-    int errorsShown() const { return m_errors; }
 
 private:
     std::FILE* m_out;
-    int m_shown = 0;
-    int m_errors = 0;
     bool m_quietInformation = false;
 };
 

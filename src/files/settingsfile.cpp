@@ -305,7 +305,8 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     double yokoValue = 0;
     if (!number(f[13], yokoValue))
         return refuse("横長", f[13]);
-    const bool yoko = num::roundHalfEven(yokoValue) != 0;
+    const Orientation orientation =
+        num::roundHalfEven(yokoValue) != 0 ? Orientation::Landscape : Orientation::Portrait;
 
     // The values go in as a user's entries would, in this order; the paper
     // options and the landscape box redraw as they do for the user.
@@ -318,12 +319,12 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     m_form.setText(ctl::txtLineInterval, f[7]);
 
     m_form.setValue(ctl::sbrPrintShade, int(num::roundHalfEven(shade)));
-    m_form.setChecked(ctl::chkPrintDirectionYoko, yoko);
+    m_form.setChecked(ctl::chkPrintDirectionYoko, orientation == Orientation::Landscape);
 
     // Exact comparison: "a4" is no paper and leaves the page as it was.
     if (const PaperSize* paper = paperByName(f[8])) {
         m_form.setChecked(paper->option, true);
-        m_engine.SetPaper(*paper, yoko);
+        m_engine.SetPaper(*paper, orientation);
     }
 
     m_form.setText(ctl::txtDaifuhyoCnt, QString::number(blockCount));

@@ -13,8 +13,12 @@ std::int32_t OverlayItems::hyojiSize() const {
     return m_settings.HyojiSize;
 }
 
-std::int32_t OverlayItems::pageFromPreview(double previewTwips) const {
-    return num::toInt32(previewTwips * m_settings.HyojiSize);
+std::optional<std::int32_t> OverlayItems::pageFromPreview(double previewTwips) const {
+    try {
+        return num::toInt32(previewTwips * m_settings.HyojiSize);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 double OverlayItems::previewFromPage(double pageTwips) const {
@@ -37,8 +41,10 @@ std::int16_t OverlayItems::allocate(ItemKind kind) {
     }
     // The position is computed before anything changes, so a click position
     // that cannot be held leaves the page as it was.
-    const std::int32_t x = num::toInt32(double(m_settings.HyojiSize) * ClickX);
-    const std::int32_t y = num::toInt32(double(m_settings.HyojiSize) * ClickY);
+    const std::optional<std::int32_t> x = pageFromPreview(double(ClickX));
+    const std::optional<std::int32_t> y = pageFromPreview(double(ClickY));
+    if (!x || !y)
+        return 0;
     if (slot == 0) {
         if (count >= MaxItemSlots) {
             m_messages.showMessage(
@@ -54,12 +60,12 @@ std::int16_t OverlayItems::allocate(ItemKind kind) {
     CurrentItemIndex = slot;
     if (text) {
         ClearFreeText(slot);
-        FreeTextItems[slot].X = x;
-        FreeTextItems[slot].Y = y;
+        FreeTextItems[slot].X = *x;
+        FreeTextItems[slot].Y = *y;
     } else {
         ClearImage(slot);
-        ImageItems[slot].X = x;
-        ImageItems[slot].Y = y;
+        ImageItems[slot].X = *x;
+        ImageItems[slot].Y = *y;
     }
     return slot;
 }
@@ -227,28 +233,39 @@ void OverlayItems::PrintImage(std::int16_t slot, IPrinter& printer) const {
                          num::toSingle(item.Y - m_settings.PrinterGosaYTwip), width, height);
 }
 
-void OverlayItems::outputTextItems(IPrinter* printer) {
-    const std::int16_t count = FreeTextCount;
-    for (std::int16_t i = 1; i <= count && i > 0; ++i) {
-        if (!FreeTextItems[i].InUse)
-            continue;
-        ShowFreeText(i);
-        if (printer) {
-            SetPrinterFont(i, *printer);
-            PrintFreeText(*printer, FreeTextItems[i].Text, FreeTextItems[i].X, FreeTextItems[i].Y);
+Outcome OverlayItems::outputTextItems(IPrinter* printer) {
+    try {
+        const std::int16_t count = FreeTextCount;
+        for (std::int16_t i = 1; i <= count && i > 0; ++i) {
+            if (!FreeTextItems[i].InUse)
+                continue;
+            ShowFreeText(i);
+            if (printer) {
+                SetPrinterFont(i, *printer);
+                PrintFreeText(*printer, FreeTextItems[i].Text, FreeTextItems[i].X,
+                              FreeTextItems[i].Y);
+            }
         }
+    } catch (const RuntimeError& error) {
+        return Outcome::failed(QString::fromStdString(error.what()));
     }
+    return Outcome::done();
 }
 
-void OverlayItems::outputImageItems(IPrinter* printer) {
-    const std::int16_t count = ImageCount;
-    for (std::int16_t i = 1; i <= count && i > 0; ++i) {
-        if (!ImageItems[i].InUse)
-            continue;
-        ShowImage(i);
-        if (printer)
-            PrintImage(i, *printer);
+Outcome OverlayItems::outputImageItems(IPrinter* printer) {
+    try {
+        const std::int16_t count = ImageCount;
+        for (std::int16_t i = 1; i <= count && i > 0; ++i) {
+            if (!ImageItems[i].InUse)
+                continue;
+            ShowImage(i);
+            if (printer)
+                PrintImage(i, *printer);
+        }
+    } catch (const RuntimeError& error) {
+        return Outcome::failed(QString::fromStdString(error.what()));
     }
+    return Outcome::done();
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pernoa {
@@ -113,7 +114,8 @@ public:
     // The slot for a new item at (ClickX, ClickY): the lowest free one, or a
     // new one with a hidden element. It is reset, given the click position in
     // page twips and made CurrentItemIndex; it stays free until shown. 0 when
-    // all 32767 slots are in use: a message says so and nothing changes.
+    // all 32767 slots are in use (a message says so) or when the click
+    // position cannot be held as a page position; nothing changes then.
     std::int16_t AllocateTextSlot();
     std::int16_t AllocateImageSlot();
 
@@ -145,13 +147,15 @@ public:
     void PrintImage(std::int16_t slot, IPrinter& printer) const;
 
     // IOverlayOutput: every item in use, slot order, on the preview and, when
-    // a printer is given, on the printer page.
-    void outputTextItems(IPrinter* printer) override;
-    void outputImageItems(IPrinter* printer) override;
+    // a printer is given, on the printer page. Failed when an item's position
+    // or size cannot be held; the items before it have been output.
+    Outcome outputTextItems(IPrinter* printer) override;
+    Outcome outputImageItems(IPrinter* printer) override;
 
     // --- coordinate rules ---
-    // Preview twips to page twips: times the display divisor, half to even.
-    std::int32_t pageFromPreview(double previewTwips) const;
+    // Preview twips to page twips: times the display divisor, half to even;
+    // none when the result cannot be held in 32 bits.
+    std::optional<std::int32_t> pageFromPreview(double previewTwips) const;
     // Page twips to preview twips: real division.
     double previewFromPage(double pageTwips) const;
     std::int32_t hyojiSize() const;

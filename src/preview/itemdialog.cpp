@@ -1,6 +1,5 @@
 #include "preview/itemdialog.h"
 
-#include "engine/numberrules.h"
 #include "preview/pagesurface.h"
 
 #include <QKeyEvent>
@@ -79,12 +78,7 @@ std::int16_t ItemDialog::takeSlot(bool insert, const std::function<std::int16_t(
                                   std::int16_t current, std::int16_t count) {
     if (!insert)
         return current >= 1 && current <= count ? current : 0;
-    try {
-        return allocate();
-    } catch (const RuntimeError&) {
-        // A click position too far out to be held: no item is inserted.
-        return 0;
-    }
+    return allocate();
 }
 
 QSize twipsSize(int width, int height) {

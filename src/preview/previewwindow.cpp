@@ -567,8 +567,8 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     QPointF grab = m_grabPoint;
     double left = 0;
     double top = 0;
-    std::int32_t pageX = 0;
-    std::int32_t pageY = 0;
+    std::optional<std::int32_t> pageX;
+    std::optional<std::int32_t> pageY;
     try {
         if (!m_dragging) {
             offsetX = num::toInt16(x);
@@ -585,6 +585,9 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
         pageX = m_items->pageFromPreview(left);
         pageY = m_items->pageFromPreview(top);
     } catch (const RuntimeError&) {
+        pageX.reset();
+    }
+    if (!pageX || !pageY) {
         // A position the item cannot hold: the drag stops here, the item
         // stays where it was last stored, until the button is released.
         m_dragging = false;
@@ -596,11 +599,11 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     m_grabPoint = grab;
     m_dragging = true;
     if (text) {
-        m_items->FreeTextItems[element.slot].X = pageX;
-        m_items->FreeTextItems[element.slot].Y = pageY;
+        m_items->FreeTextItems[element.slot].X = *pageX;
+        m_items->FreeTextItems[element.slot].Y = *pageY;
     } else {
-        m_items->ImageItems[element.slot].X = pageX;
-        m_items->ImageItems[element.slot].Y = pageY;
+        m_items->ImageItems[element.slot].X = *pageX;
+        m_items->ImageItems[element.slot].Y = *pageY;
     }
     m_page->moveElement(element, left, top);
 }

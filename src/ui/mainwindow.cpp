@@ -34,6 +34,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace pernoa::ui {
 namespace {
 
@@ -247,12 +249,11 @@ QWidget* MainWindow::buildSheetTab() {
     auto* paper = new QGroupBox(QStringLiteral("紙のサイズ"));
     paper->setObjectName(QStringLiteral("Frame1"));
     auto* paperGrid = new QGridLayout(paper);
-    paperGrid->addWidget(option(ctl::optA3), 0, 0);
-    paperGrid->addWidget(option(ctl::optA4), 0, 1);
-    paperGrid->addWidget(option(ctl::optA5), 0, 2);
-    paperGrid->addWidget(option(ctl::optB4), 1, 0);
-    paperGrid->addWidget(option(ctl::optB5), 1, 1);
-    paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), 2, 0, 1, 3);
+    for (const PaperSize* p : papersInWindowOrder())
+        paperGrid->addWidget(option(p->option), p->row, p->column);
+    // The landscape box on a row of its own below the papers.
+    paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), paperGrid->rowCount(), 0, 1,
+                         paperGrid->columnCount());
 
     auto* display = new QGroupBox(QStringLiteral("表示サイズ"));
     display->setObjectName(QStringLiteral("FrmHyojiSize"));
@@ -381,38 +382,31 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::setFocusOrder() {
-    static const char* const order[] = {ctl::txtSpaceSizeUp,
-                                        ctl::txtSpaceSizeDown,
-                                        ctl::txtSpaceSizeLeft,
-                                        ctl::txtSpaceSizeRight,
-                                        ctl::txtPrinterGosaY,
-                                        ctl::txtPrinterGosaX,
-                                        ctl::sbrPrintShade,
-                                        ctl::optA3,
-                                        ctl::optA4,
-                                        ctl::optA5,
-                                        ctl::optB4,
-                                        ctl::optB5,
-                                        ctl::chkPrintDirectionYoko,
-                                        ctl::optHyojiLarge,
-                                        ctl::opbHyojiSmall,
-                                        ctl::txtDaifuhyoCnt,
-                                        ctl::txtDaifuhyoInterval,
-                                        ctl::lstLineWeight,
-                                        ctl::txtTavriDansu,
-                                        ctl::txtLineInterval,
-                                        ctl::txtTavriInterval,
-                                        ctl::opt2,
-                                        ctl::opt3,
-                                        ctl::opt4,
-                                        ctl::opt5,
-                                        ctl::opt6,
-                                        "cmdPreview",
-                                        "cmdPrint",
-                                        ctl::txtPrintCount,
-                                        "cmdSetPrinter",
-                                        "cmdShowHelp",
-                                        "cmdEnd"};
+    std::vector<const char*> order = {
+        ctl::txtSpaceSizeUp,  ctl::txtSpaceSizeDown, ctl::txtSpaceSizeLeft, ctl::txtSpaceSizeRight,
+        ctl::txtPrinterGosaY, ctl::txtPrinterGosaX,  ctl::sbrPrintShade};
+    for (const PaperSize* p : papersInWindowOrder())
+        order.push_back(p->option);
+    order.insert(order.end(), {ctl::chkPrintDirectionYoko,
+                               ctl::optHyojiLarge,
+                               ctl::opbHyojiSmall,
+                               ctl::txtDaifuhyoCnt,
+                               ctl::txtDaifuhyoInterval,
+                               ctl::lstLineWeight,
+                               ctl::txtTavriDansu,
+                               ctl::txtLineInterval,
+                               ctl::txtTavriInterval,
+                               ctl::opt2,
+                               ctl::opt3,
+                               ctl::opt4,
+                               ctl::opt5,
+                               ctl::opt6,
+                               "cmdPreview",
+                               "cmdPrint",
+                               ctl::txtPrintCount,
+                               "cmdSetPrinter",
+                               "cmdShowHelp",
+                               "cmdEnd"});
     QWidget* previous = nullptr;
     for (const char* name : order) {
         QWidget* w = control(QString::fromLatin1(name));
@@ -450,7 +444,7 @@ void MainWindow::connectHandlers() {
     // a redraw. Only the option that becomes selected acts.
     for (const PaperSize& paper : paperTable()) {
         auto* button = qobject_cast<QRadioButton*>(control(QString::fromLatin1(paper.option)));
-        const std::int32_t kind = paper.kind;
+        const PaperKind kind = paper.kind;
         connect(button, &QRadioButton::toggled, this, [this, kind](bool on) {
             if (on && m_engine)
                 m_engine->onPaperOptionSelected(kind);

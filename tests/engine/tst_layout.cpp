@@ -73,7 +73,7 @@ void TestLayout::defaultPage() {
     QCOMPARE(s.SpaceSizeUpTwip, 1701.0);
     QCOMPARE(s.SpaceSizeLeftTwip, 850.5);
     QCOMPARE(s.LineIntervalTwip, 113.4);
-    QCOMPARE(s.PaperKind, 1);
+    QVERIFY(s.PaperKind == PaperKind::A4);
     QCOMPARE(s.HyojiSize, 3);
     QCOMPARE(s.LineWeight, 2);
     QCOMPARE(s.LineCnt, 5);
@@ -226,8 +226,8 @@ void TestLayout::greyLevel() {
 void TestLayout::runtimeErrorsTakeTheCatchAll_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("laidOut"); // the error comes after the layout
-    QTest::addColumn<QString>("cause");  // handed on after the message
+    QTest::addColumn<bool>("laidOut");  // the error comes after the layout
+    QTest::addColumn<QString>("cause"); // handed on after the message
     QTest::newRow("block count rounds to 0")
         << ctl::txtDaifuhyoCnt << "0.4" << false << "the block count rounds to 0";
     QTest::newRow("block count beyond 32 bits")
@@ -238,8 +238,8 @@ void TestLayout::runtimeErrorsTakeTheCatchAll_data() {
         << ctl::txtSpaceSizeUp << "1e308" << false << "overflow";
     QTest::newRow("gap not finite in twips")
         << ctl::txtDaifuhyoInterval << "-1e308" << false << "overflow";
-    QTest::newRow("million lines") << ctl::txtTavriDansu << "200001" << false
-                                   << "the page would hold 1,000,005 lines";
+    QTest::newRow("million lines")
+        << ctl::txtTavriDansu << "200001" << false << "the page would hold 1,000,005 lines";
     QTest::newRow("coordinates beyond single")
         << ctl::txtSpaceSizeLeft << "1e300" << true << "overflow (single)";
 }
@@ -321,12 +321,12 @@ void TestLayout::noOptionSelectedKeepsPreviousValue() {
     rig.form.setChecked(ctl::optA3, true);
     rig.form.setChecked(ctl::opt4, true);
     rig.engine.DrawTavriSheet(0);
-    QCOMPARE(rig.engine.settings().PaperKind, 3);
+    QVERIFY(rig.engine.settings().PaperKind == PaperKind::A3);
     rig.form.setChecked(ctl::optA3, false);
     rig.form.setChecked(ctl::opt4, false);
     rig.form.selectText(ctl::lstLineWeight, "none of them");
     rig.engine.DrawTavriSheet(0);
-    QCOMPARE(rig.engine.settings().PaperKind, 3);
+    QVERIFY(rig.engine.settings().PaperKind == PaperKind::A3);
     QCOMPARE(rig.engine.settings().LineCnt, 4);
     QCOMPARE(rig.engine.settings().LineWeight, 3);
 }

@@ -20,7 +20,6 @@ using namespace pernoa::overlay;
 
 namespace {
 
-
 struct Rig {
     SheetSettings settings;
     test::RecordingMessages messages;
@@ -80,6 +79,14 @@ private slots:
         QCOMPARE(r.items.pageFromPreview(123.4), 370);
         QCOMPARE(r.items.pageFromPreview(150.2), 451);
         QCOMPARE(r.items.pageFromPreview(-10.5), -32); // -31.5 to even
+        QCOMPARE(r.items.pageFromPreview(1e9), std::nullopt);
+
+        // A click too far out for a page position: no slot, nothing changes.
+        const std::int16_t count = r.items.FreeTextCount;
+        r.items.ClickX = 2147483647;
+        QCOMPARE(r.items.AllocateTextSlot(), std::int16_t(0));
+        QCOMPARE(r.items.FreeTextCount, count);
+        QCOMPARE(r.items.CurrentItemIndex, slot);
     }
 
     void theLastSlotIsRefusedBeforeAnythingChanges() {
@@ -106,9 +113,9 @@ private slots:
         r.items.AllocateImageSlot();
         r.display.log.clear();
         QVERIFY(r.items.ClearOverlayItems());
-        QCOMPARE(r.display.log, (QStringList{QStringLiteral("destroy text 2"),
-                                             QStringLiteral("destroy text 1"),
-                                             QStringLiteral("destroy image 1")}));
+        QCOMPARE(r.display.log,
+                 (QStringList{QStringLiteral("destroy text 2"), QStringLiteral("destroy text 1"),
+                              QStringLiteral("destroy image 1")}));
         QCOMPARE(r.items.FreeTextCount, std::int16_t(0));
         QCOMPARE(r.items.ImageCount, std::int16_t(0));
     }
@@ -116,14 +123,13 @@ private slots:
     void getTextLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc")
-                                << QStringList{"ab", "", "c"};
+        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc") << QStringList{"ab", "", "c"};
         QTest::newRow("empty") << QString() << QStringList{""};
         QTest::newRow("trailing break") << QStringLiteral("a\r\n") << QStringList{"a", ""};
         QTest::newRow("lone LF stays") << QStringLiteral("a\nb") << QStringList{"a\nb"};
         const QString longLine(40000, QLatin1Char('x'));
-        QTest::newRow("past 32767") << longLine + QStringLiteral("\r\ny\r\nz")
-                                    << QStringList{longLine, "y", "z"};
+        QTest::newRow("past 32767")
+            << longLine + QStringLiteral("\r\ny\r\nz") << QStringList{longLine, "y", "z"};
     }
     void getTextLine() {
         QFETCH(QString, text);

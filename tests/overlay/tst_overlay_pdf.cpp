@@ -77,8 +77,8 @@ private slots:
 
         const QString pdf = m_dir.filePath(QStringLiteral("items.pdf"));
         output::QtPrinter printer(pdf);
-        printer.setPaperSize(9);
-        printer.setOrientation(1);
+        printer.setPaperSize(*paperByKind(PaperKind::A4));
+        printer.setOrientation(Orientation::Portrait);
         printer.setUnitTwips();
         items.outputTextItems(&printer);
         const double left = 2000 - settings.PrinterGosaXTwip; // twips
