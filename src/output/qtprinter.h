@@ -139,7 +139,7 @@ private:
     QIODevice* m_stream = nullptr;
     std::unique_ptr<Job> m_job;
 
-    QPageSize m_pageSize{QPageSize::A4};
+    QPageSize m_pageSize = pageSizeOf(defaultPaper());
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     int m_lineWidth = 1;
     QColor m_foreColor{Qt::black};
