@@ -31,6 +31,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -140,16 +141,16 @@ struct OptionRow {
 QStringList splitValues(const QString& option, const QString& value, const char* valueName) {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != QByteArray(valueName).count(',') + 1)
-        throw UsageError{
-            QStringLiteral("%1 takes %2, not \"%3\"").arg(option, QLatin1String(valueName), value)};
+        throw UsageError{QStringLiteral("%1 takes %2, not \"%3\"")
+                             .arg(option, QLatin1String(valueName), quotedValue(value))};
     return parts;
 }
 
 FormEdit paperEdit(const QString&, const QString& value, const char*) {
     const PaperSize* paper = paperByName(value);
     if (!paper)
-        throw UsageError{
-            QStringLiteral("--paper takes A3, A4, A5, B4 or B5, not \"%1\"").arg(value)};
+        throw UsageError{QStringLiteral("--paper takes A3, A4, A5, B4 or B5, not \"%1\"")
+                             .arg(quotedValue(value))};
     return check(QString::fromLatin1(paper->option));
 }
 
@@ -158,7 +159,8 @@ FormEdit linesEdit(const QString&, const QString& value, const char*) {
     for (qsizetype i = 0; i < options.size(); ++i)
         if (value == QString::number(i + 2))
             return check(options[i]);
-    throw UsageError{QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(value)};
+    throw UsageError{
+        QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(quotedValue(value))};
 }
 
 FormEdit weightEdit(const QString&, const QString& value, const char*) {
@@ -171,7 +173,8 @@ FormEdit weightEdit(const QString&, const QString& value, const char*) {
             return [caption](IForm& form) { form.selectText(ctl::lstLineWeight, caption); };
         }
     }
-    throw UsageError{QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(value)};
+    throw UsageError{
+        QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(quotedValue(value))};
 }
 
 FormEdit shadeEdit(const QString&, const QString& value, const char*) {
@@ -179,8 +182,8 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
     const bool numeric = num::isNumeric(value);
     const double shade = numeric ? num::toDouble(value) : -1;
     if (!numeric || shade < 0 || shade > 255 || shade != std::floor(shade))
-        throw UsageError{
-            QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"").arg(value)};
+        throw UsageError{QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"")
+                             .arg(quotedValue(value))};
     const int level = int(shade);
     return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
@@ -287,14 +290,14 @@ Words checkWords(const QStringList& args) {
         if (declared && declared->valueName) {
             if (!value) {
                 if (i + 1 >= args.size())
-                    throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+                    throw UsageError{QStringLiteral("%1 needs a value").arg(quotedValue(option))};
                 value = args.at(++i);
             }
         } else if (value) {
-            throw UsageError{QStringLiteral("%1 takes no value").arg(option)};
+            throw UsageError{QStringLiteral("%1 takes no value").arg(quotedValue(option))};
         }
         if (!declared)
-            throw UsageError{QStringLiteral("unknown option %1").arg(option)};
+            throw UsageError{QStringLiteral("unknown option %1").arg(quotedValue(option))};
         words.forParser << (value ? option + QLatin1Char('=') + *value : option);
         words.optionsInOrder << QString::fromLatin1(declared->name);
     }
@@ -348,8 +351,8 @@ Request parseArguments(const QStringList& args) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        throw UsageError{
-            QStringLiteral("only one settings file may be given, not also \"%1\"").arg(files[1])};
+        throw UsageError{QStringLiteral("only one settings file may be given, not also \"%1\"")
+                             .arg(quotedValue(files[1]))};
     request.settingsFile = files.value(0);
 
     switch (request.action) {
@@ -485,7 +488,7 @@ int runSheet(const Request& request) {
     if (request.printer) {
         if (!printers.printerNames().contains(*request.printer)) {
             writeTo(stderr, QStringLiteral("pernoa: no installed printer is named \"%1\"\n")
-                                .arg(visibleText(*request.printer)));
+                                .arg(quotedValue(*request.printer)));
             return 1;
         }
         printers.setCurrentPrinter(*request.printer);
@@ -551,6 +554,10 @@ bool isBatchInvocation(int argc, char* argv[]) {
 }
 
 int runBatch(int argc, char* argv[]) {
+    // A reader of standard output that goes away (`| head`) makes the next
+    // write fail with the reason, which the run reports, instead of ending the
+    // program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

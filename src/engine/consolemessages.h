@@ -12,11 +12,6 @@ namespace pernoa {
 // exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
 // question is answered OK. Counts what it showed so the caller can choose the
 // exit status.
-// The text with every control character (C0, DEL, C1) written as a visible
-// escape such as \x1b, so that a word from the command line or a file name
-// cannot drive the terminal it is echoed to.
-QString visibleText(const QString& text);
-
 class ConsoleMessages : public IMessages {
 public:
     explicit ConsoleMessages(std::FILE* out = stderr) : m_out(out) {}

@@ -148,7 +148,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
             continue;
         ++written;
         const QString which =
-            QStringLiteral("%1番目の文字「%2」の").arg(written).arg(t.Text.left(20));
+            QStringLiteral("%1番目の文字「%2」の").arg(written).arg(quotedValue(t.Text));
         if (auto why = unwritable(t.Text, true))
             return refuse(which + QStringLiteral("文字列に、"), *why);
         if (auto why = unwritable(t.FontName, false))
@@ -266,7 +266,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     auto refuse = [&](const char* field, const QString& value) {
         m_messages.showMessage(
             joinLines({kTavriMissing, QStringLiteral("「%1」の値「%2」は読み込めません。")
-                                          .arg(QString::fromUtf8(field), value)}),
+                                          .arg(QString::fromUtf8(field), quotedValue(value))}),
             kErrorTitle, MsgIcon::Critical);
         return false;
     };
@@ -384,13 +384,6 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
     if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
         return false;
     m_items.ResetImageItems();
-    QHash<QString, overlay::Picture> cache;
-    m_pictureCache = &cache;
-    struct Done {
-        QHash<QString, overlay::Picture>*& cache;
-        ~Done() { cache = nullptr; }
-    } done{m_pictureCache};
-
     for (;;) {
         overlay::OverlayImage item;
         if (!io.ReadDelimitedValue(item.X, item.Y, item.ImagePath))
@@ -422,24 +415,9 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
 }
 
 bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
-    overlay::Picture picture;
-    bool loaded = false;
-    if (m_pictureCache) {
-        const auto found = m_pictureCache->constFind(path);
-        if (found != m_pictureCache->constEnd()) {
-            picture = *found;
-            loaded = true;
-        }
-    }
-    if (!loaded) {
-        loaded = overlay::LoadPictureFile(path, picture);
-        if (loaded && m_pictureCache)
-            m_pictureCache->insert(path, picture);
-    }
-    if (loaded) {
-        m_items.ImageItems[index].Picture = picture;
+    // Every item naming the same file shares its one decoded picture.
+    if (m_items.pictures().load(path, m_items.ImageItems[index].Picture))
         return true;
-    }
     m_messages.showMessage(
         joinLines({QStringLiteral("画像の取得に失敗しました。"),
                    QStringLiteral("ペルノアファイルに定義された画像ファイルが指定したパスに存在し"

@@ -4,7 +4,6 @@
 #include "files/fileio.h"
 #include "output/cupsjob.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -81,6 +80,58 @@ bool flushStream(QIODevice& stream) {
     return !file || file->flush();
 }
 
+// What the PDF writer writes, handed straight on to a stream (standard
+// output) instead of being gathered: the document is never held whole. The
+// PDF writer does not look at what its writes return, so the first one the
+// stream refuses (a reader that went away, a full disk) is kept here, every
+// later one is dropped, and the job stops at its next page.
+class StreamOutput final : public QIODevice {
+public:
+    explicit StreamOutput(QIODevice& stream) : m_stream(stream) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // Why a write failed, or empty while every write went through.
+    const QString& failure() const { return m_failure; }
+
+    // Hands on what the stream still buffers; false when that fails too.
+    bool finish() {
+        if (m_failure.isEmpty() && !flushStream(m_stream))
+            fail();
+        return m_failure.isEmpty();
+    }
+
+    // Nothing more reaches the stream: an aborted job does not end what it
+    // sent with the closing part of a document, so no reader takes the pages
+    // so far for the whole.
+    void cutOff() { m_cutOff = true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override {
+        if (m_cutOff || !m_failure.isEmpty())
+            return -1;
+        if (m_stream.write(data, size) != size) {
+            fail();
+            return -1;
+        }
+        return size;
+    }
+
+private:
+    void fail() {
+        const int error = errno;
+        m_failure = m_stream.errorString();
+        if (m_failure.isEmpty() || m_failure == QLatin1String("Unknown error"))
+            m_failure = qt_error_string(error);
+    }
+
+    QIODevice& m_stream;
+    QString m_failure;
+    bool m_cutOff = false;
+};
+
 } // namespace
 
 QPageSize pageSizeForPrinterCode(int code) {
@@ -135,7 +186,7 @@ struct QtPrinter::Job {
     // Declared so that the painter ends before the writer goes, and the writer
     // before the file it writes to.
     std::unique_ptr<QSaveFile> pdfFile;    // PDF mode
-    std::unique_ptr<QBuffer> buffer;       // stream mode
+    std::unique_ptr<StreamOutput> stream;  // stream mode
     std::unique_ptr<QTemporaryFile> spool; // printer mode
     QString printer;                       // printer mode
     QString media;                         // printer mode: the printer's name for the paper
@@ -239,9 +290,8 @@ void QtPrinter::startJob() {
     QIODevice* device = nullptr;
     if (m_stream) {
         job->dpi = PdfResolution;
-        job->buffer = std::make_unique<QBuffer>();
-        job->buffer->open(QIODevice::WriteOnly);
-        device = job->buffer.get();
+        job->stream = std::make_unique<StreamOutput>(*m_stream);
+        device = job->stream.get();
     } else if (isPdf()) {
         job->dpi = PdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
@@ -317,6 +367,9 @@ QtPrinter::Job& QtPrinter::output() {
         }
         if (!job.writer->newPage())
             fail(QStringLiteral("cannot start a new page"));
+        // The page just finished has gone to the stream, or failed to.
+        if (job.stream && !job.stream->failure().isEmpty())
+            fail(QStringLiteral("cannot write the document: %1").arg(job.stream->failure()));
         --job.pendingBreaks;
         ++job.pages;
     }
@@ -474,10 +527,9 @@ void QtPrinter::finishJob() {
         fail(QStringLiteral("cannot finish the document"));
     job->writer.reset();
 
-    if (job->buffer) {
-        const QByteArray& document = job->buffer->data();
-        if (m_stream->write(document) != document.size() || !flushStream(*m_stream))
-            fail(QStringLiteral("cannot write the document: %1").arg(m_stream->errorString()));
+    if (job->stream) {
+        if (!job->stream->finish())
+            fail(QStringLiteral("cannot write the document: %1").arg(job->stream->failure()));
     } else if (job->pdfFile) {
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
@@ -509,6 +561,8 @@ void QtPrinter::abortDoc() noexcept {
         return;
     std::unique_ptr<Job> job = std::move(m_job);
     try {
+        if (job->stream)
+            job->stream->cutOff();
         job->painter.end();
         job->writer.reset();
         if (job->pdfFile)

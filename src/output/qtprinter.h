@@ -56,8 +56,10 @@ private:
 // - PDF mode: the job is written to the PDF file, which replaces the file at
 //   endDoc(); an aborted job leaves any earlier file untouched. Only a regular
 //   file or a new path is written: a FIFO or a device is refused.
-// - stream mode (a PDF mode): the job is kept in memory and the whole
-//   document written to the stream at endDoc(); an aborted job writes nothing.
+// - stream mode (a PDF mode): the document goes to the stream as it is
+//   written, page by page, and is never held whole; the job stops at the
+//   first page after a write the stream refused (a reader that went away).
+//   An aborted job leaves the stream with the pages written so far.
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's

@@ -156,6 +156,10 @@ public:
     double previewFromPage(double pageTwips) const;
     std::int32_t hyojiSize() const;
 
+    // The decoded pictures of the page's image items: every image item takes
+    // its picture through it.
+    PictureStore& pictures() { return m_pictures; }
+
     // The preview look of a slot at the current display divisor.
     TextElementLook textLook(std::int16_t slot) const;
     ImageElementLook imageLook(std::int16_t slot) const;
@@ -166,6 +170,7 @@ private:
     const SheetSettings& m_settings;
     IMessages& m_messages;
     IOverlayDisplay* m_display = nullptr;
+    PictureStore m_pictures;
 };
 
 // The next line of a text whose lines are separated by CR LF, from the

@@ -4,12 +4,12 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
+#include "enginerig.h"
 #include "faildevice.h"
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "overlay/overlayitems.h"
-#include "enginerig.h"
 #include "recorders.h"
 #include "recordingdisplay.h"
 
@@ -138,6 +138,13 @@ private slots:
                                         << bad + "「横長」の値「yes」は読み込めません。";
         QTest::newRow("unknown weight") << "30,30,15,15,極太,10,2,B4,0,1,0,5,1" << false
                                         << bad + "「線の幅」の値「極太」は読み込めません。";
+        // A value is quoted short, whatever its size, and escaped.
+        QTest::newRow("2 MB weight")
+            << "30,30,15,15," + QString(2 << 20, u'太') + ",10,2,B4,0,1,0,5,1" << false
+            << bad + "「線の幅」の値「" + QString(40, u'太') + "…」は読み込めません。";
+        QTest::newRow("escape sequences in the weight")
+            << "30,30,15,15,\x1b]0;x\a\x1b[2J,10,2,B4,0,1,0,5,1" << false
+            << bad + "「線の幅」の値「\\x1b]0;x\\x07\\x1b[2J」は読み込めません。";
     }
 
     void parameterLine() {

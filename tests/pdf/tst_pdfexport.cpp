@@ -341,6 +341,11 @@ private slots:
             << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not "
                               "\"A4\\x0d\\x07\\x9b\"\n") +
                    hint;
+        QTest::newRow("long value")
+            << QStringList{x, out, QStringLiteral("--paper"), QString(5000, u'A')} << 2
+            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"%1…\"\n")
+                       .arg(QString(40, u'A')) +
+                   hint;
         QTest::newRow("calibration sheet saved")
             << QStringList{QStringLiteral("--save-settings"), out,
                            QStringLiteral("--calibration-sheet")}
@@ -383,6 +388,11 @@ private slots:
         // nothing made of the part that did load.
         QTest::newRow("settings file missing") << QStringList{x, out, QStringLiteral("sheet.kvs2")}
                                                << 1 << QStringLiteral("設定ファイルが開けません\n");
+        // What a file says is quoted short and cannot drive the terminal.
+        QTest::newRow("control characters in a settings file")
+            << QStringList{x, out, pdf(QStringLiteral("escape.kvs2"))} << 1
+            << QStringLiteral("五線の設定が読み込めませんでした。\n「線の幅」の値「\\x1b]0;x\\x07"
+                              "\\x1b[2J」は読み込めません。\n");
         QTest::newRow("settings file without texts")
             << QStringList{x, out, QStringLiteral(PERNOA_SETTINGS_DATA "/no_text_section.kvs2")}
             << 1 << QStringLiteral("テキストの設定が読み込めませんでした。\n");
@@ -419,6 +429,10 @@ private slots:
         QFETCH(QString, err);
         const QString out = pdf(QStringLiteral("refused.pdf"));
         QFile::remove(out);
+        QFile escape(pdf(QStringLiteral("escape.kvs2")));
+        QVERIFY(escape.open(QIODevice::WriteOnly));
+        escape.write("[$TavriSettei$]\r\n30,30,15,15,\x1b]0;x\x07\x1b[2J\r\n");
+        escape.close();
         args.replaceInStrings(QStringLiteral("@OUT@"), out);
         const RunResult r = runPernoa(args);
         QVERIFY(r.finished);
@@ -435,11 +449,13 @@ private slots:
         const QString kvs2 = pdf(QStringLiteral("page.kvs2"));
         QFile file(kvs2);
         QVERIFY(file.open(QIODevice::WriteOnly));
+        // One picture under two spellings of its path.
         const QByteArray picture = PERNOA_SETTINGS_DATA "/pic.bmp";
+        const QByteArray samePicture = PERNOA_SETTINGS_DATA "/././pic.bmp";
         file.write("[$TavriSettei$]\r\n30,30,15,15,\x95\x81\x92\xCA,10,2,B5,0,1,0,5,0\r\n\r\n"
                    "[$TextSettei$]\r\nEtude,3000,1200,IPAGothic,20,True,False,False,0\r\n\r\n"
                    "[$ImageSettei$]\r\n1500,9000," +
-                   picture + ",100\r\n3000,9000," + picture + ",200\r\n");
+                   picture + ",100\r\n3000,9000," + samePicture + ",200\r\n");
         file.close();
         const QString out = pdf(QStringLiteral("settings.pdf"));
         RunResult r = runPernoa({QStringLiteral("--export-pdf"), out, QStringLiteral("--lines"),
@@ -548,6 +564,17 @@ private slots:
             for (qsizetype i = 0; i < fromFile[page].strokes.size(); ++i)
                 QCOMPARE(fromPipe[page].strokes[i].line, fromFile[page].strokes[i].line);
         }
+
+        // A reader that goes away after a byte (more than a pipe holds is
+        // written): the run stops with the reason, not killed without a word.
+        const RunResult gone = run(QStringLiteral("/bin/bash"),
+                                   {QStringLiteral("-c"),
+                                    QStringLiteral("\"$0\" --export-pdf - --copies 1000 | "
+                                                   "head -c 1 >/dev/null; exit ${PIPESTATUS[0]}"),
+                                    pernoaPath()});
+        QCOMPARE(gone.err, kCatchAll + QStringLiteral("pernoa: cannot write the document: Broken "
+                                                      "pipe\n"));
+        QCOMPARE(gone.exitCode, 1);
     }
 
     // The windows without any display: a clear word and the way to a PDF,

@@ -4,6 +4,7 @@
 
 #include "engine/numberrules.h"
 #include "enginerig.h"
+#include "faildevice.h"
 #include "fixedprinterlist.h"
 #include "output/fontmap.h"
 #include "output/qtprinter.h"
@@ -199,6 +200,58 @@ private slots:
         QCOMPARE(p.lastJobPages(), pages);
         QCOMPARE(pageCount(out), pages);
         QVERIFY(!p.jobOpen());
+    }
+
+    // A stream (standard output) takes each page as it is done, not the whole
+    // document at the end; the first write it refuses stops the job at the
+    // next page with the reason, and an aborted job sends nothing more.
+    void streamTakesEachPageAsItIsDone() {
+        FailingDevice stream({}, std::numeric_limits<qint64>::max());
+        QVERIFY(stream.open(QIODevice::WriteOnly));
+        QtPrinter p(stream);
+        startA4(p);
+        for (int page = 0; page < 20; ++page) {
+            p.drawLine(850.5f, 1701 + page, 11056.5f, 1701, Qt::black);
+            p.newPage();
+        }
+        p.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        const qsizetype before = stream.written.size();
+        QVERIFY2(before > 20 * 50, qPrintable(QString::number(before)));
+        p.endDoc();
+        const QString out = pdf(QStringLiteral("streamed.pdf"));
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stream.written);
+        file.close();
+        QCOMPARE(pageCount(out), 21);
+
+        FailingDevice full({}, 2000);
+        QVERIFY(full.open(QIODevice::WriteOnly));
+        QtPrinter q(full);
+        startA4(q);
+        int pages = 0;
+        try {
+            for (; pages < 1000; ++pages) {
+                q.drawLine(850.5f, 1701 + pages, 11056.5f, 1701, Qt::black);
+                q.newPage();
+            }
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.kind(), RuntimeError::Kind::Device);
+            QVERIFY(QString::fromStdString(e.what()).startsWith("cannot write the document: "));
+        }
+        QVERIFY2(pages < 50, qPrintable(QString::number(pages)));
+        q.abortDoc();
+
+        FailingDevice cut({}, std::numeric_limits<qint64>::max());
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        QtPrinter r(cut);
+        startA4(r);
+        r.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        r.newPage();
+        r.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        const qsizetype sent = cut.written.size();
+        r.abortDoc();
+        QCOMPARE(cut.written.size(), sent);
     }
 
     void orientationAndPaperPerJob() {
