@@ -346,13 +346,13 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
     m_items.ResetTextItems();
     for (;;) {
         overlay::OverlayText item;
-        QString bold, italic, underline;
+        QString size, bold, italic, underline;
         if (!io.ReadDelimitedValue(item.Text))
             break;
         // A blank line (not a quoted empty text) before a 0 ends the section.
         const bool quoted = io.M_boLastValueQuoted();
-        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, item.FontSize, bold, italic,
-                                   underline, item.ForeColor)) {
+        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, size, bold, italic, underline,
+                                   item.ForeColor)) {
             // The file ends inside a record. A blank last line still counts
             // as the end of the section.
             break;
@@ -369,6 +369,21 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
                 kErrorTitle, MsgIcon::Critical);
             return false;
         }
+        // The size as the font chooser gives it, whole points from 1 to 1638.
+        // No other size is ever written: one that cannot be printed (an empty
+        // field, 0) refuses the section, as if it were missing.
+        const double points = num::isNumeric(size) ? num::roundHalfEven(num::toDouble(size)) : 0;
+        if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
+            const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
+                                               "読み込めません。")
+                                    .arg(m_items.FreeTextCount + 1)
+                                    .arg(item.Text.left(20), size.left(20));
+            m_items.ClearOverlayItems();
+            m_items.ResetTextItems();
+            m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
+            return false;
+        }
+        item.FontSize = std::int16_t(points);
         item.Text.replace(kEscapedBreak, kCrLf);
         item.FontBold = boolFromText(bold);
         item.FontItalic = boolFromText(italic);
