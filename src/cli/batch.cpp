@@ -353,6 +353,9 @@ Request parseArguments(const QStringList& args) {
     if (files.size() > 1)
         throw UsageError{QStringLiteral("only one settings file may be given, not also \"%1\"")
                              .arg(quotedValue(files[1]))};
+    // An empty word names no file: it is not the same as giving none.
+    if (!files.isEmpty() && files[0].isEmpty())
+        throw UsageError{QStringLiteral("the settings file name is empty")};
     request.settingsFile = files.value(0);
 
     switch (request.action) {

@@ -416,6 +416,9 @@ private slots:
         QTest::newRow("empty file name")
             << QStringList{QStringLiteral("--export-pdf=")} << 2
             << QStringLiteral("pernoa: --export-pdf needs a file name\n") + hint;
+        QTest::newRow("empty settings file name")
+            << QStringList{x, out, QString()} << 2
+            << QStringLiteral("pernoa: the settings file name is empty\n") + hint;
         QTest::newRow("two settings files")
             << QStringList{x, out, QStringLiteral("a.kvs2"), QStringLiteral("--"),
                            QStringLiteral("--b")}
