@@ -282,6 +282,10 @@ private slots:
         QTest::newRow("letters in offset")
             << QStringList{x, out, QStringLiteral("--offset"), QStringLiteral("abc,0")} << 1
             << QStringLiteral("プリンタの誤差・左に数値以外が入ってます\n");
+        QTest::newRow("margin longer than a field")
+            << QStringList{x, out, QStringLiteral("--margins"),
+                           QString(40000, u'0') + QStringLiteral("30,30,15,15")}
+            << 1 << QStringLiteral("上マージンが長すぎます。32767文字以内で入力してください。\n");
         QTest::newRow("negative copies")
             << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("-1")} << 1
             << QStringLiteral("「印刷枚数」は整数にしてください。\n");
