@@ -210,6 +210,7 @@ bool SettingsFile::SaveSetteiFile(const QString& path) {
     clsFileIO io;
     if (!io.M_boOpen(path, true, false) || !writeLines(io, lines)) {
         m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        m_messages.explainError(QStringLiteral("cannot write %1: %2").arg(path, io.errorString()));
         return false;
     }
     return true;
@@ -222,6 +223,8 @@ bool SettingsFile::SaveSetteiFile(QIODevice& device) {
     clsFileIO io;
     if (!io.M_boOpen(device, true) || !writeLines(io, lines)) {
         m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        m_messages.explainError(
+            QStringLiteral("cannot write the settings: %1").arg(io.errorString()));
         return false;
     }
     return true;

@@ -17,7 +17,6 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -566,14 +565,12 @@ void QtPrinter::finishJob() {
         if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
             // The system's reason (a full disk, the file size limit) when Qt
             // kept none of its own.
-            const int error = errno;
-            QString why = job->pdfFile->errorString();
-            if (why.isEmpty() || why == QLatin1String("Unknown error"))
-                why = qt_error_string(error);
+            const QString why = failureReason(*job->pdfFile);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
         }
+        takeOverPermissions(*job->pdfFile, m_pdfPath);
         if (!job->pdfFile->commit())
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
     } else {
