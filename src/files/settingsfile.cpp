@@ -380,7 +380,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
             const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
                                                "読み込めません。")
                                     .arg(m_items.FreeTextCount + 1)
-                                    .arg(item.Text.left(20), size.left(20));
+                                    .arg(quotedValue(item.Text), quotedValue(size));
             m_items.ClearOverlayItems();
             m_items.ResetTextItems();
             m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
