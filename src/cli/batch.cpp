@@ -31,6 +31,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -164,16 +165,16 @@ struct OptionRow {
 QStringList splitValues(const QString& option, const QString& value, const char* valueName) {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != QByteArray(valueName).count(',') + 1)
-        throw UsageError{
-            QStringLiteral("%1 takes %2, not \"%3\"").arg(option, QLatin1String(valueName), value)};
+        throw UsageError{QStringLiteral("%1 takes %2, not \"%3\"")
+                             .arg(option, QLatin1String(valueName), quotedValue(value))};
     return parts;
 }
 
 FormEdit paperEdit(const QString&, const QString& value, const char*) {
     const PaperSize* paper = paperByName(value);
     if (!paper)
-        throw UsageError{
-            QStringLiteral("--paper takes %1, not \"%2\"").arg(choiceOf(paperNames()), value)};
+        throw UsageError{QStringLiteral("--paper takes %1, not \"%2\"")
+                             .arg(choiceOf(paperNames()), quotedValue(value))};
     return check(QString::fromLatin1(paper->option));
 }
 
@@ -182,7 +183,8 @@ FormEdit linesEdit(const QString&, const QString& value, const char*) {
     for (qsizetype i = 0; i < options.size(); ++i)
         if (value == QString::number(i + 2))
             return check(options[i]);
-    throw UsageError{QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(value)};
+    throw UsageError{
+        QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(quotedValue(value))};
 }
 
 FormEdit weightEdit(const QString&, const QString& value, const char*) {
@@ -195,7 +197,8 @@ FormEdit weightEdit(const QString&, const QString& value, const char*) {
             return [caption](IForm& form) { form.selectText(ctl::lstLineWeight, caption); };
         }
     }
-    throw UsageError{QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(value)};
+    throw UsageError{
+        QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(quotedValue(value))};
 }
 
 FormEdit shadeEdit(const QString&, const QString& value, const char*) {
@@ -203,8 +206,8 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
     const bool numeric = num::isNumeric(value);
     const double shade = numeric ? num::toDouble(value) : -1;
     if (!numeric || shade < 0 || shade > 255 || shade != std::floor(shade))
-        throw UsageError{
-            QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"").arg(value)};
+        throw UsageError{QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"")
+                             .arg(quotedValue(value))};
     const int level = int(shade);
     return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
@@ -311,14 +314,14 @@ Words checkWords(const QStringList& args) {
         if (declared && declared->valueName) {
             if (!value) {
                 if (i + 1 >= args.size())
-                    throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
+                    throw UsageError{QStringLiteral("%1 needs a value").arg(quotedValue(option))};
                 value = args.at(++i);
             }
         } else if (value) {
-            throw UsageError{QStringLiteral("%1 takes no value").arg(option)};
+            throw UsageError{QStringLiteral("%1 takes no value").arg(quotedValue(option))};
         }
         if (!declared)
-            throw UsageError{QStringLiteral("unknown option %1").arg(option)};
+            throw UsageError{QStringLiteral("unknown option %1").arg(quotedValue(option))};
         words.forParser << (value ? option + QLatin1Char('=') + *value : option);
         words.optionsInOrder << QString::fromLatin1(declared->name);
     }
@@ -372,8 +375,11 @@ Request parseArguments(const QStringList& args) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        throw UsageError{
-            QStringLiteral("only one settings file may be given, not also \"%1\"").arg(files[1])};
+        throw UsageError{QStringLiteral("only one settings file may be given, not also \"%1\"")
+                             .arg(quotedValue(files[1]))};
+    // An empty word names no file: it is not the same as giving none.
+    if (!files.isEmpty() && files[0].isEmpty())
+        throw UsageError{QStringLiteral("the settings file name is empty")};
     request.settingsFile = files.value(0);
 
     switch (request.action) {
@@ -513,7 +519,7 @@ int runSheet(const Request& request) {
     if (request.printer) {
         if (!printers.printerNames().contains(*request.printer)) {
             writeTo(stderr, QStringLiteral("pernoa: no installed printer is named \"%1\"\n")
-                                .arg(visibleText(*request.printer)));
+                                .arg(quotedValue(*request.printer)));
             return 1;
         }
         printers.setCurrentPrinter(*request.printer);
@@ -578,6 +584,10 @@ bool isBatchInvocation(int argc, char* argv[]) {
 }
 
 int runBatch(int argc, char* argv[]) {
+    // A reader of standard output that goes away (`| head`) makes the next
+    // write fail with the reason, which the run reports, instead of ending the
+    // program without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

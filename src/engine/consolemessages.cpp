@@ -1,5 +1,7 @@
 #include "engine/consolemessages.h"
 
+#include <QStringList>
+
 namespace pernoa {
 namespace {
 
@@ -12,28 +14,17 @@ void writeLine(std::FILE* out, const QString& text) {
 
 } // namespace
 
-QString visibleText(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
-            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 MsgAnswer ConsoleMessages::showMessage(const QString& text, const QString& title, MsgIcon icon,
                                        MsgButtons buttons) {
     Q_UNUSED(title);
     Q_UNUSED(buttons);
     if (icon == MsgIcon::Information && m_quietInformation)
         return MsgAnswer::Ok;
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    writeLine(m_out, plain);
+    // Only the program's own line breaks reach the terminal as such.
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines)
+        line = visibleText(line);
+    writeLine(m_out, lines.join(u'\n'));
     return MsgAnswer::Ok;
 }
 

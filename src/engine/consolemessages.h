@@ -8,11 +8,6 @@
 
 namespace pernoa {
 
-// The text with every control character (C0, DEL, C1) written as a visible
-// escape such as \x1b, so that a word from the command line or a file name
-// cannot drive the terminal it is echoed to.
-QString visibleText(const QString& text);
-
 // Messages for batch use: every message goes to standard error with its text
 // exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
 // question is answered OK.

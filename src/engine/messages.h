@@ -38,4 +38,19 @@ public:
 // Joins the lines of one message with CR LF.
 QString joinLines(std::initializer_list<QString> lines);
 
+// The text with every control character (C0, DEL, C1) written as a visible
+// escape such as \x1b, so that a word from the command line or a file name
+// cannot drive the terminal it is echoed to.
+QString visibleText(const QString& text);
+
+// How many characters of a value a message quotes.
+inline constexpr int QuotedValueLength = 40;
+
+// A value from a file or the command line as a message quotes it: its first
+// QuotedValueLength characters, then "…" if there are more, with control
+// characters made visible. However large the value or whatever it holds, the
+// message stays one short line that a message box lays out at once and a
+// terminal only shows.
+QString quotedValue(const QString& value);
+
 } // namespace pernoa

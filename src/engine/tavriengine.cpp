@@ -15,6 +15,7 @@ const QString kTitleTease = QStringLiteral("あなたＳＥでしょ、いじわ
 const QString kTease = QStringLiteral("そんな値、入力していじめちゃいや～ん♪");
 const QString kEmptySuffix = QStringLiteral("が空欄です。");
 const QString kNotNumericSuffix = QStringLiteral("に数値以外が入ってます");
+const QString kTooLongSuffix = QStringLiteral("が長すぎます。%1文字以内で入力してください。");
 const QString kCatchAll = QStringLiteral("エラーが発生しました");
 const QString kPrintCountNotInteger = QStringLiteral("「印刷枚数」は整数にしてください。");
 
@@ -202,6 +203,11 @@ void TavriEngine::GatherSheetSettings() {
 bool TavriEngine::CheckNumber(const QString& text, const QString& label) {
     if (text.isEmpty()) {
         m_messages.showMessage(label + kEmptySuffix, AppTitle, MsgIcon::Warning);
+        return false;
+    }
+    if (text.size() > MaxFieldChars) {
+        m_messages.showMessage(label + kTooLongSuffix.arg(MaxFieldChars), AppTitle,
+                               MsgIcon::Warning);
         return false;
     }
     if (!num::isNumeric(text)) {

@@ -148,7 +148,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
             continue;
         ++written;
         const QString which =
-            QStringLiteral("%1番目の文字「%2」の").arg(written).arg(t.Text.left(20));
+            QStringLiteral("%1番目の文字「%2」の").arg(written).arg(quotedValue(t.Text));
         if (auto why = unwritable(t.Text, true))
             return refuse(which + QStringLiteral("文字列に、"), *why);
         if (auto why = unwritable(t.FontName, false))
@@ -210,6 +210,7 @@ bool SettingsFile::SaveSetteiFile(const QString& path) {
     clsFileIO io;
     if (!io.M_boOpen(path, true, false) || !writeLines(io, lines)) {
         m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        m_messages.explainError(QStringLiteral("cannot write %1: %2").arg(path, io.errorString()));
         return false;
     }
     return true;
@@ -222,6 +223,8 @@ bool SettingsFile::SaveSetteiFile(QIODevice& device) {
     clsFileIO io;
     if (!io.M_boOpen(device, true) || !writeLines(io, lines)) {
         m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        m_messages.explainError(
+            QStringLiteral("cannot write the settings: %1").arg(io.errorString()));
         return false;
     }
     return true;
@@ -266,7 +269,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     auto refuse = [&](const char* field, const QString& value) {
         m_messages.showMessage(
             joinLines({kTavriMissing, QStringLiteral("「%1」の値「%2」は読み込めません。")
-                                          .arg(QString::fromUtf8(field), value)}),
+                                          .arg(QString::fromUtf8(field), quotedValue(value))}),
             kErrorTitle, MsgIcon::Critical);
         return false;
     };
@@ -347,13 +350,13 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
     m_items.ResetTextItems();
     for (;;) {
         overlay::OverlayText item;
-        QString bold, italic, underline;
+        QString size, bold, italic, underline;
         if (!io.ReadDelimitedValue(item.Text))
             break;
         // A blank line (not a quoted empty text) before a 0 ends the section.
         const bool quoted = io.M_boLastValueQuoted();
-        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, item.FontSize, bold, italic,
-                                   underline, item.ForeColor)) {
+        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, size, bold, italic, underline,
+                                   item.ForeColor)) {
             // The file ends inside a record. A blank last line still counts
             // as the end of the section.
             break;
@@ -370,6 +373,21 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
                 kErrorTitle, MsgIcon::Critical);
             return false;
         }
+        // The size as the font chooser gives it, whole points from 1 to 1638.
+        // No other size is ever written: one that cannot be printed (an empty
+        // field, 0) refuses the section, as if it were missing.
+        const double points = num::isNumeric(size) ? num::roundHalfEven(num::toDouble(size)) : 0;
+        if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
+            const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
+                                               "読み込めません。")
+                                    .arg(m_items.FreeTextCount + 1)
+                                    .arg(quotedValue(item.Text), quotedValue(size));
+            m_items.ClearOverlayItems();
+            m_items.ResetTextItems();
+            m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
+            return false;
+        }
+        item.FontSize = std::int16_t(points);
         item.Text.replace(kEscapedBreak, kCrLf);
         item.FontBold = boolFromText(bold);
         item.FontItalic = boolFromText(italic);
@@ -385,13 +403,6 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
     if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
         return false;
     m_items.ResetImageItems();
-    QHash<QString, overlay::Picture> cache;
-    m_pictureCache = &cache;
-    struct Done {
-        QHash<QString, overlay::Picture>*& cache;
-        ~Done() { cache = nullptr; }
-    } done{m_pictureCache};
-
     for (;;) {
         overlay::OverlayImage item;
         if (!io.ReadDelimitedValue(item.X, item.Y, item.ImagePath))
@@ -423,24 +434,9 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
 }
 
 bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
-    overlay::Picture picture;
-    bool loaded = false;
-    if (m_pictureCache) {
-        const auto found = m_pictureCache->constFind(path);
-        if (found != m_pictureCache->constEnd()) {
-            picture = *found;
-            loaded = true;
-        }
-    }
-    if (!loaded) {
-        loaded = overlay::LoadPictureFile(path, picture);
-        if (loaded && m_pictureCache)
-            m_pictureCache->insert(path, picture);
-    }
-    if (loaded) {
-        m_items.ImageItems[index].Picture = picture;
+    // Every item naming the same file shares its one decoded picture.
+    if (m_items.pictures().load(path, m_items.ImageItems[index].Picture))
         return true;
-    }
     m_messages.showMessage(
         joinLines({QStringLiteral("画像の取得に失敗しました。"),
                    QStringLiteral("ペルノアファイルに定義された画像ファイルが指定したパスに存在し"

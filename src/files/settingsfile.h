@@ -30,7 +30,6 @@
 
 #include "overlay/overlayitems.h"
 
-#include <QHash>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
@@ -67,8 +66,9 @@ public:
     bool boLoadTavriSettei(const QString& path);
     bool boLoadTextSettei(const QString& path);
     bool boLoadImageSettei(const QString& path);
-    // Loads the picture of image slot index; on failure the three-line
-    // message, the slot freed and its element hidden.
+    // Loads the picture of image slot index; on failure (the file cannot be
+    // decoded, or the page's pictures would pass their memory bound) the
+    // three-line message, the slot freed and its element hidden.
     bool LoadItemPicture(std::int16_t index, const QString& path);
 
     // The loading sequence of the open command and the start-up file:
@@ -93,9 +93,6 @@ private:
     IForm& m_form;
     IMessages& m_messages;
     overlay::OverlayItems& m_items;
-    // The pictures decoded during one image section, by path: a picture used
-    // by many items is decoded once and its image shared.
-    QHash<QString, overlay::Picture>* m_pictureCache = nullptr;
     // The file's decoded text during one loading sequence: the three readers
     // search one reading of it (a file near the size limit is decoded once,
     // not three times).

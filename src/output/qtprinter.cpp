@@ -3,8 +3,8 @@
 #include "engine/numberrules.h"
 #include "files/fileio.h"
 #include "output/cupsjob.h"
+#include "overlay/textrun.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -16,7 +16,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <vector>
@@ -70,6 +70,16 @@ void requirePrintable(std::initializer_list<double> units, double limit, const c
                      .arg(v));
 }
 
+// The largest font the painter is given, in painter units to the em. Qt's
+// font metrics fail for much larger ones (measured with Qt 6.4, at 400 units
+// to the point: from 47 points the ascent came back as -16384, which put the
+// text more than its own height too high; at 1638 points the font had fallen
+// back to one of empty boxes). A larger text is drawn with a font of this
+// size and the painter scaled up: the metrics are those of the outlines,
+// unhinted, and scale exactly.
+constexpr double UnitsPerPoint = UnitsPerTwip * 20.0;
+constexpr double MaxGlyphUnits = 8192.0;
+
 // The face a text starts with when no face has been set: the one the
 // program's text items start with.
 QString defaultFace() {
@@ -81,6 +91,58 @@ bool flushStream(QIODevice& stream) {
     auto* file = qobject_cast<QFileDevice*>(&stream);
     return !file || file->flush();
 }
+
+// What the PDF writer writes, handed straight on to a stream (standard
+// output) instead of being gathered: the document is never held whole. The
+// PDF writer does not look at what its writes return, so the first one the
+// stream refuses (a reader that went away, a full disk) is kept here, every
+// later one is dropped, and the job stops at its next page.
+class StreamOutput final : public QIODevice {
+public:
+    explicit StreamOutput(QIODevice& stream) : m_stream(stream) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // Why a write failed, or empty while every write went through.
+    const QString& failure() const { return m_failure; }
+
+    // Hands on what the stream still buffers; false when that fails too.
+    bool finish() {
+        if (m_failure.isEmpty() && !flushStream(m_stream))
+            fail();
+        return m_failure.isEmpty();
+    }
+
+    // Nothing more reaches the stream: an aborted job does not end what it
+    // sent with the closing part of a document, so no reader takes the pages
+    // so far for the whole.
+    void cutOff() { m_cutOff = true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override {
+        if (m_cutOff || !m_failure.isEmpty())
+            return -1;
+        if (m_stream.write(data, size) != size) {
+            fail();
+            return -1;
+        }
+        return size;
+    }
+
+private:
+    void fail() {
+        const int error = errno;
+        m_failure = m_stream.errorString();
+        if (m_failure.isEmpty() || m_failure == QLatin1String("Unknown error"))
+            m_failure = qt_error_string(error);
+    }
+
+    QIODevice& m_stream;
+    QString m_failure;
+    bool m_cutOff = false;
+};
 
 } // namespace
 
@@ -128,7 +190,7 @@ struct QtPrinter::Job {
     // Declared so that the painter ends before the writer goes, and the writer
     // before the file it writes to.
     std::unique_ptr<QSaveFile> pdfFile;    // PDF mode
-    std::unique_ptr<QBuffer> buffer;       // stream mode
+    std::unique_ptr<StreamOutput> stream;  // stream mode
     std::unique_ptr<QTemporaryFile> spool; // printer mode
     QString printer;                       // printer mode
     QString media;                         // printer mode: the printer's name for the paper
@@ -232,9 +294,8 @@ void QtPrinter::startJob() {
     QIODevice* device = nullptr;
     if (m_stream) {
         job->dpi = PdfResolution;
-        job->buffer = std::make_unique<QBuffer>();
-        job->buffer->open(QIODevice::WriteOnly);
-        device = job->buffer.get();
+        job->stream = std::make_unique<StreamOutput>(*m_stream);
+        device = job->stream.get();
     } else if (isPdf()) {
         job->dpi = PdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
@@ -310,6 +371,9 @@ QtPrinter::Job& QtPrinter::output() {
         }
         if (!job.writer->newPage())
             fail(QStringLiteral("cannot start a new page"));
+        // The page just finished has gone to the stream, or failed to.
+        if (job.stream && !job.stream->failure().isEmpty())
+            fail(QStringLiteral("cannot write the document: %1").arg(job.stream->failure()));
         --job.pendingBreaks;
         ++job.pages;
     }
@@ -435,11 +499,14 @@ void QtPrinter::printLine(const QString& line) try {
     if (!line.isEmpty())
         requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
     Job& job = output();
+    // The font is set up at no more than MaxGlyphUnits to the em and the
+    // painter scaled up to the size asked for (see MaxGlyphUnits).
+    const double glyphScale = std::max(1.0, m_fontPoints * UnitsPerPoint / MaxGlyphUnits);
     QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
     // The painter works in twips, 1440 per inch, while Qt sizes a font for
     // the device's own resolution: scaled so that the text comes out at the
     // size asked for.
-    font.setPointSizeF(m_fontPoints * UnitsPerInch / job.dpi);
+    font.setPointSizeF(m_fontPoints / glyphScale * UnitsPerInch / job.dpi);
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
@@ -447,11 +514,25 @@ void QtPrinter::printLine(const QString& line) try {
     job.painter.setPen(QPen(m_foreColor));
     const QFontMetricsF metrics(job.painter.font(), job.painter.device());
     if (!line.isEmpty()) {
-        const double baseline = m_y * UnitsPerTwip + metrics.ascent();
-        requirePrintable({baseline, x + metrics.horizontalAdvance(line)}, MaxTextUnits, "text");
-        job.painter.drawText(QPointF(x, baseline), line);
+        // From here on in the font's own units.
+        const double left = x / glyphScale;
+        const double baseline = m_y * UnitsPerTwip / glyphScale + metrics.ascent();
+        const double paperRight =
+            job.layout.fullRect(QPageLayout::Point).width() * UnitsPerPoint / glyphScale;
+        const overlay::TextRun run =
+            overlay::runToTheEdge(metrics, line, left, paperRight, MaxTextUnits);
+        requirePrintable({baseline, left + run.advance, run.advance}, MaxTextUnits, "text");
+        const QString shown = run.length < line.size() ? line.left(run.length) : line;
+        if (glyphScale > 1) {
+            job.painter.save();
+            job.painter.scale(glyphScale, glyphScale);
+            job.painter.drawText(QPointF(left, baseline), shown);
+            job.painter.restore();
+        } else {
+            job.painter.drawText(QPointF(left, baseline), shown);
+        }
     }
-    m_y = float(m_y + metrics.lineSpacing() / UnitsPerTwip);
+    m_y = float(m_y + metrics.lineSpacing() * glyphScale / UnitsPerTwip);
     m_x = 0;
 } catch (...) {
     keepFailure();
@@ -511,10 +592,9 @@ void QtPrinter::finishJob() {
         fail(QStringLiteral("cannot finish the document"));
     job->writer.reset();
 
-    if (job->buffer) {
-        const QByteArray& document = job->buffer->data();
-        if (m_stream->write(document) != document.size() || !flushStream(*m_stream))
-            fail(QStringLiteral("cannot write the document: %1").arg(m_stream->errorString()));
+    if (job->stream) {
+        if (!job->stream->finish())
+            fail(QStringLiteral("cannot write the document: %1").arg(job->stream->failure()));
     } else if (job->pdfFile) {
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
@@ -522,14 +602,12 @@ void QtPrinter::finishJob() {
         if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
             // The system's reason (a full disk, the file size limit) when Qt
             // kept none of its own.
-            const int error = errno;
-            QString why = job->pdfFile->errorString();
-            if (why.isEmpty() || why == QLatin1String("Unknown error"))
-                why = qt_error_string(error);
+            const QString why = failureReason(*job->pdfFile);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
         }
+        takeOverPermissions(*job->pdfFile, m_pdfPath);
         if (!job->pdfFile->commit())
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
     } else {
@@ -561,6 +639,8 @@ void QtPrinter::abortDoc() noexcept {
         return;
     std::unique_ptr<Job> job = std::move(m_job);
     try {
+        if (job->stream)
+            job->stream->cutOff();
         job->painter.end();
         job->writer.reset();
         if (job->pdfFile)

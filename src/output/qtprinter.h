@@ -56,17 +56,21 @@ private:
 // - PDF mode: the job is written to the PDF file, which replaces the file at
 //   endDoc(); an aborted job leaves any earlier file untouched. Only a regular
 //   file or a new path is written: a FIFO or a device is refused.
-// - stream mode (a PDF mode): the job is kept in memory and the whole
-//   document written to the stream at endDoc(); an aborted job writes nothing.
+// - stream mode (a PDF mode): the document goes to the stream as it is
+//   written, page by page, and is never held whole; the job stops at the
+//   first page after a write the stream refused (a reader that went away).
+//   An aborted job leaves the stream with the pages written so far.
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's
 // resolution: the printer's own, or PdfResolution for a PDF. Output placed
 // farther from the corner than the document can hold (lines and pictures
-// past about 214,000,000 twips, text past about 1,670,000) is refused rather
-// than written wrongly. Failures are raised inside the adapter and kept as
-// the job's failure() at the operation that met them; nothing is thrown to
-// the caller.
+// past about 214,000,000 twips, text past about 1,670,000, a line of text
+// whose glyphs from its start to the paper would run longer than that) is
+// refused rather than written wrongly. A line of text is drawn only as far as
+// a little past the paper's right edge. Failures are raised inside the
+// adapter and kept as the job's failure() at the operation that met them;
+// nothing is thrown to the caller.
 class QtPrinter : public IPrinter {
 public:
     // Prints every job on the list's current printer as it is when the job

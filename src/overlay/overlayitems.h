@@ -83,6 +83,11 @@ public:
 
 enum class ItemKind { Text, Image };
 
+// The sizes a text item may have, in whole points: those the font chooser
+// offers.
+inline constexpr std::int16_t MinFontSize = 1;
+inline constexpr std::int16_t MaxFontSize = 1638;
+
 // At most this many slots of each kind (the counts are 16-bit).
 inline constexpr std::int16_t MaxItemSlots = 32767;
 
@@ -160,6 +165,10 @@ public:
     double previewFromPage(double pageTwips) const;
     std::int32_t hyojiSize() const;
 
+    // The decoded pictures of the page's image items: every image item takes
+    // its picture through it.
+    PictureStore& pictures() { return m_pictures; }
+
     // The preview look of a slot at the current display divisor.
     TextElementLook textLook(std::int16_t slot) const;
     ImageElementLook imageLook(std::int16_t slot) const;
@@ -170,6 +179,7 @@ private:
     const SheetSettings& m_settings;
     IMessages& m_messages;
     IOverlayDisplay* m_display = nullptr;
+    PictureStore m_pictures;
 };
 
 // The next line of a text whose lines are separated by CR LF, from the

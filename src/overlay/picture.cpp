@@ -2,8 +2,11 @@
 
 #include "engine/numberrules.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <sys/stat.h>
 
 #include <cmath>
 
@@ -22,7 +25,7 @@ std::int32_t himetricFromPixels(int pixels, int dotsPerMeter) {
     return static_cast<std::int32_t>(num::roundHalfEven(himetric));
 }
 
-bool LoadPictureFile(const QString& path, Picture& picture) {
+bool LoadPictureFile(const QString& path, Picture& picture, qint64 maxBytes) {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     QImageReader reader(path);
@@ -30,6 +33,10 @@ bool LoadPictureFile(const QString& path, Picture& picture) {
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
     if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg")
+        return false;
+    // The paint-ready image takes four bytes a pixel.
+    const QSize size = reader.size();
+    if (size.isValid() && 4.0 * size.width() * size.height() > double(maxBytes))
         return false;
     QImage image;
     // A truncated file decodes with a warning and a partly grey image in some
@@ -52,10 +59,48 @@ bool LoadPictureFile(const QString& path, Picture& picture) {
         if (image.isNull())
             return false;
     }
+    if (image.sizeInBytes() > maxBytes)
+        return false;
     picture.WidthHimetric = himetricFromPixels(image.width(), image.dotsPerMeterX());
     picture.HeightHimetric = himetricFromPixels(image.height(), image.dotsPerMeterY());
     picture.image = std::move(image);
     return true;
+}
+
+bool PictureStore::load(const QString& path, Picture& picture) {
+    // A NUL would cut the name short for the system, naming another file.
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return false;
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const FileId id{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+                    qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    const auto found = m_pictures.constFind(id);
+    if (found != m_pictures.constEnd()) {
+        picture = *found;
+        return true;
+    }
+    Picture decoded;
+    if (!LoadPictureFile(path, decoded, qMax(qint64(0), m_limit - bytesInUse())))
+        return false;
+    m_pictures.insert(id, decoded);
+    picture = std::move(decoded);
+    return true;
+}
+
+qint64 PictureStore::bytesInUse() {
+    qint64 bytes = 0;
+    for (auto it = m_pictures.begin(); it != m_pictures.end();) {
+        // Held here alone: no item shows it any more.
+        if (it->image.isDetached()) {
+            it = m_pictures.erase(it);
+        } else {
+            bytes += it->image.sizeInBytes();
+            ++it;
+        }
+    }
+    return bytes;
 }
 
 } // namespace pernoa::overlay

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
+#include <limits>
 
 namespace pernoa::overlay {
 
@@ -25,10 +27,56 @@ struct Picture {
 inline constexpr double DefaultPictureDpi = 96.0;
 
 // Decodes a BMP, GIF or JPEG file (whatever the file really is, not what its
-// name says). False when the file is missing, is no picture, is cut short or
-// would need more memory than the decoder's allocation limit; the picture is
-// then left as it was.
-bool LoadPictureFile(const QString& path, Picture& picture);
+// name says). False when the file is missing, is no picture, is cut short,
+// would need more memory than the decoder's allocation limit or its decoded
+// image more than maxBytes (judged from the file's header where it tells the
+// size, so such a picture is not even decoded); the picture is then left as
+// it was.
+bool LoadPictureFile(const QString& path, Picture& picture,
+                     qint64 maxBytes = std::numeric_limits<qint64>::max());
+
+// The decoded pictures of one page, one per file: items naming the same file
+// under any spelling of its path ("p/./a.bmp", "q/../p/a.bmp", a link, a
+// second hard link) share one image, decoded once and stored once in a PDF.
+// What the page's pictures hold in memory is bounded in total: a picture that
+// would take the images still in use past the limit is refused like a file
+// that is no picture.
+class PictureStore {
+public:
+    // The bound of the decoded pictures of one page: 256 MiB, two pictures
+    // at the decoder's allocation limit or five photographs of twelve
+    // million pixels.
+    static constexpr qint64 DefaultLimitBytes = qint64(256) * 1024 * 1024;
+
+    // The picture of the file at path: the image already decoded from the
+    // same file, if the file has not changed since, or else the file decoded
+    // now. False, the picture left as it was, when LoadPictureFile fails or
+    // the images in use and the new one would pass the limit.
+    bool load(const QString& path, Picture& picture);
+
+    // The bytes of the decoded images that something (an item, a display
+    // element, a document being written) still holds; the others are let go.
+    qint64 bytesInUse();
+
+    qint64 limitBytes() const { return m_limit; }
+    void setLimitBytes(qint64 bytes) { m_limit = bytes; }
+
+private:
+    // A file as the system knows it, and the version of its contents.
+    struct FileId {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        bool operator==(const FileId&) const = default;
+    };
+    friend size_t qHash(const FileId& id, size_t seed) {
+        return qHashMulti(seed, id.device, id.inode, id.size, id.modifiedNs);
+    }
+
+    QHash<FileId, Picture> m_pictures;
+    qint64 m_limit = DefaultLimitBytes;
+};
 
 // The natural size of an image in hundredths of a millimetre, from its own
 // resolution, or 96 dots per inch where it records none.

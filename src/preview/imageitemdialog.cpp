@@ -143,7 +143,7 @@ bool ImageItemDialog::scaleAccepted(std::int16_t& scale) {
 }
 
 bool ImageItemDialog::loadPicture(const QString& path) {
-    if (overlay::LoadPictureFile(path, m_items.ImageItems[m_slot].Picture))
+    if (m_items.pictures().load(path, m_items.ImageItems[m_slot].Picture))
         return true;
     m_messages.showMessage(joinLines({QStringLiteral("画像の取得に失敗しました。"),
                                       QStringLiteral("この画像の情報を削除します。")}),

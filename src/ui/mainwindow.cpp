@@ -68,6 +68,13 @@ QSize fieldSize(const QLineEdit& edit) {
             qMax(kFieldHeight, edit.sizeHint().height())};
 }
 
+// A field keeps one character more than a value may have: a longer value,
+// pasted or loaded, then reaches the check as too long and is refused with
+// its message, instead of being cut silently to what may be another number.
+void holdOneCharacterMore(QLineEdit& edit) {
+    edit.setMaxLength(MaxFieldChars + 1);
+}
+
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
@@ -174,6 +181,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const ch
     const QString unit = QString::fromUtf8(field.unit);
     auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
     edit->setObjectName(QString::fromLatin1(name));
+    holdOneCharacterMore(*edit);
     edit->setFont(numberFont());
     edit->setFixedSize(fieldSize(*edit));
 
@@ -329,6 +337,7 @@ QWidget* MainWindow::buildCommands() {
     const ControlRow& countRow = tableRow(ctl::txtPrintCount);
     auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
+    holdOneCharacterMore(*count);
     count->setFont(numberFont());
     count->setFixedSize(fieldSize(*count));
     auto* countCell = new QGridLayout;

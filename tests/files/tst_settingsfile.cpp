@@ -4,12 +4,12 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
+#include "enginerig.h"
 #include "faildevice.h"
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "overlay/overlayitems.h"
-#include "enginerig.h"
 #include "recorders.h"
 #include "recordingdisplay.h"
 
@@ -138,6 +138,13 @@ private slots:
                                         << bad + "「横長」の値「yes」は読み込めません。";
         QTest::newRow("unknown weight") << "30,30,15,15,極太,10,2,B4,0,1,0,5,1" << false
                                         << bad + "「線の幅」の値「極太」は読み込めません。";
+        // A value is quoted short, whatever its size, and escaped.
+        QTest::newRow("2 MB weight")
+            << "30,30,15,15," + QString(2 << 20, u'太') + ",10,2,B4,0,1,0,5,1" << false
+            << bad + "「線の幅」の値「" + QString(40, u'太') + "…」は読み込めません。";
+        QTest::newRow("escape sequences in the weight")
+            << "30,30,15,15,\x1b]0;x\a\x1b[2J,10,2,B4,0,1,0,5,1" << false
+            << bad + "「線の幅」の値「\\x1b]0;x\\x07\\x1b[2J」は読み込めません。";
     }
 
     void parameterLine() {
@@ -366,6 +373,42 @@ private slots:
         QVERIFY(r.messages.texts()[0].contains(QStringLiteral("32767")));
         QCOMPARE(int(r.items.ImageCount), 0);
         QCOMPARE(int(r.items.FreeTextCount), images ? 1 : 0);
+    }
+
+    // A text's size is one the font chooser gives, whole points from 1 to
+    // 1638; any other (none would print) refuses the text section, naming it.
+    void fontSizes_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("loaded"); // 0: refused
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("beyond 16 bits") << "40000" << 0;
+        QTest::newRow("1639") << "1639" << 0;
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("1638.4") << "1638.4" << 1638;
+    }
+    void fontSizes() {
+        QFETCH(QString, size);
+        QFETCH(int, loaded);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("size.kvs2"));
+        writeBytes(path, crlfLines({TavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
+                                    TextSetteiMarker, "a,1,1,A,9,False,False,False,0",
+                                    "ab,1000,4000,A," + size + ",False,False,False,0", "",
+                                    ImageSetteiMarker}));
+        Rig r;
+        QCOMPARE(r.file.boLoadSetteiFile(path), loaded > 0);
+        if (loaded) {
+            QCOMPARE(r.messages.texts(), QStringList());
+            QCOMPARE(int(r.items.FreeTextItems[2].FontSize), loaded);
+            return;
+        }
+        QCOMPARE(r.messages.texts(),
+                 QStringList{QStringLiteral("テキストの設定が読み込めませんでした。\r\n2番目の"
+                                            "文字「ab」の「文字の大きさ」の値「%1」は読み込めませ"
+                                            "ん。")
+                                 .arg(size)});
+        QCOMPARE(int(r.items.FreeTextCount), 0);
     }
 
     // Saving ----------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pernoa;
 using namespace pernoa::overlay;
@@ -262,6 +263,54 @@ private slots:
         const bool loaded = LoadPictureFile(bmp, picture);
         QImageReader::setAllocationLimit(limit);
         QVERIFY(!loaded);
+    }
+
+    // One file is one decoded image, whatever path names it; a changed file
+    // is decoded anew. The images still in use are bounded in total; one let
+    // go no longer counts.
+    void picturesAreSharedPerFileAndBoundedPerPage() {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QVERIFY(d.mkdir(QStringLiteral("sub")));
+        QImage image(100, 100, QImage::Format_RGB32); // 40,000 bytes decoded
+        image.fill(Qt::green);
+        const QString a = d.filePath(QStringLiteral("a.bmp"));
+        QVERIFY(image.save(a, "BMP"));
+        QVERIFY(QFile::copy(a, d.filePath(QStringLiteral("b.bmp"))));
+        QVERIFY(QFile::copy(a, d.filePath(QStringLiteral("c.bmp"))));
+        QVERIFY(QFile::link(a, d.filePath(QStringLiteral("link.bmp"))));
+        QVERIFY(::link(QFile::encodeName(a), QFile::encodeName(d.filePath("hard.bmp"))) == 0);
+
+        Rig r;
+        PictureStore& store = r.items.pictures();
+        store.setLimitBytes(100000);
+        Picture first;
+        QVERIFY(store.load(a, first));
+        for (const char* spelling :
+             {"./a.bmp", "sub/../a.bmp", ".//a.bmp", "link.bmp", "hard.bmp"}) {
+            Picture same;
+            QVERIFY2(store.load(d.path() + u'/' + QLatin1String(spelling), same), spelling);
+            QCOMPARE(same.image.cacheKey(), first.image.cacheKey());
+        }
+        QCOMPARE(store.bytesInUse(), 40000);
+
+        Picture b, c;
+        QVERIFY(store.load(d.filePath(QStringLiteral("b.bmp")), b));
+        QVERIFY(b.image.cacheKey() != first.image.cacheKey());
+        QVERIFY(!store.load(d.filePath(QStringLiteral("c.bmp")), c)); // 120,000 bytes
+        QVERIFY(c.isEmpty());
+        b = Picture{};
+        QVERIFY(store.load(d.filePath(QStringLiteral("c.bmp")), c));
+        QCOMPARE(store.bytesInUse(), 80000);
+
+        QImage wider(120, 100, QImage::Format_RGB32);
+        wider.fill(Qt::red);
+        QVERIFY(wider.save(a, "BMP"));
+        first = Picture{};
+        Picture changed;
+        QVERIFY(store.load(a, changed));
+        QCOMPARE(changed.image.width(), 120);
+        QVERIFY(!store.load(a + QChar(0) + QStringLiteral("x"), changed));
     }
 };
 

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace pernoa;
 using namespace pernoa::test;
 
@@ -282,6 +285,10 @@ private slots:
         QTest::newRow("letters in offset")
             << QStringList{x, out, QStringLiteral("--offset"), QStringLiteral("abc,0")} << 1
             << QStringLiteral("プリンタの誤差・左に数値以外が入ってます\n");
+        QTest::newRow("margin longer than a field")
+            << QStringList{x, out, QStringLiteral("--margins"),
+                           QString(40000, u'0') + QStringLiteral("30,30,15,15")}
+            << 1 << QStringLiteral("上マージンが長すぎます。32767文字以内で入力してください。\n");
         QTest::newRow("negative copies")
             << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("-1")} << 1
             << QStringLiteral("「印刷枚数」は整数にしてください。\n");
@@ -348,6 +355,11 @@ private slots:
             << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not "
                               "\"A4\\x0d\\x07\\x9b\"\n") +
                    hint;
+        QTest::newRow("long value")
+            << QStringList{x, out, QStringLiteral("--paper"), QString(5000, u'A')} << 2
+            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"%1…\"\n")
+                       .arg(QString(40, u'A')) +
+                   hint;
         QTest::newRow("calibration sheet saved")
             << QStringList{QStringLiteral("--save-settings"), out,
                            QStringLiteral("--calibration-sheet")}
@@ -390,6 +402,11 @@ private slots:
         // nothing made of the part that did load.
         QTest::newRow("settings file missing") << QStringList{x, out, QStringLiteral("sheet.kvs2")}
                                                << 1 << QStringLiteral("設定ファイルが開けません\n");
+        // What a file says is quoted short and cannot drive the terminal.
+        QTest::newRow("control characters in a settings file")
+            << QStringList{x, out, pdf(QStringLiteral("escape.kvs2"))} << 1
+            << QStringLiteral("五線の設定が読み込めませんでした。\n「線の幅」の値「\\x1b]0;x\\x07"
+                              "\\x1b[2J」は読み込めません。\n");
         QTest::newRow("settings file without texts")
             << QStringList{x, out, QStringLiteral(PERNOA_SETTINGS_DATA "/no_text_section.kvs2")}
             << 1 << QStringLiteral("テキストの設定が読み込めませんでした。\n");
@@ -406,6 +423,12 @@ private slots:
             << 1
             << QStringLiteral("上マージンが空欄です。\nこの設定は完全ではないため保存できません。\n"
                               "該当の値を修正してから保存してください。\n");
+        QTest::newRow("settings saved to a missing folder")
+            << QStringList{QStringLiteral("--save-settings"),
+                           QStringLiteral("/nonexistent-dir/x.kvs2")}
+            << 1
+            << QStringLiteral("設定ファイルの保存に失敗しました。\npernoa: cannot write "
+                              "/nonexistent-dir/x.kvs2: No such file or directory\n");
         // How words are read: "=" joins a value, only "--" starts an option.
         QTest::newRow("switch with a value")
             << QStringList{x, out, QStringLiteral("--landscape=yes")} << 2
@@ -413,6 +436,9 @@ private slots:
         QTest::newRow("empty file name")
             << QStringList{QStringLiteral("--export-pdf=")} << 2
             << QStringLiteral("pernoa: --export-pdf needs a file name\n") + hint;
+        QTest::newRow("empty settings file name")
+            << QStringList{x, out, QString()} << 2
+            << QStringLiteral("pernoa: the settings file name is empty\n") + hint;
         QTest::newRow("two settings files")
             << QStringList{x, out, QStringLiteral("a.kvs2"), QStringLiteral("--"),
                            QStringLiteral("--b")}
@@ -426,6 +452,10 @@ private slots:
         QFETCH(QString, err);
         const QString out = pdf(QStringLiteral("refused.pdf"));
         QFile::remove(out);
+        QFile escape(pdf(QStringLiteral("escape.kvs2")));
+        QVERIFY(escape.open(QIODevice::WriteOnly));
+        escape.write("[$TavriSettei$]\r\n30,30,15,15,\x1b]0;x\x07\x1b[2J\r\n");
+        escape.close();
         args.replaceInStrings(QStringLiteral("@OUT@"), out);
         const RunResult r = runPernoa(args);
         QVERIFY(r.finished);
@@ -442,11 +472,13 @@ private slots:
         const QString kvs2 = pdf(QStringLiteral("page.kvs2"));
         QFile file(kvs2);
         QVERIFY(file.open(QIODevice::WriteOnly));
+        // One picture under two spellings of its path.
         const QByteArray picture = PERNOA_SETTINGS_DATA "/pic.bmp";
+        const QByteArray samePicture = PERNOA_SETTINGS_DATA "/././pic.bmp";
         file.write("[$TavriSettei$]\r\n30,30,15,15,\x95\x81\x92\xCA,10,2,B5,0,1,0,5,0\r\n\r\n"
                    "[$TextSettei$]\r\nEtude,3000,1200,IPAGothic,20,True,False,False,0\r\n\r\n"
                    "[$ImageSettei$]\r\n1500,9000," +
-                   picture + ",100\r\n3000,9000," + picture + ",200\r\n");
+                   picture + ",100\r\n3000,9000," + samePicture + ",200\r\n");
         file.close();
         const QString out = pdf(QStringLiteral("settings.pdf"));
         RunResult r = runPernoa({QStringLiteral("--export-pdf"), out, QStringLiteral("--lines"),
@@ -491,6 +523,37 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+
+    // A file written over keeps its owner and permissions: a read-only file
+    // (which only root may replace) stays read-only, and another user's file
+    // stays theirs.
+    void replacedFilesKeepOwnerAndPermissions() {
+        const bool root = ::geteuid() == 0;
+        const mode_t mode = root ? 0444 : 0640;
+        for (const QString& action :
+             {QStringLiteral("--save-settings"), QStringLiteral("--export-pdf")}) {
+            const QString out = pdf(QStringLiteral("replaced") + action);
+            const QByteArray path = QFile::encodeName(out);
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            QCOMPARE(::chmod(path.constData(), mode), 0);
+            if (root)
+                QCOMPARE(::chown(path.constData(), 1234, 5678), 0);
+            const RunResult r = runPernoa({action, out});
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QVERIFY(old.readAll() != "old");
+            struct stat info {};
+            QCOMPARE(::stat(path.constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode);
+            if (root) {
+                QCOMPARE(info.st_uid, uid_t(1234));
+                QCOMPARE(info.st_gid, gid_t(5678));
+            }
+        }
     }
 
     void helpAndVersion_data() {
@@ -558,6 +621,17 @@ private slots:
             for (qsizetype i = 0; i < fromFile[page].strokes.size(); ++i)
                 QCOMPARE(fromPipe[page].strokes[i].line, fromFile[page].strokes[i].line);
         }
+
+        // A reader that goes away after a byte (more than a pipe holds is
+        // written): the run stops with the reason, not killed without a word.
+        const RunResult gone = run(QStringLiteral("/bin/bash"),
+                                   {QStringLiteral("-c"),
+                                    QStringLiteral("\"$0\" --export-pdf - --copies 1000 | "
+                                                   "head -c 1 >/dev/null; exit ${PIPESTATUS[0]}"),
+                                    pernoaPath()});
+        QCOMPARE(gone.err, kCatchAll + QStringLiteral("pernoa: cannot write the document: Broken "
+                                                      "pipe\n"));
+        QCOMPARE(gone.exitCode, 1);
     }
 
     // The windows without any display: a clear word and the way to a PDF,

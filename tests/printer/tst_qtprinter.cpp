@@ -4,6 +4,7 @@
 
 #include "engine/numberrules.h"
 #include "enginerig.h"
+#include "faildevice.h"
 #include "fixedprinterlist.h"
 #include "output/fontmap.h"
 #include "output/qtprinter.h"
@@ -150,6 +151,69 @@ private slots:
         QVERIFY(red);
     }
 
+    // The top of a text lies at its y at every size the font chooser offers,
+    // and a line moves the position down by a little more than the size.
+    void textTopAtEverySize_data() {
+        QTest::addColumn<double>("points");
+        for (double points : {1.0, 20.0, 46.0, 47.0, 72.0, 150.0, 500.0, 1638.0})
+            QTest::newRow(qPrintable(QString::number(points))) << points;
+    }
+    void textTopAtEverySize() {
+        QFETCH(double, points);
+        const QString out = pdf(QStringLiteral("size.pdf"));
+        QtPrinter p(out);
+        startA4(p);
+        p.setFontName(QStringLiteral("ＭＳ Ｐゴシック"));
+        p.setFontSize(points);
+        // The larger sizes start above the paper, so that the baseline, where
+        // a reader takes the glyphs to stand, is on it.
+        const float top = points <= 200 ? 4000.0f : float(4000 - points * 17);
+        p.setCurrentX(1000);
+        p.setCurrentY(top);
+        p.printLine(QStringLiteral("ab"));
+        const double lineHeight = (p.currentY() - top) / (points * TwipsPerPoint);
+        QVERIFY2(lineHeight > 1 && lineHeight < 1.5, qPrintable(QString::number(lineHeight)));
+        p.endDoc();
+
+        const QList<PdfWord> words = readWords(out);
+        QVERIFY(!words.isEmpty());
+        QVERIFY2(qAbs(words[0].yMin * TwipsPerPoint - top) < 0.5,
+                 qPrintable(QString::number(words[0].yMin * TwipsPerPoint)));
+        QVERIFY(qAbs(words[0].xMin * TwipsPerPoint - 1000) < 0.5);
+    }
+
+    // A line far wider than the paper runs off its right edge on its own
+    // line; one that would reach the paper only past what the document can
+    // hold is refused.
+    void longLineRunsOffThePaper() {
+        QString line;
+        for (int i = 0; i < 20000; ++i)
+            line += QChar(u'a' + i % 26);
+        const QString out = pdf(QStringLiteral("long.pdf"));
+        QtPrinter p(out);
+        startA4(p);
+        p.setFontSize(20);
+        p.setCurrentX(1000);
+        p.setCurrentY(4000);
+        p.printLine(line);
+        p.endDoc();
+        const QList<PdfWord> words = readWords(out);
+        QVERIFY(!words.isEmpty());
+        for (const PdfWord& w : words) {
+            QVERIFY2(
+                w.xMin > 49.9 && qAbs(w.yMin - 200) < 0.1,
+                qPrintable(QStringLiteral("%1 at %2, %3").arg(w.text).arg(w.xMin).arg(w.yMin)));
+        }
+        QVERIFY(words.last().xMax > 595);
+
+        QtPrinter far(pdf(QStringLiteral("far-long.pdf")));
+        startA4(far);
+        far.setFontSize(20);
+        far.setCurrentX(-1670000);
+        far.setCurrentY(4000);
+        QVERIFY(fails(far, [&] { far.printLine(line); }));
+    }
+
     void pictureStretchedIntoRectangle() {
         const QString out = pdf(QStringLiteral("picture.pdf"));
         const QImage picture = twoColourPicture();
@@ -202,6 +266,54 @@ private slots:
         QCOMPARE(p.lastJobPages(), pages);
         QCOMPARE(pageCount(out), pages);
         QVERIFY(!p.jobOpen());
+    }
+
+    // A stream (standard output) takes each page as it is done, not the whole
+    // document at the end; the first write it refuses stops the job at the
+    // next page with the reason, and an aborted job sends nothing more.
+    void streamTakesEachPageAsItIsDone() {
+        FailingDevice stream({}, std::numeric_limits<qint64>::max());
+        QVERIFY(stream.open(QIODevice::WriteOnly));
+        QtPrinter p(stream);
+        startA4(p);
+        for (int page = 0; page < 20; ++page) {
+            p.drawLine(850.5f, 1701 + page, 11056.5f, 1701, Qt::black);
+            p.newPage();
+        }
+        p.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        const qsizetype before = stream.written.size();
+        QVERIFY2(before > 20 * 50, qPrintable(QString::number(before)));
+        p.endDoc();
+        const QString out = pdf(QStringLiteral("streamed.pdf"));
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stream.written);
+        file.close();
+        QCOMPARE(pageCount(out), 21);
+
+        FailingDevice full({}, 2000);
+        QVERIFY(full.open(QIODevice::WriteOnly));
+        QtPrinter q(full);
+        startA4(q);
+        int pages = 0;
+        for (; pages < 1000 && q.failure().isEmpty(); ++pages) {
+            q.drawLine(850.5f, 1701 + pages, 11056.5f, 1701, Qt::black);
+            q.newPage();
+        }
+        QVERIFY2(q.failure().startsWith("cannot write the document: "), qPrintable(q.failure()));
+        QVERIFY2(pages < 50, qPrintable(QString::number(pages)));
+        q.abortDoc();
+
+        FailingDevice cut({}, std::numeric_limits<qint64>::max());
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        QtPrinter r(cut);
+        startA4(r);
+        r.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        r.newPage();
+        r.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        const qsizetype sent = cut.written.size();
+        r.abortDoc();
+        QCOMPARE(cut.written.size(), sent);
     }
 
     void orientationAndPaperPerJob() {
