@@ -11,8 +11,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(std::min<std::size_t>(size, 4096)));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
+                                           qsizetype(std::min<std::size_t>(size, 4096)));
     using namespace pernoa;
     if (!num::isNumeric(text)) {
         FUZZ_CHECK(num::toDoubleOrZero(text) == 0);

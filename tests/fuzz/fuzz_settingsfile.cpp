@@ -8,11 +8,11 @@
 #include "engine/headlessform.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "enginerig.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "fuzzcheck.h"
 #include "overlay/overlayitems.h"
-#include "enginerig.h"
 #include "recorders.h"
 
 #include <QBuffer>

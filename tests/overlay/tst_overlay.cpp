@@ -20,7 +20,6 @@ using namespace pernoa::overlay;
 
 namespace {
 
-
 struct Rig {
     SheetSettings settings;
     test::RecordingMessages messages;
@@ -106,9 +105,9 @@ private slots:
         r.items.AllocateImageSlot();
         r.display.log.clear();
         QVERIFY(r.items.ClearOverlayItems());
-        QCOMPARE(r.display.log, (QStringList{QStringLiteral("destroy text 2"),
-                                             QStringLiteral("destroy text 1"),
-                                             QStringLiteral("destroy image 1")}));
+        QCOMPARE(r.display.log,
+                 (QStringList{QStringLiteral("destroy text 2"), QStringLiteral("destroy text 1"),
+                              QStringLiteral("destroy image 1")}));
         QCOMPARE(r.items.FreeTextCount, std::int16_t(0));
         QCOMPARE(r.items.ImageCount, std::int16_t(0));
     }
@@ -116,14 +115,13 @@ private slots:
     void getTextLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc")
-                                << QStringList{"ab", "", "c"};
+        QTest::newRow("breaks") << QStringLiteral("ab\r\n\r\nc") << QStringList{"ab", "", "c"};
         QTest::newRow("empty") << QString() << QStringList{""};
         QTest::newRow("trailing break") << QStringLiteral("a\r\n") << QStringList{"a", ""};
         QTest::newRow("lone LF stays") << QStringLiteral("a\nb") << QStringList{"a\nb"};
         const QString longLine(40000, QLatin1Char('x'));
-        QTest::newRow("past 32767") << longLine + QStringLiteral("\r\ny\r\nz")
-                                    << QStringList{longLine, "y", "z"};
+        QTest::newRow("past 32767")
+            << longLine + QStringLiteral("\r\ny\r\nz") << QStringList{longLine, "y", "z"};
     }
     void getTextLine() {
         QFETCH(QString, text);
