@@ -1,6 +1,7 @@
 #include "engine/calibrationsheet.h"
 
 #include "engine/controls.h"
+#include "engine/numberrules.h"
 #include "engine/papersizes.h"
 
 #include <QColor>
