@@ -6,7 +6,9 @@
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "overlay/overlayitems.h"
+#include "presetanswers.h"
 #include "preview/previewwindow.h"
+#include "ui/formcontrols.h"
 #include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
@@ -119,19 +121,19 @@ private slots:
 
 private:
     template <typename T> T* find(const QString& name) {
-        T* w = program->mainWindow().findChild<T*>(name);
+        T* w = rig.program->mainWindow().findChild<T*>(name);
         if (!w)
             qFatal("no control %s", qPrintable(name));
         return w;
     }
-    IForm& form() { return program->mainWindow(); }
-    preview::PreviewWindow& previewWindow() { return program->previewWindow(); }
+    IForm& form() { return rig.program->form(); }
+    preview::PreviewWindow& previewWindow() { return rig.program->previewWindow(); }
     void clickOption(const QString& name) {
         auto* b = find<QAbstractButton>(name);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
 
-    std::unique_ptr<GuiProgram> program;
+    test::GuiRig rig;
 };
 
 void MainWindowTest::initTestCase() {
@@ -144,22 +146,19 @@ void MainWindowTest::initTestCase() {
                 previous(type, context, message);
         });
     GuiProgram::prepareApplication(*qApp);
-    MessageBoxes::setPreAnswering(true);
 }
 
 void MainWindowTest::init() {
-    program = std::make_unique<GuiProgram>();
-    program->start();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
+    rig.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.program->mainWindow()));
 }
 
 void MainWindowTest::cleanup() {
-    program.reset();
-    MessageBoxes::takeRecords();
+    rig.reset();
 }
 
 void MainWindowTest::windowTextsAndMenus() {
-    auto& main = program->mainWindow();
+    auto& main = rig.program->mainWindow();
     QCOMPARE(main.objectName(), QStringLiteral("frmMain"));
     QCOMPARE(main.windowTitle(), QStringLiteral("ペルノアVer2.2"));
 
@@ -289,15 +288,15 @@ void MainWindowTest::startUpValues() {
 
     // The rest of the start state, once.
     if (control == QLatin1String(ctl::txtSpaceSizeUp)) {
-        QCOMPARE(program->engine().settings().HyojiSize, 3);
-        QCOMPARE(program->engine().settings().PaperHeightTwip, 16840.0);
-        QCOMPARE(program->engine().settings().PaperWidthTwip, 11907.0);
-        QCOMPARE(program->mainWindow().programFolder(), QCoreApplication::applicationDirPath());
+        QCOMPARE(rig.program->engine().settings().HyojiSize, 3);
+        QCOMPARE(rig.program->engine().settings().PaperHeightTwip, 16840.0);
+        QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 11907.0);
+        QCOMPARE(rig.program->programFolder(), QCoreApplication::applicationDirPath());
         QVERIFY(find<QLineEdit>(ctl::txtSpaceSizeUp)->isEnabled());
         QVERIFY(!find<QLineEdit>(ctl::txtTavriInterval)->isEnabled());
         QVERIFY(previewWindow().isVisible());
         QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
-        QVERIFY(MessageBoxes::takeRecords().isEmpty());
+        QVERIFY(rig.answers.takeBoxes().isEmpty());
         QVERIFY(!QApplication::overrideCursor());
     }
 }
@@ -339,16 +338,16 @@ void MainWindowTest::fieldCaptionsAndUnits() {
             tabs->setCurrentIndex(i);
     QVERIFY(field->isVisible());
     QList<QLabel*> found;
-    for (QLabel* label : program->mainWindow().findChildren<QLabel*>())
+    for (QLabel* label : rig.program->mainWindow().findChildren<QLabel*>())
         if (label->buddy() == field)
             found << label;
     QCOMPARE(found.size(), labels.size());
     // The caption stands above the field, the unit after it on the same line.
     QLabel* caption = found.first();
     QLabel* unit = found.size() > 1 ? found.last() : nullptr;
-    const QPoint fieldPos = field->mapTo(&program->mainWindow(), QPoint(0, 0));
+    const QPoint fieldPos = field->mapTo(&rig.program->mainWindow(), QPoint(0, 0));
     for (QLabel* label : found) {
-        const QPoint pos = label->mapTo(&program->mainWindow(), QPoint(0, 0));
+        const QPoint pos = label->mapTo(&rig.program->mainWindow(), QPoint(0, 0));
         if (pos.y() + label->height() <= fieldPos.y() + 1)
             caption = label;
         else
@@ -358,7 +357,7 @@ void MainWindowTest::fieldCaptionsAndUnits() {
     if (labels.size() > 1) {
         QVERIFY(unit && unit != caption);
         QCOMPARE(unit->text(), labels.last());
-        QVERIFY(unit->mapTo(&program->mainWindow(), QPoint(0, 0)).x() > fieldPos.x());
+        QVERIFY(unit->mapTo(&rig.program->mainWindow(), QPoint(0, 0)).x() > fieldPos.x());
     }
 }
 
@@ -395,7 +394,7 @@ void MainWindowTest::focusOrderFollowsRows() {
 }
 
 void MainWindowTest::previewSitsBesideMainWindow() {
-    const QRect main = program->mainWindow().frameGeometry();
+    const QRect main = rig.program->mainWindow().frameGeometry();
     QCOMPARE(previewWindow().frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
 }
 
@@ -417,7 +416,7 @@ void MainWindowTest::previewStaysClearOfTheMainWindow() {
     QFETCH(bool, mainAtRightEdge);
     QFETCH(QString, side);
     const QRect available(QPoint(0, 0), area);
-    auto& main = program->mainWindow();
+    auto& main = rig.program->mainWindow();
     auto& preview = previewWindow();
     preview.setAvailableArea(available);
     if (mainAtRightEdge)
@@ -444,24 +443,24 @@ void MainWindowTest::previewStaysClearOfTheMainWindow() {
 // delete confirmation, the item dialog for its refusals, the main window for
 // its own commands.
 void MainWindowTest::boxesStandOverTheWindowInUse() {
-    auto& items = program->items();
+    auto& items = rig.program->items();
     auto& preview = previewWindow();
     overlay::OverlayText text;
     text.Text = QStringLiteral("item");
     text.X = 300;
     text.Y = 750;
-    const auto slot = items.AddTextItem(text);
-    items.ShowFreeText(slot);
+    text.InUse = true;
+    const auto slot = items.add(text);
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
 
     // Right-click the item, then "この文字を削除".
     QTest::mousePress(preview.page(), Qt::RightButton, {}, QPoint(100 / 15 + 2, 250 / 15 + 2));
-    QCOMPARE(items.CurrentItemIndex, slot);
+    QCOMPARE(preview.clickedSlot(), slot);
     auto* menu = preview.findChild<QMenu*>(QStringLiteral("MnuPopUpLabel"));
     QVERIFY(menu->isVisible());
     menu->hide();
     menu->findChild<QAction*>(QStringLiteral("MneDeleteLabel"))->trigger();
-    QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].parent.data(), &preview);
 
@@ -472,23 +471,22 @@ void MainWindowTest::boxesStandOverTheWindowInUse() {
         QWidget* modal = QApplication::activeModalWidget();
         dialog = modal->objectName();
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
-        const QList<MessageBoxes::Record> refusals = MessageBoxes::takeRecords();
+        const QList<test::BoxRecord> refusals = rig.answers.takeBoxes();
         if (refusals.size() == 1 && refusals[0].parent)
             refusalOver = refusals[0].parent->objectName();
         modal->close();
     });
-    items.ClickX = items.ClickY = 30;
     preview.findChild<QAction*>(QStringLiteral("MnuInsertLabel"))->trigger();
     QCOMPARE(dialog, QStringLiteral("frmSetLabel"));
     QCOMPARE(refusalOver, dialog);
 
     // The print command's copy-count message, over the main window.
     form().setText(ctl::txtPrintCount, "0");
-    MessageBoxes::takeRecords();
+    rig.answers.takeBoxes();
     QTest::mouseClick(find<QPushButton>("cmdPrint"), Qt::LeftButton);
-    shown = MessageBoxes::takeRecords();
+    shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].parent.data(), &program->mainWindow());
+    QCOMPARE(shown[0].parent.data(), &rig.program->mainWindow());
 }
 
 void MainWindowTest::previewCommandDrawsThePage() {
@@ -507,20 +505,20 @@ void MainWindowTest::previewCommandDrawsThePage() {
     QCOMPARE(lines.front().colour, qRgb(0, 0, 0));
     QCOMPARE(form().text(ctl::txtTavriInterval), kReference);
     QCOMPARE(find<QLineEdit>(ctl::txtTavriInterval)->text(), kReference);
-    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
 }
 
 // The program's items are drawn after the staves on the preview window, at
 // the display divisor of the moment, and deleting one asks first.
 void MainWindowTest::itemsFollowTheDisplaySizeAndAskBeforeDeleting() {
-    auto& items = program->items();
+    auto& items = rig.program->items();
     overlay::OverlayText text;
     text.Text = QStringLiteral("item");
     text.X = 300;
     text.Y = 750;
     text.InUse = true;
-    const auto slot = items.AddTextItem(text);
+    const auto slot = items.add(text);
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
     const auto& element = previewWindow().page()->textElement(slot);
     QVERIFY(element.visible);
@@ -528,10 +526,14 @@ void MainWindowTest::itemsFollowTheDisplaySizeAndAskBeforeDeleting() {
     clickOption(QString::fromLatin1(ctl::optHyojiLarge));
     QCOMPARE(QPointF(element.leftTwips, element.topTwips), QPointF(150, 375));
 
-    items.CurrentItemIndex = slot;
+    // Right-clicked where it now stands, then "この文字を削除".
+    QTest::mousePress(previewWindow().page(), Qt::RightButton, {},
+                      QPoint(150 / 15 + 2, 375 / 15 + 2));
+    previewWindow().findChild<QMenu*>(QStringLiteral("MnuPopUpLabel"))->hide();
+    QCOMPARE(previewWindow().clickedSlot(), slot);
     previewWindow().findChild<QAction*>(QStringLiteral("MneDeleteLabel"))->trigger();
-    QCOMPARE(MessageBoxes::takeRecords().size(), 1); // pre-answered OK
-    QVERIFY(!items.FreeTextItems[slot].InUse && !element.visible);
+    QCOMPARE(rig.answers.takeBoxes().size(), 1); // pre-answered OK
+    QVERIFY(!items.inUse(overlay::ItemKind::Text, slot) && !element.visible);
 }
 
 void MainWindowTest::emptyBottomMarginDrawsNothing() {
@@ -539,7 +541,7 @@ void MainWindowTest::emptyBottomMarginDrawsNothing() {
     find<QLineEdit>(ctl::txtSpaceSizeDown)->clear();
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
 
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("下マージンが空欄です。"));
     QCOMPARE(shown[0].title, QStringLiteral("ペルノア"));
@@ -604,16 +606,16 @@ void MainWindowTest::pageSizes() {
     const double pageWidth = picture.width() * hyoji; // within rounding of the page
     QVERIFY(qAbs(lines.back().x2 - (pageWidth - 850.5) / hyoji) < 1);
     QVERIFY(lines.back().y1 * hyoji < picture.height() * hyoji - 1701 + 1);
-    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
 }
 
 void MainWindowTest::landscapeWithA3() {
     clickOption(ctl::optA3);
-    QCOMPARE(program->engine().settings().PaperHeightTwip, 23814.0);
+    QCOMPARE(rig.program->engine().settings().PaperHeightTwip, 23814.0);
     previewWindow().clear();
     clickOption(ctl::chkPrintDirectionYoko);
-    QCOMPARE(program->engine().settings().PaperHeightTwip, 16840.0);
-    QCOMPARE(program->engine().settings().PaperWidthTwip, 23814.0);
+    QCOMPARE(rig.program->engine().settings().PaperHeightTwip, 16840.0);
+    QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 23814.0);
     QCOMPARE(previewWindow().page()->widthTwips(), 7938);
     QCOMPARE(previewWindow().page()->heightTwips(), 5613);
     QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
@@ -659,9 +661,9 @@ void MainWindowTest::copyCountGuard() {
         form().setText(ctl::txtPrintCount, assigned);
     }
     QCOMPARE(count->text(), result);
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), messages);
-    for (const MessageBoxes::Record& r : shown) {
+    for (const test::BoxRecord& r : shown) {
         QCOMPARE(r.text, QStringLiteral("「印刷枚数」は整数にしてください。"));
         QCOMPARE(r.title, QStringLiteral("ペルノア"));
         QCOMPARE(r.icon, QMessageBox::Warning);
@@ -696,7 +698,7 @@ void MainWindowTest::darknessLabelFollowsScrollBar() {
 void MainWindowTest::printCommandChecksTheCopyCount() {
     form().setText(ctl::txtPrintCount, "0");
     QTest::mouseClick(find<QPushButton>("cmdPrint"), Qt::LeftButton);
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("そんな値、入力していじめちゃいや～ん♪\r\n印刷枚数"));
     QCOMPARE(shown[0].title, QStringLiteral("あなたＳＥでしょ、いじわるね"));
@@ -706,7 +708,7 @@ void MainWindowTest::closedPreviewComesBack() {
     auto& preview = previewWindow();
     QVERIFY(preview.close());
     QVERIFY(!preview.isVisible());
-    QVERIFY(program->mainWindow().isVisible());
+    QVERIFY(rig.program->mainWindow().isVisible());
     QCOMPARE(preview.page()->lines().size(), std::size_t(50));
     // Changing the paper while it is hidden still resizes and redraws it.
     clickOption(ctl::optB5);
@@ -790,15 +792,15 @@ void MainWindowTest::formChangesRunTheHandlers() {
     form().setChecked(ctl::optHyojiLarge, true);
     QCOMPARE(QSize(preview.page()->widthTwips(), preview.page()->heightTwips()),
              QSize(10220, 7286));
-    QCOMPARE(program->engine().settings().HyojiSize, 2);
+    QCOMPARE(rig.program->engine().settings().HyojiSize, 2);
     form().setChecked(ctl::opbHyojiSmall, true);
-    QCOMPARE(program->engine().settings().HyojiSize, 3);
+    QCOMPARE(rig.program->engine().settings().HyojiSize, 3);
     QCOMPARE(preview.page()->widthTwips(), 6813);
     form().setValue(ctl::sbrPrintShade, 255);
     QCOMPARE(form().text(ctl::lblPrintShade), QStringLiteral("0%"));
     form().setText(ctl::txtPrintCount, "x");
     QCOMPARE(form().text(ctl::txtPrintCount), QStringLiteral("1"));
-    QCOMPARE(MessageBoxes::takeRecords().size(), 1);
+    QCOMPARE(rig.answers.takeBoxes().size(), 1);
     // The line weight list and the line count options have no handlers.
     previewWindow().clear();
     form().setChecked(ctl::opt2, true);
@@ -815,7 +817,7 @@ void MainWindowTest::closingEndsTheProgram_data() {
 
 void MainWindowTest::closingEndsTheProgram() {
     QFETCH(QString, how);
-    auto& main = program->mainWindow();
+    auto& main = rig.program->mainWindow();
     if (how == QLatin1String("close hidden"))
         previewWindow().close();
     QTimer guard;
@@ -831,7 +833,7 @@ void MainWindowTest::closingEndsTheProgram() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!main.isVisible());
     QVERIFY(!previewWindow().isVisible());
-    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)
