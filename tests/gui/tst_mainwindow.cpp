@@ -26,13 +26,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace pernoa;
@@ -46,39 +46,51 @@ const QString kReference = QStringLiteral("16.5335292964923");
 } // namespace
 
 namespace {
-// The controls of the main window in the order of its rows.
-const QStringList kFocusOrder = {ctl::txtSpaceSizeUp,
-                                 ctl::txtSpaceSizeDown,
-                                 ctl::txtSpaceSizeLeft,
-                                 ctl::txtSpaceSizeRight,
-                                 ctl::txtPrinterGosaY,
-                                 ctl::txtPrinterGosaX,
-                                 ctl::sbrPrintShade,
-                                 ctl::optA3,
-                                 ctl::optA4,
-                                 ctl::optA5,
-                                 ctl::optB4,
-                                 ctl::optB5,
-                                 ctl::chkPrintDirectionYoko,
-                                 ctl::optHyojiLarge,
-                                 ctl::opbHyojiSmall,
-                                 ctl::txtDaifuhyoCnt,
-                                 ctl::txtDaifuhyoInterval,
-                                 ctl::lstLineWeight,
-                                 ctl::txtTavriDansu,
-                                 ctl::txtLineInterval,
-                                 ctl::txtTavriInterval,
-                                 ctl::opt2,
-                                 ctl::opt3,
-                                 ctl::opt4,
-                                 ctl::opt5,
-                                 ctl::opt6,
-                                 "cmdPreview",
-                                 "cmdPrint",
-                                 ctl::txtPrintCount,
-                                 "cmdSetPrinter",
-                                 "cmdShowHelp",
-                                 "cmdEnd"};
+
+// The place of a control in the main window.
+QRect placeOf(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+// Controls in reading order: rows top to bottom (a row is the controls whose
+// heights overlap), each row left to right.
+QList<QWidget*> readingOrder(QList<QWidget*> controls) {
+    std::sort(controls.begin(), controls.end(),
+              [](QWidget* a, QWidget* b) { return placeOf(a).top() < placeOf(b).top(); });
+    QList<QWidget*> ordered;
+    while (!controls.isEmpty()) {
+        QList<QWidget*> row{controls.takeFirst()};
+        int bottom = placeOf(row.first()).bottom();
+        while (!controls.isEmpty() && placeOf(controls.first()).top() <= bottom) {
+            bottom = qMax(bottom, placeOf(controls.first()).bottom());
+            row << controls.takeFirst();
+        }
+        std::sort(row.begin(), row.end(),
+                  [](QWidget* a, QWidget* b) { return placeOf(a).left() < placeOf(b).left(); });
+        ordered << row;
+    }
+    return ordered;
+}
+
+// The controls that can take the focus among the children of a widget; with
+// the frames (group boxes) apart or not.
+QList<QWidget*> focusable(QWidget* parent, bool inFrames) {
+    QList<QWidget*> out;
+    for (QWidget* w : parent->findChildren<QWidget*>()) {
+        const bool inFrame = qobject_cast<QGroupBox*>(w->parentWidget()) != nullptr;
+        if (w->focusPolicy() != Qt::NoFocus && inFrame == inFrames)
+            out << w;
+    }
+    return out;
+}
+
+QStringList names(const QList<QWidget*>& widgets) {
+    QStringList out;
+    for (const QWidget* w : widgets)
+        out << w->objectName();
+    return out;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -380,17 +392,43 @@ void MainWindowTest::numberFieldsUseFixedPitchFont() {
     QVERIFY(reference->fontMetrics().horizontalAdvance(kReference) < reference->width() - 4);
 }
 
+// Tab goes through each tab page row by row, its frames (the column on the
+// right) after its fields, each frame row by row; then through the commands
+// below the tabs row by row, except that "使用するプリンタの選択", which
+// stands under "印刷" and the copy count, follows the copy count.
 void MainWindowTest::focusOrderFollowsRows() {
-    const QStringList& expected = kFocusOrder;
-    QStringList chain;
-    QWidget* start = find<QWidget>(ctl::txtSpaceSizeUp);
-    QWidget* w = start;
+    auto* tabs = find<QTabWidget>(QStringLiteral("SSTab1"));
+    QList<QWidget*> expected;
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i); // a page is laid out once shown
+        QWidget* page = tabs->widget(i);
+        expected << readingOrder(focusable(page, false));
+        QList<QWidget*> frames;
+        for (QGroupBox* frame : page->findChildren<QGroupBox*>())
+            frames << frame;
+        for (QWidget* frame : readingOrder(frames))
+            expected << readingOrder(focusable(frame, true));
+    }
+    tabs->setCurrentIndex(0);
+    QList<QWidget*> commands;
+    for (QWidget* w : focusable(&rig.program->mainWindow(), false))
+        if (w != tabs && !tabs->isAncestorOf(w))
+            commands << w;
+    commands = readingOrder(commands);
+    auto* setPrinter = find<QWidget>(QStringLiteral("cmdSetPrinter"));
+    commands.move(commands.indexOf(setPrinter),
+                  commands.indexOf(find<QWidget>(ctl::txtPrintCount)) + 1);
+    expected << commands;
+    QCOMPARE(expected.size(), 32);
+
+    QList<QWidget*> chain;
+    QWidget* w = expected.first();
     do {
-        if (expected.contains(w->objectName()))
-            chain << w->objectName();
+        if (expected.contains(w))
+            chain << w;
         w = w->nextInFocusChain();
-    } while (w != start);
-    QCOMPARE(chain, expected);
+    } while (w != expected.first());
+    QCOMPARE(names(chain), names(expected));
 }
 
 void MainWindowTest::previewSitsBesideMainWindow() {
@@ -723,12 +761,9 @@ void MainWindowTest::closedPreviewComesBack() {
 // widget showing what was written.
 void MainWindowTest::formRoundTrip_data() {
     QTest::addColumn<QString>("control");
-    // Every control the form interface reaches: the fields in focus order
-    // (the command buttons aside) and the darkness label.
-    QStringList controls = kFocusOrder.filter(QRegularExpression(QStringLiteral("^(?!cmd)")));
-    controls << ctl::lblPrintShade;
-    for (const QString& name : controls)
-        QTest::newRow(qPrintable(name)) << name;
+    // Every control the form interface reaches: the rows of the control table.
+    for (const ControlRow& row : controlTable())
+        QTest::newRow(row.name) << QString::fromLatin1(row.name);
 }
 
 void MainWindowTest::formRoundTrip() {
