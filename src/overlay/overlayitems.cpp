@@ -176,11 +176,8 @@ void OverlayItems::change(std::int16_t slot, const OverlayImage& item) {
     put(slot, item);
 }
 
-void OverlayItems::move(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y) {
-    if (!exists(kind, slot))
-        return;
-    const double left = previewFromPage(x);
-    const double top = previewFromPage(y);
+void OverlayItems::place(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y,
+                         double left, double top) {
     if (kind == ItemKind::Text) {
         m_texts[slot].X = x;
         m_texts[slot].Y = y;
@@ -193,21 +190,14 @@ void OverlayItems::move(ItemKind kind, std::int16_t slot, std::int32_t x, std::i
     emit itemChanged(kind, slot);
 }
 
+void OverlayItems::move(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y) {
+    if (exists(kind, slot))
+        place(kind, slot, x, y, previewFromPage(x), previewFromPage(y));
+}
+
 void OverlayItems::moveFromPreview(ItemKind kind, std::int16_t slot, double left, double top) {
-    if (!exists(kind, slot))
-        return;
-    const std::int32_t x = pageFromPreview(left);
-    const std::int32_t y = pageFromPreview(top);
-    if (kind == ItemKind::Text) {
-        m_texts[slot].X = x;
-        m_texts[slot].Y = y;
-    } else {
-        m_images[slot].X = x;
-        m_images[slot].Y = y;
-    }
-    if (m_display)
-        m_display->moveElement(kind, slot, left, top);
-    emit itemChanged(kind, slot);
+    if (exists(kind, slot))
+        place(kind, slot, pageFromPreview(left), pageFromPreview(top), left, top);
 }
 
 void OverlayItems::remove(ItemKind kind, std::int16_t slot) {

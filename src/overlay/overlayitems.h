@@ -212,6 +212,9 @@ private:
     template <typename Item> std::int16_t append(const Item& item);
     template <typename Item> void put(std::int16_t slot, const Item& item);
     void show(ItemKind kind, std::int16_t slot);
+    // Stores a position and moves the element to its preview corner.
+    void place(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y, double left,
+               double top);
     // The preview look of a slot at the current display divisor.
     TextElementLook textLook(std::int16_t slot) const;
     ImageElementLook imageLook(std::int16_t slot) const;
