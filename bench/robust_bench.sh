@@ -10,6 +10,9 @@
 #   over       64 MiB and one byte (refused before reading)
 #   texts40k   40,000 text items
 #   images40k  40,000 image items, all one picture
+#   longline   one text item of a single line of 30,000,000 characters: also
+#              loaded into the preview window (measured and painted), and
+#              exported to a PDF by the program, with its peak memory
 # Exit status 1 if a goal is missed.
 #
 # Usage: bench/robust_bench.sh [BUILD_DIR] [ROUNDS]   (defaults: build, 3)
@@ -51,11 +54,14 @@ images = texts[:4] + [b'', b'[$ImageSettei$]']
 images += [b'%d,%d,%s/pic.bmp,100' % ((i * 53) % 10000, (i * 97) % 15000, work.encode())
            for i in range(40000)]
 write('images40k', b''.join(l + b'\r\n' for l in images))
+write('longline', b''.join(l + b'\r\n' for l in texts[:4] + [
+    b'a' * 30000000 + b',1000,4000,IPAGothic,20,False,False,False,0', b'',
+    b'[$ImageSettei$]']))
 PY
 
 fail=0
 printf '%-10s %10s %8s %8s  %-8s %s\n' file bytes wall_ms cpu_ms outcome "first message"
-for name in random quotes unclosed over texts40k images40k; do
+for name in random quotes unclosed over texts40k images40k longline; do
     out=$("$load" --either "$work/$name" "$rounds" 2>"$work/messages") || {
         echo "$name: load program failed"
         fail=1
@@ -67,4 +73,18 @@ for name in random quotes unclosed over texts40k images40k; do
         "$message"
     awk -v t="$2" 'BEGIN {exit !(t <= 2000)}' || { echo "MISSED: $name over 2 s"; fail=1; }
 done
+
+# The long line where it is measured: on the preview and on paper.
+out=$("$load" --window --either "$work/longline" "$rounds" 2>/dev/null) || {
+    echo "longline: preview load failed"
+    fail=1
+}
+set -- $out
+echo "longline in the preview window: ${1:-?} ms wall, ${2:-?} ms processor"
+awk -v t="${2:-99999}" 'BEGIN {exit !(t <= 2000)}' || { echo "MISSED: longline preview over 2 s"; fail=1; }
+/usr/bin/time -f '%e %U %S %M' -o "$work/time" "$build/src/app/pernoa" --export-pdf \
+    "$work/longline.pdf" "$work/longline" 2>/dev/null || { echo "longline: export failed"; fail=1; }
+read -r wall user sys peak <"$work/time"
+echo "longline exported: $wall s wall, $(awk -v u="$user" -v s="$sys" 'BEGIN {print u + s}') s processor, $((peak / 1024)) MB peak, $(stat -c %s "$work/longline.pdf") bytes"
+awk -v u="$user" -v s="$sys" 'BEGIN {exit !(u + s <= 2)}' || { echo "MISSED: longline export over 2 s"; fail=1; }
 exit $fail

@@ -9,7 +9,8 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf
     poppler-utils
-    clang libclang-rt-14-dev libfuzzer-14-dev
+    clang libclang-rt-14-dev libfuzzer-14-dev clang-format-14
+    locales
     desktop-file-utils appstream shared-mime-info
 )
 

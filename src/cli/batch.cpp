@@ -157,7 +157,7 @@ FormEdit paperEdit(const QString&, const QString& value, const char*) {
 FormEdit linesEdit(const QString&, const QString& value, const char*) {
     const QStringList options = lineCountOptions();
     for (qsizetype i = 0; i < options.size(); ++i)
-        if (value == QString::number(i + 2))
+        if (value == num::toText(i + 2))
             return check(options[i]);
     throw UsageError{
         QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(quotedValue(value))};
@@ -353,6 +353,9 @@ Request parseArguments(const QStringList& args) {
     if (files.size() > 1)
         throw UsageError{QStringLiteral("only one settings file may be given, not also \"%1\"")
                              .arg(quotedValue(files[1]))};
+    // An empty word names no file: it is not the same as giving none.
+    if (!files.isEmpty() && files[0].isEmpty())
+        throw UsageError{QStringLiteral("the settings file name is empty")};
     request.settingsFile = files.value(0);
 
     switch (request.action) {

@@ -48,6 +48,11 @@ inline constexpr const char* txtPrintCount = "txtPrintCount";
 
 namespace pernoa {
 
+// The longest text a field of the main window holds. The check refuses a
+// longer value, wherever it comes from (typed, pasted, a settings file, the
+// command line), rather than taking it cut short.
+inline constexpr int MaxFieldChars = 32767;
+
 enum class ControlKind { Text, Label, ScrollBar, Option, Check, List };
 
 // One control of the main window as it starts: the window builds it from this

@@ -3,8 +3,6 @@
 #include "engine/controls.h"
 #include "engine/numberrules.h"
 
-#include <QLocale>
-
 #include <new>
 #include <utility>
 
@@ -15,6 +13,7 @@ const QString kTitleTease = QStringLiteral("あなたＳＥでしょ、いじわ
 const QString kTease = QStringLiteral("そんな値、入力していじめちゃいや～ん♪");
 const QString kEmptySuffix = QStringLiteral("が空欄です。");
 const QString kNotNumericSuffix = QStringLiteral("に数値以外が入ってます");
+const QString kTooLongSuffix = QStringLiteral("が長すぎます。%1文字以内で入力してください。");
 const QString kCatchAll = QStringLiteral("エラーが発生しました");
 const QString kPrintCountNotInteger = QStringLiteral("「印刷枚数」は整数にしてください。");
 
@@ -97,7 +96,7 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
         const bool tooManyLines = count > MaxTavriLines;
         const QString what =
             QStringLiteral("the page would hold %1 %2")
-                .arg(QLocale(QLocale::English).toString(tooManyLines ? count : blocks, 'f', 0),
+                .arg(num::toGroupedText(tooManyLines ? count : blocks),
                      tooManyLines ? QStringLiteral("lines") : QStringLiteral("blocks"));
         throw RuntimeError(RuntimeError::Kind::OutOfMemory, what.toStdString());
     }
@@ -201,6 +200,11 @@ void TavriEngine::GatherSheetSettings() {
 bool TavriEngine::CheckNumber(const QString& text, const QString& label) {
     if (text.isEmpty()) {
         m_messages.showMessage(label + kEmptySuffix, AppTitle, MsgIcon::Warning);
+        return false;
+    }
+    if (text.size() > MaxFieldChars) {
+        m_messages.showMessage(label + kTooLongSuffix.arg(MaxFieldChars), AppTitle,
+                               MsgIcon::Warning);
         return false;
     }
     if (!num::isNumeric(text)) {
@@ -509,7 +513,7 @@ void TavriEngine::txtPrintCountChanged() {
 
 QString TavriEngine::printShadeLabel(int value) {
     const double p = (255.0 - value) / 255.0 * 100.0;
-    return QString::number(qint64(num::roundHalfEven(p))) + QStringLiteral("%");
+    return num::toText(num::roundHalfEven(p)) + QStringLiteral("%");
 }
 
 void TavriEngine::sbrPrintShadeChanged() {

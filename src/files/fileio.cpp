@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -67,39 +68,33 @@ bool openRegularFile(const QString& path, QFile& file) {
 #endif
 }
 
-// A number in plain decimal notation with at most 15 significant digits. The
-// digits are those of the program's number text, with an exponent, if any,
-// written out as zeros (1E+15 is 1000000000000000, 1.5E-05 is 0.000015).
-// Throws RuntimeError for a value that is not finite.
-QString plainDecimal(double value) {
-    const QString text = num::toText(value);
-    const qsizetype e = text.indexOf(u'E');
-    if (e < 0)
-        return text;
+} // namespace
 
-    QString mantissa = text.left(e);
-    const int exponent = text.sliced(e + 1).toInt();
-    QString sign;
-    if (mantissa.startsWith(u'-')) {
-        sign = QStringLiteral("-");
-        mantissa.remove(0, 1);
+void takeOverPermissions(QFileDevice& replacement, const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat replaced {};
+    const int fd = replacement.handle();
+    if (fd < 0 || ::stat(QFile::encodeName(path).constData(), &replaced) != 0)
+        return;
+    // The owner first: a change of owner clears the set-user-ID bits.
+    if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0) {
+        // Only root may give a file away; the file stays the saver's.
     }
-    qsizetype point = mantissa.indexOf(u'.');
-    if (point < 0)
-        point = mantissa.size();
-    const QString digits = QString(mantissa).remove(u'.');
-    const qsizetype newPoint = point + exponent;
-    QString plain;
-    if (newPoint <= 0)
-        plain = QStringLiteral("0.") + QString(-newPoint, u'0') + digits;
-    else if (newPoint >= digits.size())
-        plain = digits + QString(newPoint - digits.size(), u'0');
-    else
-        plain = digits.left(newPoint) + u'.' + digits.sliced(newPoint);
-    return sign + plain;
+    ::fchmod(fd, replaced.st_mode & 07777);
+#else
+    const QFileDevice::Permissions permissions = QFile::permissions(path);
+    if (permissions)
+        replacement.setPermissions(permissions);
+#endif
 }
 
-} // namespace
+QString failureReason(const QFileDevice& file) {
+    const int error = errno;
+    const QString why = file.errorString();
+    if (why.isEmpty() || why == QLatin1String("Unknown error"))
+        return qt_error_string(error);
+    return why;
+}
 
 bool isWritableFilePath(const QString& path) {
     if (path.isEmpty())
@@ -118,8 +113,15 @@ clsFileIO::~clsFileIO() {
 
 bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
     M_Close();
-    if (path.isEmpty() || !cp932::isAvailable())
+    m_error.clear();
+    if (path.isEmpty()) {
+        m_error = QStringLiteral("no file name");
         return false;
+    }
+    if (!cp932::isAvailable()) {
+        m_error = QStringLiteral("the code page 932 converter is missing");
+        return false;
+    }
 
     if (!write) {
         QFile file;
@@ -127,23 +129,30 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
             return false;
         return startReading(file);
     }
-    if (!isWritableFilePath(path))
+    if (!isWritableFilePath(path)) {
+        m_error = QStringLiteral("not a regular file");
         return false;
+    }
 
     if (append) {
         auto file = std::make_unique<QFile>(path);
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+        if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
+            m_error = failureReason(*file);
             return false;
+        }
         m_device = file.get();
         m_ownedFile = std::move(file);
     } else {
         // No direct-write fallback: a save that cannot be staged beside the
         // target fails instead of overwriting the target in place.
         auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly))
+        if (!file->open(QIODevice::WriteOnly)) {
+            m_error = failureReason(*file);
             return false;
+        }
         m_device = file.get();
         m_ownedFile = std::move(file);
+        m_replacedPath = path;
     }
     m_mode = Mode::Writing;
     m_writeFailed = false;
@@ -152,15 +161,21 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
 
 bool clsFileIO::M_boOpen(QIODevice& device, bool write) {
     M_Close();
-    if (!cp932::isAvailable())
+    m_error.clear();
+    if (!cp932::isAvailable()) {
+        m_error = QStringLiteral("the code page 932 converter is missing");
         return false;
+    }
     const QIODevice::OpenMode needed = write ? QIODevice::WriteOnly : QIODevice::ReadOnly;
     bool openedHere = false;
     if (!device.isOpen()) {
-        if (!device.open(needed))
+        if (!device.open(needed)) {
+            m_error = device.errorString();
             return false;
+        }
         openedHere = true;
     } else if (!(device.openMode() & needed)) {
+        m_error = QStringLiteral("the device is not open for this");
         return false;
     }
 
@@ -241,14 +256,29 @@ bool clsFileIO::M_Close() {
             // checked here because the commit itself goes on with the rename
             // even when that final write fails (a full disk), which would put
             // a truncated file in place of the old one.
-            if (!ok || !save->flush() || save->error() != QFileDevice::NoError)
+            if (!ok || !save->flush() || save->error() != QFileDevice::NoError) {
+                if (ok)
+                    m_error = failureReason(*save);
+                ok = false;
                 save->cancelWriting();
-            ok = save->commit() && ok;
+            } else {
+                takeOverPermissions(*save, m_replacedPath);
+            }
+            if (!save->commit() && ok) {
+                m_error = failureReason(*save);
+                ok = false;
+            }
         } else if (auto* file = qobject_cast<QFileDevice*>(m_device)) {
-            ok = file->flush() && ok;
+            if (!file->flush() && ok) {
+                m_error = failureReason(*file);
+                ok = false;
+            }
             if (m_ownedFile || m_closeBorrowed)
                 file->close();
-            ok = ok && file->error() == QFileDevice::NoError;
+            if (ok && file->error() != QFileDevice::NoError) {
+                m_error = failureReason(*file);
+                ok = false;
+            }
         } else if (m_closeBorrowed) {
             m_device->close();
         }
@@ -260,6 +290,7 @@ bool clsFileIO::M_Close() {
     m_ownedFile.reset();
     m_closeBorrowed = false;
     m_writeFailed = false;
+    m_replacedPath.clear();
     return ok;
 }
 
@@ -267,6 +298,8 @@ bool clsFileIO::writeBytes(const QByteArray& bytes) {
     if (m_mode != Mode::Writing || m_writeFailed)
         return false;
     if (m_device->write(bytes) != bytes.size()) {
+        const auto* file = qobject_cast<const QFileDevice*>(m_device);
+        m_error = file ? failureReason(*file) : m_device->errorString();
         m_writeFailed = true;
         return false;
     }
@@ -287,9 +320,10 @@ bool clsFileIO::WriteDelimitedNumbers(const QList<double>& numbers) {
         for (qsizetype i = 0; i < numbers.size(); ++i) {
             if (i > 0)
                 line += u',';
-            line += plainDecimal(numbers[i]);
+            line += num::toPlainText(numbers[i]);
         }
     } catch (const RuntimeError&) {
+        m_error = QStringLiteral("a number that is not finite cannot be written");
         m_writeFailed = true;
         return false;
     }

@@ -42,6 +42,7 @@
 #include <cstdint>
 #include <memory>
 
+class QFileDevice;
 class QIODevice;
 
 namespace pernoa {
@@ -53,6 +54,17 @@ inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 // followed) or a path where nothing is yet. Every file the program writes
 // asks this first, so a FIFO, a device or a folder is never replaced.
 bool isWritableFilePath(const QString& path);
+
+// Gives the file that is about to replace the one at path (a save's
+// temporary file, still open) the owner and permissions of the file it
+// replaces, so that a save keeps a read-only file read-only and another
+// user's file theirs. Nothing happens where no file is at path yet, and an
+// owner that cannot be given (not running as root) is left as it is.
+void takeOverPermissions(QFileDevice& replacement, const QString& path);
+
+// Why a file's last operation failed: Qt's reason, or the system's where Qt
+// kept none.
+QString failureReason(const QFileDevice& file);
 
 // The whole file at path decoded from code page 932, on the terms of
 // clsFileIO::M_boOpen for reading; false (text unchanged) where it fails.
@@ -101,6 +113,10 @@ public:
     // when every line reached the file. Reading files and a closed instance
     // give true.
     bool M_Close();
+
+    // Why the last open, write or close for writing failed, in the
+    // program's developer English ("" after a success).
+    QString errorString() const { return m_error; }
 
     // Writes line and CR LF. False when no file is open for writing or the
     // write fails.
@@ -171,7 +187,10 @@ private:
     std::unique_ptr<QIODevice> m_ownedFile;
     bool m_closeBorrowed = false;
     bool m_writeFailed = false;
+    // The file a save replaces, whose owner and permissions the new one takes.
+    QString m_replacedPath;
     bool m_lastQuoted = false;
+    QString m_error;
 };
 
 } // namespace pernoa

@@ -126,7 +126,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         m_form.text(ctl::txtTavriDansu),
         m_form.text(ctl::txtLineInterval),
         paper,
-        QString::number(m_form.value(ctl::sbrPrintShade)),
+        num::toText(m_form.value(ctl::sbrPrintShade)),
         m_form.text(ctl::txtDaifuhyoCnt),
         m_form.text(ctl::txtDaifuhyoInterval),
         lineCount,
@@ -156,9 +156,9 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
             return refuse(which + QStringLiteral("色に、"), *why);
         QString text = t.Text;
         text.replace(kCrLf, kEscapedBreak);
-        lines << fileValue(text, true) + u',' + QString::number(t.X) + u',' + QString::number(t.Y) +
-                     u',' + fileValue(t.FontName, false) + u',' + QString::number(t.FontSize) +
-                     u',' + boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
+        lines << fileValue(text, true) + u',' + num::toText(t.X) + u',' + num::toText(t.Y) + u',' +
+                     fileValue(t.FontName, false) + u',' + num::toText(t.FontSize) + u',' +
+                     boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
                      boolText(t.FontUnderline) + u',' + fileValue(t.ForeColor, false);
     }
     lines << QString() << ImageSetteiMarker;
@@ -169,8 +169,8 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         ++written;
         if (auto why = unwritable(image.ImagePath, false))
             return refuse(QStringLiteral("%1番目の画像のパスに、").arg(written), *why);
-        lines << QString::number(image.X) + u',' + QString::number(image.Y) + u',' +
-                     fileValue(image.ImagePath, true) + u',' + QString::number(image.ImageSizePer);
+        lines << num::toText(image.X) + u',' + num::toText(image.Y) + u',' +
+                     fileValue(image.ImagePath, true) + u',' + num::toText(image.ImageSizePer);
     }
     return lines;
 }
@@ -207,6 +207,7 @@ bool SettingsFile::SaveSetteiFile(const QString& path) {
     clsFileIO io;
     if (!io.M_boOpen(path, true, false) || !writeLines(io, lines)) {
         m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        m_messages.explainError(QStringLiteral("cannot write %1: %2").arg(path, io.errorString()));
         return false;
     }
     return true;
@@ -219,6 +220,8 @@ bool SettingsFile::SaveSetteiFile(QIODevice& device) {
     clsFileIO io;
     if (!io.M_boOpen(device, true) || !writeLines(io, lines)) {
         m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
+        m_messages.explainError(
+            QStringLiteral("cannot write the settings: %1").arg(io.errorString()));
         return false;
     }
     return true;
@@ -323,7 +326,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
         m_engine.SetPaper(*paper, yoko);
     }
 
-    m_form.setText(ctl::txtDaifuhyoCnt, QString::number(blockCount));
+    m_form.setText(ctl::txtDaifuhyoCnt, num::toText(blockCount));
     m_form.setText(ctl::txtDaifuhyoInterval, num::toText(gap));
 
     static const char* const lineOptions[] = {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5,
@@ -343,13 +346,13 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
     m_items.removeAll(overlay::ItemKind::Text);
     for (;;) {
         overlay::OverlayText item;
-        QString bold, italic, underline;
+        QString size, bold, italic, underline;
         if (!io.ReadDelimitedValue(item.Text))
             break;
         // A blank line (not a quoted empty text) before a 0 ends the section.
         const bool quoted = io.M_boLastValueQuoted();
-        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, item.FontSize, bold, italic,
-                                   underline, item.ForeColor)) {
+        if (!io.ReadDelimitedValue(item.X, item.Y, item.FontName, size, bold, italic, underline,
+                                   item.ForeColor)) {
             // The file ends inside a record. A blank last line still counts
             // as the end of the section.
             break;
@@ -365,6 +368,20 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
                 kErrorTitle, MsgIcon::Critical);
             return false;
         }
+        // The size as the font chooser gives it, whole points from 1 to 1638.
+        // No other size is ever written: one that cannot be printed (an empty
+        // field, 0) refuses the section, as if it were missing.
+        const double points = num::isNumeric(size) ? num::roundHalfEven(num::toDouble(size)) : 0;
+        if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
+            const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
+                                               "読み込めません。")
+                                    .arg(m_items.count(overlay::ItemKind::Text) + 1)
+                                    .arg(quotedValue(item.Text), quotedValue(size));
+            m_items.removeAll();
+            m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
+            return false;
+        }
+        item.FontSize = std::int16_t(points);
         item.Text.replace(kEscapedBreak, kCrLf);
         item.FontBold = boolFromText(bold);
         item.FontItalic = boolFromText(italic);

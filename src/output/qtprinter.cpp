@@ -3,6 +3,7 @@
 #include "engine/numberrules.h"
 #include "files/fileio.h"
 #include "output/cupsjob.h"
+#include "overlay/textrun.h"
 
 #include <QDir>
 #include <QFont>
@@ -15,7 +16,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -67,6 +68,16 @@ void requirePrintable(std::initializer_list<double> units, double limit, const c
                      .arg(QLatin1String(what))
                      .arg(v));
 }
+
+// The largest font the painter is given, in painter units to the em. Qt's
+// font metrics fail for much larger ones (measured with Qt 6.4, at 400 units
+// to the point: from 47 points the ascent came back as -16384, which put the
+// text more than its own height too high; at 1638 points the font had fallen
+// back to one of empty boxes). A larger text is drawn with a font of this
+// size and the painter scaled up: the metrics are those of the outlines,
+// unhinted, and scale exactly.
+constexpr double UnitsPerPoint = UnitsPerTwip * 20.0;
+constexpr double MaxGlyphUnits = 8192.0;
 
 // The face a text starts with when no face has been set: the one the
 // program's text items start with.
@@ -466,11 +477,14 @@ void QtPrinter::printLine(const QString& line) {
     if (!line.isEmpty())
         requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
     Job& job = output();
+    // The font is set up at no more than MaxGlyphUnits to the em and the
+    // painter scaled up to the size asked for (see MaxGlyphUnits).
+    const double glyphScale = std::max(1.0, m_fontPoints * UnitsPerPoint / MaxGlyphUnits);
     QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
     // The painter works in twips, 1440 per inch, while Qt sizes a font for
     // the device's own resolution: scaled so that the text comes out at the
     // size asked for.
-    font.setPointSizeF(m_fontPoints * UnitsPerInch / job.dpi);
+    font.setPointSizeF(m_fontPoints / glyphScale * UnitsPerInch / job.dpi);
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
@@ -478,11 +492,25 @@ void QtPrinter::printLine(const QString& line) {
     job.painter.setPen(QPen(m_foreColor));
     const QFontMetricsF metrics(job.painter.font(), job.painter.device());
     if (!line.isEmpty()) {
-        const double baseline = m_y * UnitsPerTwip + metrics.ascent();
-        requirePrintable({baseline, x + metrics.horizontalAdvance(line)}, MaxTextUnits, "text");
-        job.painter.drawText(QPointF(x, baseline), line);
+        // From here on in the font's own units.
+        const double left = x / glyphScale;
+        const double baseline = m_y * UnitsPerTwip / glyphScale + metrics.ascent();
+        const double paperRight =
+            job.layout.fullRect(QPageLayout::Point).width() * UnitsPerPoint / glyphScale;
+        const overlay::TextRun run =
+            overlay::runToTheEdge(metrics, line, left, paperRight, MaxTextUnits);
+        requirePrintable({baseline, left + run.advance, run.advance}, MaxTextUnits, "text");
+        const QString shown = run.length < line.size() ? line.left(run.length) : line;
+        if (glyphScale > 1) {
+            job.painter.save();
+            job.painter.scale(glyphScale, glyphScale);
+            job.painter.drawText(QPointF(left, baseline), shown);
+            job.painter.restore();
+        } else {
+            job.painter.drawText(QPointF(left, baseline), shown);
+        }
     }
-    m_y = float(m_y + metrics.lineSpacing() / UnitsPerTwip);
+    m_y = float(m_y + metrics.lineSpacing() * glyphScale / UnitsPerTwip);
     m_x = 0;
 }
 
@@ -537,14 +565,12 @@ void QtPrinter::finishJob() {
         if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
             // The system's reason (a full disk, the file size limit) when Qt
             // kept none of its own.
-            const int error = errno;
-            QString why = job->pdfFile->errorString();
-            if (why.isEmpty() || why == QLatin1String("Unknown error"))
-                why = qt_error_string(error);
+            const QString why = failureReason(*job->pdfFile);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
         }
+        takeOverPermissions(*job->pdfFile, m_pdfPath);
         if (!job->pdfFile->commit())
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
     } else {

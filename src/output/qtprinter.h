@@ -65,8 +65,11 @@ private:
 // not its printable area). A line width is in device pixels of the job's
 // resolution: the printer's own, or PdfResolution for a PDF. Output placed
 // farther from the corner than the document can hold (lines and pictures
-// past about 214,000,000 twips, text past about 1,670,000) is refused rather
-// than written wrongly. Every failure is thrown as RuntimeError(Device).
+// past about 214,000,000 twips, text past about 1,670,000, a line of text
+// whose glyphs from its start to the paper would run longer than that) is
+// refused rather than written wrongly. A line of text is drawn only as far as
+// a little past the paper's right edge. Every failure is thrown as
+// RuntimeError(Device).
 class QtPrinter : public IPrinter {
 public:
     // Prints every job on the list's current printer as it is when the job

@@ -82,6 +82,11 @@ public:
     virtual void hideElement(ItemKind kind, std::int16_t slot) = 0;
 };
 
+// The sizes a text item may have, in whole points: those the font chooser
+// offers.
+inline constexpr std::int16_t MinFontSize = 1;
+inline constexpr std::int16_t MaxFontSize = 1638;
+
 // At most this many slots of each kind (the counts are 16-bit).
 inline constexpr std::int16_t MaxItemSlots = 32767;
 

@@ -93,7 +93,7 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     if (m_insert)
         return;
     setPath(m_item.ImagePath);
-    m_scale->setText(QString::number(m_item.ImageSizePer));
+    m_scale->setText(num::toText(m_item.ImageSizePer));
     m_pathChanged = false;
 }
 

@@ -1,5 +1,7 @@
 #include "preview/pagesurface.h"
 
+#include "overlay/textrun.h"
+
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -10,12 +12,17 @@
 #include <QToolTip>
 
 #include <cmath>
+#include <limits>
 
 namespace pernoa::preview {
 namespace {
 
 const QString kTextTip = QStringLiteral("右クリックでこの文字を編集・削除できます。");
 const QString kImageTip = QStringLiteral("右クリックでこの画像を編集・削除できます。");
+
+// Qt places the glyphs of a painted run in fixed point, which wraps past
+// 2^25 pixels: a line is never painted that far.
+constexpr double MaxRunPixels = 33554431.0;
 
 // Beyond this many separate areas waiting to be repainted, the whole page is
 // repainted instead: merging thousands of small areas costs more than that.
@@ -75,6 +82,40 @@ void PageSurface::setHeightTwips(int twips) {
 
 void PageSurface::updateSize() {
     setFixedSize(qMax(0, twipsToPixels(m_widthTwips)), qMax(0, twipsToPixels(m_heightTwips)));
+    for (std::size_t i = 1; i < m_texts.size(); ++i)
+        if (m_texts[i].visible)
+            fitLines(m_texts[i], false);
+}
+
+void PageSurface::fitLines(TextElement& e, bool measured) {
+    const double pageWidth = qMax(0, m_widthTwips) / TwipsPerPixel;
+    const double needed = pageWidth - e.leftTwips / TwipsPerPixel;
+    if (measured && needed <= e.reach)
+        return;
+    // A page's width of room, so that dragging the element to the left does
+    // not cut its lines anew at every step.
+    const double reach = needed + pageWidth;
+    const QFontMetricsF metrics(e.font, this);
+    e.shown.clear();
+    e.reach = std::numeric_limits<double>::infinity();
+    double width = 0;
+    for (const QString& line : std::as_const(e.lines)) {
+        const overlay::TextRun run = overlay::runToTheEdge(metrics, line, 0, reach, MaxRunPixels);
+        if (run.advance > MaxRunPixels) {
+            // So far left of the page that no glyph of it can show.
+            e.shown << QString();
+            e.reach = reach;
+            continue;
+        }
+        if (run.length < line.size()) {
+            e.shown << line.left(run.length);
+            e.reach = reach;
+        } else {
+            e.shown << line;
+        }
+        width = qMax(width, run.advance);
+    }
+    e.size = QSizeF(width, (e.lines.size() - 1) * e.lineSpacing + metrics.height());
 }
 
 void PageSurface::clearLines() {
@@ -165,16 +206,15 @@ void PageSurface::showText(int slot, const QString& text, const QFont& font, con
         e.lines = text.split(QStringLiteral("\r\n"));
         e.font = paperFont;
         const QFontMetricsF metrics(paperFont, this);
-        double width = 0;
-        for (const QString& line : std::as_const(e.lines))
-            width = qMax(width, metrics.horizontalAdvance(line));
         e.ascent = metrics.ascent();
         e.lineSpacing = metrics.lineSpacing();
-        e.size = QSizeF(width, (e.lines.size() - 1) * e.lineSpacing + metrics.height());
+        e.leftTwips = leftTwips;
+        fitLines(e, false);
     }
     e.colour = colour;
     e.leftTwips = leftTwips;
     e.topTwips = topTwips;
+    fitLines(e, true);
     e.visible = true;
     invalidate(paintedRect({ElementKind::Text, slot}));
 }
@@ -203,8 +243,10 @@ void PageSurface::hideElement(ElementRef element) {
 void PageSurface::moveElement(ElementRef element, double leftTwips, double topTwips) {
     invalidate(paintedRect(element));
     if (element.kind == ElementKind::Text) {
-        m_texts.at(element.slot).leftTwips = leftTwips;
-        m_texts.at(element.slot).topTwips = topTwips;
+        TextElement& e = m_texts.at(element.slot);
+        e.leftTwips = leftTwips;
+        e.topTwips = topTwips;
+        fitLines(e, true);
     } else if (element.kind == ElementKind::Image) {
         m_images.at(element.slot).leftTwips = leftTwips;
         m_images.at(element.slot).topTwips = topTwips;
@@ -334,7 +376,7 @@ void PageSurface::paintEvent(QPaintEvent* event) {
         fontSet = true;
         const QRectF r = e.rect();
         double baseline = r.top() + e.ascent;
-        for (const QString& line : e.lines) {
+        for (const QString& line : e.shown) {
             if (!line.isEmpty())
                 painter.drawText(QPointF(r.left(), baseline), line);
             baseline += e.lineSpacing;

@@ -55,7 +55,12 @@ public:
         bool visible = false;
         QString text;
         QStringList lines; // the text split at CR LF
-        QFont font;        // the size adjusted to the page's twips
+        // The lines as far as they are painted: to a little past reach
+        // (logical pixels right of the element's left edge), infinite when
+        // every line is whole.
+        QStringList shown;
+        double reach = 0;
+        QFont font; // the size adjusted to the page's twips
         QColor colour;
         double leftTwips = 0;
         double topTwips = 0;
@@ -121,6 +126,9 @@ protected:
 
 private:
     void updateSize();
+    // Cuts an element's lines to what the page can show from where the
+    // element stands, when they are not cut far enough yet.
+    void fitLines(TextElement& e, bool measured);
     // Repaints an area: a few areas one by one, many at once as the whole page.
     void invalidate(const QRectF& rect);
     QRectF paintedRect(ElementRef element) const;

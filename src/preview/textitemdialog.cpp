@@ -115,7 +115,7 @@ void TextItemDialog::chooseFont() {
     m_item.FontBold = choice.bold;
     m_item.FontItalic = choice.italic;
     m_item.FontUnderline = choice.underline;
-    m_item.ForeColor = QString::number(choice.colour);
+    m_item.ForeColor = num::toText(choice.colour);
 }
 
 void TextItemDialog::confirm() {

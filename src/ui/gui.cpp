@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 #include <QWindow>

@@ -2,6 +2,7 @@
 
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
+#include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
 #include "engine/version.h"
@@ -65,6 +66,13 @@ QSize fieldSize(const QLineEdit& edit) {
     const QFontMetrics metrics(edit.font());
     return {qMax(kFieldWidth, metrics.horizontalAdvance(QStringLiteral("00000")) + 10),
             qMax(kFieldHeight, edit.sizeHint().height())};
+}
+
+// A field keeps one character more than a value may have: a longer value,
+// pasted or loaded, then reaches the check as too long and is refused with
+// its message, instead of being cut silently to what may be another number.
+void holdOneCharacterMore(QLineEdit& edit) {
+    edit.setMaxLength(MaxFieldChars + 1);
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
@@ -180,6 +188,7 @@ QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const ch
     const QString unit = QString::fromUtf8(field.unit);
     auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
     edit->setObjectName(QString::fromLatin1(name));
+    holdOneCharacterMore(*edit);
     edit->setFont(numberFont());
     edit->setFixedSize(fieldSize(*edit));
 
@@ -232,7 +241,7 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
-    shade->setValue(QByteArray(tableRow(ctl::sbrPrintShade).initial).toInt());
+    shade->setValue(num::textToInt32(QString::fromLatin1(tableRow(ctl::sbrPrintShade).initial)));
     shade->setSingleStep(1);
     shade->setPageStep(16);
     // Reached with Tab and moved with the arrow keys and Page Up/Down.
@@ -336,6 +345,7 @@ QWidget* MainWindow::buildCommands() {
     const ControlRow& countRow = tableRow(ctl::txtPrintCount);
     auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
+    holdOneCharacterMore(*count);
     count->setFont(numberFont());
     count->setFixedSize(fieldSize(*count));
     auto* countCell = new QGridLayout;

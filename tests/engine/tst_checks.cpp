@@ -61,6 +61,10 @@ void TestChecks::singleFieldFaults_data() {
                                       << "プリンタの誤差・左に数値以外が入ってます" << app;
     QTest::newRow("empty offset y") << ctl::txtPrinterGosaY << ""
                                     << "プリンタの誤差・上が空欄です。" << app;
+    // Longer than a field holds: 40,000 zeros and 30 is not taken for 30.
+    QTest::newRow("too long top") << ctl::txtSpaceSizeUp << QString(40000, u'0') + "30"
+                                  << "上マージンが長すぎます。32767文字以内で入力してください。"
+                                  << app;
 }
 
 void TestChecks::singleFieldFaults() {
@@ -126,6 +130,7 @@ void TestChecks::positiveCheckBoundary() {
     QVERIFY(!rig.engine.CheckPositiveNumber("1e-400", "x")); // underflows to 0
     QCOMPARE(rig.messages.shown.size(), 3);
     QVERIFY(rig.engine.CheckNumber("-99999", "x"));
+    QVERIFY(rig.engine.CheckPositiveNumber(QString(32765, u'0') + "30", "x"));
     QVERIFY(!rig.engine.CheckNumber("1e400", "label"));
     QCOMPARE(rig.messages.shown.last().text, QStringLiteral("labelに数値以外が入ってます"));
 }

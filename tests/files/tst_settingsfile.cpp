@@ -9,6 +9,7 @@
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
+#include "localecheck.h"
 #include "overlay/overlayitems.h"
 #include "recorders.h"
 #include "recordingdisplay.h"
@@ -97,6 +98,7 @@ class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
+        QVERIFY(test::decimalPointAsAsked());
         // Image paths in the fixtures are relative to their folder.
         QVERIFY(QDir::setCurrent(DataDir));
     }
@@ -379,6 +381,42 @@ private slots:
         QCOMPARE(int(r.items.count(ItemKind::Text)), images ? 1 : 0);
     }
 
+    // A text's size is one the font chooser gives, whole points from 1 to
+    // 1638; any other (none would print) refuses the text section, naming it.
+    void fontSizes_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("loaded"); // 0: refused
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("beyond 16 bits") << "40000" << 0;
+        QTest::newRow("1639") << "1639" << 0;
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("1638.4") << "1638.4" << 1638;
+    }
+    void fontSizes() {
+        QFETCH(QString, size);
+        QFETCH(int, loaded);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("size.kvs2"));
+        writeBytes(path, crlfLines({TavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
+                                    TextSetteiMarker, "a,1,1,A,9,False,False,False,0",
+                                    "ab,1000,4000,A," + size + ",False,False,False,0", "",
+                                    ImageSetteiMarker}));
+        Rig r;
+        QCOMPARE(r.file.boLoadSetteiFile(path), loaded > 0);
+        if (loaded) {
+            QCOMPARE(r.messages.texts(), QStringList());
+            QCOMPARE(int(r.items.text(2).FontSize), loaded);
+            return;
+        }
+        QCOMPARE(r.messages.texts(),
+                 QStringList{QStringLiteral("テキストの設定が読み込めませんでした。\r\n2番目の"
+                                            "文字「ab」の「文字の大きさ」の値「%1」は読み込めませ"
+                                            "ん。")
+                                 .arg(size)});
+        QCOMPARE(int(r.items.count(ItemKind::Text)), 0);
+    }
+
     // Saving ----------------------------------------------------------------
 
     void refusedSaveKeepsTheOldFile_data() {
@@ -503,25 +541,6 @@ private slots:
         // Shutdown writes both numbers again.
         QVERIFY(SaveDefaultSettei(form, path));
         QCOMPARE(fileBytes(path), QByteArray((x + u',' + y + "\r\n").toLatin1()));
-    }
-
-    void offsetTextsAsNumbers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("1.50") << "1.50" << 1.5;
-        QTest::newRow("abc") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("unit after") << "1.5mm" << 1.5;
-        QTest::newRow("blanks inside") << " - 1 2.5\t" << -12.5;
-        QTest::newRow("point first") << ".5" << 0.5;
-        QTest::newRow("exponent") << "2e2x" << 200.0;
-        QTest::newRow("bare exponent") << "3e" << 3.0;
-    }
-
-    void offsetTextsAsNumbers() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(valOf(text), value);
     }
 
     void defaultSetteiWriteFailureKeepsTheFile() {

@@ -1,18 +1,19 @@
 // The settings file readers: any file goes through the loading sequence of the
 // open command into a headless main window and the item model, and is loaded
-// or refused with a message. A file that loads saves; that save loads again
-// and saves to the same bytes. The default settings file reader gets the same
+// or refused with a message. A file that loads saves, or the save refuses it
+// with its message; a save that is made loads again and saves to the same
+// bytes. The default settings file reader gets the same
 // bytes: whatever it puts into the offset fields saves and reads back alike.
 
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "enginerig.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "fuzzcheck.h"
 #include "overlay/overlayitems.h"
-#include "enginerig.h"
 #include "recorders.h"
 
 #include <QBuffer>

@@ -1,6 +1,7 @@
 // The preview window as the editor of the page's items: the elements it
 // shows, the right-click popups and their commands, dragging, deleting.
 
+#include "preview/pagesurface.h"
 #include "previewrig.h"
 
 #include <QFontMetricsF>
@@ -90,6 +91,7 @@ private slots:
     void deleteAsksFirst();
     void elementsUnderThePointer();
     void textIsShownAsTyped();
+    void longLineReachesThePageEdge();
     void scrolledPageKeepsPositions();
 };
 
@@ -398,6 +400,28 @@ void ItemEditorTest::textIsShownAsTyped() {
     // At divisor 3 the 20-point default shows at 6.67 points, 20 / 3 of the
     // paper's 20 twips a point.
     QCOMPARE(element.font.pointSizeF() * r.window.page()->logicalDpiY() / 96.0, 20.0 / 3);
+}
+
+// A line far wider than the page is measured and painted only as far as the
+// page shows it, from wherever the item stands.
+void ItemEditorTest::longLineReachesThePageEdge() {
+    Rig r;
+    const auto slot = r.addText(QString(1000000, u'a'), 450, 450);
+    preview::PageSurface* page = r.window.page();
+    const auto& element = page->textElement(slot);
+    const double pageRight = page->width();
+    for (int x : {450, -450000}) {
+        r.items.move(ItemKind::Text, slot, x, 450);
+        const QRectF shown = element.rect();
+        QVERIFY2(shown.right() > pageRight && shown.right() < 20 * pageRight,
+                 qPrintable(QString::number(shown.right())));
+        const QImage painted = page->grab().toImage();
+        bool inkAtTheEdge = false;
+        for (int px = int(pageRight) - 10; px < int(pageRight); ++px)
+            for (int py = int(shown.top()); py < int(shown.bottom()); ++py)
+                inkAtTheEdge = inkAtTheEdge || painted.pixelColor(px, py) != Qt::white;
+        QVERIFY(inkAtTheEdge);
+    }
 }
 
 // A page larger than the screen scrolls; clicks through the window still find

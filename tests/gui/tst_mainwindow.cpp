@@ -114,6 +114,7 @@ private slots:
 
     void previewCommandDrawsThePage();
     void emptyBottomMarginDrawsNothing();
+    void valueLongerThanTheFieldIsRefused();
     void itemsFollowTheDisplaySizeAndAskBeforeDeleting();
     void pageSizes_data();
     void pageSizes();
@@ -587,6 +588,18 @@ void MainWindowTest::emptyBottomMarginDrawsNothing() {
     QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(previewWindow().page()->lines().empty());
     QVERIFY(!QApplication::overrideCursor());
+}
+
+// A value longer than a field holds, as a settings file or a paste brings
+// it, is refused as too long, as the command line refuses it, not cut short
+// to another number.
+void MainWindowTest::valueLongerThanTheFieldIsRefused() {
+    form().setText(ctl::txtSpaceSizeUp, QString(40000, u'0') + QStringLiteral("30"));
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text,
+             QStringLiteral("上マージンが長すぎます。32767文字以内で入力してください。"));
 }
 
 // Paper, orientation and display size chosen with the mouse; the sizes in

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace pernoa;
 using namespace pernoa::test;
 
@@ -282,6 +285,10 @@ private slots:
         QTest::newRow("letters in offset")
             << QStringList{x, out, QStringLiteral("--offset"), QStringLiteral("abc,0")} << 1
             << QStringLiteral("プリンタの誤差・左に数値以外が入ってます\n");
+        QTest::newRow("margin longer than a field")
+            << QStringList{x, out, QStringLiteral("--margins"),
+                           QString(40000, u'0') + QStringLiteral("30,30,15,15")}
+            << 1 << QStringLiteral("上マージンが長すぎます。32767文字以内で入力してください。\n");
         QTest::newRow("negative copies")
             << QStringList{x, out, QStringLiteral("--copies"), QStringLiteral("-1")} << 1
             << QStringLiteral("「印刷枚数」は整数にしてください。\n");
@@ -409,6 +416,12 @@ private slots:
             << 1
             << QStringLiteral("上マージンが空欄です。\nこの設定は完全ではないため保存できません。\n"
                               "該当の値を修正してから保存してください。\n");
+        QTest::newRow("settings saved to a missing folder")
+            << QStringList{QStringLiteral("--save-settings"),
+                           QStringLiteral("/nonexistent-dir/x.kvs2")}
+            << 1
+            << QStringLiteral("設定ファイルの保存に失敗しました。\npernoa: cannot write "
+                              "/nonexistent-dir/x.kvs2: No such file or directory\n");
         // How words are read: "=" joins a value, only "--" starts an option.
         QTest::newRow("switch with a value")
             << QStringList{x, out, QStringLiteral("--landscape=yes")} << 2
@@ -416,6 +429,9 @@ private slots:
         QTest::newRow("empty file name")
             << QStringList{QStringLiteral("--export-pdf=")} << 2
             << QStringLiteral("pernoa: --export-pdf needs a file name\n") + hint;
+        QTest::newRow("empty settings file name")
+            << QStringList{x, out, QString()} << 2
+            << QStringLiteral("pernoa: the settings file name is empty\n") + hint;
         QTest::newRow("two settings files")
             << QStringList{x, out, QStringLiteral("a.kvs2"), QStringLiteral("--"),
                            QStringLiteral("--b")}
@@ -500,6 +516,37 @@ private slots:
         QCOMPARE(r.exitCode, 1);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+
+    // A file written over keeps its owner and permissions: a read-only file
+    // (which only root may replace) stays read-only, and another user's file
+    // stays theirs.
+    void replacedFilesKeepOwnerAndPermissions() {
+        const bool root = ::geteuid() == 0;
+        const mode_t mode = root ? 0444 : 0640;
+        for (const QString& action :
+             {QStringLiteral("--save-settings"), QStringLiteral("--export-pdf")}) {
+            const QString out = pdf(QStringLiteral("replaced") + action);
+            const QByteArray path = QFile::encodeName(out);
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            QCOMPARE(::chmod(path.constData(), mode), 0);
+            if (root)
+                QCOMPARE(::chown(path.constData(), 1234, 5678), 0);
+            const RunResult r = runPernoa({action, out});
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QVERIFY(old.readAll() != "old");
+            struct stat info {};
+            QCOMPARE(::stat(path.constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, mode);
+            if (root) {
+                QCOMPARE(info.st_uid, uid_t(1234));
+                QCOMPARE(info.st_gid, gid_t(5678));
+            }
+        }
     }
 
     void helpAndVersion_data() {

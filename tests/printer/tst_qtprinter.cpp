@@ -148,6 +148,70 @@ private slots:
         QVERIFY(red);
     }
 
+    // The top of a text lies at its y at every size the font chooser offers,
+    // and a line moves the position down by a little more than the size.
+    void textTopAtEverySize_data() {
+        QTest::addColumn<double>("points");
+        for (double points : {1.0, 20.0, 46.0, 47.0, 72.0, 150.0, 500.0, 1638.0})
+            QTest::newRow(qPrintable(QString::number(points))) << points;
+    }
+    void textTopAtEverySize() {
+        QFETCH(double, points);
+        const QString out = pdf(QStringLiteral("size.pdf"));
+        QtPrinter p(out);
+        startA4(p);
+        p.setFontName(QStringLiteral("ＭＳ Ｐゴシック"));
+        p.setFontSize(points);
+        // The larger sizes start above the paper, so that the baseline, where
+        // a reader takes the glyphs to stand, is on it.
+        const float top = points <= 200 ? 4000.0f : float(4000 - points * 17);
+        p.setCurrentX(1000);
+        p.setCurrentY(top);
+        p.printLine(QStringLiteral("ab"));
+        const double lineHeight = (p.currentY() - top) / (points * TwipsPerPoint);
+        QVERIFY2(lineHeight > 1 && lineHeight < 1.5, qPrintable(QString::number(lineHeight)));
+        p.endDoc();
+
+        const QList<PdfWord> words = readWords(out);
+        QVERIFY(!words.isEmpty());
+        QVERIFY2(qAbs(words[0].yMin * TwipsPerPoint - top) < 0.5,
+                 qPrintable(QString::number(words[0].yMin * TwipsPerPoint)));
+        QVERIFY(qAbs(words[0].xMin * TwipsPerPoint - 1000) < 0.5);
+    }
+
+    // A line far wider than the paper runs off its right edge on its own
+    // line; one that would reach the paper only past what the document can
+    // hold is refused.
+    void longLineRunsOffThePaper() {
+        QString line;
+        for (int i = 0; i < 20000; ++i)
+            line += QChar(u'a' + i % 26);
+        const QString out = pdf(QStringLiteral("long.pdf"));
+        QtPrinter p(out);
+        startA4(p);
+        p.setFontSize(20);
+        p.setCurrentX(1000);
+        p.setCurrentY(4000);
+        p.printLine(line);
+        p.endDoc();
+        const QList<PdfWord> words = readWords(out);
+        QVERIFY(!words.isEmpty());
+        for (const PdfWord& w : words) {
+            QVERIFY2(
+                w.xMin > 49.9 && qAbs(w.yMin - 200) < 0.1,
+                qPrintable(QStringLiteral("%1 at %2, %3").arg(w.text).arg(w.xMin).arg(w.yMin)));
+        }
+        QVERIFY(words.last().xMax > 595);
+
+        QtPrinter far(pdf(QStringLiteral("far-long.pdf")));
+        startA4(far);
+        far.setFontSize(20);
+        far.setCurrentX(-1670000);
+        far.setCurrentY(4000);
+        QVERIFY(throwsDevice([&] { far.printLine(line); }));
+        far.abortDoc();
+    }
+
     void pictureStretchedIntoRectangle() {
         const QString out = pdf(QStringLiteral("picture.pdf"));
         const QImage picture = twoColourPicture();
