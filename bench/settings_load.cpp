@@ -63,9 +63,9 @@ int main(int argc, char* argv[]) {
     bool loaded = false;
     for (int round = 0; round < rounds; ++round) {
         pernoa::HeadlessForm form;
-        pernoa::ConsoleMessages messages;
+        pernoa::cli::ConsoleMessages messages;
         pernoa::TavriEngine engine(form, messages);
-        engine.InitStartValues();
+        engine.initStartValues();
         pernoa::overlay::OverlayItems items(engine.settings(), messages);
         engine.setOverlayOutput(&items);
         NoDialogs dialogs;

@@ -102,8 +102,8 @@ const char* const kUsage =
 QString usageText() {
     QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
     // The descriptions start in one column, as in the rest of the list.
-    constexpr qsizetype DescriptionColumn = 36;
-    paper += QString(qMax<qsizetype>(2, DescriptionColumn - paper.size()), u' ');
+    constexpr qsizetype kDescriptionColumn = 36;
+    paper += QString(qMax<qsizetype>(2, kDescriptionColumn - paper.size()), u' ');
     paper += QStringLiteral("paper (%1)").arg(QLatin1String(defaultPaper().name));
     return QString::fromUtf8(kUsage).arg(paper);
 }
@@ -480,7 +480,7 @@ int runSheet(const Request& request) {
     HeadlessForm form;
     ConsoleMessages messages;
     TavriEngine engine(form, messages);
-    engine.InitStartValues();
+    engine.initStartValues();
     // The window's change handlers: the copy-count guard and the darkness label.
     bool countRefused = false;
     form.onChanged = [&engine, &countRefused](const QString& control) {
@@ -503,7 +503,7 @@ int runSheet(const Request& request) {
         LoadDefaultSettei(form, DefaultSetteiPath(QCoreApplication::applicationDirPath()));
     // A file that does not load completely has shown why; nothing is made
     // from the part of it that did.
-    if (!request.settingsFile.isEmpty() && !file.LoadSections(request.settingsFile))
+    if (!request.settingsFile.isEmpty() && !file.loadSections(request.settingsFile))
         return 1;
     for (const FormEdit& edit : request.edits)
         edit(form);
@@ -546,7 +546,7 @@ int runSheet(const Request& request) {
     ConsoleProgress progress;
     engine.setProgress(&progress);
     const Outcome outcome =
-        request.calibrationSheet ? DrawCalibrationSheet(engine) : engine.cmdPrintClick();
+        request.calibrationSheet ? drawCalibrationSheet(engine) : engine.cmdPrintClick();
     // Refused or failed: the messages have said why.
     if (!outcome.isDone())
         return 1;
@@ -603,7 +603,7 @@ int runBatch(int argc, char* argv[]) {
     if (request.action == Action::Help)
         return answer(usageText());
     if (request.action == Action::Version)
-        return answer(QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
+        return answer(QStringLiteral("pernoa %1\n").arg(QLatin1String(kVersionText)));
 
     chooseBatchPlatform();
     keepLargeBlocks();

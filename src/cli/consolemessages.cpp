@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace pernoa {
+namespace pernoa::cli {
 namespace {
 
 void writeLine(std::FILE* out, const QString& text) {
@@ -32,4 +32,4 @@ void ConsoleMessages::explainError(const QString& cause) {
     writeLine(m_out, QStringLiteral("pernoa: ") + visibleText(cause));
 }
 
-} // namespace pernoa
+} // namespace pernoa::cli

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-namespace pernoa {
+namespace pernoa::cli {
 namespace {
 
 // A terminal redraws at most this often; more would only cost time.
-constexpr qint64 RefreshMs = 100;
+constexpr qint64 kRefreshMs = 100;
 
 } // namespace
 
@@ -29,7 +29,8 @@ bool ConsoleProgress::step(int done) {
     if (!m_enabled || !m_clock.isValid())
         return true;
     const qint64 elapsed = m_clock.elapsed();
-    if (elapsed < m_delayMs || (m_width > 0 && elapsed - m_lastShown < RefreshMs && done < m_total))
+    if (elapsed < m_delayMs ||
+        (m_width > 0 && elapsed - m_lastShown < kRefreshMs && done < m_total))
         return true;
     m_lastShown = elapsed;
     char line[64];
@@ -60,4 +61,4 @@ void ConsoleProgress::write(const char* text, int length) {
     std::fflush(m_out);
 }
 
-} // namespace pernoa
+} // namespace pernoa::cli

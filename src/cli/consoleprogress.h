@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-namespace pernoa {
+namespace pernoa::cli {
 
 // Progress of the command line: "pernoa: copy 3 of 100" rewritten in place on
 // one line of a terminal once a job has run for half a second, cleared when it
@@ -34,4 +34,4 @@ private:
     qint64 m_lastShown = 0;
 };
 
-} // namespace pernoa
+} // namespace pernoa::cli

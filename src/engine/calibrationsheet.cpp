@@ -15,10 +15,10 @@ namespace {
 
 // Exact twips: 1440 to the inch. The sheet is a measuring instrument, so it
 // does not use the program's rounded 56.7 twips to the millimetre.
-constexpr double TwipsPerMmExact = 1440.0 / 25.4;
+constexpr double kTwipsPerMmExact = 1440.0 / 25.4;
 
 float mm(double millimetres) {
-    return float(millimetres * TwipsPerMmExact);
+    return float(millimetres * kTwipsPerMmExact);
 }
 
 const char* const kInstructions[] = {
@@ -52,7 +52,7 @@ private:
 
 void drawSheet(IPrinter& printer, double width, double height) {
     SheetPainter p(printer);
-    const double inset = CalibrationFrameInsetMm;
+    const double inset = kCalibrationFrameInsetMm;
     const double right = width - inset;
     const double bottom = height - inset;
 
@@ -102,7 +102,7 @@ void drawSheet(IPrinter& printer, double width, double height) {
 
 } // namespace
 
-Outcome DrawCalibrationSheet(TavriEngine& engine) {
+Outcome drawCalibrationSheet(TavriEngine& engine) {
     IForm& form = engine.form();
     IMessages& messages = engine.messages();
     IPrinter* printer = engine.printer();

@@ -54,7 +54,7 @@ std::vector<ControlRow> buildControls() {
         }
         for (const PaperSize* p : papersInWindowOrder())
             rows.push_back({p->option, K::Option, c.group, p->caption, "",
-                            p->kind == DefaultPaper ? "1" : "0"});
+                            p->kind == kDefaultPaper ? "1" : "0"});
     }
     return rows;
 }

@@ -53,7 +53,7 @@ namespace pernoa {
 // The longest text a field of the main window holds. The check refuses a
 // longer value, wherever it comes from (typed, pasted, a settings file, the
 // command line), rather than taking it cut short.
-inline constexpr int MaxFieldChars = 32767;
+inline constexpr int kMaxFieldChars = 32767;
 
 enum class ControlKind { Text, Label, ScrollBar, Option, Check, List };
 
@@ -88,7 +88,7 @@ QStringList optionGroupOf(const QString& control);
 QStringList lineCountOptions();
 
 // The entries of the line weight list, thin to thick: entry i is line weight
-// i + 1 (LineWeightThin, LineWeightNormal, LineWeightThick).
+// i + 1 (kLineWeightThin, kLineWeightNormal, kLineWeightThick).
 QStringList lineWeightCaptions();
 
 } // namespace pernoa

@@ -44,10 +44,10 @@ QString joinLines(std::initializer_list<QString> lines);
 QString visibleText(const QString& text);
 
 // How many characters of a value a message quotes.
-inline constexpr int QuotedValueLength = 40;
+inline constexpr int kQuotedValueLength = 40;
 
 // A value from a file or the command line as a message quotes it: its first
-// QuotedValueLength characters, then "…" if there are more, with control
+// kQuotedValueLength characters, then "…" if there are more, with control
 // characters made visible. However large the value or whatever it holds, the
 // message stays one short line that a message box lays out at once and a
 // terminal only shows.

@@ -1,3 +1,5 @@
+#include "engine/staffwarnings.h"
+
 #include "engine/tavriengine.h"
 
 #include <algorithm>
@@ -60,7 +62,7 @@ Band bandOf(const TavriLine& line, double shiftX, double shiftY) {
 
 } // namespace
 
-StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
                                 const QMarginsF& unprintable) {
     StaffWarnings w;
     const double W = s.PaperWidthTwip;

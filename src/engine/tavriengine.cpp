@@ -65,7 +65,7 @@ QString printCancelledMessage() {
     return QStringLiteral("印刷を中止しました。");
 }
 
-std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
+std::vector<TavriLine> layoutTavriLines(const SheetSettings& s) {
     using num::checked;
     const double H = s.PaperHeightTwip;
     const double W = s.PaperWidthTwip;
@@ -92,8 +92,8 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
     // count is bounded as well.
     const double blocks = double(G > 0 ? G : 0);
     const double count = blocks * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
-    if (count > MaxTavriLines || blocks > MaxTavriLines) {
-        const bool tooManyLines = count > MaxTavriLines;
+    if (count > kMaxTavriLines || blocks > kMaxTavriLines) {
+        const bool tooManyLines = count > kMaxTavriLines;
         const QString what =
             QStringLiteral("the page would hold %1 %2")
                 .arg(num::toGroupedText(tooManyLines ? count : blocks),
@@ -127,8 +127,8 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
 
 TavriEngine::TavriEngine(IForm& form, IMessages& messages) : m_form(form), m_messages(messages) {}
 
-void TavriEngine::InitStartValues() {
-    m_settings.HyojiSize = HyojiSmall;
+void TavriEngine::initStartValues() {
+    m_settings.HyojiSize = kHyojiSmall;
     const QSizeF page = defaultPaper().sizeTwips(Orientation::Portrait);
     m_settings.PaperHeightTwip = page.height();
     m_settings.PaperWidthTwip = page.width();
@@ -165,7 +165,7 @@ void TavriEngine::GatherSheetSettings() {
     }
 
     s.PrintDirectionYoko = checkedOrientation();
-    s.HyojiSize = m_form.isChecked(ctl::optHyojiLarge) ? HyojiLarge : HyojiSmall;
+    s.HyojiSize = m_form.isChecked(ctl::optHyojiLarge) ? kHyojiLarge : kHyojiSmall;
     s.PrintShade = m_form.value(ctl::sbrPrintShade);
 
     s.DaifuhyoCnt = num::textToInt32(m_form.text(ctl::txtDaifuhyoCnt));
@@ -176,11 +176,11 @@ void TavriEngine::GatherSheetSettings() {
     const QStringList weights = lineWeightCaptions();
     const QString weight = m_form.selectedText(ctl::lstLineWeight);
     if (weight == weights[0])
-        s.LineWeight = LineWeightThin;
+        s.LineWeight = kLineWeightThin;
     else if (weight == weights[1])
-        s.LineWeight = LineWeightNormal;
+        s.LineWeight = kLineWeightNormal;
     else
-        s.LineWeight = LineWeightThick;
+        s.LineWeight = kLineWeightThick;
 
     s.TavriDansu = num::textToInt32(m_form.text(ctl::txtTavriDansu));
     s.LineInterval = toDouble(m_form.text(ctl::txtLineInterval));
@@ -203,8 +203,8 @@ bool TavriEngine::CheckNumber(const QString& text, const QString& label) {
         m_messages.showMessage(label + kEmptySuffix, AppTitle, MsgIcon::Warning);
         return false;
     }
-    if (text.size() > MaxFieldChars) {
-        m_messages.showMessage(label + kTooLongSuffix.arg(MaxFieldChars), AppTitle,
+    if (text.size() > kMaxFieldChars) {
+        m_messages.showMessage(label + kTooLongSuffix.arg(kMaxFieldChars), AppTitle,
                                MsgIcon::Warning);
         return false;
     }
@@ -261,7 +261,7 @@ Orientation TavriEngine::checkedOrientation() const {
                                                         : Orientation::Portrait;
 }
 
-void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
+void TavriEngine::setPaper(const PaperSize& paper, Orientation orientation) {
     const QSizeF page = paper.sizeTwips(orientation);
     const double H = page.height();
     const double W = page.width();
@@ -274,9 +274,9 @@ void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
         m_surface->setSurfaceWidth(w);
     }
     if (m_window) {
-        m_window->setWindowHeight(h + PreviewWindowExtraHeight);
-        m_window->setWindowWidth(w + PreviewWindowExtraWidth);
-        m_window->setDescriptionTop(h + DescriptionBelowPicture);
+        m_window->setWindowHeight(h + kPreviewWindowExtraHeight);
+        m_window->setWindowWidth(w + kPreviewWindowExtraWidth);
+        m_window->setDescriptionTop(h + kDescriptionBelowPicture);
         const float left = float(w) / 2.0f - float(m_window->titleWidth()) / 2.0f;
         m_window->setTitleLeft(left);
     }
@@ -285,19 +285,19 @@ void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
 void TavriEngine::ApplyPaperSize() {
     for (const PaperSize& p : paperTable()) {
         if (m_form.isChecked(p.option)) {
-            SetPaper(p, checkedOrientation());
+            setPaper(p, checkedOrientation());
             return;
         }
     }
 }
 
 bool TavriEngine::GF_boChangeHyojiSizeSmall() {
-    m_settings.HyojiSize = HyojiSmall;
+    m_settings.HyojiSize = kHyojiSmall;
     return GF_boChangeHyoujiSize();
 }
 
 bool TavriEngine::GF_boChangeHyojiSizeLarge() {
-    m_settings.HyojiSize = HyojiLarge;
+    m_settings.HyojiSize = kHyojiLarge;
     return GF_boChangeHyoujiSize();
 }
 
@@ -311,7 +311,7 @@ void TavriEngine::onPaperOptionSelected(PaperKind paperKind) {
     const PaperSize* paper = paperByKind(paperKind);
     if (!paper)
         return;
-    SetPaper(*paper, checkedOrientation());
+    setPaper(*paper, checkedOrientation());
     DrawTavriSheet(0);
 }
 
@@ -407,7 +407,7 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
         if (m_surface)
             m_surface->clear();
 
-        m_lines = LayoutTavriLines(m_settings);
+        m_lines = layoutTavriLines(m_settings);
         laidOut = true;
         tellWarnings(target);
 
@@ -459,7 +459,7 @@ void TavriEngine::tellWarnings(IPrinter* printer) {
     const PaperSize* paper = paperByKind(m_settings.PaperKind);
     if (printer && paper)
         strips = printer->unprintableMargins(*paper, m_settings.PrintDirectionYoko);
-    m_warnings = FindStaffWarnings(m_lines, m_settings, strips);
+    m_warnings = findStaffWarnings(m_lines, m_settings, strips);
     if (m_window)
         m_window->setNotice(staffWarningTexts(m_warnings).join(QStringLiteral("　")));
 }

@@ -25,27 +25,27 @@ bool isLineEnd(QChar c) {
 
 // Reads everything from the device's position to its end. False on a read
 // error, so a file cut short by a failing disk is not taken for a short file,
-// and past MaxFileBytes, so an endless source cannot exhaust the memory.
+// and past kMaxFileBytes, so an endless source cannot exhaust the memory.
 bool readToEnd(QIODevice& device, QByteArray& bytes) {
     bytes.clear();
     // A file's size is known: one allocation instead of a growing copy.
     if (!device.isSequential())
-        bytes.reserve(std::min(device.size() - device.pos(), MaxFileBytes) + 1);
-    constexpr qint64 ChunkSize = 64 * 1024;
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+        bytes.reserve(std::min(device.size() - device.pos(), kMaxFileBytes) + 1);
+    constexpr qint64 kChunkSize = 64 * 1024;
+    QByteArray chunk(kChunkSize, Qt::Uninitialized);
     for (;;) {
-        const qint64 got = device.read(chunk.data(), ChunkSize);
+        const qint64 got = device.read(chunk.data(), kChunkSize);
         if (got < 0)
             return false;
         if (got == 0)
             return true;
-        if (bytes.size() + got > MaxFileBytes)
+        if (bytes.size() + got > kMaxFileBytes)
             return false;
         bytes.append(chunk.constData(), got);
     }
 }
 
-// Opens a regular file of at most MaxFileBytes for reading. The type is
+// Opens a regular file of at most kMaxFileBytes for reading. The type is
 // checked on the open file itself, and the open does not wait for a FIFO's
 // writer, so no file swapped in between can make it block.
 bool openRegularFile(const QString& path, QFile& file) {
@@ -54,14 +54,14 @@ bool openRegularFile(const QString& path, QFile& file) {
     if (fd < 0)
         return false;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxFileBytes) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
         ::close(fd);
         return false;
     }
     return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 #else
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileBytes)
+    if (!info.isFile() || info.size() > kMaxFileBytes)
         return false;
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly);

@@ -69,7 +69,7 @@ bool holdsMarkerLine(const QString& value) {
     QString lines = value;
     lines.replace(kCrLf, QStringLiteral("\n")).replace(u'\r', u'\n');
     for (const QString& line : lines.split(u'\n'))
-        if (line == TavriSetteiMarker || line == TextSetteiMarker || line == ImageSetteiMarker)
+        if (line == kTavriSetteiMarker || line == kTextSetteiMarker || line == kImageSetteiMarker)
             return true;
     return false;
 }
@@ -132,7 +132,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         lineCount,
         m_form.isChecked(ctl::chkPrintDirectionYoko) ? QStringLiteral("1") : QStringLiteral("0"),
     };
-    lines << TavriSetteiMarker << parameters.join(u',') << QString() << TextSetteiMarker;
+    lines << kTavriSetteiMarker << parameters.join(u',') << QString() << kTextSetteiMarker;
 
     auto refuse = [&](const QString& which, const QString& why) {
         if (refusal)
@@ -161,7 +161,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
                      boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
                      boolText(t.FontUnderline) + u',' + fileValue(t.ForeColor, false);
     }
-    lines << QString() << ImageSetteiMarker;
+    lines << QString() << kImageSetteiMarker;
 
     written = 0;
     for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Image)) {
@@ -249,7 +249,7 @@ bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& mar
 
 bool SettingsFile::boLoadTavriSettei(const QString& path) {
     clsFileIO io;
-    if (!openAt(io, path, TavriSetteiMarker, kTavriMissing))
+    if (!openAt(io, path, kTavriSetteiMarker, kTavriMissing))
         return false;
     const QString line = io.M_stGetLine();
     io.M_Close();
@@ -324,7 +324,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     // Exact comparison: "a4" is no paper and leaves the page as it was.
     if (const PaperSize* paper = paperByName(f[8])) {
         m_form.setChecked(paper->option, true);
-        m_engine.SetPaper(*paper, orientation);
+        m_engine.setPaper(*paper, orientation);
     }
 
     m_form.setText(ctl::txtDaifuhyoCnt, num::toText(blockCount));
@@ -342,7 +342,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
 
 bool SettingsFile::boLoadTextSettei(const QString& path) {
     clsFileIO io;
-    if (!openAt(io, path, TextSetteiMarker, kTextMissing))
+    if (!openAt(io, path, kTextSetteiMarker, kTextMissing))
         return false;
     m_items.removeAll(overlay::ItemKind::Text);
     for (;;) {
@@ -360,7 +360,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         }
         if (item.Text.isEmpty() && !quoted && item.X == 0)
             break;
-        if (m_items.count(overlay::ItemKind::Text) >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Text) >= overlay::kMaxItemSlots) {
             // Refused whole, as if the section were missing: no text items.
             m_items.removeAll();
             m_messages.showMessage(
@@ -373,7 +373,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         // No other size is ever written: one that cannot be printed (an empty
         // field, 0) refuses the section, as if it were missing.
         const double points = num::isNumeric(size) ? num::roundHalfEven(num::toDouble(size)) : 0;
-        if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
+        if (!(points >= overlay::kMinFontSize && points <= overlay::kMaxFontSize)) {
             const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
                                                "読み込めません。")
                                     .arg(m_items.count(overlay::ItemKind::Text) + 1)
@@ -395,7 +395,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
 
 bool SettingsFile::boLoadImageSettei(const QString& path) {
     clsFileIO io;
-    if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
+    if (!openAt(io, path, kImageSetteiMarker, kImageMissing))
         return false;
     m_items.removeAll(overlay::ItemKind::Image);
     for (;;) {
@@ -407,7 +407,7 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
             return true;
         if (item.ImagePath.isEmpty() && !quoted)
             return true;
-        if (m_items.count(overlay::ItemKind::Image) >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Image) >= overlay::kMaxItemSlots) {
             // Refused whole: the texts stay, no image item does.
             m_items.removeAll(overlay::ItemKind::Image);
             m_messages.showMessage(
@@ -440,7 +440,7 @@ bool SettingsFile::LoadItemPicture(overlay::OverlayImage& item) {
 // ---------------------------------------------------------------------------
 // The loading sequence
 
-bool SettingsFile::LoadSections(const QString& path) {
+bool SettingsFile::loadSections(const QString& path) {
     if (!m_items.removeAll()) {
         m_messages.showMessage(QStringLiteral("初期化に失敗しました。"), AppTitle,
                                MsgIcon::Warning);
@@ -458,7 +458,7 @@ bool SettingsFile::LoadSections(const QString& path) {
 }
 
 bool SettingsFile::boLoadSetteiFile(const QString& path) {
-    if (!LoadSections(path))
+    if (!loadSections(path))
         return false;
     m_engine.DrawTavriSheet(0);
     return true;

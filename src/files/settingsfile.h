@@ -43,9 +43,9 @@ class IForm;
 class IMessages;
 class clsFileIO;
 
-inline const QString TavriSetteiMarker = QStringLiteral("[$TavriSettei$]");
-inline const QString TextSetteiMarker = QStringLiteral("[$TextSettei$]");
-inline const QString ImageSetteiMarker = QStringLiteral("[$ImageSettei$]");
+inline const QString kTavriSetteiMarker = QStringLiteral("[$TavriSettei$]");
+inline const QString kTextSetteiMarker = QStringLiteral("[$TextSettei$]");
+inline const QString kImageSetteiMarker = QStringLiteral("[$ImageSettei$]");
 
 // The settings file's readers and writer, working on the main window's
 // controls (through the engine's form), the engine's page size and the item
@@ -78,7 +78,7 @@ public:
     bool boLoadSetteiFile(const QString& path);
     // The same without the final redraw (the command line applies its own
     // options after the file, then draws once).
-    bool LoadSections(const QString& path);
+    bool loadSections(const QString& path);
 
     // The file's bytes for the current page, or an empty list of lines and
     // the reason in *refusal when something cannot be written faithfully.

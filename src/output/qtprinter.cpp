@@ -28,11 +28,11 @@ namespace {
 // (0.0009 mm at most), which lets the PDF writer store whole numbers: they
 // are a third as long as fractions and compress far better, so a copy costs
 // less than half the space.
-constexpr double UnitsPerTwip = 20.0;
-constexpr double UnitsPerInch = 1440.0 * UnitsPerTwip;
+constexpr double kUnitsPerTwip = 20.0;
+constexpr double kUnitsPerInch = 1440.0 * kUnitsPerTwip;
 
 double toUnits(double twips) {
-    return std::round(twips * UnitsPerTwip);
+    return std::round(twips * kUnitsPerTwip);
 }
 
 QPointF toUnits(float x, float y) {
@@ -41,7 +41,7 @@ QPointF toUnits(float x, float y) {
 
 // Lines drawn one after the other with the same pen go to the painter
 // together, as one path: far cheaper per line than one stroke each.
-constexpr std::size_t MaxBatchedLines = 4096;
+constexpr std::size_t kMaxBatchedLines = 4096;
 
 [[noreturn]] void fail(const QString& what) {
     throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
@@ -59,8 +59,8 @@ void requireFinite(std::initializer_list<double> values, const char* what) {
 // come operators no reader accepts. It positions the glyphs of a text in 26.6
 // fixed point: beyond 2^25 the text silently lands somewhere else. Either
 // would be a broken page reported as printed, so such output is refused.
-constexpr double MaxPathUnits = 4294967295.0;
-constexpr double MaxTextUnits = 33554431.0;
+constexpr double kMaxPathUnits = 4294967295.0;
+constexpr double kMaxTextUnits = 33554431.0;
 
 void requirePrintable(std::initializer_list<double> units, double limit, const char* what) {
     for (double v : units)
@@ -77,8 +77,8 @@ void requirePrintable(std::initializer_list<double> units, double limit, const c
 // back to one of empty boxes). A larger text is drawn with a font of this
 // size and the painter scaled up: the metrics are those of the outlines,
 // unhinted, and scale exactly.
-constexpr double UnitsPerPoint = UnitsPerTwip * 20.0;
-constexpr double MaxGlyphUnits = 8192.0;
+constexpr double kUnitsPerPoint = kUnitsPerTwip * 20.0;
+constexpr double kMaxGlyphUnits = 8192.0;
 
 // The face a text starts with when no face has been set: the one the
 // program's text items start with.
@@ -197,7 +197,7 @@ struct QtPrinter::Job {
     std::unique_ptr<QPdfWriter> writer;
     QPainter painter;
 
-    int dpi = PdfResolution;
+    int dpi = kPdfResolution;
     QPageLayout layout; // of the page being drawn
     int pages = 1;      // pages begun, the open one included
     // newPage() calls not yet carried out: the page break happens only when
@@ -293,11 +293,11 @@ void QtPrinter::startJob() {
 
     QIODevice* device = nullptr;
     if (m_stream) {
-        job->dpi = PdfResolution;
+        job->dpi = kPdfResolution;
         job->stream = std::make_unique<StreamOutput>(*m_stream);
         device = job->stream.get();
     } else if (isPdf()) {
-        job->dpi = PdfResolution;
+        job->dpi = kPdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
             fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
@@ -332,7 +332,7 @@ void QtPrinter::startJob() {
         }
 
         const int dpi = cups::defaultResolution(job->printer);
-        job->dpi = dpi > 0 ? dpi : PdfResolution;
+        job->dpi = dpi > 0 ? dpi : kPdfResolution;
 
         job->spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                       QStringLiteral("/pernoa-job-XXXXXX.pdf"));
@@ -350,7 +350,7 @@ void QtPrinter::startJob() {
     if (!job->painter.begin(job->writer.get()))
         fail(QStringLiteral("cannot start drawing the document"));
     // Painter units from the paper's corner to device pixels.
-    const double scale = job->dpi / UnitsPerInch;
+    const double scale = job->dpi / kUnitsPerInch;
     job->painter.scale(scale, scale);
 
     m_resolution = job->dpi;
@@ -438,12 +438,12 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
         return;
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);
-    requirePrintable({from.x(), from.y(), to.x(), to.y()}, MaxPathUnits, "line");
+    requirePrintable({from.x(), from.y(), to.x(), to.y()}, kMaxPathUnits, "line");
     Job* job = m_job.get();
-    if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
+    if (!job || job->pendingBreaks > 0 || job->lines.size() >= kMaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    const double width = m_lineWidth * UnitsPerInch / job->dpi;
+    const double width = m_lineWidth * kUnitsPerInch / job->dpi;
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
@@ -495,18 +495,18 @@ void QtPrinter::printLine(const QString& line) try {
     if (!m_failure.isEmpty())
         return;
     requireFinite({m_x, m_y}, "text");
-    const double x = m_x * UnitsPerTwip;
+    const double x = m_x * kUnitsPerTwip;
     if (!line.isEmpty())
-        requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
+        requirePrintable({x, m_y * kUnitsPerTwip}, kMaxTextUnits, "text");
     Job& job = output();
-    // The font is set up at no more than MaxGlyphUnits to the em and the
-    // painter scaled up to the size asked for (see MaxGlyphUnits).
-    const double glyphScale = std::max(1.0, m_fontPoints * UnitsPerPoint / MaxGlyphUnits);
+    // The font is set up at no more than kMaxGlyphUnits to the em and the
+    // painter scaled up to the size asked for (see kMaxGlyphUnits).
+    const double glyphScale = std::max(1.0, m_fontPoints * kUnitsPerPoint / kMaxGlyphUnits);
     QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
     // The painter works in twips, 1440 per inch, while Qt sizes a font for
     // the device's own resolution: scaled so that the text comes out at the
     // size asked for.
-    font.setPointSizeF(m_fontPoints / glyphScale * UnitsPerInch / job.dpi);
+    font.setPointSizeF(m_fontPoints / glyphScale * kUnitsPerInch / job.dpi);
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
@@ -516,12 +516,12 @@ void QtPrinter::printLine(const QString& line) try {
     if (!line.isEmpty()) {
         // From here on in the font's own units.
         const double left = x / glyphScale;
-        const double baseline = m_y * UnitsPerTwip / glyphScale + metrics.ascent();
+        const double baseline = m_y * kUnitsPerTwip / glyphScale + metrics.ascent();
         const double paperRight =
-            job.layout.fullRect(QPageLayout::Point).width() * UnitsPerPoint / glyphScale;
+            job.layout.fullRect(QPageLayout::Point).width() * kUnitsPerPoint / glyphScale;
         const overlay::TextRun run =
-            overlay::runToTheEdge(metrics, line, left, paperRight, MaxTextUnits);
-        requirePrintable({baseline, left + run.advance, run.advance}, MaxTextUnits, "text");
+            overlay::runToTheEdge(metrics, line, left, paperRight, kMaxTextUnits);
+        requirePrintable({baseline, left + run.advance, run.advance}, kMaxTextUnits, "text");
         const QString shown = run.length < line.size() ? line.left(run.length) : line;
         if (glyphScale > 1) {
             job.painter.save();
@@ -532,7 +532,7 @@ void QtPrinter::printLine(const QString& line) try {
             job.painter.drawText(QPointF(left, baseline), shown);
         }
     }
-    m_y = float(m_y + metrics.lineSpacing() * glyphScale / UnitsPerTwip);
+    m_y = float(m_y + metrics.lineSpacing() * glyphScale / kUnitsPerTwip);
     m_x = 0;
 } catch (...) {
     keepFailure();
@@ -543,11 +543,11 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
     if (!m_failure.isEmpty())
         return;
     requireFinite({x, y, width, height}, "picture");
-    const QRectF target(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip,
-                        height * UnitsPerTwip);
+    const QRectF target(x * kUnitsPerTwip, y * kUnitsPerTwip, width * kUnitsPerTwip,
+                        height * kUnitsPerTwip);
     if (!picture.isNull())
         requirePrintable({target.left(), target.top(), target.right(), target.bottom()},
-                         MaxPathUnits, "picture");
+                         kMaxPathUnits, "picture");
     Job& job = output();
     if (picture.isNull())
         return;

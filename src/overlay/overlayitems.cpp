@@ -104,7 +104,7 @@ template <typename Item> constexpr ItemKind kindOf() {
 template <typename Item> std::int16_t OverlayItems::append(const Item& item) {
     constexpr ItemKind kind = kindOf<Item>();
     std::vector<Item>& items = slotsOf<Item>();
-    if (count(kind) >= MaxItemSlots)
+    if (count(kind) >= kMaxItemSlots)
         return 0;
     items.push_back(item);
     const std::int16_t slot = count(kind);
@@ -145,7 +145,7 @@ std::int16_t OverlayItems::reserve(ItemKind kind, std::int32_t clickX, std::int3
         ++slot;
     }
     const bool text = kind == ItemKind::Text;
-    if (slot > count(kind) && count(kind) >= MaxItemSlots) {
+    if (slot > count(kind) && count(kind) >= kMaxItemSlots) {
         m_messages.showMessage(
             text ? joinLines({QStringLiteral("これ以上文字を挿入できません。"),
                               QStringLiteral("ひとつのページに置ける文字は32767個までです。")})

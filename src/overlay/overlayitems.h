@@ -85,11 +85,11 @@ public:
 
 // The sizes a text item may have, in whole points: those the font chooser
 // offers.
-inline constexpr std::int16_t MinFontSize = 1;
-inline constexpr std::int16_t MaxFontSize = 1638;
+inline constexpr std::int16_t kMinFontSize = 1;
+inline constexpr std::int16_t kMaxFontSize = 1638;
 
 // At most this many slots of each kind (the counts are 16-bit).
-inline constexpr std::int16_t MaxItemSlots = 32767;
+inline constexpr std::int16_t kMaxItemSlots = 32767;
 
 class OverlayItems;
 

@@ -1,6 +1,7 @@
 #include "preview/fontchooser.h"
 
 #include "engine/numberrules.h"
+#include "overlay/overlayitems.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -19,21 +20,20 @@
 namespace pernoa::preview {
 namespace {
 
-// The sizes the chooser takes; the largest as the usual font dialogs have it.
-constexpr int MinFontSize = 1;
-constexpr int MaxFontSize = 1638;
+using overlay::kMaxFontSize;
+using overlay::kMinFontSize;
 
 // A typed size, or 0 when it is none the chooser takes.
 double sizeFromText(const QString& text) {
     if (!num::isNumeric(text))
         return 0;
     const double size = num::toDouble(text);
-    return size >= MinFontSize && size <= MaxFontSize ? size : 0;
+    return size >= kMinFontSize && size <= kMaxFontSize ? size : 0;
 }
 
 // The sizes the chooser takes, as the user reads them.
 QString sizeRangeText() {
-    return QStringLiteral("%1～%2").arg(MinFontSize).arg(MaxFontSize);
+    return QStringLiteral("%1～%2").arg(kMinFontSize).arg(kMaxFontSize);
 }
 
 QIcon swatch(const QColor& colour) {
@@ -166,8 +166,8 @@ void FontChooserDialog::checkSize() {
     const bool taken = sizeFromText(m_size->currentText()) > 0;
     m_sizeError->setText(taken ? QString()
                                : QStringLiteral("サイズは%1以上%2以下の数値にしてください")
-                                     .arg(MinFontSize)
-                                     .arg(MaxFontSize));
+                                     .arg(kMinFontSize)
+                                     .arg(kMaxFontSize));
     m_ok->setEnabled(taken);
 }
 

@@ -17,8 +17,8 @@
 namespace pernoa::preview {
 namespace {
 
-constexpr int ClientWidth = 3645;
-constexpr int ClientHeight = 1155;
+constexpr int kClientWidth = 3645;
+constexpr int kClientHeight = 1155;
 
 const QString ErrorTitle = QStringLiteral("エラーメッセージ");
 const QString ScaleName = QStringLiteral("画像の倍率");
@@ -35,7 +35,7 @@ QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
 
 ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messages,
                                  IFileChooser& files, const ItemTarget& target, QWidget* parent)
-    : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
+    : ItemDialog(kClientWidth, kClientHeight, parent), m_items(items), m_messages(messages),
       m_files(files), m_insert(target.insert),
       m_path(label(QStringLiteral("lblImagePath"), QString(), this)),
       m_browse(

@@ -188,11 +188,11 @@ QSize PreviewWindow::frameExtent() const {
 
 PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
     Layout out;
-    const int margin = twipsToPixels(PageLeft);
+    const int margin = twipsToPixels(kPageLeft);
     const int pageWidth = m_page->width();
     const int pageHeight = m_page->height();
-    const int clientWidth = qMax(1, twipsToPixels(m_windowWidth - DesignFrameWidth));
-    const int clientHeight = qMax(1, twipsToPixels(m_windowHeight - DesignFrameHeight));
+    const int clientWidth = qMax(1, twipsToPixels(m_windowWidth - kDesignFrameWidth));
+    const int clientHeight = qMax(1, twipsToPixels(m_windowHeight - kDesignFrameHeight));
     const int descriptionTop = twipsToPixels(m_descriptionTop);
     const int maxWidth = qMax(1, room.width());
     const int maxHeight = qMax(1, room.height());
@@ -208,8 +208,8 @@ PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
                             m_title->fontMetrics().horizontalAdvance(m_notice) + 4, widest);
         titleHeight = m_title->heightForWidth(titleWidth);
     }
-    const int pageTop = qMax(twipsToPixels(PageTop), titleHeight);
-    const int shiftDown = pageTop - twipsToPixels(PageTop);
+    const int pageTop = qMax(twipsToPixels(kPageTop), titleHeight);
+    const int shiftDown = pageTop - twipsToPixels(kPageTop);
 
     // The explanation label spans the client area less the page's margin on
     // either side, and the window keeps it whole: what the window needs in
@@ -253,7 +253,7 @@ PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
 
     // The title's left is computed relative to the page surface; over a page
     // that does not show whole, it is centred over what shows.
-    int titleLeft = margin + int(std::lround(m_titleLeft / TwipsPerPixel));
+    int titleLeft = margin + int(std::lround(m_titleLeft / kTwipsPerPixel));
     const int shownWidth = viewWidth - (down ? bar : 0);
     if (shownWidth < pageWidth)
         titleLeft = margin + shownWidth / 2 - designTitleWidth / 2;
@@ -497,8 +497,8 @@ void PreviewWindow::pagePressed(const QPointF& pos, Qt::MouseButton button,
         return;
     const QPointF origin = m_page->elementTopLeftTwips(element);
     try {
-        const std::int32_t x = num::toInt32(pos.x() * TwipsPerPixel - origin.x());
-        const std::int32_t y = num::toInt32(pos.y() * TwipsPerPixel - origin.y());
+        const std::int32_t x = num::toInt32(pos.x() * kTwipsPerPixel - origin.x());
+        const std::int32_t y = num::toInt32(pos.y() * kTwipsPerPixel - origin.y());
         m_clickedSlot = static_cast<std::int16_t>(element.slot);
         m_clickPoint = QPoint(x, y);
     } catch (const RuntimeError&) {
@@ -538,8 +538,8 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
         return;
     const QPointF origin = m_page->elementTopLeftTwips(element);
     // The pointer relative to the element's corner, preview twips.
-    const double x = pos.x() * TwipsPerPixel - origin.x();
-    const double y = pos.y() * TwipsPerPixel - origin.y();
+    const double x = pos.x() * kTwipsPerPixel - origin.x();
+    const double y = pos.y() * kTwipsPerPixel - origin.y();
     std::int16_t offsetX = m_dragOffsetX;
     std::int16_t offsetY = m_dragOffsetY;
     QPointF grab = m_grabPoint;

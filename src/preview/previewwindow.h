@@ -72,11 +72,11 @@ class PreviewWindow : public QWidget,
     Q_OBJECT
 public:
     // The frame the outer sizes include, in twips.
-    static constexpr int DesignFrameWidth = 90;
-    static constexpr int DesignFrameHeight = 345;
+    static constexpr int kDesignFrameWidth = 90;
+    static constexpr int kDesignFrameHeight = 345;
     // The page surface's position in the client area, in twips.
-    static constexpr int PageLeft = 120;
-    static constexpr int PageTop = 120;
+    static constexpr int kPageLeft = 120;
+    static constexpr int kPageTop = 120;
 
     // The window shows and edits the items (their display for as long as it
     // lives); the messages ask before an item is deleted; the dialogs insert

@@ -16,8 +16,8 @@ namespace pernoa::preview {
 namespace {
 
 // The client area and the controls, in twips.
-constexpr int ClientWidth = 4185;
-constexpr int ClientHeight = 1440;
+constexpr int kClientWidth = 4185;
+constexpr int kClientHeight = 1440;
 
 // The stored text has CR LF line breaks, the text field plain line feeds.
 QString fieldText(const QString& stored) {
@@ -37,7 +37,7 @@ QString storedText(const QString& field) {
 
 TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages,
                                IFontChooser& fonts, const ItemTarget& target, QWidget* parent)
-    : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
+    : ItemDialog(kClientWidth, kClientHeight, parent), m_items(items), m_messages(messages),
       m_fonts(fonts), m_insert(target.insert),
       m_caption(new QLabel(QStringLiteral("表示するテキスト(改行できます）"), this)),
       m_text(new QPlainTextEdit(this)),

@@ -79,7 +79,7 @@ AboutBox::AboutBox(QWidget* parent)
     // The version in full-width characters ("Ｖｅｒ　２．２"), from the one
     // place it is written.
     QString digits;
-    for (const QChar c : QLatin1String(VersionText))
+    for (const QChar c : QLatin1String(kVersionText))
         digits += QChar(c.unicode() + 0xFEE0);
     QLabel* version = label("lblVersion", QStringLiteral("Ｖｅｒ　") + digits);
     QFont bold = version->font();

@@ -66,7 +66,7 @@ FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items,
                            const QString& programFolder, IDialogRunner& runner)
     : m_engine(engine), m_form(engine.form()),
       m_file(std::make_unique<SettingsFile>(engine, items)),
-      m_dialogs(runner, SettingsDialogFolder(programFolder)),
+      m_dialogs(runner, settingsDialogFolder(programFolder)),
       m_pdfDialogs(runner, pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 

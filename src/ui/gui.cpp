@@ -103,7 +103,7 @@ void GuiProgram::start(const QStringList& arguments) {
     // 1. The preview window, shown modeless.
     m_preview->show();
     // 2. Start values: small display, A4 portrait.
-    m_engine->InitStartValues();
+    m_engine->initStartValues();
     // 3. Line weight.
     m_form->selectText(ctl::lstLineWeight,
                        QString::fromUtf8(controlRow(ctl::lstLineWeight)->initial));

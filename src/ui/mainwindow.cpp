@@ -74,7 +74,7 @@ QSize fieldSize(const QLineEdit& edit) {
 // pasted or loaded, then reaches the check as too long and is refused with
 // its message, instead of being cut silently to what may be another number.
 void holdOneCharacterMore(QLineEdit& edit) {
-    edit.setMaxLength(MaxFieldChars + 1);
+    edit.setMaxLength(kMaxFieldChars + 1);
 }
 
 QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
@@ -147,7 +147,7 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     : QMainWindow(parent), m_form(form), m_engine(engine), m_fileCommands(fileCommands),
       m_printers(printers) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("ペルノアVer") + QLatin1String(VersionText));
+    setWindowTitle(QStringLiteral("ペルノアVer") + QLatin1String(kVersionText));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -380,7 +380,7 @@ void MainWindow::buildMenus() {
     // in the orientation chosen here.
     QAction* calibration = settings->addAction(QStringLiteral("誤差測定用紙を印刷"));
     calibration->setObjectName(QStringLiteral("mnuSettei_CalibrationSheet"));
-    connect(calibration, &QAction::triggered, this, [this] { DrawCalibrationSheet(m_engine); });
+    connect(calibration, &QAction::triggered, this, [this] { drawCalibrationSheet(m_engine); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->setObjectName(QStringLiteral("mnuHelp"));

@@ -78,7 +78,7 @@ struct MainRig {
     FixedPrinterList printers;
     MainWindow main{form, engine, files, printers};
 
-    MainRig() { engine.InitStartValues(); }
+    MainRig() { engine.initStartValues(); }
 };
 
 // Receives the addresses the desktop would open.
