@@ -1,5 +1,7 @@
 #include "cli/consolemessages.h"
 
+#include "cli/texts.h"
+
 #include <QStringList>
 
 namespace pernoa::cli {
@@ -29,7 +31,7 @@ MsgAnswer ConsoleMessages::showMessage(const QString& text, const QString& title
 }
 
 void ConsoleMessages::explainError(const QString& cause) {
-    writeLine(m_out, QStringLiteral("pernoa: ") + visibleText(cause));
+    writeLine(m_out, texts::line(visibleText(cause)));
 }
 
 } // namespace pernoa::cli

@@ -3,6 +3,7 @@
 #include "engine/progress.h"
 
 #include <QElapsedTimer>
+#include <QString>
 
 #include <cstdio>
 
@@ -23,13 +24,13 @@ public:
     void finish() override;
 
 private:
-    void write(const char* text, int length);
+    void write(const QString& text);
 
     std::FILE* m_out;
     bool m_enabled;
     int m_delayMs;
     int m_total = 0;
-    int m_width = 0; // characters of the line shown, 0 when none
+    int m_width = 0; // terminal columns of the line shown, 0 when none
     QElapsedTimer m_clock;
     qint64 m_lastShown = 0;
 };

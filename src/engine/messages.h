@@ -10,9 +10,6 @@ enum class MsgIcon { None, Critical, Question, Warning, Information };
 enum class MsgButtons { Ok, OkCancel };
 enum class MsgAnswer { Ok, Cancel };
 
-// The program's own title, the one a message box takes when none is given.
-inline const QString AppTitle = QStringLiteral("ペルノア");
-
 // How the program speaks to the user: modal message boxes and the busy
 // pointer. The windows show real message boxes, the command line writes to
 // standard error, and tests record and pre-answer.

@@ -26,6 +26,7 @@ public:
     enum class Kind { Overflow, DivisionByZero, TypeMismatch, OutOfMemory, Device };
 
     RuntimeError(Kind kind, const std::string& what) : std::runtime_error(what), m_kind(kind) {}
+    RuntimeError(Kind kind, const QString& what) : RuntimeError(kind, what.toStdString()) {}
     Kind kind() const { return m_kind; }
 
 private:

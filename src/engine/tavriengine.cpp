@@ -2,20 +2,13 @@
 
 #include "engine/controls.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 
 #include <new>
 #include <utility>
 
 namespace pernoa {
 namespace {
-
-const QString kTitleTease = QStringLiteral("あなたＳＥでしょ、いじわるね");
-const QString kTease = QStringLiteral("そんな値、入力していじめちゃいや～ん♪");
-const QString kEmptySuffix = QStringLiteral("が空欄です。");
-const QString kNotNumericSuffix = QStringLiteral("に数値以外が入ってます");
-const QString kTooLongSuffix = QStringLiteral("が長すぎます。%1文字以内で入力してください。");
-const QString kCatchAll = QStringLiteral("エラーが発生しました");
-const QString kPrintCountNotInteger = QStringLiteral("「印刷枚数」は整数にしてください。");
 
 // Restores the normal pointer however the drawing ends.
 class BusyPointer {
@@ -56,15 +49,6 @@ private:
 
 } // namespace
 
-QString printRequestedMessage() {
-    return joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
-                      QStringLiteral("印刷されるまでしばらくお待ちください")});
-}
-
-QString printCancelledMessage() {
-    return QStringLiteral("印刷を中止しました。");
-}
-
 std::vector<TavriLine> layoutTavriLines(const SheetSettings& s) {
     using num::checked;
     const double H = s.PaperHeightTwip;
@@ -82,7 +66,7 @@ std::vector<TavriLine> layoutTavriLines(const SheetSettings& s) {
 
     const double U = checked(H - checked(B + T));
     if (G == 0)
-        throw RuntimeError(RuntimeError::Kind::DivisionByZero, "the block count rounds to 0");
+        throw RuntimeError(RuntimeError::Kind::DivisionByZero, texts::blockCountRoundsToZero());
     const double Hb = num::divide(checked(U - checked((double(G) - 1) * Gi)), double(G));
     const double endX = checked(W - R);
 
@@ -93,11 +77,9 @@ std::vector<TavriLine> layoutTavriLines(const SheetSettings& s) {
     const double blocks = double(G > 0 ? G : 0);
     const double count = blocks * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
     if (count > kMaxTavriLines || blocks > kMaxTavriLines) {
-        const bool tooManyLines = count > kMaxTavriLines;
-        const QString what =
-            QStringLiteral("the page would hold %1 %2")
-                .arg(num::toGroupedText(tooManyLines ? count : blocks),
-                     tooManyLines ? QStringLiteral("lines") : QStringLiteral("blocks"));
+        const QString what = count > kMaxTavriLines
+                                 ? texts::tooManyLines(num::toGroupedText(count))
+                                 : texts::tooManyBlocks(num::toGroupedText(blocks));
         throw RuntimeError(RuntimeError::Kind::OutOfMemory, what.toStdString());
     }
 
@@ -200,16 +182,16 @@ void TavriEngine::GatherSheetSettings() {
 
 bool TavriEngine::CheckNumber(const QString& text, const QString& label) {
     if (text.isEmpty()) {
-        m_messages.showMessage(label + kEmptySuffix, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::fieldEmpty(label), texts::appTitle(), MsgIcon::Warning);
         return false;
     }
     if (text.size() > kMaxFieldChars) {
-        m_messages.showMessage(label + kTooLongSuffix.arg(kMaxFieldChars), AppTitle,
+        m_messages.showMessage(texts::fieldTooLong(label, kMaxFieldChars), texts::appTitle(),
                                MsgIcon::Warning);
         return false;
     }
     if (!num::isNumeric(text)) {
-        m_messages.showMessage(label + kNotNumericSuffix, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::fieldNotNumeric(label), texts::appTitle(), MsgIcon::Warning);
         return false;
     }
     return true;
@@ -219,7 +201,8 @@ bool TavriEngine::CheckPositiveNumber(const QString& text, const QString& label)
     if (!CheckNumber(text, label))
         return false;
     if (!(num::toDouble(text) > 0.0)) {
-        m_messages.showMessage(joinLines({kTease, label}), kTitleTease, MsgIcon::Warning);
+        m_messages.showMessage(joinLines({texts::tease(), label}), texts::teaseTitle(),
+                               MsgIcon::Warning);
         return false;
     }
     return true;
@@ -232,20 +215,20 @@ bool TavriEngine::CheckSheetParams() {
         bool positive;
     };
     static const Field fields[] = {
-        {ctl::txtSpaceSizeUp, "上マージン", true},
-        {ctl::txtSpaceSizeDown, "下マージン", true},
-        {ctl::txtSpaceSizeLeft, "左マージン", true},
-        {ctl::txtSpaceSizeRight, "右マージン", true},
-        {ctl::txtTavriDansu, "五線の段数", true},
-        {ctl::txtLineInterval, "線同士の幅", true},
-        {ctl::txtDaifuhyoCnt, "大譜表の数", true},
-        {ctl::txtDaifuhyoInterval, "大譜表の間隔", false},
-        {ctl::txtPrinterGosaX, "プリンタの誤差・左", false},
-        {ctl::txtPrinterGosaY, "プリンタの誤差・上", false},
+        {ctl::txtSpaceSizeUp, texts::kUpperMargin, true},
+        {ctl::txtSpaceSizeDown, texts::kLowerMargin, true},
+        {ctl::txtSpaceSizeLeft, texts::kLeftMargin, true},
+        {ctl::txtSpaceSizeRight, texts::kRightMargin, true},
+        {ctl::txtTavriDansu, texts::kStaffCount, true},
+        {ctl::txtLineInterval, texts::kLineSpacingField, true},
+        {ctl::txtDaifuhyoCnt, texts::kBlockCount, true},
+        {ctl::txtDaifuhyoInterval, texts::kBlockGap, false},
+        {ctl::txtPrinterGosaX, texts::kOffsetLeftField, false},
+        {ctl::txtPrinterGosaY, texts::kOffsetTopField, false},
     };
     for (const Field& f : fields) {
         const QString text = m_form.text(f.control);
-        const QString label = QString::fromUtf8(f.label);
+        const QString label = texts::tableText(f.label);
         const bool ok = f.positive ? CheckPositiveNumber(text, label) : CheckNumber(text, label);
         if (!ok)
             return false;
@@ -325,7 +308,7 @@ void TavriEngine::onLandscapeClicked() {
 
 QString TavriEngine::preparePrinter(IPrinter* printer) {
     if (!printer)
-        return QStringLiteral("no printer");
+        return texts::noPrinter();
     if (const PaperSize* paper = paperByKind(m_settings.PaperKind))
         printer->setPaperSize(*paper);
     printer->setOrientation(m_settings.PrintDirectionYoko);
@@ -338,7 +321,7 @@ QString TavriEngine::preparePrinter(IPrinter* printer) {
 Outcome TavriEngine::abandonJob(IPrinter* printer, bool jobStarted, const QString& cause) {
     if (jobStarted && printer)
         printer->abortDoc();
-    m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
+    m_messages.showMessage(texts::catchAllError(), texts::appTitle(), MsgIcon::None);
     m_messages.explainError(cause);
     return Outcome::failed(cause);
 }
@@ -428,7 +411,7 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
     } catch (const RuntimeError& error) {
         cause = QString::fromStdString(error.what());
     } catch (const std::bad_alloc&) {
-        cause = QStringLiteral("out of memory");
+        cause = texts::outOfMemory();
     }
     if (!cause.isEmpty()) {
         if (!laidOut && m_window)
@@ -443,14 +426,14 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
         // Dropped whole: nothing reaches the printer, no file is written.
         printer->abortDoc();
         if (!job.cancelledMessage.isEmpty())
-            m_messages.showMessage(job.cancelledMessage, AppTitle, MsgIcon::Information);
+            m_messages.showMessage(job.cancelledMessage, texts::appTitle(), MsgIcon::Information);
         return Outcome::cancelled();
     }
     printer->endDoc();
     if (!printer->failure().isEmpty())
         return abandonJob(printer, true, printer->failure());
     if (!job.doneMessage.isEmpty())
-        m_messages.showMessage(job.doneMessage, AppTitle, MsgIcon::Information);
+        m_messages.showMessage(job.doneMessage, texts::appTitle(), MsgIcon::Information);
     return Outcome::done(copies);
 }
 
@@ -461,7 +444,7 @@ void TavriEngine::tellWarnings(IPrinter* printer) {
         strips = printer->unprintableMargins(*paper, m_settings.PrintDirectionYoko);
     m_warnings = findStaffWarnings(m_lines, m_settings, strips);
     if (m_window)
-        m_window->setNotice(staffWarningTexts(m_warnings).join(QStringLiteral("　")));
+        m_window->setNotice(staffWarningTexts(m_warnings).join(texts::warningSeparator()));
 }
 
 // ---------------------------------------------------------------------------
@@ -475,14 +458,14 @@ Outcome TavriEngine::cmdPreviewClick() {
 
 Outcome TavriEngine::cmdPrintClick(const PrintJobOptions& job) {
     const QString text = m_form.text(ctl::txtPrintCount);
-    if (!CheckPositiveNumber(text, QStringLiteral("印刷枚数")))
+    if (!CheckPositiveNumber(text, texts::tableText(texts::kPrintCount)))
         return Outcome::refused();
     std::int32_t copies = 0;
     try {
         copies = num::textToInt32(text);
     } catch (const RuntimeError&) {
         // Beyond 32 bits: not a copy count this program can hold.
-        m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::printCountNotInteger(), texts::appTitle(), MsgIcon::Warning);
         return Outcome::refused();
     }
     return DrawTavriSheet(copies, job);
@@ -500,14 +483,14 @@ Outcome TavriEngine::txtPrintCountChanged() {
     }
     if (ok)
         return Outcome::done();
-    m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+    m_messages.showMessage(texts::printCountNotInteger(), texts::appTitle(), MsgIcon::Warning);
     m_form.setText(ctl::txtPrintCount, QStringLiteral("1"));
     return Outcome::refused();
 }
 
 QString TavriEngine::printShadeLabel(int value) {
     const double p = (255.0 - value) / 255.0 * 100.0;
-    return num::toText(num::roundHalfEven(p)) + QStringLiteral("%");
+    return texts::shadePercent(num::toText(num::roundHalfEven(p)));
 }
 
 void TavriEngine::sbrPrintShadeChanged() {

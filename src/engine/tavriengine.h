@@ -8,6 +8,7 @@
 #include "engine/sheetsettings.h"
 #include "engine/staffwarnings.h"
 #include "engine/surfaces.h"
+#include "engine/texts.h"
 
 #include <QMarginsF>
 #include <QString>
@@ -37,11 +38,6 @@ inline constexpr double kMaxTavriLines = 1000000;
 // value that stops being finite.
 std::vector<TavriLine> layoutTavriLines(const SheetSettings& s);
 
-// The message after a print job was handed to the printer, and after the user
-// stopped one.
-QString printRequestedMessage();
-QString printCancelledMessage();
-
 // Where a print job goes and how it ends, for a job other than a plain print
 // on the current printer (the windows' PDF export).
 struct PrintJobOptions {
@@ -50,9 +46,9 @@ struct PrintJobOptions {
     IPrinter* printer = nullptr;
     // Shown with the information icon once the job is handed on; nothing is
     // shown when it is empty.
-    QString doneMessage = printRequestedMessage();
+    QString doneMessage = texts::printRequested();
     // Shown likewise when the user stopped the job.
-    QString cancelledMessage = printCancelledMessage();
+    QString cancelledMessage = texts::printCancelled();
 };
 
 // The staff engine: the sheet settings record, the parameter checks, the page

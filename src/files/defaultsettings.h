@@ -9,13 +9,13 @@
 // an installed program, in the user's configuration folder
 // (~/.config/pernoa/tavri_settei).
 
+#include "files/formatwords.h"
+
 #include <QString>
 
 namespace pernoa {
 
 class IForm;
-
-inline const QString kDefaultSetteiName = QStringLiteral("tavri_settei");
 
 // Where the default settings file is read and written for a program in
 // programFolder.

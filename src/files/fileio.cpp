@@ -2,6 +2,7 @@
 
 #include "engine/numberrules.h"
 #include "files/cp932.h"
+#include "files/texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -115,11 +116,11 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
     M_Close();
     m_error.clear();
     if (path.isEmpty()) {
-        m_error = QStringLiteral("no file name");
+        m_error = files::texts::noFileName();
         return false;
     }
     if (!cp932::isAvailable()) {
-        m_error = QStringLiteral("the code page 932 converter is missing");
+        m_error = files::texts::converterMissing();
         return false;
     }
 
@@ -130,7 +131,7 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
         return startReading(file);
     }
     if (!isWritableFilePath(path)) {
-        m_error = QStringLiteral("not a regular file");
+        m_error = files::texts::notRegularFile();
         return false;
     }
 
@@ -163,7 +164,7 @@ bool clsFileIO::M_boOpen(QIODevice& device, bool write) {
     M_Close();
     m_error.clear();
     if (!cp932::isAvailable()) {
-        m_error = QStringLiteral("the code page 932 converter is missing");
+        m_error = files::texts::converterMissing();
         return false;
     }
     const QIODevice::OpenMode needed = write ? QIODevice::WriteOnly : QIODevice::ReadOnly;
@@ -175,7 +176,7 @@ bool clsFileIO::M_boOpen(QIODevice& device, bool write) {
         }
         openedHere = true;
     } else if (!(device.openMode() & needed)) {
-        m_error = QStringLiteral("the device is not open for this");
+        m_error = files::texts::deviceNotOpenForThis();
         return false;
     }
 
@@ -323,7 +324,7 @@ bool clsFileIO::WriteDelimitedNumbers(const QList<double>& numbers) {
             line += num::toPlainText(numbers[i]);
         }
     } catch (const RuntimeError&) {
-        m_error = QStringLiteral("a number that is not finite cannot be written");
+        m_error = files::texts::numberNotFinite();
         m_writeFailed = true;
         return false;
     }

@@ -28,6 +28,7 @@
 // line that is a section marker) makes the save refuse with a message; the
 // old file stays.
 
+#include "files/formatwords.h"
 #include "overlay/overlayitems.h"
 
 #include <QIODevice>
@@ -42,10 +43,6 @@ class TavriEngine;
 class IForm;
 class IMessages;
 class clsFileIO;
-
-inline const QString kTavriSetteiMarker = QStringLiteral("[$TavriSettei$]");
-inline const QString kTextSetteiMarker = QStringLiteral("[$TextSettei$]");
-inline const QString kImageSetteiMarker = QStringLiteral("[$ImageSettei$]");
 
 // The settings file's readers and writer, working on the main window's
 // controls (through the engine's form), the engine's page size and the item

@@ -1,8 +1,12 @@
 #include "output/qtprinter.h"
 
+#include "engine/formatwords.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 #include "files/fileio.h"
+#include "files/texts.h"
 #include "output/cupsjob.h"
+#include "output/texts.h"
 #include "overlay/textrun.h"
 
 #include <QDir>
@@ -44,13 +48,23 @@ QPointF toUnits(float x, float y) {
 constexpr std::size_t kMaxBatchedLines = 4096;
 
 [[noreturn]] void fail(const QString& what) {
-    throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
+    throw RuntimeError(RuntimeError::Kind::Device, what);
 }
 
-void requireFinite(std::initializer_list<double> values, const char* what) {
+// The causes for output of one kind (a line, a text, a picture) that cannot
+// be placed.
+struct Placement {
+    QString (*notFinite)();
+    QString (*beyondDocument)(double units);
+};
+const Placement kLine{texts::lineNotFinite, texts::lineBeyondDocument};
+const Placement kText{texts::textNotFinite, texts::textBeyondDocument};
+const Placement kPicture{texts::pictureNotFinite, texts::pictureBeyondDocument};
+
+void requireFinite(std::initializer_list<double> values, const Placement& what) {
     for (double v : values)
         if (!std::isfinite(v))
-            fail(QStringLiteral("%1: coordinate is not a finite number").arg(QLatin1String(what)));
+            fail(what.notFinite());
 }
 
 // How far from the paper's corner the PDF writer can place output, in painter
@@ -62,12 +76,10 @@ void requireFinite(std::initializer_list<double> values, const char* what) {
 constexpr double kMaxPathUnits = 4294967295.0;
 constexpr double kMaxTextUnits = 33554431.0;
 
-void requirePrintable(std::initializer_list<double> units, double limit, const char* what) {
+void requirePrintable(std::initializer_list<double> units, double limit, const Placement& what) {
     for (double v : units)
         if (!(std::fabs(v) <= limit)) // NaN fails too
-            fail(QStringLiteral("%1: coordinate %2 is beyond what the document can hold")
-                     .arg(QLatin1String(what))
-                     .arg(v));
+            fail(what.beyondDocument(v));
 }
 
 // The largest font the painter is given, in painter units to the em. Qt's
@@ -83,7 +95,7 @@ constexpr double kMaxGlyphUnits = 8192.0;
 // The face a text starts with when no face has been set: the one the
 // program's text items start with.
 QString defaultFace() {
-    return QStringLiteral("ＭＳ Ｐゴシック");
+    return QString::fromUtf8(face::kDefaultTextFace);
 }
 
 // Hands what a stream has buffered on to its file (standard output).
@@ -156,7 +168,7 @@ QPageSize pageSizeOf(const PaperSize& paper) {
 }
 
 QString documentTitle() {
-    return QStringLiteral("ペルノア");
+    return pernoa::texts::appTitle();
 }
 
 // ---------------------------------------------------------------------------
@@ -300,20 +312,19 @@ void QtPrinter::startJob() {
         job->dpi = kPdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
-            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
+            fail(files::texts::cannotWriteFile(m_pdfPath, files::texts::notRegularFile()));
         job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
         if (!job->pdfFile->open(QIODevice::WriteOnly))
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->pdfFile->errorString()));
         device = job->pdfFile.get();
     } else {
         job->printer = m_printers->currentPrinterName();
         if (job->printer.isEmpty())
-            fail(QtPrinterList::schedulerRunning()
-                     ? QStringLiteral("no printer is installed")
-                     : QStringLiteral("no print scheduler is running"));
+            fail(QtPrinterList::schedulerRunning() ? texts::noPrinterInstalled()
+                                                   : texts::noScheduler());
         const QPrinterInfo info = QPrinterInfo::printerInfo(job->printer);
         if (info.isNull())
-            fail(QStringLiteral("printer %1 is not installed").arg(job->printer));
+            fail(texts::printerNotInstalled(job->printer));
 
         // The printer's own name for the paper; a paper it does not list is
         // refused unless it takes any size.
@@ -326,8 +337,7 @@ void QtPrinter::startJob() {
         }
         if (job->media.isEmpty()) {
             if (!sizes.isEmpty() && !info.supportsCustomPageSizes())
-                fail(QStringLiteral("printer %1 has no %2 paper")
-                         .arg(job->printer, m_pageSize.name()));
+                fail(texts::printerLacksPaper(job->printer, m_pageSize.name()));
             job->media = m_pageSize.key();
         }
 
@@ -337,7 +347,7 @@ void QtPrinter::startJob() {
         job->spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                       QStringLiteral("/pernoa-job-XXXXXX.pdf"));
         if (!job->spool->open())
-            fail(QStringLiteral("cannot create the spool file: %1").arg(job->spool->errorString()));
+            fail(texts::cannotCreateSpoolFile(job->spool->errorString()));
         device = job->spool.get();
     }
 
@@ -346,9 +356,9 @@ void QtPrinter::startJob() {
     job->writer->setTitle(documentTitle());
     job->writer->setCreator(documentTitle());
     if (!job->writer->setPageLayout(job->layout))
-        fail(QStringLiteral("the page layout was refused"));
+        fail(texts::pageLayoutRefused());
     if (!job->painter.begin(job->writer.get()))
-        fail(QStringLiteral("cannot start drawing the document"));
+        fail(texts::cannotStartDrawing());
     // Painter units from the paper's corner to device pixels.
     const double scale = job->dpi / kUnitsPerInch;
     job->painter.scale(scale, scale);
@@ -366,14 +376,14 @@ QtPrinter::Job& QtPrinter::output() {
         const QPageLayout next = pageLayout();
         if (next != job.layout) {
             if (!job.writer->setPageLayout(next))
-                fail(QStringLiteral("the page layout was refused"));
+                fail(texts::pageLayoutRefused());
             job.layout = next;
         }
         if (!job.writer->newPage())
-            fail(QStringLiteral("cannot start a new page"));
+            fail(texts::cannotStartPage());
         // The page just finished has gone to the stream, or failed to.
         if (job.stream && !job.stream->failure().isEmpty())
-            fail(QStringLiteral("cannot write the document: %1").arg(job.stream->failure()));
+            fail(texts::cannotWriteDocument(job.stream->failure()));
         --job.pendingBreaks;
         ++job.pages;
     }
@@ -388,7 +398,7 @@ void QtPrinter::setPaperSize(const PaperSize& paper) try {
         return;
     const QPageSize size = pageSizeOf(paper);
     if (!size.isValid())
-        fail(QStringLiteral("paper size %1 is not supported").arg(QLatin1String(paper.name)));
+        fail(texts::paperNotSupported(QString::fromLatin1(paper.name)));
     m_pageSize = size;
 } catch (...) {
     keepFailure();
@@ -405,7 +415,7 @@ void QtPrinter::setOrientation(Orientation orientation) try {
         m_orientation = QPageLayout::Landscape;
         return;
     }
-    fail(QStringLiteral("orientation %1 is not supported").arg(int(orientation)));
+    fail(texts::orientationNotSupported(int(orientation)));
 } catch (...) {
     keepFailure();
 }
@@ -418,7 +428,7 @@ void QtPrinter::setLineWidth(int devicePixels) try {
     if (!m_failure.isEmpty())
         return;
     if (devicePixels < 1)
-        fail(QStringLiteral("line width %1 is not supported").arg(devicePixels));
+        fail(texts::lineWidthNotSupported(devicePixels));
     m_lineWidth = devicePixels;
 } catch (...) {
     keepFailure();
@@ -438,7 +448,7 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
         return;
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);
-    requirePrintable({from.x(), from.y(), to.x(), to.y()}, kMaxPathUnits, "line");
+    requirePrintable({from.x(), from.y(), to.x(), to.y()}, kMaxPathUnits, kLine);
     Job* job = m_job.get();
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= kMaxBatchedLines)
         job = &output();
@@ -469,7 +479,7 @@ void QtPrinter::setFontSize(double points) try {
     if (!m_failure.isEmpty())
         return;
     if (!std::isfinite(points) || points <= 0)
-        fail(QStringLiteral("font size %1 is not supported").arg(points));
+        fail(texts::fontSizeNotSupported(points));
     m_fontPoints = points;
 } catch (...) {
     keepFailure();
@@ -494,10 +504,10 @@ void QtPrinter::setForeColor(const QColor& colour) {
 void QtPrinter::printLine(const QString& line) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({m_x, m_y}, "text");
+    requireFinite({m_x, m_y}, kText);
     const double x = m_x * kUnitsPerTwip;
     if (!line.isEmpty())
-        requirePrintable({x, m_y * kUnitsPerTwip}, kMaxTextUnits, "text");
+        requirePrintable({x, m_y * kUnitsPerTwip}, kMaxTextUnits, kText);
     Job& job = output();
     // The font is set up at no more than kMaxGlyphUnits to the em and the
     // painter scaled up to the size asked for (see kMaxGlyphUnits).
@@ -521,7 +531,7 @@ void QtPrinter::printLine(const QString& line) try {
             job.layout.fullRect(QPageLayout::Point).width() * kUnitsPerPoint / glyphScale;
         const overlay::TextRun run =
             overlay::runToTheEdge(metrics, line, left, paperRight, kMaxTextUnits);
-        requirePrintable({baseline, left + run.advance, run.advance}, kMaxTextUnits, "text");
+        requirePrintable({baseline, left + run.advance, run.advance}, kMaxTextUnits, kText);
         const QString shown = run.length < line.size() ? line.left(run.length) : line;
         if (glyphScale > 1) {
             job.painter.save();
@@ -542,12 +552,12 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
                              float height) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({x, y, width, height}, "picture");
+    requireFinite({x, y, width, height}, kPicture);
     const QRectF target(x * kUnitsPerTwip, y * kUnitsPerTwip, width * kUnitsPerTwip,
                         height * kUnitsPerTwip);
     if (!picture.isNull())
         requirePrintable({target.left(), target.top(), target.right(), target.bottom()},
-                         kMaxPathUnits, "picture");
+                         kMaxPathUnits, kPicture);
     Job& job = output();
     if (picture.isNull())
         return;
@@ -589,12 +599,12 @@ void QtPrinter::endDoc() try {
 void QtPrinter::finishJob() {
     std::unique_ptr<Job> job = std::move(m_job);
     if (!job->painter.end())
-        fail(QStringLiteral("cannot finish the document"));
+        fail(texts::cannotFinishDocument());
     job->writer.reset();
 
     if (job->stream) {
         if (!job->stream->finish())
-            fail(QStringLiteral("cannot write the document: %1").arg(job->stream->failure()));
+            fail(texts::cannotWriteDocument(job->stream->failure()));
     } else if (job->pdfFile) {
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
@@ -605,14 +615,14 @@ void QtPrinter::finishJob() {
             const QString why = failureReason(*job->pdfFile);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
+            fail(files::texts::cannotWriteFile(m_pdfPath, why));
         }
         takeOverPermissions(*job->pdfFile, m_pdfPath);
         if (!job->pdfFile->commit())
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->pdfFile->errorString()));
     } else {
         if (!job->spool->flush() || job->spool->error() != QFileDevice::NoError)
-            fail(QStringLiteral("cannot write the spool file: %1").arg(job->spool->errorString()));
+            fail(texts::cannotWriteSpoolFile(job->spool->errorString()));
         cups::submitPdf(job->printer, job->spool->fileName(), documentTitle(), job->media);
     }
     ++m_jobsDelivered;
@@ -626,11 +636,11 @@ void QtPrinter::keepFailure() {
     } catch (const RuntimeError& error) {
         m_failure = QString::fromStdString(error.what());
     } catch (const std::bad_alloc&) {
-        m_failure = QStringLiteral("out of memory");
+        m_failure = pernoa::texts::outOfMemory();
     } catch (...) {
     }
     if (m_failure.isEmpty())
-        m_failure = QStringLiteral("the printer failed");
+        m_failure = texts::printerFailed();
 }
 
 void QtPrinter::abortDoc() noexcept {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/formatwords.h"
 #include "engine/surfaces.h"
 #include "overlay/picture.h"
 
@@ -25,7 +26,7 @@ struct OverlayText {
     QString Text;       // lines separated by CR LF
     std::int32_t X = 0; // left edge
     std::int32_t Y = 0; // top edge
-    QString FontName = QStringLiteral("ＭＳ Ｐゴシック");
+    QString FontName = QString::fromUtf8(face::kDefaultTextFace);
     std::int16_t FontSize = 20; // points on paper
     bool FontBold = false;
     bool FontItalic = false;

@@ -1,6 +1,7 @@
 #include "preview/pagesurface.h"
 
 #include "overlay/textrun.h"
+#include "preview/texts.h"
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
@@ -16,9 +17,6 @@
 
 namespace pernoa::preview {
 namespace {
-
-const QString kTextTip = QStringLiteral("右クリックでこの文字を編集・削除できます。");
-const QString kImageTip = QStringLiteral("右クリックでこの画像を編集・削除できます。");
 
 // Qt places the glyphs of a painted run in fixed point, which wraps past
 // 2^25 pixels: a line is never painted that far.
@@ -276,9 +274,9 @@ ElementRef PageSurface::elementAt(const QPointF& pos) const {
 QString PageSurface::toolTipAt(const QPointF& pos) const {
     switch (elementAt(pos).kind) {
     case ElementKind::Text:
-        return kTextTip;
+        return texts::textTip();
     case ElementKind::Image:
-        return kImageTip;
+        return texts::imageTip();
     case ElementKind::None:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "engine/messages.h"
 #include "engine/numberrules.h"
+#include "preview/texts.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -15,13 +16,6 @@
 
 namespace pernoa::preview {
 namespace {
-
-const QString kWindowTitle = QStringLiteral("ぷれびゅ～♪");
-const QString kPageTip = QStringLiteral("右クリックで文字と画像が挿入できます。");
-const QString kDescription =
-    QStringLiteral("右クリックで、文字・画像の挿入が出来ます。　　　現存の文字・画像を右クリック"
-                   "で編集が出来ます。テキスト、画像の位置は、ドラッグすることにより、位置を調"
-                   "整できます。");
 
 // The window as laid out for A4 portrait at the small display size, the state
 // the program starts in.
@@ -55,7 +49,7 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_items(items), m_messages(messages), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(texts::previewTitle());
 
     // The view shows the page whole wherever it fits: no frame, the window's
     // own background around it.
@@ -67,7 +61,7 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_view->setFocusPolicy(Qt::NoFocus);
     m_page = new PageSurface;
     m_page->setObjectName(QStringLiteral("Picture1"));
-    m_page->setToolTip(kPageTip);
+    m_page->setToolTip(texts::pageTip());
     m_page->installEventFilter(this);
     m_view->setWidget(m_page);
 
@@ -76,7 +70,7 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_description->setTextFormat(Qt::PlainText);
     m_description->setWordWrap(true);
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_description->setText(kDescription);
+    m_description->setText(texts::previewDescription());
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("title"));
@@ -422,23 +416,23 @@ void PreviewWindow::buildMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    m_menuSinki = menu("MnuPopUpSinki", QStringLiteral("新規"));
-    connect(command(m_menuSinki, "MnuInsertLabel", QStringLiteral("この位置に文字を挿入")),
-            &QAction::triggered, this, [this] { insertOrEdit(true, overlay::ItemKind::Text); });
-    connect(command(m_menuSinki, "MneInsertPicture", QStringLiteral("この位置に画像を挿入")),
-            &QAction::triggered, this, [this] { insertOrEdit(true, overlay::ItemKind::Image); });
+    m_menuSinki = menu("MnuPopUpSinki", texts::newMenu());
+    connect(command(m_menuSinki, "MnuInsertLabel", texts::insertTextHere()), &QAction::triggered,
+            this, [this] { insertOrEdit(true, overlay::ItemKind::Text); });
+    connect(command(m_menuSinki, "MneInsertPicture", texts::insertImageHere()), &QAction::triggered,
+            this, [this] { insertOrEdit(true, overlay::ItemKind::Image); });
 
-    m_menuLabel = menu("MnuPopUpLabel", QStringLiteral("文字編集"));
-    connect(command(m_menuLabel, "MnuEditLabel", QStringLiteral("この文字を編集")),
-            &QAction::triggered, this, [this] { insertOrEdit(false, overlay::ItemKind::Text); });
-    connect(command(m_menuLabel, "MneDeleteLabel", QStringLiteral("この文字を削除")),
-            &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Text); });
+    m_menuLabel = menu("MnuPopUpLabel", texts::textMenu());
+    connect(command(m_menuLabel, "MnuEditLabel", texts::editThisText()), &QAction::triggered, this,
+            [this] { insertOrEdit(false, overlay::ItemKind::Text); });
+    connect(command(m_menuLabel, "MneDeleteLabel", texts::deleteThisText()), &QAction::triggered,
+            this, [this] { deleteCurrent(overlay::ItemKind::Text); });
 
-    m_menuImage = menu("MnuPopUpImage", QStringLiteral("画像編集"));
-    connect(command(m_menuImage, "MnuEditImage", QStringLiteral("この画像を編集")),
-            &QAction::triggered, this, [this] { insertOrEdit(false, overlay::ItemKind::Image); });
-    connect(command(m_menuImage, "MnuDeleteImage", QStringLiteral("この画像を削除")),
-            &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Image); });
+    m_menuImage = menu("MnuPopUpImage", texts::imageMenu());
+    connect(command(m_menuImage, "MnuEditImage", texts::editThisImage()), &QAction::triggered, this,
+            [this] { insertOrEdit(false, overlay::ItemKind::Image); });
+    connect(command(m_menuImage, "MnuDeleteImage", texts::deleteThisImage()), &QAction::triggered,
+            this, [this] { deleteCurrent(overlay::ItemKind::Image); });
 }
 
 void PreviewWindow::insertOrEdit(bool insert, overlay::ItemKind kind) {
@@ -446,9 +440,8 @@ void PreviewWindow::insertOrEdit(bool insert, overlay::ItemKind kind) {
 }
 
 void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
-    const MsgAnswer answer =
-        m_messages.showMessage(QStringLiteral("本当に削除しますか？"), QStringLiteral("削除確認"),
-                               MsgIcon::Question, MsgButtons::OkCancel);
+    const MsgAnswer answer = m_messages.showMessage(texts::deleteQuestion(), texts::deleteTitle(),
+                                                    MsgIcon::Question, MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok)
         return;
     m_items.remove(kind, m_clickedSlot);

@@ -1,9 +1,11 @@
 #include "ui/filecommands.h"
 
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "output/qtprinter.h"
+#include "ui/texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -20,15 +22,6 @@ QString pdfStartFolder() {
 }
 
 } // namespace
-
-QString pdfWrittenMessage(const QString& path) {
-    return joinLines(
-        {QStringLiteral("PDFファイルに書き出しました。"), QDir::toNativeSeparators(path)});
-}
-
-QString pdfCancelledMessage() {
-    return QStringLiteral("PDFファイルの書き出しを中止しました。");
-}
 
 QString FileDialogs::run(QWidget* parent, bool save) {
     QFileDialog dialog(parent);
@@ -66,8 +59,8 @@ FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items,
                            const QString& programFolder, IDialogRunner& runner)
     : m_engine(engine), m_form(engine.form()),
       m_file(std::make_unique<SettingsFile>(engine, items)),
-      m_dialogs(runner, settingsDialogFolder(programFolder)),
-      m_pdfDialogs(runner, pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
+      m_dialogs(runner, settingsDialogFolder(programFolder), texts::settingsFileFilter()),
+      m_pdfDialogs(runner, pdfStartFolder(), texts::pdfFileFilter(), QStringLiteral("pdf")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 
 FileCommands::~FileCommands() = default;
@@ -93,8 +86,8 @@ void FileCommands::exportPdfCommand(QWidget* dialogParent) {
     output::QtPrinter pdf(path);
     PrintJobOptions job;
     job.printer = &pdf;
-    job.doneMessage = pdfWrittenMessage(path);
-    job.cancelledMessage = pdfCancelledMessage();
+    job.doneMessage = texts::pdfWritten(QDir::toNativeSeparators(path));
+    job.cancelledMessage = texts::pdfCancelled();
     m_engine.cmdPrintClick(job);
 }
 
@@ -103,9 +96,8 @@ void FileCommands::loadStartupFile(const QStringList& arguments) {
     if (path.isEmpty())
         return;
     if (!m_file->boLoadSetteiFile(path))
-        m_engine.messages().showMessage(
-            QStringLiteral("関連づけされた設定ファイルの読み込みに失敗しました。"), AppTitle,
-            MsgIcon::Critical);
+        m_engine.messages().showMessage(texts::startupFileFailed(), pernoa::texts::appTitle(),
+                                        MsgIcon::Critical);
 }
 
 void FileCommands::LoadDefaultSettei() {

@@ -25,15 +25,6 @@ class OverlayItems;
 
 namespace pernoa::ui {
 
-// The filter of the settings files' dialogs, and of the PDF export's.
-inline const QString SettingsFileFilter = QStringLiteral("ペルノアファイル(*.kvs2)");
-inline const QString PdfFileFilter = QStringLiteral("PDF (*.pdf)");
-
-// The message after the PDF export, naming the file; and after the user
-// stopped it.
-QString pdfWrittenMessage(const QString& path);
-QString pdfCancelledMessage();
-
 // File dialogs of one kind of file with one dialog state (the last accepted
 // file name): the settings files' open and save share one, as one dialog
 // component of the main window; the PDF export has its own. The runner
@@ -43,7 +34,7 @@ public:
     // The folder the dialogs start in when no file was accepted yet, the
     // filter, and the suffix added to a name typed without one (none for the
     // settings files).
-    FileDialogs(IDialogRunner& runner, QString startFolder, QString filter = SettingsFileFilter,
+    FileDialogs(IDialogRunner& runner, QString startFolder, QString filter,
                 QString defaultSuffix = {})
         : m_runner(runner), m_startFolder(std::move(startFolder)), m_filter(std::move(filter)),
           m_defaultSuffix(std::move(defaultSuffix)) {}

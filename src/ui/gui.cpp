@@ -12,6 +12,7 @@
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 #include "ui/progressdialog.h"
+#include "ui/texts.h"
 #include "ui/windowparts.h"
 
 #include <QApplication>
@@ -105,8 +106,7 @@ void GuiProgram::start(const QStringList& arguments) {
     // 2. Start values: small display, A4 portrait.
     m_engine->initStartValues();
     // 3. Line weight.
-    m_form->selectText(ctl::lstLineWeight,
-                       QString::fromUtf8(controlRow(ctl::lstLineWeight)->initial));
+    m_form->selectText(ctl::lstLineWeight, startTextOf(*controlRow(ctl::lstLineWeight)));
     // 4. The program's folder was taken when the program was built.
     // 5. The printer offsets of the last run.
     m_fileCommands->LoadDefaultSettei();
@@ -142,12 +142,7 @@ int runGui(int argc, char* argv[]) {
     // Without a display Qt can only abort with a note about its platform
     // plugins; say what is missing and what works without one.
     if (!hasDisplay(argc, argv)) {
-        std::fputs("pernoa: no display to open the windows on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set).\n"
-                   "To make the page as a PDF file without windows:\n"
-                   "  pernoa --export-pdf page.pdf [SETTINGS.kvs2]\n"
-                   "See 'pernoa --help' for everything the command line does.\n",
-                   stderr);
+        std::fputs(texts::noDisplay().toUtf8().constData(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

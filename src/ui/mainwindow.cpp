@@ -5,12 +5,15 @@
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "engine/version.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
+#include "ui/texts.h"
+#include "ui/windowparts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -77,13 +80,6 @@ void holdOneCharacterMore(QLineEdit& edit) {
     edit.setMaxLength(kMaxFieldChars + 1);
 }
 
-QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
-
 QPushButton* commandButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(QString::fromLatin1(name));
@@ -101,7 +97,7 @@ const ControlRow& tableRow(const char* name) {
 // An option button or the check box with its caption and start state.
 template <typename Button> Button* button(const char* name) {
     const ControlRow& row = tableRow(name);
-    auto* b = new Button(QString::fromUtf8(row.caption));
+    auto* b = new Button(captionOf(row));
     b->setObjectName(QString::fromLatin1(name));
     b->setChecked(qstrcmp(row.initial, "1") == 0);
     return b;
@@ -147,14 +143,14 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     : QMainWindow(parent), m_form(form), m_engine(engine), m_fileCommands(fileCommands),
       m_printers(printers) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("ペルノアVer") + QLatin1String(kVersionText));
+    setWindowTitle(texts::mainWindowTitle(QLatin1String(kVersionText)));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->addTab(buildSheetTab(), QStringLiteral("五線譜全体の設定"));
-    tabs->addTab(buildStaffTab(), QStringLiteral("五線譜自身の設定"));
+    tabs->addTab(buildSheetTab(), texts::sheetTab());
+    tabs->addTab(buildStaffTab(), texts::staffTab());
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs);
     layout->addWidget(buildCommands());
@@ -186,9 +182,9 @@ QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
 
 QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name) {
     const ControlRow& field = tableRow(name);
-    const QString caption = QString::fromUtf8(field.caption);
-    const QString unit = QString::fromUtf8(field.unit);
-    auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
+    const QString caption = captionOf(field);
+    const QString unit = unitOf(field);
+    auto* edit = new QLineEdit(startTextOf(field));
     edit->setObjectName(QString::fromLatin1(name));
     holdOneCharacterMore(*edit);
     edit->setFont(numberFont());
@@ -232,8 +228,7 @@ QWidget* MainWindow::buildSheetTab() {
     offsets->setContentsMargins(0, 0, 0, 0);
     offsets->setHorizontalSpacing(16);
     offsets->setVerticalSpacing(2);
-    QLabel* heading = plainLabel(QStringLiteral("プリンタの誤差設定"));
-    heading->setObjectName(QStringLiteral("lblPrinterGosa"));
+    QLabel* heading = plainLabel(texts::offsetHeading(), "lblPrinterGosa");
     offsets->addWidget(heading, 0, 0, 1, 2);
     addField(offsets, 1, 0, ctl::txtPrinterGosaY);
     addField(offsets, 1, 1, ctl::txtPrinterGosaX);
@@ -243,17 +238,15 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
-    shade->setValue(num::textToInt32(QString::fromLatin1(tableRow(ctl::sbrPrintShade).initial)));
+    shade->setValue(num::textToInt32(startTextOf(tableRow(ctl::sbrPrintShade))));
     shade->setSingleStep(1);
     shade->setPageStep(16);
     // Reached with Tab and moved with the arrow keys and Page Up/Down.
     shade->setFocusPolicy(Qt::StrongFocus);
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
-    shadeCaption->addWidget(
-        captionLabel(QString::fromUtf8(tableRow(ctl::sbrPrintShade).caption), shade));
-    QLabel* percent = plainLabel(QString::fromUtf8(tableRow(ctl::lblPrintShade).initial));
-    percent->setObjectName(QString::fromLatin1(ctl::lblPrintShade));
+    shadeCaption->addWidget(captionLabel(captionOf(tableRow(ctl::sbrPrintShade)), shade));
+    QLabel* percent = plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
     auto* shadeCell = new QVBoxLayout;
@@ -263,7 +256,7 @@ QWidget* MainWindow::buildSheetTab() {
     grid->addLayout(shadeCell, 3, 0, 1, 2);
 
     // Third column: paper and display size.
-    auto* paper = new QGroupBox(QStringLiteral("紙のサイズ"));
+    auto* paper = new QGroupBox(texts::paperFrame());
     paper->setObjectName(QStringLiteral("Frame1"));
     auto* paperGrid = new QGridLayout(paper);
     for (const PaperSize* p : papersInWindowOrder())
@@ -272,7 +265,7 @@ QWidget* MainWindow::buildSheetTab() {
     paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), paperGrid->rowCount(), 0, 1,
                          paperGrid->columnCount());
 
-    auto* display = new QGroupBox(QStringLiteral("表示サイズ"));
+    auto* display = new QGroupBox(texts::displayFrame());
     display->setObjectName(QStringLiteral("FrmHyojiSize"));
     auto* displayRow = new QHBoxLayout(display);
     displayRow->addWidget(option(ctl::optHyojiLarge));
@@ -308,8 +301,7 @@ QWidget* MainWindow::buildStaffTab() {
                           rows + 2 * weights->frameWidth());
     auto* weightCell = new QVBoxLayout;
     weightCell->setSpacing(2);
-    weightCell->addWidget(
-        captionLabel(QString::fromUtf8(tableRow(ctl::lstLineWeight).caption), weights));
+    weightCell->addWidget(captionLabel(captionOf(tableRow(ctl::lstLineWeight)), weights));
     weightCell->addWidget(weights);
     grid->addLayout(weightCell, 1, 0, Qt::AlignTop | Qt::AlignLeft);
 
@@ -322,7 +314,7 @@ QWidget* MainWindow::buildStaffTab() {
         QFontMetrics(reference->font()).horizontalAdvance(QStringLiteral("-16.5335292964923")) +
         12);
 
-    auto* lineCount = new QGroupBox(QStringLiteral("線の本数"));
+    auto* lineCount = new QGroupBox(pernoa::texts::tableText(pernoa::texts::kLineCount));
     lineCount->setObjectName(QStringLiteral("fraLineCnt"));
     auto* column = new QVBoxLayout(lineCount);
     for (const QString& name : lineCountOptions())
@@ -339,54 +331,53 @@ QWidget* MainWindow::buildCommands() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    grid->addWidget(commandButton("cmdPreview", QStringLiteral("プレビュー")), 0, 0,
-                    Qt::AlignBottom);
-    grid->addWidget(commandButton("cmdPrint", QStringLiteral("印刷")), 0, 1, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdPreview", texts::previewButton()), 0, 0, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdPrint", texts::printButton()), 0, 1, Qt::AlignBottom);
 
     const ControlRow& countRow = tableRow(ctl::txtPrintCount);
-    auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
+    auto* count = new QLineEdit(startTextOf(countRow));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
     holdOneCharacterMore(*count);
     count->setFont(numberFont());
     count->setFixedSize(fieldSize(*count));
     auto* countCell = new QGridLayout;
     countCell->setSpacing(2);
-    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.caption), count), 0, 0, 1, 2);
+    countCell->addWidget(captionLabel(captionOf(countRow), count), 0, 0, 1, 2);
     countCell->addWidget(count, 1, 0);
-    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.unit), count), 1, 1);
+    countCell->addWidget(captionLabel(unitOf(countRow), count), 1, 1);
     grid->addLayout(countCell, 0, 2, Qt::AlignBottom);
 
-    grid->addWidget(commandButton("cmdShowHelp", QStringLiteral("ヘルプ")), 0, 3, Qt::AlignBottom);
-    grid->addWidget(commandButton("cmdSetPrinter", QStringLiteral("使用するプリンタの選択")), 1, 1,
-                    1, 2, Qt::AlignLeft);
-    grid->addWidget(commandButton("cmdEnd", QStringLiteral("終了")), 1, 3);
+    grid->addWidget(commandButton("cmdShowHelp", texts::helpButton()), 0, 3, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdSetPrinter", texts::choosePrinterButton()), 1, 1, 1, 2,
+                    Qt::AlignLeft);
+    grid->addWidget(commandButton("cmdEnd", texts::endButton()), 1, 3);
     grid->setColumnStretch(4, 1);
     return box;
 }
 
 void MainWindow::buildMenus() {
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("設定"));
+    QMenu* settings = menuBar()->addMenu(texts::settingsMenu());
     settings->setObjectName(QStringLiteral("mnuSettei"));
-    QAction* open = settings->addAction(QStringLiteral("開く(&O)"));
+    QAction* open = settings->addAction(texts::openCommand());
     open->setObjectName(QStringLiteral("mnuSettei_Open"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* save = settings->addAction(QStringLiteral("保存(&S)"));
+    QAction* save = settings->addAction(texts::saveCommand());
     save->setObjectName(QStringLiteral("mnuSettei_Save"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    QAction* pdf = settings->addAction(QStringLiteral("PDFに書き出す…"));
+    QAction* pdf = settings->addAction(texts::exportPdfCommand());
     pdf->setObjectName(QStringLiteral("mnuSettei_ExportPdf"));
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     // A sheet to measure the printer's offsets on, printed on the paper and
     // in the orientation chosen here.
-    QAction* calibration = settings->addAction(QStringLiteral("誤差測定用紙を印刷"));
+    QAction* calibration = settings->addAction(texts::calibrationCommand());
     calibration->setObjectName(QStringLiteral("mnuSettei_CalibrationSheet"));
     connect(calibration, &QAction::triggered, this, [this] { drawCalibrationSheet(m_engine); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    QMenu* help = menuBar()->addMenu(texts::helpMenu());
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* view = help->addAction(QStringLiteral("ヘルプ"));
+    QAction* view = help->addAction(texts::helpCommand());
     view->setObjectName(QStringLiteral("mnuHelp_View"));
-    QAction* version = help->addAction(QStringLiteral("バージョン情報"));
+    QAction* version = help->addAction(texts::aboutCommand());
     version->setObjectName(QStringLiteral("mnuHelp_Ver"));
 
     connect(open, &QAction::triggered, this, &MainWindow::openSettings);

@@ -1,5 +1,7 @@
 #include "ui/messagebox.h"
 
+#include "preview/texts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
@@ -82,13 +84,13 @@ std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const 
     box->setWindowModality(Qt::ApplicationModal);
     if (buttons == MsgButtons::OkCancel) {
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box->button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box->button(QMessageBox::Cancel)->setText(preview::texts::cancel());
         box->setEscapeButton(QMessageBox::Cancel);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setEscapeButton(QMessageBox::Ok);
     }
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->button(QMessageBox::Ok)->setText(preview::texts::ok());
     box->setDefaultButton(QMessageBox::Ok);
     return box;
 }

@@ -1,0 +1,80 @@
+#pragma once
+
+// The texts of the windows that a user reads, in one place: the main
+// window's title, tabs, frames, commands and menus, the About box, the help
+// window, the printer selection, the progress of a print job and the file
+// commands' dialogs and messages. Each is wrapped for Qt's translation tools
+// in the context "ui", the Japanese the program shows as the source text.
+// The control captions are in the engine's catalogue (its control table),
+// the buttons "OK" and "キャンセル" in the preview's.
+
+#include <QString>
+
+namespace pernoa::ui::texts {
+
+// --- the main window: title, tabs, frames, commands and menus ---
+QString mainWindowTitle(const QString& version);
+QString sheetTab();
+QString staffTab();
+QString offsetHeading();
+QString paperFrame();
+QString displayFrame();
+QString previewButton();
+QString printButton();
+QString helpButton();
+QString choosePrinterButton();
+QString endButton();
+QString settingsMenu();
+QString openCommand();
+QString saveCommand();
+QString exportPdfCommand();
+QString calibrationCommand();
+QString helpMenu();
+QString helpCommand();
+QString aboutCommand();
+
+// --- the About box ---
+QString aboutTitle(const QString& appTitle);
+QString aboutVersion(const QString& version);
+QString aboutDescription();
+QString aboutDisclaimer();
+
+// --- the help window ---
+QString helpTitle();
+// The help page's own title. The page was written for version 2.0 and its
+// title says so; the program's version is in the main window's title and
+// the About box.
+QString helpHeading();
+QString helpSubheading();
+QString helpExcuse();
+QString helpPurpose();
+QString helpUsage();
+QString helpTermsHeading();
+QString helpNoteUnits();
+QString helpNoteStaffDistance();
+QString helpNotePrinterShift();
+// "ＯＫ" in full-width letters, unlike the other windows' "OK".
+QString helpOk();
+
+// --- the printer selection ---
+QString printerDialogTitle();
+QString choosePrinter();
+QString noPrinterInstalled();
+QString noScheduler();
+
+// --- the progress of a print job ---
+QString copiesDone(const QString& done, const QString& total);
+QString stopJob();
+
+// --- the file commands ---
+QString settingsFileFilter();
+QString pdfFileFilter();
+QString pdfWritten(const QString& path);
+QString pdfCancelled();
+QString startupFileFailed();
+
+// Started without any display: what is missing and what works without one
+// (standard error, in English like the command line).
+QString noDisplay();
+
+} // namespace pernoa::ui::texts
