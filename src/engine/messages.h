@@ -7,8 +7,9 @@
 namespace pernoa {
 
 enum class MsgIcon { None, Critical, Question, Warning, Information };
-enum class MsgButtons { Ok, OkCancel };
-enum class MsgAnswer { Ok, Cancel };
+// SaveDiscardCancel: the question before changes would be lost.
+enum class MsgButtons { Ok, OkCancel, SaveDiscardCancel };
+enum class MsgAnswer { Ok, Cancel, Save, Discard };
 
 // The program's own title, the one a message box takes when none is given.
 inline const QString AppTitle = QStringLiteral("ペルノア");

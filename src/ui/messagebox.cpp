@@ -1,5 +1,7 @@
 #include "ui/messagebox.h"
 
+#include "ui/texts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
@@ -80,9 +82,18 @@ std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const 
     box->setText(text);
     box->setIcon(toQtIcon(icon));
     box->setWindowModality(Qt::ApplicationModal);
+    if (buttons == MsgButtons::SaveDiscardCancel) {
+        box->setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box->button(QMessageBox::Save)->setText(texts::saveButton());
+        box->button(QMessageBox::Discard)->setText(texts::discardButton());
+        box->button(QMessageBox::Cancel)->setText(texts::cancelButton());
+        box->setEscapeButton(QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Save);
+        return box;
+    }
     if (buttons == MsgButtons::OkCancel) {
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box->button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box->button(QMessageBox::Cancel)->setText(texts::cancelButton());
         box->setEscapeButton(QMessageBox::Cancel);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
