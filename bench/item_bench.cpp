@@ -9,7 +9,7 @@
 //           and painted
 // Prints one line "name value unit" per figure.
 
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "output/fontmap.h"

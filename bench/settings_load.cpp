@@ -8,7 +8,7 @@
 // refused in time) and the processor time of the load and the outcome,
 // "loaded" or "refused", follow the wall time.
 
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "files/settingsfile.h"

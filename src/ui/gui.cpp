@@ -10,10 +10,10 @@
 #include "ui/dialogrunner.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
-#include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 #include "ui/progressdialog.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

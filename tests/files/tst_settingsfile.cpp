@@ -5,7 +5,7 @@
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "enginerig.h"
-#include "faildevice.h"
+#include "failingdevice.h"
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"

@@ -1,4 +1,4 @@
-#include "preview/itemdialog.h"
+#include "preview/itemdialogbase.h"
 
 #include "engine/numberrules.h"
 #include "preview/pagesurface.h"
