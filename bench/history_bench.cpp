@@ -3,7 +3,7 @@
 // window (the item moved and the page painted again), and how much memory
 // 10,000 steps of every kind hold. Run by bench/history_bench.sh.
 
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "overlay/itemhistory.h"
