@@ -22,6 +22,8 @@
 
 #include <sys/resource.h>
 
+#include <QUndoStack>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -42,7 +44,8 @@ struct Program {
     TavriEngine engine{form, messages};
     OverlayItems items{engine.settings(), messages};
     NoDialogs dialogs;
-    preview::PreviewWindow window{items, messages, dialogs};
+    QUndoStack history;
+    preview::PreviewWindow window{items, messages, dialogs, history};
 
     Program() {
         engine.setPreviewSurface(&window);

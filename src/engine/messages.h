@@ -7,8 +7,9 @@
 namespace pernoa {
 
 enum class MsgIcon { None, Critical, Question, Warning, Information };
-enum class MsgButtons { Ok, OkCancel };
-enum class MsgAnswer { Ok, Cancel };
+// SaveDiscardCancel: the question before changes would be lost.
+enum class MsgButtons { Ok, OkCancel, SaveDiscardCancel };
+enum class MsgAnswer { Ok, Cancel, Save, Discard };
 
 // How the program speaks to the user: modal message boxes and the busy
 // pointer. The windows show real message boxes, the command line writes to

@@ -473,9 +473,13 @@ bool SettingsFile::LoadItemPicture(overlay::OverlayImage& item) {
 // The loading sequence
 
 bool SettingsFile::loadSections(const QString& path) {
+    return readSections(path) == LoadReach::Whole;
+}
+
+LoadReach SettingsFile::readSections(const QString& path) {
     if (!m_items.removeAll()) {
         m_messages.showMessage(own::clearingFailed(), texts::appTitle(), MsgIcon::Warning);
-        return false;
+        return LoadReach::Nothing;
     }
     // A file that cannot be read is left to the first reader, which says so.
     QString text;
@@ -485,7 +489,13 @@ bool SettingsFile::loadSections(const QString& path) {
     } done{m_loadingText};
     if (readTextFile(path, text))
         m_loadingText = &text;
-    return boLoadTavriSettei(path) && boLoadTextSettei(path) && boLoadImageSettei(path);
+    if (!boLoadTavriSettei(path))
+        return LoadReach::Nothing;
+    return boLoadTextSettei(path) && boLoadImageSettei(path) ? LoadReach::Whole : LoadReach::Partly;
+}
+
+bool isSettingsFilePath(const QString& path) {
+    return path.endsWith(QLatin1String(".kvs2"), Qt::CaseInsensitive);
 }
 
 bool SettingsFile::boLoadSetteiFile(const QString& path) {

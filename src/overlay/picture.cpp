@@ -25,6 +25,22 @@ std::int32_t himetricFromPixels(int pixels, int dotsPerMeter) {
     return static_cast<std::int32_t>(num::roundHalfEven(himetric));
 }
 
+namespace {
+
+bool isPictureFormat(const QByteArray& format) {
+    return format == "bmp" || format == "gif" || format == "jpeg" || format == "jpg";
+}
+
+} // namespace
+
+bool isPictureFile(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return isPictureFormat(reader.format());
+}
+
 bool loadPictureFile(const QString& path, Picture& picture, qint64 maxBytes) {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
@@ -32,7 +48,7 @@ bool loadPictureFile(const QString& path, Picture& picture, qint64 maxBytes) {
     // The content decides, so a JPEG saved as .bmp still loads.
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
-    if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg")
+    if (!isPictureFormat(format))
         return false;
     // The paint-ready image takes four bytes a pixel.
     const QSize size = reader.size();

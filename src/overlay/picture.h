@@ -35,6 +35,10 @@ inline constexpr double kDefaultPictureDpi = 96.0;
 bool loadPictureFile(const QString& path, Picture& picture,
                      qint64 maxBytes = std::numeric_limits<qint64>::max());
 
+// Whether a file is a BMP, GIF or JPEG by its content (its first bytes only;
+// nothing is decoded).
+bool isPictureFile(const QString& path);
+
 // The decoded pictures of one page, one per file: items naming the same file
 // under any spelling of its path ("p/./a.bmp", "q/../p/a.bmp", a link, a
 // second hard link) share one image, decoded once and stored once in a PDF.

@@ -17,4 +17,14 @@ QString imageLimit();
 QString pictureNotLoaded();
 QString pictureRemoved();
 
+// --- the names of the item model's undo steps ---
+QString insertTextItem();
+QString insertImageItem();
+QString editTextItem();
+QString editImageItem();
+QString moveTextItem();
+QString moveImageItem();
+QString deleteTextItem();
+QString deleteImageItem();
+
 } // namespace pernoa::overlay::texts

@@ -76,13 +76,18 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     connect(m_cancel, &QPushButton::clicked, this, &ImageItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &ImageItemDialog::confirm);
 
-    m_slot = takeSlot(m_items, {overlay::ItemKind::Image, target.insert, target.slot, target.clickX,
-                                target.clickY});
+    ItemTarget own = target;
+    own.kind = overlay::ItemKind::Image;
+    m_slot = takeSlot(m_items, own);
     if (m_slot == 0)
         return;
     m_item = m_items.image(m_slot);
-    if (m_insert)
+    if (m_insert) {
+        // A picture dropped on the page comes with its file.
+        if (!target.picturePath.isEmpty())
+            setPath(target.picturePath);
         return;
+    }
     setPath(m_item.ImagePath);
     m_scale->setText(num::toText(m_item.ImageSizePer));
     m_pathChanged = false;

@@ -2,10 +2,16 @@
 
 #include "engine/messages.h"
 #include "engine/numberrules.h"
+#include "files/settingsfile.h"
+#include "overlay/itemhistory.h"
+#include "overlay/picture.h"
+#include "preview/historyactions.h"
 #include "preview/texts.h"
 
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -44,10 +50,10 @@ public:
 } // namespace
 
 PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
-                             IItemDialogs& dialogs, QWidget* parent)
+                             IItemDialogs& dialogs, QUndoStack& history, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_items(items), m_messages(messages), m_dialogs(dialogs) {
+      m_items(items), m_messages(messages), m_dialogs(dialogs), m_history(history) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(texts::previewTitle());
 
@@ -85,7 +91,13 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_descriptionTop = kStartDescriptionTop;
     m_titleLeft = float(kStartPageWidth) / 2.0f - float(kTitleWidth) / 2.0f;
     relayout();
+    const HistoryActions actions = createHistoryActions(m_history, this, [this] { endDrag(); });
+    m_undo = actions.undo;
+    m_redo = actions.redo;
+    addAction(m_undo);
+    addAction(m_redo);
     buildMenus();
+    setAcceptDrops(true);
     items.setDisplay(this);
 }
 
@@ -433,10 +445,22 @@ void PreviewWindow::buildMenus() {
             [this] { insertOrEdit(false, overlay::ItemKind::Image); });
     connect(command(m_menuImage, "MnuDeleteImage", texts::deleteThisImage()), &QAction::triggered,
             this, [this] { deleteCurrent(overlay::ItemKind::Image); });
+
+    for (QMenu* m : {m_menuSinki, m_menuLabel, m_menuImage}) {
+        m->addSeparator();
+        m->addAction(m_undo);
+        m->addAction(m_redo);
+    }
 }
 
 void PreviewWindow::insertOrEdit(bool insert, overlay::ItemKind kind) {
-    m_dialogs.open({kind, insert, m_clickedSlot, m_clickPoint.x(), m_clickPoint.y()}, this);
+    ItemTarget target;
+    target.kind = kind;
+    target.insert = insert;
+    target.slot = m_clickedSlot;
+    target.clickX = m_clickPoint.x();
+    target.clickY = m_clickPoint.y();
+    m_dialogs.open(target, this);
 }
 
 void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
@@ -444,7 +468,7 @@ void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
                                                     MsgIcon::Question, MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok)
         return;
-    m_items.remove(kind, m_clickedSlot);
+    overlay::deleteItem(m_history, m_items, kind, m_clickedSlot);
 }
 
 QPoint PreviewWindow::dialogPosition() const {
@@ -508,7 +532,7 @@ void PreviewWindow::pageMoved(const QPointF& pos, Qt::MouseButtons buttons) {
     if (!element.isItem())
         return; // moves over the page itself do nothing
     if (buttons != Qt::LeftButton) {
-        m_dragging = false;
+        endDrag();
         return;
     }
     dragTo(element, pos);
@@ -520,7 +544,19 @@ void PreviewWindow::pageReleased(Qt::MouseButtons buttons) {
     // Every drag ends with the button: the next one takes a new grab point
     // even when the pointer leaves the page before it moves again.
     m_captured = {};
+    endDrag();
+}
+
+void PreviewWindow::endDrag() {
     m_dragging = false;
+    const ElementRef dragged = std::exchange(m_dragged, {});
+    if (!dragged.isItem())
+        return;
+    // The whole drag is one step, from where the item stood before it.
+    overlay::recordItemMove(m_history, m_items,
+                            dragged.kind == ElementKind::Text ? overlay::ItemKind::Text
+                                                              : overlay::ItemKind::Image,
+                            static_cast<std::int16_t>(dragged.slot), m_dragStart);
 }
 
 void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
@@ -529,6 +565,13 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     const auto slot = static_cast<std::int16_t>(element.slot);
     if (!m_items.exists(kind, slot))
         return;
+    if (!m_dragging) {
+        endDrag();
+        m_dragged = element;
+        m_dragStart = kind == overlay::ItemKind::Text
+                          ? QPoint(m_items.text(slot).X, m_items.text(slot).Y)
+                          : QPoint(m_items.image(slot).X, m_items.image(slot).Y);
+    }
     const QPointF origin = m_page->elementTopLeftTwips(element);
     // The pointer relative to the element's corner, preview twips.
     const double x = pos.x() * kTwipsPerPixel - origin.x();
@@ -556,14 +599,97 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     if (!moved) {
         // A position the item cannot hold: the drag stops here, the item
         // stays where it was last stored, until the button is released.
-        m_dragging = false;
         m_captured = {};
+        endDrag();
         return;
     }
     m_dragOffsetX = offsetX;
     m_dragOffsetY = offsetY;
     m_grabPoint = grab;
     m_dragging = true;
+}
+
+// ---------------------------------------------------------------------------
+// Files dropped on the window
+
+namespace {
+
+// The one local file a drag brings, or "" (several files, or none).
+QString draggedFile(const QMimeData* data) {
+    // Several would leave open which one counts: one file at a time.
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().first().isLocalFile())
+        return QString();
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+bool PreviewWindow::acceptsDrop(const QMimeData* data, const QPointF& pos, QString* path) const {
+    const QString file = draggedFile(data);
+    if (file.isEmpty())
+        return false;
+    if (path)
+        *path = file;
+    if (isSettingsFilePath(file))
+        return true;
+    const QPointF onPage = m_page->mapFrom(this, pos);
+    return QRectF(m_page->rect()).contains(onPage) && overlay::isPictureFile(file);
+}
+
+void PreviewWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // A picture is judged where it moves to (the move that follows at once),
+    // a settings file is welcome anywhere.
+    const QString file = draggedFile(event->mimeData());
+    if (!file.isEmpty() && (isSettingsFilePath(file) || overlay::isPictureFile(file)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PreviewWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (acceptsDrop(event->mimeData(), event->position()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PreviewWindow::dropEvent(QDropEvent* event) {
+    QString path;
+    if (!acceptsDrop(event->mimeData(), event->position(), &path)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // What the drop starts asks questions and opens dialogs: it runs once
+    // the drop itself has ended, so the program the file came from is not
+    // kept waiting for the answer.
+    if (isSettingsFilePath(path)) {
+        QMetaObject::invokeMethod(
+            this, [this, path] { emit settingsFileDropped(path); }, Qt::QueuedConnection);
+        return;
+    }
+    const QPointF onPage = m_page->mapFrom(this, event->position());
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    try {
+        x = num::toInt32(onPage.x() * kTwipsPerPixel);
+        y = num::toInt32(onPage.y() * kTwipsPerPixel);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, path, x, y] {
+            ItemTarget target;
+            target.kind = overlay::ItemKind::Image;
+            target.insert = true;
+            target.clickX = x;
+            target.clickY = y;
+            target.picturePath = path;
+            m_dialogs.open(target, this);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace pernoa::preview

@@ -81,8 +81,9 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     connect(m_cancel, &QPushButton::clicked, this, &TextItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &TextItemDialog::confirm);
 
-    m_slot = takeSlot(m_items, {overlay::ItemKind::Text, target.insert, target.slot, target.clickX,
-                                target.clickY});
+    ItemTarget own = target;
+    own.kind = overlay::ItemKind::Text;
+    m_slot = takeSlot(m_items, own);
     if (m_slot == 0)
         return;
     m_item = m_items.text(m_slot);

@@ -75,4 +75,11 @@ QString sampleCaption();
 QString sizeRange(const QString& least, const QString& most);
 QString sizeOutOfRange(const QString& least, const QString& most);
 
+// --- the undo and redo commands of both windows ---
+QString undo();
+// Undoing a step, by the step's name.
+QString undoStep(const QString& step);
+QString redo();
+QString redoStep(const QString& step);
+
 } // namespace pernoa::preview::texts

@@ -18,8 +18,8 @@ namespace pernoa {
 class SettingsFile;
 class TavriEngine;
 class IForm;
-namespace overlay {
-class OverlayItems;
+namespace document {
+class Document;
 }
 } // namespace pernoa
 
@@ -45,6 +45,8 @@ public:
     QString getSavePath(QWidget* parent);
 
     QString lastFileName() const { return m_lastFileName; }
+    // The file the next dialog offers.
+    void setLastFileName(const QString& path) { m_lastFileName = path; }
 
 private:
     QString run(QWidget* parent, bool save);
@@ -57,19 +59,33 @@ private:
 };
 
 // The commands themselves, on the engine (its form and messages) and the
-// item model; their dialogs stand over the window given to each command.
+// page as a document; their dialogs stand over the window given to each
+// command. Whatever would replace a page with unsaved changes (opening a
+// file, the end of the program) asks first whether to save them.
 class FileCommands {
 public:
-    FileCommands(TavriEngine& engine, overlay::OverlayItems& items, const QString& programFolder,
+    FileCommands(TavriEngine& engine, document::Document& document, const QString& programFolder,
                  IDialogRunner& runner);
     ~FileCommands();
 
-    // Menu "設定": the open and the save command.
+    // Menu "設定": the open and the save command. The save is true when the
+    // file was written.
     void openCommand(QWidget* dialogParent);
-    void saveCommand(QWidget* dialogParent);
+    bool saveCommand(QWidget* dialogParent);
     // Menu "設定": "PDFに書き出す…", the print command (copy count and all)
     // onto a PDF file chosen in a save dialog instead of the printer.
     void exportPdfCommand(QWidget* dialogParent);
+    // A settings file dropped on a window, or chosen among the recent files:
+    // opened after the question about unsaved changes. A recent file that no
+    // longer exists is dropped from the list after the reader's message,
+    // nothing else changing.
+    void openFile(const QString& path, QWidget* parent);
+    void openRecentFile(const QString& path, QWidget* parent);
+
+    // Asks, when the page has unsaved changes, whether to save them: true
+    // when the page may go (nothing to save, saved, or the user chose not to
+    // save), false when the user cancelled or the save did not happen.
+    bool mayDiscardChanges(QWidget* parent);
 
     // Start-up: the settings file named on the command line. Shows
     // "関連づけされた設定ファイルの読み込みに失敗しました。" after the readers'
@@ -84,12 +100,16 @@ public:
 
     FileDialogs& dialogs() { return m_dialogs; }
     FileDialogs& pdfDialogs() { return m_pdfDialogs; }
-    SettingsFile& settingsFile() { return *m_file; }
+    SettingsFile& settingsFile();
+    document::Document& document() { return m_document; }
 
 private:
+    // Loads through the document; the next save dialog offers the file.
+    bool load(const QString& path);
+
     TavriEngine& m_engine;
     IForm& m_form;
-    std::unique_ptr<SettingsFile> m_file;
+    document::Document& m_document;
     FileDialogs m_dialogs;
     FileDialogs m_pdfDialogs;
     QString m_defaultPath;

@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "document/document.h"
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
 #include "engine/numberrules.h"
@@ -7,6 +8,8 @@
 #include "engine/tavriengine.h"
 #include "engine/texts.h"
 #include "engine/version.h"
+#include "files/settingsfile.h"
+#include "preview/historyactions.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
@@ -20,6 +23,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -31,6 +37,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -38,6 +45,7 @@
 #include <QStylePainter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <vector>
 
@@ -168,6 +176,62 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     setFocusOrder();
     tabToSelectedOptions();
     connectHandlers();
+
+    // Files dropped anywhere on the window, the fields included (which
+    // would otherwise take a file's path as text).
+    setAcceptDrops(true);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->acceptDrops())
+            w->installEventFilter(this);
+
+    document::Document& document = m_fileCommands.document();
+    connect(&document, &document::Document::stateChanged, this, &MainWindow::updateTitle);
+    connect(&document.recentFiles(), &document::RecentFiles::changed, this,
+            &MainWindow::updateRecentFiles);
+    updateTitle();
+    updateRecentFiles();
+}
+
+void MainWindow::updateTitle() {
+    const document::Document& document = m_fileCommands.document();
+    const QString title = texts::mainWindowTitle(QLatin1String(kVersionText));
+    // "[*]" stands for the mark of unsaved changes; a file name's own is
+    // written twice to stay as it is.
+    QString name = QFileInfo(document.currentFile()).fileName();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle((name.isEmpty() ? title : texts::titleWithFile(title, name)) +
+                   QStringLiteral("[*]"));
+    setWindowModified(document.isModified());
+}
+
+QString MainWindow::shownTitle() const {
+    return windowHandle() ? windowHandle()->title() : QString();
+}
+
+void MainWindow::updateRecentFiles() {
+    for (QAction* entry : std::as_const(m_recentEntries))
+        delete entry;
+    m_recentEntries.clear();
+    const QStringList paths = m_fileCommands.document().recentFiles().paths();
+    if (paths.isEmpty())
+        return;
+    m_recentEntries << m_settingsMenu->addSeparator();
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        // The file's name, or its whole path where two files share a name.
+        QString shown = names.count(names[i]) > 1 ? QDir::toNativeSeparators(path) : names[i];
+        shown.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = m_settingsMenu->addAction(texts::recentFileEntry(i + 1, shown));
+        entry->setObjectName(QStringLiteral("mnuSettei_Recent%1").arg(i + 1));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
+        connect(entry, &QAction::triggered, this,
+                [this, path] { m_fileCommands.openRecentFile(path, this); });
+        m_recentEntries << entry;
+    }
 }
 
 QWidget* MainWindow::control(const QString& name) const {
@@ -358,6 +422,8 @@ QWidget* MainWindow::buildCommands() {
 void MainWindow::buildMenus() {
     QMenu* settings = menuBar()->addMenu(texts::settingsMenu());
     settings->setObjectName(QStringLiteral("mnuSettei"));
+    settings->setToolTipsVisible(true);
+    m_settingsMenu = settings;
     QAction* open = settings->addAction(texts::openCommand());
     open->setObjectName(QStringLiteral("mnuSettei_Open"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -372,6 +438,16 @@ void MainWindow::buildMenus() {
     QAction* calibration = settings->addAction(texts::calibrationCommand());
     calibration->setObjectName(QStringLiteral("mnuSettei_CalibrationSheet"));
     connect(calibration, &QAction::triggered, this, [this] { drawCalibrationSheet(m_engine); });
+
+    QMenu* edit = menuBar()->addMenu(texts::editMenu());
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    document::Document& document = m_fileCommands.document();
+    const preview::HistoryActions history =
+        preview::createHistoryActions(document.history(), this, [&document] { document.settle(); });
+    history.undo->setObjectName(QStringLiteral("mnuEdit_Undo"));
+    history.redo->setObjectName(QStringLiteral("mnuEdit_Redo"));
+    edit->addAction(history.undo);
+    edit->addAction(history.redo);
 
     QMenu* help = menuBar()->addMenu(texts::helpMenu());
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -488,7 +564,13 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The printer offsets are kept for the next run; nothing else is saved.
+    // Unsaved changes are saved or given up as the user says; a cancel keeps
+    // the program running with everything as it is.
+    if (!m_fileCommands.mayDiscardChanges(this)) {
+        event->ignore();
+        return;
+    }
+    // The printer offsets are kept for the next run.
     m_fileCommands.SaveDefaultSettei();
     event->accept();
     // The program ends at once, every other window with it, none asked.
@@ -548,6 +630,69 @@ void MainWindow::saveSettings() {
 
 void MainWindow::exportPdf() {
     m_fileCommands.exportPdfCommand(this);
+}
+
+// ---------------------------------------------------------------------------
+// Files dropped on the window
+
+QString MainWindow::droppedSettingsFile(const QMimeData* data) {
+    // One file at a time: of several, none would be the obvious one.
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().first();
+    return url.isLocalFile() && isSettingsFilePath(url.toLocalFile()) ? url.toLocalFile()
+                                                                      : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedSettingsFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedSettingsFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedSettingsFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The question and the load run once the drop has ended, so the program
+    // the file came from is not kept waiting for the answer.
+    QMetaObject::invokeMethod(
+        this, [this, path] { m_fileCommands.openFile(path, this); }, Qt::QueuedConnection);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Files dragged over a field are the window's to take or refuse; a text
+    // dragged there stays the field's.
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasUrls())
+            break;
+        if (event->type() == QEvent::Drop)
+            dropEvent(drop);
+        else if (droppedSettingsFile(drop->mimeData()).isEmpty())
+            drop->ignore();
+        else
+            drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace pernoa::ui

@@ -1,6 +1,7 @@
 #include "ui/messagebox.h"
 
 #include "preview/texts.h"
+#include "ui/texts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -82,6 +83,15 @@ std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const 
     box->setText(text);
     box->setIcon(toQtIcon(icon));
     box->setWindowModality(Qt::ApplicationModal);
+    if (buttons == MsgButtons::SaveDiscardCancel) {
+        box->setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box->button(QMessageBox::Save)->setText(texts::saveButton());
+        box->button(QMessageBox::Discard)->setText(texts::discardButton());
+        box->button(QMessageBox::Cancel)->setText(preview::texts::cancel());
+        box->setEscapeButton(QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Save);
+        return box;
+    }
     if (buttons == MsgButtons::OkCancel) {
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box->button(QMessageBox::Cancel)->setText(preview::texts::cancel());

@@ -77,4 +77,20 @@ QString startupFileFailed();
 // (standard error, in English like the command line).
 QString noDisplay();
 
+// --- the page as a document ---
+// The question before unsaved changes would be lost, with and without the
+// file's name, and its buttons (its cancel button is the preview's cancel()).
+QString saveChangesQuestion();
+QString saveChangesToFileQuestion(const QString& fileName);
+QString saveButton();
+QString discardButton();
+
+// The main window's title with the current file's name after it.
+QString titleWithFile(const QString& title, const QString& fileName);
+
+QString editMenu();
+// An entry of the recent files in the menu "設定": its number (the shortcut
+// letter) and the file.
+QString recentFileEntry(int number, const QString& file);
+
 } // namespace pernoa::ui::texts

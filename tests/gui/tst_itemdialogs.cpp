@@ -75,8 +75,8 @@ struct Rig {
         settings.HyojiSize = 3;
         items.setDisplay(&display);
     }
-    void insertAt(int x, int y) { target = {ItemKind::Text, true, 0, x, y}; }
-    void edit(std::int16_t slot) { target = {ItemKind::Text, false, slot, 0, 0}; }
+    void insertAt(int x, int y) { target = {ItemKind::Text, true, 0, x, y, {}}; }
+    void edit(std::int16_t slot) { target = {ItemKind::Text, false, slot, 0, 0, {}}; }
     // A text item through the dialog.
     std::int16_t addText(const QString& text) {
         insertAt(10, 20);
