@@ -38,7 +38,7 @@ std::vector<PageField> buildFields() {
     return fields;
 }
 
-QString captionOf(const QString& control) {
+QString fieldCaption(const QString& control) {
     const ControlRow* row = controlRow(control);
     return row ? captionOf(*row) : control;
 }
@@ -106,8 +106,8 @@ void writeField(IForm& form, const PageField& field, const QString& value) {
 
 QString fieldStepName(const PageField& field, const QString& value) {
     if (field.kind != ControlKind::Option)
-        return texts::changeField(captionOf(field.key));
-    return value.isEmpty() ? texts::clearOptions() : texts::chooseOption(captionOf(value));
+        return texts::changeField(fieldCaption(field.key));
+    return value.isEmpty() ? texts::clearOptions() : texts::chooseOption(fieldCaption(value));
 }
 
 PageState capturePage(const IForm& form, const overlay::OverlayItems& items) {
