@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -49,6 +50,22 @@ QByteArray crlfLines(const QStringList& lines) {
         bytes += cp932::encode(line) + "\r\n";
     return bytes;
 }
+
+// A translation of the line weights' captions, as an English window shows
+// them: the file keeps its own words whatever the list shows.
+class EnglishWeights : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (qstrcmp(context, "engine") != 0)
+            return {};
+        const QString text = QString::fromUtf8(source);
+        return text == u"細め"   ? QStringLiteral("Thin")
+               : text == u"普通" ? QStringLiteral("Normal")
+               : text == u"太め" ? QStringLiteral("Thick")
+                                 : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 // The main window's state as the files see it, with the window's handlers of
 // the landscape box and the paper options.
@@ -150,6 +167,31 @@ private slots:
         QTest::newRow("escape sequences in the weight")
             << "30,30,15,15,\x1b]0;x\a\x1b[2J,10,2,B4,0,1,0,5,1" << false
             << bad + "「線の幅」の値「\\x1b]0;x\\x07\\x1b[2J」は読み込めません。";
+    }
+
+    // The list shows the captions, the file stores its words: a translated
+    // window reads and writes the same files, and draws the same weight.
+    void lineWeightWordsWhateverTheCaptions() {
+        EnglishWeights english;
+        QCoreApplication::installTranslator(&english);
+        Rig r;
+        QCOMPARE(r.form.selectedText(ctl::lstLineWeight), QStringLiteral("Normal"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("w.kvs2"));
+        writeBytes(path, crlfLines({kTavriSetteiMarker, "30,30,15,15,細め,10,2,A4,0,1,0,5,0", "",
+                                    kTextSetteiMarker, "", kImageSetteiMarker}));
+        const bool loaded = r.file.boLoadSetteiFile(path);
+        const QString shown = r.form.selectedText(ctl::lstLineWeight);
+        const std::int32_t drawn = r.engine.settings().LineWeight;
+        r.form.selectText(ctl::lstLineWeight, QStringLiteral("Thick"));
+        const bool saved = r.file.SaveSetteiFile(path);
+        QCoreApplication::removeTranslator(&english);
+        QVERIFY(loaded);
+        QCOMPARE(shown, QStringLiteral("Thin"));
+        QCOMPARE(drawn, kLineWeightThin);
+        QVERIFY(saved);
+        QVERIFY(fileBytes(path).startsWith(
+            crlfLines({kTavriSetteiMarker, "30,30,15,15,太め,10,2,A4,0,1,0,5,0"})));
     }
 
     void parameterLine() {
