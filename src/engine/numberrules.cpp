@@ -236,10 +236,6 @@ std::int32_t toInt32(double value) {
     return static_cast<std::int32_t>(r);
 }
 
-std::int16_t textToInt16(const QString& text) {
-    return toInt16(toDouble(text));
-}
-
 std::int32_t textToInt32(const QString& text) {
     return toInt32(toDouble(text));
 }

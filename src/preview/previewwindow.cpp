@@ -471,11 +471,6 @@ void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
     overlay::deleteItem(m_history, m_items, kind, m_clickedSlot);
 }
 
-QPoint PreviewWindow::dialogPosition() const {
-    const QRect frame = frameGeometry();
-    return {frame.left(), frame.top() + frame.height() / 2};
-}
-
 // ---------------------------------------------------------------------------
 // The pointer on the page
 

@@ -125,10 +125,6 @@ public:
     void moveElement(overlay::ItemKind kind, std::int16_t slot, double left, double top) override;
     void hideElement(overlay::ItemKind kind, std::int16_t slot) override;
 
-    // Where an item dialog opens: its top edge half the window's outer height
-    // below the window's top, its left edge at the window's left edge.
-    QPoint dialogPosition() const;
-
     // --- the pointer on the page (the page surface's events end here) ---
     // pos is in the page surface's logical pixels; button is the one that
     // changed, buttons those held after the change.

@@ -96,10 +96,8 @@ public:
     // at shutdown.
     void LoadDefaultSettei();
     void SaveDefaultSettei();
-    QString defaultSetteiPath() const { return m_defaultPath; }
 
     FileDialogs& dialogs() { return m_dialogs; }
-    FileDialogs& pdfDialogs() { return m_pdfDialogs; }
     SettingsFile& settingsFile();
     document::Document& document() { return m_document; }
 
