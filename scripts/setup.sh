@@ -6,12 +6,14 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build libcups2-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools
     fonts-ipafont-gothic fonts-ipafont-mincho
     cups printer-driver-cups-pdf
     poppler-utils
     clang libclang-rt-14-dev libfuzzer-14-dev clang-format-14
     locales
     desktop-file-utils appstream shared-mime-info
+    dpkg-dev help2man lintian
 )
 
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,6 +1,9 @@
 #include "cli/batch.h"
+#include "engine/language.h"
 #include "output/fontmap.h"
 #include "ui/gui.h"
+
+#include <QCoreApplication>
 
 #include <csignal>
 
@@ -15,7 +18,14 @@ int main(int argc, char* argv[]) {
     // Settings and text items name Windows faces; both the windows and the
     // batch output need them mapped before any font is chosen.
     pernoa::output::installFontSubstitutions();
+    // The user's configuration folder, where the stored language is, is
+    // named after the program.
+    QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
+    const pernoa::cli::LanguageOption option = pernoa::cli::takeLanguageOption(argc, argv);
+    const pernoa::Language language = pernoa::runLanguage(option.asked, pernoa::languageStore());
+    if (option.error)
+        return pernoa::cli::reportUsageError(*option.error, language);
     if (pernoa::cli::isBatchInvocation(argc, argv))
-        return pernoa::cli::runBatch(argc, argv);
-    return pernoa::ui::runGui(argc, argv);
+        return pernoa::cli::runBatch(argc, argv, language);
+    return pernoa::ui::runGui(argc, argv, language);
 }

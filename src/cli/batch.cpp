@@ -6,6 +6,7 @@
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
+#include "engine/language.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
@@ -521,6 +522,36 @@ int runSheet(const Request& request) {
 
 } // namespace
 
+LanguageOption takeLanguageOption(int& argc, char* argv[]) {
+    LanguageOption option;
+    int kept = 1;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* word = argv[i];
+        if (optionsEnded || std::strncmp(word, "--lang", 6) != 0 ||
+            (word[6] != '\0' && word[6] != '=')) {
+            optionsEnded = optionsEnded || std::strcmp(word, "--") == 0;
+            argv[kept++] = argv[i];
+            continue;
+        }
+        QString value;
+        if (word[6] == '=') {
+            value = QString::fromLocal8Bit(word + 7);
+        } else if (i + 1 < argc) {
+            value = QString::fromLocal8Bit(argv[++i]);
+        } else {
+            option.error = texts::needsValue(QStringLiteral("--lang"));
+            continue;
+        }
+        option.asked = languageNamed(value);
+        if (!option.asked && !option.error)
+            option.error = texts::langTakes(quotedValue(value));
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return option;
+}
+
 bool isBatchInvocation(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--", 2) == 0 || std::strcmp(argv[i], "-h") == 0 ||
@@ -529,7 +560,17 @@ bool isBatchInvocation(int argc, char* argv[]) {
     return false;
 }
 
-int runBatch(int argc, char* argv[]) {
+int reportUsageError(const QString& error, Language language) {
+    int coreArgc = 1;
+    char name[] = "pernoa";
+    char* coreArgv[] = {name, nullptr};
+    const QCoreApplication words(coreArgc, coreArgv);
+    useLanguage(language, QtTexts::AsTheyAre);
+    writeLine(stderr, texts::usageError(visibleText(error)));
+    return 2;
+}
+
+int runBatch(int argc, char* argv[], Language language) {
     // A reader of standard output that goes away (`| head`) makes the next
     // write fail with the reason, which the run reports, instead of ending the
     // program without a word.
@@ -538,27 +579,35 @@ int runBatch(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
 
+    // Qt gets only the program name: the batch options are not its own.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
     Request request;
-    try {
-        request = parseArguments(args);
-    } catch (const UsageError& error) {
-        writeLine(stderr, texts::usageError(visibleText(error.text)));
-        return 2;
+    {
+        // The help and the usage errors need no display, only the language,
+        // which needs an application: a plain one, gone before the batch
+        // work's own.
+        const QCoreApplication words(qtArgc, qtArgv);
+        useLanguage(language, QtTexts::AsTheyAre);
+        try {
+            request = parseArguments(args);
+        } catch (const UsageError& error) {
+            writeLine(stderr, texts::usageError(visibleText(error.text)));
+            return 2;
+        }
+        if (request.action == Action::Help)
+            return answer(usageText());
+        if (request.action == Action::Version)
+            return answer(texts::version(QLatin1String(kVersionText)) + QLatin1Char('\n'));
     }
-    if (request.action == Action::Help)
-        return answer(usageText());
-    if (request.action == Action::Version)
-        return answer(texts::version(QLatin1String(kVersionText)) + QLatin1Char('\n'));
 
     chooseBatchPlatform();
     keepLargeBlocks();
     qInstallMessageHandler(quietQtMessages);
-    // Qt gets only the program name: the batch options are not its own.
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication app(qtArgc, qtArgv);
     // The windows' configuration folder (the saved printer offsets).
     QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
+    useLanguage(language, QtTexts::AsTheyAre);
 
     if (request.action == Action::ListPrinters)
         return listPrinters();

@@ -30,6 +30,9 @@ QString usage(const QString& paperLine, const QString& catchAll) {
                "                         10 mm inside the paper's edges (paper and orientation\n"
                "                         from the options; drawn without the offsets)\n"
                "  --verbose              after an export, name the file and its page count\n"
+               "  --lang ja|en           speak Japanese or English (the windows too); without\n"
+               "                         it, the language chosen in the windows, else the\n"
+               "                         desktop's (Japanese under the C locale)\n"
                "  -h, --help             show this help\n"
                "  -V, --version          show the version\n"
                "\n"
@@ -119,6 +122,10 @@ QString takesNoValue(const QString& option) {
 
 QString unknownOption(const QString& option) {
     return QCoreApplication::translate("cli", "unknown option %1").arg(option);
+}
+
+QString langTakes(const QString& value) {
+    return QCoreApplication::translate("cli", "--lang takes ja or en, not \"%1\"").arg(value);
 }
 
 QString cannotBeCombined(const QString& option) {

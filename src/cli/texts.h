@@ -34,6 +34,7 @@ QString shadeTakes(const QString& value);
 QString needsValue(const QString& option);
 QString takesNoValue(const QString& option);
 QString unknownOption(const QString& option);
+QString langTakes(const QString& value);
 QString cannotBeCombined(const QString& option);
 QString exportNeedsFileName();
 QString saveNeedsFileName();

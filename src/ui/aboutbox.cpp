@@ -1,5 +1,6 @@
 #include "ui/aboutbox.h"
 
+#include "engine/language.h"
 #include "engine/texts.h"
 #include "engine/version.h"
 #include "preview/texts.h"
@@ -61,11 +62,12 @@ AboutBox::AboutBox(QWidget* parent)
     title->setFont(displayFont(18));
     setTextColour(*title, QColor(0, 128, 0));
 
-    // The version in full-width characters ("Ｖｅｒ　２．２"), from the one
-    // place it is written.
-    QString digits;
-    for (const QChar c : QLatin1String(kVersionText))
-        digits += QChar(c.unicode() + 0xFEE0);
+    // The version from the one place it is written; the Japanese box sets it
+    // in full-width characters ("Ｖｅｒ　２．２").
+    QString digits = QLatin1String(kVersionText);
+    if (currentLanguage() == Language::Japanese)
+        for (QChar& c : digits)
+            c = QChar(c.unicode() + 0xFEE0);
     QLabel* version = plainLabel(texts::aboutVersion(digits), "lblVersion");
     QFont bold = version->font();
     bold.setBold(true);

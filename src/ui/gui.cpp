@@ -18,10 +18,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLibraryInfo>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QWindow>
 
 #include <cstdio>
@@ -104,19 +102,14 @@ QString GuiProgram::recentFilesStore() {
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/recent-files.ini");
 }
 
-void GuiProgram::prepareApplication(QApplication& app) {
+void GuiProgram::prepareApplication(QApplication& app, Language language) {
     // The windows take the desktop's font and size; Japanese text the face
     // lacks is drawn from another face by the system's font fallback.
     //
-    // The interface is Japanese, so are Qt's own dialogs (file, colour and
-    // font choosers, the buttons of message boxes), when the system has Qt's
-    // translations.
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    // Qt's own dialogs (file, colour and font choosers, the buttons of
+    // message boxes) speak the windows' language, when the system has Qt's
+    // translation of it.
+    useLanguage(language);
     app.setWindowIcon(programIcon());
     // The desktop matches the windows to the launcher (and its icon) by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pernoa.pernoa"));
@@ -163,17 +156,21 @@ bool hasDisplay(int argc, char* argv[]) {
 
 } // namespace
 
-int runGui(int argc, char* argv[]) {
+int runGui(int argc, char* argv[], Language language) {
     // Without a display Qt can only abort with a note about its platform
     // plugins; say what is missing and what works without one.
     if (!hasDisplay(argc, argv)) {
+        int coreArgc = 1;
+        char* coreArgv[] = {argv[0], nullptr};
+        const QCoreApplication words(coreArgc, coreArgv);
+        useLanguage(language);
         std::fputs(texts::noDisplay().toUtf8().constData(), stderr);
         return 1;
     }
     QApplication app(argc, argv);
     // The user's configuration folder is named after the program.
     QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
-    GuiProgram::prepareApplication(app);
+    GuiProgram::prepareApplication(app, language);
     DesktopDialogRunner desktop;
     GuiProgram program(desktop);
     program.start(QCoreApplication::arguments());

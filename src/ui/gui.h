@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/language.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -52,8 +54,9 @@ public:
 
     // The application-wide settings the windows expect: their font, and a
     // life that ends with the main window alone (the preview window is only
-    // ever hidden and must not keep the program running).
-    static void prepareApplication(QApplication& app);
+    // ever hidden and must not keep the program running), and the language
+    // they speak, Qt's own dialogs included.
+    static void prepareApplication(QApplication& app, Language language = Language::Japanese);
 
     // Start-up: shows the preview window, sets the start values, reads the
     // printer offsets of the last run, shows the main window with the preview
@@ -102,7 +105,8 @@ private:
     std::unique_ptr<JobProgressDialog> m_progress;
 };
 
-// Starts the windows and runs until the main window closes.
-int runGui(int argc, char* argv[]);
+// Starts the windows, speaking the language, and runs until the main window
+// closes.
+int runGui(int argc, char* argv[], Language language);
 
 } // namespace pernoa::ui

@@ -3,11 +3,15 @@
 #include "ui/texts.h"
 #include "ui/windowparts.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSvgWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace pernoa::ui {
 namespace {
@@ -24,6 +28,47 @@ QLabel* label(const char* name, const QString& text, int index = -1) {
     QLabel* l = plainLabel(text, name, index);
     l->setWordWrap(true);
     return l;
+}
+
+// The terms diagram with its labels in the windows' language: the words of
+// each labelled text element (by its id) replaced by the catalogue's, a label
+// of two lines set as two lines under each other.
+QByteArray termsDiagram() {
+    QFile file(termsDiagramPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString svg = QString::fromUtf8(file.readAll());
+    const std::pair<const char*, QString> labels[] = {
+        {"topMargin", texts::diagramTopMargin()},
+        {"bottomMargin", texts::diagramBottomMargin()},
+        {"leftMargin", texts::diagramLeftMargin()},
+        {"rightMargin", texts::diagramRightMargin()},
+        {"staffDistance", texts::diagramStaffDistance()},
+        {"blockGap", texts::diagramBlockGap()},
+        {"lineSpacing", texts::diagramLineSpacing()},
+        {"lineWidth", texts::diagramLineWidth()},
+    };
+    for (const auto& [id, label] : labels) {
+        const QRegularExpression element(
+            QStringLiteral("(<text id=\"%1\" x=\"([^\"]*)\"[^>]*>)[^<]*</text>")
+                .arg(QLatin1String(id)));
+        const QRegularExpressionMatch match = element.match(svg);
+        if (!match.hasMatch())
+            continue;
+        const QStringList lines = label.split(QLatin1Char('\n'));
+        QString words = lines.constFirst().toHtmlEscaped();
+        if (lines.size() > 1) {
+            words.clear();
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                words += QStringLiteral("<tspan x=\"%1\" dy=\"%2\">%3</tspan>")
+                             .arg(match.captured(2),
+                                  i == 0 ? QStringLiteral("0") : QStringLiteral("1.1em"),
+                                  lines[i].toHtmlEscaped());
+        }
+        svg.replace(match.capturedStart(), match.capturedLength(),
+                    match.captured(1) + words + QStringLiteral("</text>"));
+    }
+    return svg.toUtf8();
 }
 
 } // namespace
@@ -61,7 +106,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     heading->setFont(bold);
     setTextColour(*heading, QColor(255, 0, 0));
 
-    auto* diagram = new QSvgWidget(termsDiagramPath());
+    auto* diagram = new QSvgWidget;
+    diagram->load(termsDiagram());
     diagram->setObjectName(QStringLiteral("Image1"));
     diagram->setFixedSize(kDiagramWidth, kDiagramHeight);
 

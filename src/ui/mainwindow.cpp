@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
+#include "engine/language.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
@@ -20,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -455,12 +457,48 @@ void MainWindow::buildMenus() {
     view->setObjectName(QStringLiteral("mnuHelp_View"));
     QAction* version = help->addAction(texts::aboutCommand());
     version->setObjectName(QStringLiteral("mnuHelp_Ver"));
+    buildLanguageMenu(*help);
 
     connect(open, &QAction::triggered, this, &MainWindow::openSettings);
     connect(save, &QAction::triggered, this, &MainWindow::saveSettings);
     connect(pdf, &QAction::triggered, this, &MainWindow::exportPdf);
     connect(view, &QAction::triggered, this, &MainWindow::showHelp);
     connect(version, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildLanguageMenu(QMenu& help) {
+    // The choice is kept for the next start: the windows are built in one
+    // language, and the user keeps working in it until then.
+    QMenu* menu = help.addMenu(texts::languageMenu());
+    menu->setObjectName(QStringLiteral("mnuHelp_Lang"));
+    auto* group = new QActionGroup(menu);
+    const std::optional<Language> stored = storedLanguage(languageStore());
+    const struct {
+        const char* name;
+        std::optional<Language> language;
+        QString caption;
+    } entries[] = {
+        {"mnuHelp_Lang_Desktop", std::nullopt, texts::languageOfDesktop()},
+        {"mnuHelp_Lang_ja", Language::Japanese, texts::languageJapanese()},
+        {"mnuHelp_Lang_en", Language::English, texts::languageEnglish()},
+    };
+    for (const auto& entry : entries) {
+        QAction* action = menu->addAction(entry.caption);
+        action->setObjectName(QLatin1String(entry.name));
+        action->setCheckable(true);
+        action->setChecked(entry.language == stored);
+        group->addAction(action);
+        const std::optional<Language> language = entry.language;
+        connect(action, &QAction::triggered, this, [this, language] {
+            IMessages& messages = m_engine.messages();
+            if (storeLanguage(languageStore(), language))
+                messages.showMessage(texts::languageAtNextStart(), pernoa::texts::appTitle(),
+                                     MsgIcon::Information);
+            else
+                messages.showMessage(texts::languageNotStored(), pernoa::texts::appTitle(),
+                                     MsgIcon::Critical);
+        });
+    }
 }
 
 void MainWindow::setFocusOrder() {

@@ -75,6 +75,9 @@ private slots:
     void exportPdf();
 
 private:
+    // "Language / 言語" in the help menu: the desktop's language, Japanese or
+    // English from the next start on.
+    void buildLanguageMenu(QMenu& help);
     QWidget* buildSheetTab();
     QWidget* buildStaffTab();
     QWidget* buildCommands();

@@ -76,6 +76,30 @@ QString helpCommand() {
     return QCoreApplication::translate("ui", "ヘルプ");
 }
 
+QString languageMenu() {
+    return QCoreApplication::translate("ui", "Language / 言語");
+}
+
+QString languageOfDesktop() {
+    return QCoreApplication::translate("ui", "デスクトップの言語");
+}
+
+QString languageJapanese() {
+    return QCoreApplication::translate("ui", "日本語");
+}
+
+QString languageEnglish() {
+    return QCoreApplication::translate("ui", "English");
+}
+
+QString languageAtNextStart() {
+    return QCoreApplication::translate("ui", "次回の起動から、選んだ言語で表示します。");
+}
+
+QString languageNotStored() {
+    return QCoreApplication::translate("ui", "言語の設定を保存できませんでした。");
+}
+
 QString aboutCommand() {
     return QCoreApplication::translate("ui", "バージョン情報");
 }
@@ -131,6 +155,38 @@ QString helpUsage() {
 
 QString helpTermsHeading() {
     return QCoreApplication::translate("ui", "◎使用されている語句の説明");
+}
+
+QString diagramTopMargin() {
+    return QCoreApplication::translate("ui", "上マージン");
+}
+
+QString diagramBottomMargin() {
+    return QCoreApplication::translate("ui", "下マージン");
+}
+
+QString diagramLeftMargin() {
+    return QCoreApplication::translate("ui", "左マージン");
+}
+
+QString diagramRightMargin() {
+    return QCoreApplication::translate("ui", "右マージン");
+}
+
+QString diagramStaffDistance() {
+    return QCoreApplication::translate("ui", "五線の間隔");
+}
+
+QString diagramBlockGap() {
+    return QCoreApplication::translate("ui", "大譜表の間隔");
+}
+
+QString diagramLineSpacing() {
+    return QCoreApplication::translate("ui", "線の間隔");
+}
+
+QString diagramLineWidth() {
+    return QCoreApplication::translate("ui", "線の幅");
 }
 
 QString helpNoteUnits() {

@@ -31,6 +31,13 @@ QString exportPdfCommand();
 QString calibrationCommand();
 QString helpMenu();
 QString helpCommand();
+// The language menu and what it says.
+QString languageMenu();
+QString languageOfDesktop();
+QString languageJapanese();
+QString languageEnglish();
+QString languageAtNextStart();
+QString languageNotStored();
 QString aboutCommand();
 
 // --- the About box ---
@@ -50,6 +57,15 @@ QString helpExcuse();
 QString helpPurpose();
 QString helpUsage();
 QString helpTermsHeading();
+// The labels of the terms diagram; a line break splits a label in two lines.
+QString diagramTopMargin();
+QString diagramBottomMargin();
+QString diagramLeftMargin();
+QString diagramRightMargin();
+QString diagramStaffDistance();
+QString diagramBlockGap();
+QString diagramLineSpacing();
+QString diagramLineWidth();
 QString helpNoteUnits();
 QString helpNoteStaffDistance();
 QString helpNotePrinterShift();

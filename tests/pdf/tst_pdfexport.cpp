@@ -8,6 +8,8 @@
 #include "pdfprobe.h"
 #include "recorders.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPageSize>
 #include <QTemporaryDir>
 #include <QTest>
@@ -642,6 +644,60 @@ private slots:
         QVERIFY2(r.err.startsWith(QStringLiteral("pernoa: no display to open the windows on")),
                  qPrintable(r.err));
         QVERIFY(r.err.contains(QStringLiteral("pernoa --export-pdf page.pdf")));
+    }
+
+    // The command line speaks the desktop's language, Japanese under the C
+    // locale, else the language stored by the windows; --lang chooses for
+    // one run (the windows too), a wrong word is a usage error.
+    void languageOfTheCommandLine() {
+        QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            english.remove(QString::fromLatin1(name));
+        english.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+        const QString config = m_dir.filePath(QStringLiteral("config"));
+        english.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        QProcessEnvironment c = QProcessEnvironment::systemEnvironment();
+        c.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        const QString inEnglish = QStringLiteral("\"An error occurred\" a line");
+        const QString inJapanese = QStringLiteral("\"エラーが発生しました\" a line");
+        const QString help = QStringLiteral("--help");
+        const QString lang = QStringLiteral("--lang");
+
+        QVERIFY(runPernoa({help}, english).out.contains(inEnglish));
+        QVERIFY(runPernoa({help}, c).out.contains(inJapanese));
+        QVERIFY(runPernoa({lang, QStringLiteral("en"), help}, c).out.contains(inEnglish));
+        QVERIFY(runPernoa({QStringLiteral("--lang=ja"), help}, english).out.contains(inJapanese));
+        QVERIFY(QDir().mkpath(config + QStringLiteral("/pernoa")));
+        {
+            QFile stored(config + QStringLiteral("/pernoa/pernoa.ini"));
+            QVERIFY(stored.open(QIODevice::WriteOnly));
+            stored.write("[General]\nlanguage=en\n");
+        }
+        QVERIFY(runPernoa({help}, c).out.contains(inEnglish));
+        QVERIFY(runPernoa({lang, QStringLiteral("ja"), help}, c).out.contains(inJapanese));
+        QVERIFY(QFile::remove(config + QStringLiteral("/pernoa/pernoa.ini")));
+
+        // The window's messages, in English.
+        const RunResult margin =
+            runPernoa({lang, QStringLiteral("en"), QStringLiteral("--export-pdf"),
+                       pdf(QStringLiteral("lang.pdf")), QStringLiteral("--margins"),
+                       QStringLiteral("10,,5,5")});
+        QCOMPARE(margin.err, QStringLiteral("Bottom margin is empty.\n"));
+        QCOMPARE(margin.exitCode, 1);
+
+        const QString tryHelp = QStringLiteral("\nTry 'pernoa --help' for more information.\n");
+        const RunResult wrong = runPernoa({lang, QStringLiteral("fr"), help});
+        QCOMPARE(wrong.err, QStringLiteral("pernoa: --lang takes ja or en, not \"fr\"") + tryHelp);
+        QCOMPARE(wrong.exitCode, 2);
+        const RunResult missing =
+            runPernoa({QStringLiteral("--export-pdf"), pdf(QStringLiteral("lang.pdf")), lang});
+        QCOMPARE(missing.err, QStringLiteral("pernoa: --lang needs a value") + tryHelp);
+        QCOMPARE(missing.exitCode, 2);
+        // With only --lang, the windows are asked for.
+        const RunResult windows = runPernoa({lang, QStringLiteral("en")}, withoutDisplay());
+        QVERIFY2(windows.err.startsWith(QStringLiteral("pernoa: no display")),
+                 qPrintable(windows.err));
+        QCOMPARE(windows.exitCode, 1);
     }
 
     // With no scheduler to ask, an empty printer list is not the answer
