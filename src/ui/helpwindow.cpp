@@ -31,8 +31,8 @@ QLabel* label(const char* name, const QString& text, int index = -1) {
 }
 
 // The terms diagram with its labels in the windows' language: the words of
-// each labelled text element (by its id) replaced by the catalogue's, a label
-// of two lines set as two lines under each other.
+// each labelled text element (by its id) replaced by the catalogue's; a
+// label of two lines becomes two elements, the second a line lower.
 QByteArray termsDiagram() {
     QFile file(termsDiagramPath());
     if (!file.open(QIODevice::ReadOnly))
@@ -48,25 +48,27 @@ QByteArray termsDiagram() {
         {"lineSpacing", texts::diagramLineSpacing()},
         {"lineWidth", texts::diagramLineWidth()},
     };
+    // The diagram's font size, and its line height.
+    constexpr int kLineHeight = 11;
     for (const auto& [id, label] : labels) {
         const QRegularExpression element(
-            QStringLiteral("(<text id=\"%1\" x=\"([^\"]*)\"[^>]*>)[^<]*</text>")
+            QStringLiteral("<text id=\"%1\" x=\"([^\"]*)\" y=\"([0-9]+)\"([^>]*)>[^<]*</text>")
                 .arg(QLatin1String(id)));
         const QRegularExpressionMatch match = element.match(svg);
         if (!match.hasMatch())
             continue;
         const QStringList lines = label.split(QLatin1Char('\n'));
-        QString words = lines.constFirst().toHtmlEscaped();
-        if (lines.size() > 1) {
-            words.clear();
-            for (qsizetype i = 0; i < lines.size(); ++i)
-                words += QStringLiteral("<tspan x=\"%1\" dy=\"%2\">%3</tspan>")
-                             .arg(match.captured(2),
-                                  i == 0 ? QStringLiteral("0") : QStringLiteral("1.1em"),
-                                  lines[i].toHtmlEscaped());
+        QString elements;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QString name = QLatin1String(id);
+            if (i > 0)
+                name += QStringLiteral("-%1").arg(i + 1);
+            elements += QStringLiteral("<text id=\"%1\" x=\"%2\" y=\"%3\"%4>%5</text>")
+                            .arg(name, match.captured(1),
+                                 QString::number(match.captured(2).toInt() + i * kLineHeight),
+                                 match.captured(3), lines[i].toHtmlEscaped());
         }
-        svg.replace(match.capturedStart(), match.capturedLength(),
-                    match.captured(1) + words + QStringLiteral("</text>"));
+        svg.replace(match.capturedStart(), match.capturedLength(), elements);
     }
     return svg.toUtf8();
 }

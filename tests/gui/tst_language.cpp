@@ -36,6 +36,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -136,6 +138,18 @@ QStringList clippedTexts(QWidget* window) {
             } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
                 text = g->title();
                 fits = g->minimumSizeHint().width() <= g->width();
+            } else if (auto* svg = qobject_cast<QSvgWidget*>(w)) {
+                // The labels of a drawing stay inside it.
+                const QSvgRenderer& drawing = *svg->renderer();
+                for (const char* id :
+                     {"topMargin", "bottomMargin", "leftMargin", "rightMargin", "staffDistance",
+                      "blockGap", "lineSpacing", "lineSpacing-2", "lineWidth", "lineWidth-2"}) {
+                    const QString name = QLatin1String(id);
+                    if (drawing.elementExists(name) &&
+                        !drawing.viewBoxF().contains(drawing.boundsOnElement(name)))
+                        clipped << QStringLiteral("diagram label ") + name;
+                }
+                continue;
             } else if (auto* t = qobject_cast<QTabBar*>(w)) {
                 // A bar too narrow for its tabs elides their texts.
                 if (t->sizeHint().width() > t->width())
