@@ -147,11 +147,11 @@ Try &apos;pernoa --help&apos; for more information.</translation>
     </message>
     <message>
         <source>Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]
-       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]
-       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]
-       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]
-       pernoa --list-printers
-       pernoa --help | --version
+   or: pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]
+   or: pernoa --list-printers
+   or: pernoa --help | --version
 Without any of these options pernoa opens its windows.
 
 Prints blank staff paper without opening a window. Every message the
@@ -202,11 +202,11 @@ An export says nothing when it succeeds; after the windows&apos; message
 Exit status: 0 when done, 1 after an error message, 2 for a usage error.
 </source>
         <translation>Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]
-       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]
-       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]
-       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]
-       pernoa --list-printers
-       pernoa --help | --version
+   or: pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]
+   or: pernoa --list-printers
+   or: pernoa --help | --version
 Without any of these options pernoa opens its windows.
 
 Prints blank staff paper without opening a window. Every message the

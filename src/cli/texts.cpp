@@ -8,11 +8,11 @@ QString usage(const QString& paperLine, const QString& catchAll) {
     return QCoreApplication::translate(
                "cli",
                "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
-               "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
-               "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
-               "       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
-               "       pernoa --list-printers\n"
-               "       pernoa --help | --version\n"
+               "   or: pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
+               "   or: pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
+               "   or: pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
+               "   or: pernoa --list-printers\n"
+               "   or: pernoa --help | --version\n"
                "Without any of these options pernoa opens its windows.\n"
                "\n"
                "Prints blank staff paper without opening a window. Every message the\n"
