@@ -11,13 +11,13 @@
 #include "engine/version.h"
 #include "files/settingsfile.h"
 #include "preview/historyactions.h"
+#include "preview/widgetparts.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
 #include "ui/texts.h"
-#include "ui/windowparts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -241,7 +241,7 @@ QWidget* MainWindow::control(const QString& name) const {
 }
 
 QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
-    QLabel* label = plainLabel(text);
+    QLabel* label = preview::plainLabel(text);
     label->setBuddy(buddy);
     return label;
 }
@@ -294,7 +294,7 @@ QWidget* MainWindow::buildSheetTab() {
     offsets->setContentsMargins(0, 0, 0, 0);
     offsets->setHorizontalSpacing(16);
     offsets->setVerticalSpacing(2);
-    QLabel* heading = plainLabel(texts::offsetHeading(), "lblPrinterGosa");
+    QLabel* heading = preview::plainLabel(texts::offsetHeading(), "lblPrinterGosa");
     offsets->addWidget(heading, 0, 0, 1, 2);
     addField(offsets, 1, 0, ctl::txtPrinterGosaY);
     addField(offsets, 1, 1, ctl::txtPrinterGosaX);
@@ -312,7 +312,8 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
     shadeCaption->addWidget(captionLabel(captionOf(tableRow(ctl::sbrPrintShade)), shade));
-    QLabel* percent = plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
+    QLabel* percent =
+        preview::plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
     auto* shadeCell = new QVBoxLayout;
