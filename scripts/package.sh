@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package (pernoa_<version>_amd64.deb, in build-package/),
+# Builds the Debian package (pernoa_<version>_amd64.deb, in build/),
 # checks it with lintian (no error allowed; the warnings are listed) and
 # checks that it holds what a desktop needs: the program, the launcher, the
 # file type, the icons, the AppStream metadata, the manual page, the
@@ -11,11 +11,10 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--no-setup" ]; then
     bash scripts/setup.sh
 fi
-build=build-package
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
-    -DPERNOA_WERROR=ON ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} >/dev/null
+build=build
+cmake --preset default -DPERNOA_WERROR=ON >/dev/null
 rm -f "$build"/pernoa_*.deb
-cmake --build "$build" -j "$(nproc)" --target package
+cmake --build --preset default -j "$(nproc)" --target package
 deb=$(ls "$build"/pernoa_*_amd64.deb)
 echo "built $deb"
 
