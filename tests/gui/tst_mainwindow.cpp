@@ -228,11 +228,13 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(settings[3]->objectName(), QStringLiteral("mnuSettei_CalibrationSheet"));
     QCOMPARE(settings[3]->text(), QStringLiteral("誤差測定用紙を印刷"));
     const QList<QAction*> help = menus[2]->menu()->actions();
-    QCOMPARE(help.size(), 2);
+    QCOMPARE(help.size(), 3);
     QCOMPARE(help[0]->objectName(), QStringLiteral("mnuHelp_View"));
     QCOMPARE(help[0]->text(), QStringLiteral("ヘルプ"));
     QCOMPARE(help[1]->objectName(), QStringLiteral("mnuHelp_Ver"));
     QCOMPARE(help[1]->text(), QStringLiteral("バージョン情報"));
+    QCOMPARE(help[2]->menu()->objectName(), QStringLiteral("mnuHelp_Lang"));
+    QCOMPARE(help[2]->text(), QStringLiteral("Language / 言語"));
     for (QAction* entry : settings + help)
         QVERIFY2(entry->isEnabled(), qPrintable(entry->objectName()));
     for (const char* name : {"cmdShowHelp", "cmdSetPrinter", "cmdPreview", "cmdPrint", "cmdEnd"})
