@@ -49,7 +49,7 @@ sleep 1
 # A copy of the program in a folder of its own: it keeps its default
 # settings file beside itself.
 cp "$pernoa" "$work/pernoa"
-"$work/pernoa" &
+"$work/pernoa" --lang ja &
 app=$!
 
 wait_for() { # window title -> window id
@@ -96,3 +96,32 @@ xdotool windowfocus --sync "$main"
 xdotool key --window "$main" shift+Tab space
 printer=$(wait_for 'ペルノア－使用するプリンターの設定')
 shot "$printer" printer-dialog.png
+xdotool key Escape
+kill "$app" 2>/dev/null
+wait "$app" 2>/dev/null || true
+
+# The two windows in English, on a grey ground (the private server has no
+# window manager to frame them).
+"$work/pernoa" --lang en &
+app=$!
+main=$(wait_for 'Pernoa 2.2')
+preview=$(wait_for 'Preview~ ♪')
+sleep 1.5
+geometry() { # window id -> "X Y WIDTH HEIGHT"
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+read -r mx my mw mh <<<"$(geometry "$main")"
+read -r px py pw ph <<<"$(geometry "$preview")"
+x0=$((mx < px ? mx : px))
+y0=$((my < py ? my : py))
+x1=$((mx + mw > px + pw ? mx + mw : px + pw))
+y1=$((my + mh > py + ph ? my + mh : py + ph))
+import -window root "$work/screen.png"
+convert -size $((x1 - x0 + 20))x$((y1 - y0 + 20)) xc:'#c8c8c8' \
+    \( "$work/screen.png" -crop "${mw}x${mh}+$mx+$my" +repage \) \
+    -geometry +$((mx - x0 + 10))+$((my - y0 + 10)) -composite \
+    \( "$work/screen.png" -crop "${pw}x${ph}+$px+$py" +repage \) \
+    -geometry +$((px - x0 + 10))+$((py - y0 + 10)) -composite \
+    "$out/screenshot-en.png"
+echo "wrote docs/screenshot-en.png"
