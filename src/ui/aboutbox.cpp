@@ -125,7 +125,10 @@ AboutBox::AboutBox(QWidget* parent)
     // Moves over the other labels stay with them (they do not track the
     // pointer); only the box's own background turns the link black.
     setMouseTracking(true);
-    setFixedSize(kWidth, kHeight);
+    // The designed size, taller when the texts need it (a larger desktop font,
+    // a longer language).
+    const int width = qMax(kWidth, layout->minimumSize().width());
+    setFixedSize(width, qMax(kHeight, layout->heightForWidth(width)));
 }
 
 void AboutBox::setLinkColour(const QColor& colour) {

@@ -46,9 +46,12 @@ PrinterDialog::PrinterDialog(IPrinterList& printers, QWidget* parent)
     layout->addWidget(m_label);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    setFixedSize(kWidth, kHeight);
 
     load();
+    // The designed size, taller when the texts need it (a larger desktop font,
+    // a longer language).
+    const int width = qMax(kWidth, layout->minimumSize().width());
+    setFixedSize(width, qMax(kHeight, layout->heightForWidth(width)));
     // A list that gets the focus with no current entry makes its first entry
     // current and selected; with nothing selected the focus starts on "OK" so
     // that opening and confirming changes nothing.

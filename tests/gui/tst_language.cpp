@@ -35,6 +35,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -300,12 +301,22 @@ private slots:
     // desktop's font, in both languages.
     void nothingClipped_data() {
         QTest::addColumn<Language>("language");
-        QTest::newRow("ja") << Language::Japanese;
-        QTest::newRow("en") << Language::English;
+        QTest::addColumn<qreal>("fontScale");
+        QTest::newRow("ja") << Language::Japanese << 1.0;
+        QTest::newRow("en") << Language::English << 1.0;
+        // A desktop with a larger font: the windows grow with their texts.
+        QTest::newRow("ja, larger font") << Language::Japanese << 1.5;
+        QTest::newRow("en, larger font") << Language::English << 1.5;
     }
     void nothingClipped() {
         QFETCH(Language, language);
+        QFETCH(qreal, fontScale);
         useLanguage(language);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        font.setPointSizeF(desktop.pointSizeF() * fontScale);
+        QApplication::setFont(font);
+        const auto restore = qScopeGuard([&desktop] { QApplication::setFont(desktop); });
         forEachWindow([](const QString& name, QWidget* window) {
             const QStringList clipped = clippedTexts(window);
             QVERIFY2(clipped.isEmpty(),
