@@ -363,7 +363,8 @@ Please wait a moment for it to print</translation>
 Measure from the paper&apos;s left edge to the left frame line and from its
 top edge to the top frame line, subtract 10 mm from each and enter
 the results as &quot;Left&quot; and &quot;Top&quot; under &quot;Printer offset&quot; (in mm).
-A frame shifted right or down gives a positive value, left or up a negative one.</translation>
+A frame shifted right or down gives a positive value,
+left or up a negative one.</translation>
     </message>
     <message>
         <source>no printer</source>

@@ -580,7 +580,7 @@ private slots:
                  {"--print", "--printer NAME", "--list-printers", "--paper", "--landscape",
                   "--margins", "--blocks", "--block-gap", "--staves", "--lines", "--spacing",
                   "--weight", "--shade", "--offset", "--copies", "--version", "--calibration-sheet",
-                  "--verbose"})
+                  "--verbose", "--lang ja|en"})
                 QVERIFY2(r.out.contains(QLatin1String(name)), name);
             // The papers' line, in the column of the others.
             QVERIFY(r.out.contains(
