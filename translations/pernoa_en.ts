@@ -512,7 +512,7 @@ left or up a negative one.</translation>
     </message>
     <message>
         <source>段</source>
-        <translation>staves</translation>
+        <translation>per grand staff</translation>
     </message>
     <message>
         <source>枚</source>
@@ -541,6 +541,11 @@ left or up a negative one.</translation>
     <message>
         <source>プリンタの誤差・上</source>
         <translation>Printer offset, top</translation>
+    </message>
+    <message>
+        <source>段</source>
+        <comment>the unit of the grand staves&apos; count</comment>
+        <translation>per page</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,7 @@ const ControlRow kOwnControls[] = {
     {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", texts::kDisplayLarge, "", "0"},
     {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", texts::kDisplaySmall, "", "1"},
     // Tab "五線譜自身の設定"
-    {ctl::txtDaifuhyoCnt, K::Text, "", texts::kBlockCount, texts::kUnitStaves, "1"},
+    {ctl::txtDaifuhyoCnt, K::Text, "", texts::kBlockCount, texts::kUnitBlocks, "1"},
     {ctl::txtDaifuhyoInterval, K::Text, "", texts::kBlockGap, texts::kUnitMm, "0"},
     {ctl::lstLineWeight, K::List, "", texts::kLineWeight, "", texts::kWeightNormal},
     {ctl::txtTavriDansu, K::Text, "", texts::kStaffCount, texts::kUnitStaves, "10"},
@@ -103,6 +103,8 @@ QString captionOf(const ControlRow& row) {
 }
 
 QString unitOf(const ControlRow& row) {
+    if (row.unit == texts::kUnitBlocks)
+        return texts::blockUnit();
     return texts::tableText(row.unit);
 }
 

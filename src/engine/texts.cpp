@@ -10,6 +10,10 @@ QString tableText(const char* source) {
     return source && *source ? QCoreApplication::translate("engine", source) : QString();
 }
 
+QString blockUnit() {
+    return QCoreApplication::translate("engine", "段", "the unit of the grand staves' count");
+}
+
 QString appTitle() {
     return QCoreApplication::translate("engine", "ペルノア");
 }

@@ -48,6 +48,10 @@ inline constexpr char kPrintCount[] = QT_TRANSLATE_NOOP("engine", "印刷枚数"
 inline constexpr char kUnitMm[] = QT_TRANSLATE_NOOP("engine", "mm");
 inline constexpr char kUnitStaves[] = QT_TRANSLATE_NOOP("engine", "段");
 inline constexpr char kUnitSheets[] = QT_TRANSLATE_NOOP("engine", "枚");
+// The unit of the grand staves' count: the same word as the staves' in
+// Japanese, other words in English, so it is shown through blockUnit(),
+// which tells the two apart for the translation.
+inline constexpr char kUnitBlocks[] = "段";
 // The entries of the line-weight list, thin to thick. The settings file keeps
 // its own words for them (formatwords.h in files), whatever these say.
 inline constexpr char kWeightThin[] = QT_TRANSLATE_NOOP("engine", "細め");
@@ -61,6 +65,8 @@ inline constexpr char kOffsetTopField[] = QT_TRANSLATE_NOOP("engine", "プリン
 // A table's text as shown: its translation, or the source itself; "" for
 // none (nullptr or "").
 QString tableText(const char* source);
+// The unit shown for kUnitBlocks.
+QString blockUnit();
 
 // --- titles and lines the windows share ---
 QString appTitle();
