@@ -47,6 +47,8 @@ namespace {
 
 const char* const kUsage =
     "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
+    "       pernoa --export-svg OUT.svg [OPTIONS] [SETTINGS.kvs2]\n"
+    "       pernoa --export-png OUT.png [--dpi N] [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
     "       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
@@ -60,14 +62,19 @@ const char* const kUsage =
     "Actions:\n"
     "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;\n"
     "                         - writes it to standard output\n"
+    "  --export-svg OUT.svg   write the page to an SVG file (one page, in mm), a\n"
+    "                         template for note-taking apps\n"
+    "  --export-png OUT.png   write the page to a PNG picture (one page)\n"
+    "  --dpi N                with --export-png: its resolution, 50 to 1200 (300)\n"
     "  --print                print on the system's default printer\n"
     "  --save-settings OUT.kvs2  write the page as a settings file of the windows\n"
     "  --printer NAME         with --print: print on the installed printer NAME\n"
     "  --list-printers        list the installed printers, the default marked\n"
     "  --calibration-sheet    with --print or --export-pdf: instead of the page, a\n"
-    "                         sheet to measure the printer's offsets on, a frame\n"
-    "                         10 mm inside the paper's edges (paper and orientation\n"
-    "                         from the options; drawn without the offsets)\n"
+    "                         sheet to measure the printer's offsets and scale on:\n"
+    "                         a frame 10 mm inside the paper's edges and 100 mm\n"
+    "                         rulers (paper and orientation from the options;\n"
+    "                         drawn without the offsets and the scale correction)\n"
     "  --verbose              after an export, name the file and its page count\n"
     "  -h, --help             show this help\n"
     "  -V, --version          show the version\n"
@@ -86,7 +93,10 @@ const char* const kUsage =
     "  --shade 0..255                    grey level of the lines, 0 black (0)\n"
     "  --offset X,Y                      printer offset correction, left and top; --print\n"
     "                                    takes the windows' saved correction without it\n"
-    "  --copies N                        number of copies (1)\n"
+    "  --scale X,Y                       with --print: printer scale correction across\n"
+    "                                    and down, 98.0 to 102.0 %; without it the\n"
+    "                                    windows' saved correction (100,100)\n"
+    "  --copies N                        number of copies (1); not for SVG and PNG\n"
     "An option's value may also follow an equals sign (--copies=3).\n"
     "\n"
     "SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is\n"
@@ -98,19 +108,28 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 when done, 1 after an error message, 2 for a usage error.\n";
 
+// The word of --paper for a paper of the user's size.
+const QString kCustomPaperWord = QStringLiteral("WIDTHxHEIGHT");
+
 // The usage text with the papers of the paper table.
 QString usageText() {
-    QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
     // The descriptions start in one column, as in the rest of the list.
     constexpr qsizetype DescriptionColumn = 36;
-    paper += QString(qMax<qsizetype>(2, DescriptionColumn - paper.size()), u' ');
-    paper += QStringLiteral("paper (%1)").arg(QLatin1String(defaultPaper().name));
+    QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
+    paper += QStringLiteral("|\n    ") + kCustomPaperWord;
+    const qsizetype lineStart = paper.lastIndexOf(u'\n') + 1;
+    paper += QString(qMax<qsizetype>(2, DescriptionColumn - (paper.size() - lineStart)), u' ');
+    paper += QStringLiteral("paper (%1); WIDTHxHEIGHT in mm, each\n")
+                 .arg(QLatin1String(defaultPaper().name));
+    paper += QString(DescriptionColumn, u' ') +
+             QStringLiteral("%1 to %2 (230x305)")
+                 .arg(num::toText(CustomPaperMinMm), num::toText(CustomPaperMaxMm));
     return QString::fromUtf8(kUsage).arg(paper);
 }
 
-// "A3|A4|A5|B4|B5", the value of --paper.
+// "A3|A4|A5|B4|B5|letter|legal|tabloid|WIDTHxHEIGHT", the value of --paper.
 const char* paperValueName() {
-    static const QByteArray names = paperNames().join(u'|').toLatin1();
+    static const QByteArray names = (paperNames().join(u'|') + u'|' + kCustomPaperWord).toLatin1();
     return names.constData();
 }
 
@@ -122,15 +141,28 @@ QString choiceOf(const QStringList& words) {
            words.last();
 }
 
-enum class Action { None, ExportPdf, Print, SaveSettings, ListPrinters, Help, Version };
+enum class Action {
+    None,
+    ExportPdf,
+    ExportSvg,
+    ExportPng,
+    Print,
+    SaveSettings,
+    ListPrinters,
+    Help,
+    Version
+};
 
 // A change to one control of the form, made in command-line order.
 using FormEdit = std::function<void(IForm& form)>;
 
 struct Request {
     Action action = Action::None;
-    QString pdfPath;
+    QString pdfPath;     // the file of --export-pdf, --export-svg or --export-png
     QString settingsOut; // --save-settings
+    std::optional<int> dpi;
+    bool scale = false;  // --scale given
+    bool copies = false; // --copies given
     std::optional<QString> printer;
     QString settingsFile;
     std::vector<FormEdit> edits;
@@ -172,10 +204,38 @@ QStringList splitValues(const QString& option, const QString& value, const char*
 
 FormEdit paperEdit(const QString&, const QString& value, const char*) {
     const PaperSize* paper = paperByName(value);
-    if (!paper)
+    if (paper && paper->kind != PaperKind::Custom)
+        return check(QString::fromLatin1(paper->option));
+    // A size of the user's: two numbers in mm joined by an x.
+    const QStringList sides = value.split(u'x');
+    if (sides.size() != 2 || !num::isNumeric(sides[0]) || !num::isNumeric(sides[1]))
         throw UsageError{QStringLiteral("--paper takes %1, not \"%2\"")
-                             .arg(choiceOf(paperNames()), quotedValue(value))};
-    return check(QString::fromLatin1(paper->option));
+                             .arg(choiceOf(paperNames() << kCustomPaperWord), quotedValue(value))};
+    if (!isCustomPaperSide(num::toDouble(sides[0])) || !isCustomPaperSide(num::toDouble(sides[1])))
+        throw UsageError{QStringLiteral("--paper takes a width and height from %1 to %2 mm, not "
+                                        "\"%3\"")
+                             .arg(num::toText(CustomPaperMinMm), num::toText(CustomPaperMaxMm),
+                                  quotedValue(value))};
+    return [sides](IForm& form) {
+        form.setText(ctl::txtNiniHaba, sides[0]);
+        form.setText(ctl::txtNiniTakasa, sides[1]);
+        form.setChecked(ctl::optNini, true);
+    };
+}
+
+FormEdit scaleEdit(const QString& option, const QString& value, const char* valueName) {
+    const QStringList parts = splitValues(option, value, valueName);
+    for (const QString& part : parts)
+        if (!num::isNumeric(part) || num::toDouble(part) < ScaleCorrectionMin ||
+            num::toDouble(part) > ScaleCorrectionMax)
+            throw UsageError{
+                QStringLiteral("--scale takes X,Y in per cent from %1 to %2, not "
+                               "\"%3\"")
+                    .arg(QStringLiteral("98.0"), QStringLiteral("102.0"), quotedValue(value))};
+    return [parts](IForm& form) {
+        form.setText(ctl::txtPrinterBairituX, parts[0]);
+        form.setText(ctl::txtPrinterBairituY, parts[1]);
+    };
 }
 
 FormEdit linesEdit(const QString&, const QString& value, const char*) {
@@ -214,6 +274,9 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
 
 const OptionRow kOptions[] = {
     {"export-pdf", "OUT.pdf", Action::ExportPdf, nullptr},
+    {"export-svg", "OUT.svg", Action::ExportSvg, nullptr},
+    {"export-png", "OUT.png", Action::ExportPng, nullptr},
+    {"dpi", "N", Action::None, nullptr},
     {"print", nullptr, Action::Print, nullptr},
     {"save-settings", "OUT.kvs2", Action::SaveSettings, nullptr},
     {"printer", "NAME", Action::None, nullptr},
@@ -264,6 +327,7 @@ const OptionRow kOptions[] = {
              form.setText(ctl::txtPrinterGosaY, parts[1]);
          };
      }},
+    {"scale", "X,Y", Action::None, scaleEdit},
     {"copies", "N", Action::None,
      [](const QString&, const QString& value, const char*) {
          return setText(ctl::txtPrintCount, value);
@@ -354,10 +418,26 @@ Request parseArguments(const QStringList& args) {
                     QStringLiteral("%1 cannot be combined with another action").arg(option)};
             request.action = declared.action;
         }
-        if (declared.action == Action::ExportPdf) {
+        if (declared.action == Action::ExportPdf || declared.action == Action::ExportSvg ||
+            declared.action == Action::ExportPng) {
             if (value.isEmpty())
-                throw UsageError{QStringLiteral("--export-pdf needs a file name")};
+                throw UsageError{QStringLiteral("%1 needs a file name").arg(option)};
+            // Only a PDF is written as it is made; a picture is written whole.
+            if (declared.action != Action::ExportPdf && value == QLatin1String("-"))
+                throw UsageError{
+                    QStringLiteral("%1 writes a file, not standard output").arg(option)};
             request.pdfPath = value;
+        } else if (name == QLatin1String("dpi")) {
+            const bool numeric = num::isNumeric(value);
+            const double dpi = numeric ? num::toDouble(value) : 0;
+            if (!numeric || dpi != std::floor(dpi) || dpi < output::MinPngDpi ||
+                dpi > output::MaxPngDpi)
+                throw UsageError{QStringLiteral("--dpi takes a whole number from %1 to %2, not "
+                                                "\"%3\"")
+                                     .arg(output::MinPngDpi)
+                                     .arg(output::MaxPngDpi)
+                                     .arg(quotedValue(value))};
+            request.dpi = int(dpi);
         } else if (declared.action == Action::SaveSettings) {
             if (value.isEmpty())
                 throw UsageError{QStringLiteral("--save-settings needs a file name")};
@@ -371,6 +451,8 @@ Request parseArguments(const QStringList& args) {
         } else if (declared.edit) {
             request.edits.push_back(declared.edit(option, value, declared.valueName));
             request.sheetOptions = true;
+            request.scale = request.scale || name == QLatin1String("scale");
+            request.copies = request.copies || name == QLatin1String("copies");
         }
     }
     const QStringList files = parser.positionalArguments();
@@ -384,27 +466,40 @@ Request parseArguments(const QStringList& args) {
 
     switch (request.action) {
     case Action::None:
-        throw UsageError{QStringLiteral("nothing to do: give --export-pdf, --print, "
-                                        "--save-settings or --list-printers")};
+        throw UsageError{QStringLiteral("nothing to do: give --export-pdf, --export-svg, "
+                                        "--export-png, --print, --save-settings or "
+                                        "--list-printers")};
     case Action::Help:
     case Action::Version:
         return request;
     case Action::ListPrinters:
         if (request.sheetOptions || request.printer || !request.settingsFile.isEmpty() ||
-            request.calibrationSheet)
+            request.calibrationSheet || request.dpi)
             throw UsageError{QStringLiteral("--list-printers takes no other option")};
         return request;
     case Action::ExportPdf:
+    case Action::ExportSvg:
+    case Action::ExportPng:
     case Action::SaveSettings:
         if (request.printer)
             throw UsageError{QStringLiteral("--printer only goes with --print")};
-        if (request.action == Action::SaveSettings && request.calibrationSheet)
+        if (request.scale)
+            throw UsageError{QStringLiteral("--scale only goes with --print")};
+        if (request.action != Action::ExportPdf && request.calibrationSheet)
             throw UsageError{
                 QStringLiteral("--calibration-sheet only goes with --print or --export-pdf")};
+        if ((request.action == Action::ExportSvg || request.action == Action::ExportPng) &&
+            request.copies)
+            throw UsageError{QStringLiteral("--copies does not go with %1: it writes one page")
+                                 .arg(request.action == Action::ExportSvg
+                                          ? QStringLiteral("--export-svg")
+                                          : QStringLiteral("--export-png"))};
         break;
     case Action::Print:
         break;
     }
+    if (request.dpi && request.action != Action::ExportPng)
+        throw UsageError{QStringLiteral("--dpi only goes with --export-png")};
     return request;
 }
 
@@ -524,8 +619,11 @@ int runSheet(const Request& request) {
         }
         printers.setCurrentPrinter(*request.printer);
     }
-    const bool exporting = request.action == Action::ExportPdf;
-    const bool toStdout = exporting && request.pdfPath == QLatin1String("-");
+    const bool exporting = request.action == Action::ExportPdf ||
+                           request.action == Action::ExportSvg ||
+                           request.action == Action::ExportPng;
+    const bool toStdout =
+        request.action == Action::ExportPdf && request.pdfPath == QLatin1String("-");
     QFile standardOutput;
     if (toStdout) {
         if (isatty(STDOUT_FILENO)) {
@@ -535,9 +633,15 @@ int runSheet(const Request& request) {
         }
         standardOutput.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
     }
-    std::unique_ptr<QtPrinter> printer = toStdout    ? std::make_unique<QtPrinter>(standardOutput)
-                                         : exporting ? std::make_unique<QtPrinter>(request.pdfPath)
-                                                     : std::make_unique<QtPrinter>(printers);
+    const output::FileFormat format = request.action == Action::ExportSvg ? output::FileFormat::Svg
+                                      : request.action == Action::ExportPng
+                                          ? output::FileFormat::Png
+                                          : output::FileFormat::Pdf;
+    std::unique_ptr<QtPrinter> printer = toStdout ? std::make_unique<QtPrinter>(standardOutput)
+                                         : exporting
+                                             ? std::make_unique<QtPrinter>(request.pdfPath, format)
+                                             : std::make_unique<QtPrinter>(printers);
+    printer->setPngResolution(request.dpi.value_or(output::DefaultPngDpi));
     engine.setPrinter(printer.get());
     // The printer's confirmation belongs to printing: an export that worked
     // says nothing.
@@ -557,9 +661,9 @@ int runSheet(const Request& request) {
         // Only possible when the copy count rounds to 0: the window then just
         // redraws its preview, but a batch run that produced nothing must not
         // look like success.
-        writeTo(stderr, QStringLiteral("pernoa: the copy count rounds to 0, nothing was %1\n")
-                            .arg(request.action == Action::ExportPdf ? QStringLiteral("written")
-                                                                     : QStringLiteral("printed")));
+        writeTo(stderr,
+                QStringLiteral("pernoa: the copy count rounds to 0, nothing was %1\n")
+                    .arg(exporting ? QStringLiteral("written") : QStringLiteral("printed")));
         return 1;
     }
     if (exporting && request.verbose) {

@@ -3,12 +3,15 @@
 #include "engine/controls.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
+#include "engine/texts.h"
 
 #include <QColor>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <new>
+#include <optional>
 
 namespace pernoa {
 namespace {
@@ -87,6 +90,27 @@ void drawSheet(IPrinter& printer, double width, double height) {
             p.text(inset + 5.5, k - 1.2, num::toText(k));
     }
 
+    // The scale rulers: one across near the bottom, one down near the right
+    // edge, centred on the paper, each as long as the paper's height and
+    // width both allow, up to RulerMm.
+    const double length = calibrationRulerMm(width, height);
+    if (length > 0) {
+        const double baseY = bottom - 15;
+        const double left = cx - length / 2;
+        p.line(left, baseY, left + length, baseY);
+        const double baseX = right - 15;
+        const double top = cy - length / 2;
+        p.line(baseX, top, baseX, top + length);
+        for (int k = 0; k <= int(length); ++k) {
+            p.line(left + k, baseY, left + k, baseY - tick(k));
+            p.line(baseX, top + k, baseX - tick(k), top + k);
+            if (k % 10 == 0) {
+                p.text(left + k - 1, baseY - 8.5, num::toText(k));
+                p.text(baseX - 11, top + k - 1.2, num::toText(k));
+            }
+        }
+    }
+
     // What to do with it.
     double y = inset + 15;
     p.font(11, true);
@@ -97,21 +121,39 @@ void drawSheet(IPrinter& printer, double width, double height) {
         p.text(inset + 12, y, QString::fromUtf8(line));
         y += 4.5;
     }
+    if (length > 0) {
+        y += 2;
+        const QStringList scaleLines =
+            texts::scaleInstructions().arg(num::toText(length)).split(QStringLiteral("\r\n"));
+        for (const QString& line : scaleLines) {
+            p.text(inset + 12, y, line);
+            y += 4.5;
+        }
+    }
     printer.newPage();
 }
 
 } // namespace
+
+double calibrationRulerMm(double widthMm, double heightMm) {
+    // Room for the frame, the labels and the crosshairs on either side.
+    const double room = std::min(widthMm, heightMm) - 2 * CalibrationFrameInsetMm - 20;
+    const double length = std::min(CalibrationRulerMm, std::floor(room / 10) * 10);
+    return length >= 10 ? length : 0;
+}
 
 Outcome DrawCalibrationSheet(TavriEngine& engine) {
     IForm& form = engine.form();
     IMessages& messages = engine.messages();
     IPrinter* printer = engine.printer();
 
-    const PaperSize* paper = &defaultPaper();
-    for (const PaperSize& p : paperTable())
-        if (form.isChecked(p.option))
-            paper = &p;
     const Orientation orientation = engine.checkedOrientation();
+    std::optional<PaperSize> paper = engine.selectedPaper();
+    // The paper of the user's size needs a size it may have.
+    if (!paper && form.isChecked(ctl::optNini) && !engine.CheckSheetParams())
+        return Outcome::refused();
+    if (!paper)
+        paper = defaultPaper();
 
     messages.setBusyPointer(true);
     QString cause;

@@ -8,6 +8,12 @@ namespace pernoa {
 // Where the calibration sheet's frame lies: this far inside each edge of the
 // paper.
 inline constexpr double CalibrationFrameInsetMm = 10.0;
+// The length of the rulers the scale correction is measured on.
+inline constexpr double CalibrationRulerMm = 100.0;
+
+// How long the scale rulers are on a paper of this size in mm: CalibrationRulerMm,
+// or on a paper too small for it the most whole centimetres that fit (0: none).
+double calibrationRulerMm(double widthMm, double heightMm);
 
 // Prints one calibration sheet on the engine's printer, on the paper and in
 // the orientation selected in the main window: a frame exactly
@@ -17,8 +23,10 @@ inline constexpr double CalibrationFrameInsetMm = 10.0;
 // paper's real size in millimetres (JIS B for B4 and B5), not on the
 // program's rounded page size: a sheet measured with a ruler needs the paper
 // as it is. It is drawn without the offsets, so what the printer shifts is
-// what the user measures. Ends with the printing confirmation (done, one
-// copy), or with the catch-all error message when the printer fails (failed).
+// what the user measures; nor is it scaled by the scale correction. Ends with
+// the printing confirmation (done, one copy), refused when the paper of the
+// user's size has no size it may have (the check's message), or with the
+// catch-all error message when the printer fails (failed).
 Outcome DrawCalibrationSheet(TavriEngine& engine);
 
 } // namespace pernoa

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pernoa {
@@ -123,8 +124,13 @@ public:
     // surface and window at the current display size. Nothing is drawn.
     void SetPaper(const PaperSize& paper, Orientation orientation);
     // SetPaper for the selected paper option and the landscape box; nothing
-    // when no paper option is selected.
+    // when no paper option is selected, or when the paper of the user's size
+    // is and its fields hold no size it may have.
     void ApplyPaperSize();
+    // The paper of the selected option, the paper of the user's size with
+    // the sides of its fields; none when no option is selected or those
+    // sides are not numbers from CustomPaperMinMm to CustomPaperMaxMm.
+    std::optional<PaperSize> selectedPaper() const;
     // The orientation the landscape box chooses.
     Orientation checkedOrientation() const;
     bool GF_boChangeHyojiSizeSmall();
@@ -135,6 +141,9 @@ public:
     // display-size options.
     void onPaperOptionSelected(PaperKind paperKind);
     void onLandscapeClicked();
+    // A field of the paper of the user's size was edited: while that paper is
+    // selected, its new size is put into effect and the page redrawn.
+    void onCustomSizeEdited();
     void onDisplaySmallSelected() { GF_boChangeHyojiSizeSmall(); }
     void onDisplayLargeSelected() { GF_boChangeHyojiSizeLarge(); }
 
@@ -165,6 +174,13 @@ public:
     static QString printShadeLabel(int value);
 
 private:
+    // The row of a paper option, the paper of the user's size with the sides
+    // of its fields (none when they are not sides it may have).
+    std::optional<PaperSize> paperOf(const PaperSize& row) const;
+    // A number field that must lie in a range: the number check, then the
+    // range, with its message (the bounds with one decimal for tenths).
+    bool CheckNumberInRange(const QString& text, const QString& label, double low, double high,
+                            bool tenths);
     // Sets the printer up for the job and opens it; the printer's failure
     // ("" when it is ready).
     QString preparePrinter(IPrinter* printer);

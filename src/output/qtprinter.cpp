@@ -5,15 +5,19 @@
 #include "output/cupsjob.h"
 #include "overlay/textrun.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -144,7 +148,112 @@ private:
     bool m_cutOff = false;
 };
 
+double pointsPerUnit(QPageSize::Unit unit) {
+    switch (unit) {
+    case QPageSize::Millimeter:
+        return 72.0 / 25.4;
+    case QPageSize::Point:
+        return 1.0;
+    case QPageSize::Inch:
+        return 72.0;
+    case QPageSize::Pica:
+        return 12.0;
+    case QPageSize::Didot:
+        return 1.07;
+    case QPageSize::Cicero:
+        return 12.84;
+    }
+    return 1.0;
+}
+
+// The page of a layout in points as the paper is, from the size's own
+// definition (Qt's other sizes are rounded to whole points or to 0.01 mm).
+QSizeF exactPoints(const QPageLayout& layout) {
+    const QPageSize size = layout.pageSize();
+    const QSizeF points = size.definitionSize() * pointsPerUnit(size.definitionUnits());
+    return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
+}
+
+QSizeF exactMm(const QPageLayout& layout) {
+    return exactPoints(layout) * (25.4 / 72.0);
+}
+
+// Between Qt's PDF writer and where the document goes. Qt writes a page's box
+// in whole points; this puts the paper's own size in its place, as text of
+// the same length, so that every byte offset the writer has counted stays
+// right. The last few bytes are held back until the next write, so that a box
+// split across two writes is found as well.
+class PageBoxFilter final : public QIODevice {
+public:
+    explicit PageBoxFilter(QIODevice& target) : m_target(target) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // The box Qt writes for a page of this layout, and what goes in its place.
+    void expect(const QPageLayout& layout) {
+        const QSize rounded = layout.fullRectPoints().size();
+        const QSizeF exact = exactPoints(layout);
+        const QByteArray from = "/MediaBox [0 0 " +
+                                QByteArray::number(double(rounded.width()), 'f') + ' ' +
+                                QByteArray::number(double(rounded.height()), 'f') + ']';
+        const QByteArray numbers = QByteArray::number(exact.width(), 'f', 6) + ' ' +
+                                   QByteArray::number(exact.height(), 'f', 6) + ']';
+        const QByteArray start = "/MediaBox [0 0 ";
+        const qsizetype padding = from.size() - start.size() - numbers.size();
+        if (padding < 0)
+            return; // cannot happen for sizes rounded to the nearest point
+        const QByteArray to = start + QByteArray(padding, ' ') + numbers;
+        if (to == from)
+            return;
+        for (const auto& box : std::as_const(m_boxes))
+            if (box.first == from)
+                return;
+        m_boxes.append({from, to});
+        m_holdBack = std::max(m_holdBack, from.size() - 1);
+    }
+
+    // Hands on what is held back; false when the target refused a write.
+    bool finish() {
+        pass(m_held.size());
+        return !m_failed;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override {
+        m_held.append(data, size);
+        for (const auto& box : std::as_const(m_boxes))
+            m_held.replace(box.first, box.second);
+        pass(m_held.size() - m_holdBack);
+        return m_failed ? -1 : size;
+    }
+
+private:
+    void pass(qsizetype count) {
+        if (count <= 0)
+            return;
+        if (!m_failed && m_target.write(m_held.constData(), count) != count)
+            m_failed = true;
+        m_held.remove(0, count);
+    }
+
+    QIODevice& m_target;
+    QList<std::pair<QByteArray, QByteArray>> m_boxes;
+    QByteArray m_held;
+    qsizetype m_holdBack = 0;
+    bool m_failed = false;
+};
+
 } // namespace
+
+QSize pngPixelSize(const QSizeF& paperMm, int dpi) {
+    return QSize(qRound(paperMm.width() / 25.4 * dpi), qRound(paperMm.height() / 25.4 * dpi));
+}
+
+qint64 pngBytes(const QSize& pixels) {
+    return qint64(pixels.width()) * qint64(pixels.height()) * 4;
+}
 
 QPageSize pageSizeOf(const PaperSize& paper) {
     if (paper.pageSizeId != QPageSize::Custom)
@@ -189,15 +298,21 @@ void QtPrinterList::setCurrentPrinter(const QString& name) {
 struct QtPrinter::Job {
     // Declared so that the painter ends before the writer goes, and the writer
     // before the file it writes to.
-    std::unique_ptr<QSaveFile> pdfFile;    // PDF mode
-    std::unique_ptr<StreamOutput> stream;  // stream mode
-    std::unique_ptr<QTemporaryFile> spool; // printer mode
-    QString printer;                       // printer mode
-    QString media;                         // printer mode: the printer's name for the paper
-    std::unique_ptr<QPdfWriter> writer;
+    std::unique_ptr<QSaveFile> file;        // file mode
+    std::unique_ptr<StreamOutput> stream;   // stream mode
+    std::unique_ptr<QTemporaryFile> spool;  // printer mode
+    QString printer;                        // printer mode
+    QString media;                          // printer mode: the printer's name for the paper
+    std::unique_ptr<PageBoxFilter> pageBox; // PDF: the exact page box
+    std::unique_ptr<QPdfWriter> writer;     // PDF
+    std::unique_ptr<QSvgGenerator> svg;     // SVG
+    std::unique_ptr<QImage> image;          // PNG
     QPainter painter;
 
+    // Device pixels per inch, and the resolution a line width in device
+    // pixels is taken at (the device's own for a PDF or a printer).
     int dpi = PdfResolution;
+    int lineDpi = PdfResolution;
     QPageLayout layout; // of the page being drawn
     int pages = 1;      // pages begun, the open one included
     // newPage() calls not yet carried out: the page break happens only when
@@ -226,7 +341,7 @@ struct QtPrinter::Job {
 
 QtPrinter::QtPrinter(const IPrinterList& printers) : m_printers(&printers) {}
 
-QtPrinter::QtPrinter(const QString& pdfPath) : m_pdfPath(pdfPath) {}
+QtPrinter::QtPrinter(const QString& path, FileFormat format) : m_pdfPath(path), m_format(format) {}
 
 QtPrinter::QtPrinter(QIODevice& stream) : m_stream(&stream) {}
 
@@ -291,6 +406,70 @@ void QtPrinter::startJob() {
     auto job = std::make_unique<Job>();
     job->layout = pageLayout();
 
+    // An SVG or PNG page: the file, then the drawing's own device.
+    if (isPdf() && !m_stream && m_format != FileFormat::Pdf) {
+        const QSizeF mm = exactMm(job->layout);
+        QSize pixels;
+        if (m_format == FileFormat::Png) {
+            if (m_pngDpi < MinPngDpi || m_pngDpi > MaxPngDpi)
+                fail(QStringLiteral("a resolution of %1 dpi is not supported").arg(m_pngDpi));
+            pixels = pngPixelSize(mm, m_pngDpi);
+            // Refused before anything is written or taken.
+            if (pngBytes(pixels) > MaxPngBytes)
+                fail(QStringLiteral("a PNG of %1 x %2 pixels would take %3 MB of memory, more than "
+                                    "the %4 MB allowed: choose a lower resolution")
+                         .arg(pixels.width())
+                         .arg(pixels.height())
+                         .arg(num::toGroupedText(double(pngBytes(pixels)) / (1 << 20)),
+                              num::toGroupedText(double(MaxPngBytes) / (1 << 20))));
+        }
+        if (!isWritableFilePath(m_pdfPath))
+            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
+        job->file = std::make_unique<QSaveFile>(m_pdfPath);
+        if (!job->file->open(QIODevice::WriteOnly))
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->file->errorString()));
+        job->lineDpi = PdfResolution;
+        if (m_format == FileFormat::Svg) {
+            // Drawn in the painter's own units (no transform, whole numbers),
+            // so that the six digits the generator writes hold a hundredth
+            // of a millimetre on the largest paper.
+            job->dpi = int(UnitsPerInch);
+            const QSize units(qRound(mm.width() / 25.4 * UnitsPerInch),
+                              qRound(mm.height() / 25.4 * UnitsPerInch));
+            job->svg = std::make_unique<QSvgGenerator>();
+            job->svg->setOutputDevice(job->file.get());
+            job->svg->setResolution(job->dpi);
+            job->svg->setSize(units);
+            job->svg->setViewBox(QRect(QPoint(0, 0), units));
+            job->svg->setTitle(documentTitle());
+            job->svg->setDescription(documentTitle());
+            if (!job->painter.begin(job->svg.get()))
+                fail(QStringLiteral("cannot start drawing the SVG file"));
+        } else {
+            job->dpi = m_pngDpi;
+            try {
+                job->image = std::make_unique<QImage>(pixels, QImage::Format_RGB32);
+            } catch (const std::bad_alloc&) {
+                job->image.reset();
+            }
+            if (!job->image || job->image->isNull())
+                fail(QStringLiteral("not enough memory for a PNG of %1 x %2 pixels")
+                         .arg(pixels.width())
+                         .arg(pixels.height()));
+            job->image->fill(Qt::white);
+            const int dotsPerMeter = qRound(m_pngDpi / 0.0254);
+            job->image->setDotsPerMeterX(dotsPerMeter);
+            job->image->setDotsPerMeterY(dotsPerMeter);
+            if (!job->painter.begin(job->image.get()))
+                fail(QStringLiteral("cannot start drawing the PNG picture"));
+            job->painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        }
+        placePage(*job);
+        m_resolution = job->dpi;
+        m_job = std::move(job);
+        return;
+    }
+
     QIODevice* device = nullptr;
     if (m_stream) {
         job->dpi = PdfResolution;
@@ -301,10 +480,10 @@ void QtPrinter::startJob() {
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
             fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
-        job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
-        if (!job->pdfFile->open(QIODevice::WriteOnly))
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
-        device = job->pdfFile.get();
+        job->file = std::make_unique<QSaveFile>(m_pdfPath);
+        if (!job->file->open(QIODevice::WriteOnly))
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->file->errorString()));
+        device = job->file.get();
     } else {
         job->printer = m_printers->currentPrinterName();
         if (job->printer.isEmpty())
@@ -340,8 +519,11 @@ void QtPrinter::startJob() {
             fail(QStringLiteral("cannot create the spool file: %1").arg(job->spool->errorString()));
         device = job->spool.get();
     }
+    job->lineDpi = job->dpi;
 
-    job->writer = std::make_unique<QPdfWriter>(device);
+    job->pageBox = std::make_unique<PageBoxFilter>(*device);
+    job->pageBox->expect(job->layout);
+    job->writer = std::make_unique<QPdfWriter>(job->pageBox.get());
     job->writer->setResolution(job->dpi);
     job->writer->setTitle(documentTitle());
     job->writer->setCreator(documentTitle());
@@ -349,12 +531,27 @@ void QtPrinter::startJob() {
         fail(QStringLiteral("the page layout was refused"));
     if (!job->painter.begin(job->writer.get()))
         fail(QStringLiteral("cannot start drawing the document"));
-    // Painter units from the paper's corner to device pixels.
-    const double scale = job->dpi / UnitsPerInch;
-    job->painter.scale(scale, scale);
+    placePage(*job);
 
     m_resolution = job->dpi;
     m_job = std::move(job);
+}
+
+void QtPrinter::placePage(Job& job) const {
+    job.painter.resetTransform();
+    if (job.writer) {
+        // Qt's writer measures the page from the bottom of its rounded box;
+        // the box written is the paper's own, so the page is moved by the
+        // difference to stand at the paper's top.
+        const double rounded = job.layout.fullRectPoints().height();
+        const double shift = (rounded - exactPoints(job.layout).height()) * job.dpi / 72.0;
+        job.painter.translate(0, shift);
+    }
+    // Painter units from the paper's corner to device pixels.
+    const double scale = job.dpi / UnitsPerInch;
+    job.painter.scale(scale, scale);
+    if (!isPdf())
+        job.painter.scale(m_scaleX, m_scaleY);
 }
 
 QtPrinter::Job& QtPrinter::output() {
@@ -363,14 +560,20 @@ QtPrinter::Job& QtPrinter::output() {
     Job& job = *m_job;
     job.flushLines();
     while (job.pendingBreaks > 0) {
+        if (!job.writer)
+            fail(QStringLiteral("an %1 file holds one page")
+                     .arg(m_format == FileFormat::Svg ? QStringLiteral("SVG")
+                                                      : QStringLiteral("PNG")));
         const QPageLayout next = pageLayout();
         if (next != job.layout) {
+            job.pageBox->expect(next);
             if (!job.writer->setPageLayout(next))
                 fail(QStringLiteral("the page layout was refused"));
             job.layout = next;
         }
         if (!job.writer->newPage())
             fail(QStringLiteral("cannot start a new page"));
+        placePage(job);
         // The page just finished has gone to the stream, or failed to.
         if (job.stream && !job.stream->failure().isEmpty())
             fail(QStringLiteral("cannot write the document: %1").arg(job.stream->failure()));
@@ -414,6 +617,17 @@ void QtPrinter::setUnitTwips() {
     // Twips are the only unit of this printer.
 }
 
+void QtPrinter::setScaleCorrection(double x, double y) try {
+    if (!m_failure.isEmpty())
+        return;
+    if (!(x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y)))
+        fail(QStringLiteral("scale correction %1 x %2 is not supported").arg(x).arg(y));
+    m_scaleX = x;
+    m_scaleY = y;
+} catch (...) {
+    keepFailure();
+}
+
 void QtPrinter::setLineWidth(int devicePixels) try {
     if (!m_failure.isEmpty())
         return;
@@ -443,7 +657,7 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    const double width = m_lineWidth * UnitsPerInch / job->dpi;
+    const double width = m_lineWidth * UnitsPerInch / job->lineDpi;
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
@@ -510,6 +724,10 @@ void QtPrinter::printLine(const QString& line) try {
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
+    // An SVG names the face a viewer should use: the installed one that
+    // stands in for a Windows face name, which no viewer here would know.
+    if (job.svg)
+        font.setFamily(QFontInfo(font).family());
     job.painter.setFont(font);
     job.painter.setPen(QPen(m_foreColor));
     const QFontMetricsF metrics(job.painter.font(), job.painter.device());
@@ -591,25 +809,52 @@ void QtPrinter::finishJob() {
     if (!job->painter.end())
         fail(QStringLiteral("cannot finish the document"));
     job->writer.reset();
+    job->svg.reset();
+    if (job->pageBox && !job->pageBox->finish() && !job->stream && !job->file)
+        fail(QStringLiteral("cannot write the spool file"));
 
     if (job->stream) {
         if (!job->stream->finish())
             fail(QStringLiteral("cannot write the document: %1").arg(job->stream->failure()));
-    } else if (job->pdfFile) {
+    } else if (job->file) {
+        bool shortWrite = false;
+        if (job->image) {
+            // Encoded in memory (a page is mostly white: a few hundred KB),
+            // then written: a file that cannot be written is this program's
+            // failure to report, not the PNG library's.
+            QBuffer encoded;
+            encoded.open(QIODevice::WriteOnly);
+            QImageWriter png(&encoded, "png");
+            if (!png.write(*job->image))
+                fail(QStringLiteral("cannot encode the PNG picture: %1").arg(png.errorString()));
+            job->image.reset();
+            // A write cut short (the file size limit) is written on until it
+            // fails with the system's reason.
+            const QByteArray& bytes = encoded.data();
+            qint64 written = 0;
+            while (written < bytes.size()) {
+                const qint64 n =
+                    job->file->write(bytes.constData() + written, bytes.size() - written);
+                if (n <= 0)
+                    break;
+                written += n;
+            }
+            shortWrite = written < bytes.size();
+        }
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
         // limit), putting a cut-off document in place of the old file.
-        if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
+        if (shortWrite || !job->file->flush() || job->file->error() != QFileDevice::NoError) {
             // The system's reason (a full disk, the file size limit) when Qt
             // kept none of its own.
-            const QString why = failureReason(*job->pdfFile);
-            job->pdfFile->cancelWriting();
-            job->pdfFile->commit();
+            const QString why = failureReason(*job->file);
+            job->file->cancelWriting();
+            job->file->commit();
             fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
         }
-        takeOverPermissions(*job->pdfFile, m_pdfPath);
-        if (!job->pdfFile->commit())
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+        takeOverPermissions(*job->file, m_pdfPath);
+        if (!job->file->commit())
+            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->file->errorString()));
     } else {
         if (!job->spool->flush() || job->spool->error() != QFileDevice::NoError)
             fail(QStringLiteral("cannot write the spool file: %1").arg(job->spool->errorString()));
@@ -643,8 +888,9 @@ void QtPrinter::abortDoc() noexcept {
             job->stream->cutOff();
         job->painter.end();
         job->writer.reset();
-        if (job->pdfFile)
-            job->pdfFile->cancelWriting();
+        job->svg.reset();
+        if (job->file)
+            job->file->cancelWriting();
     } catch (...) {
         // Dropping the job must not fail; whatever is left is discarded below.
     }

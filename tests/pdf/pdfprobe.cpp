@@ -49,6 +49,19 @@ int pageCount(const QString& pdf) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+QSizeF pageBoxMm(const QString& pdf) {
+    const RunResult r = run(QStringLiteral("pdfinfo"), {QStringLiteral("-box"), pdf});
+    static const QRegularExpression box(
+        QStringLiteral("^MediaBox:\\s+(\\S+)\\s+(\\S+)\\s+(\\S+)\\s+(\\S+)"),
+        QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = box.match(r.out);
+    if (r.exitCode != 0 || !m.hasMatch())
+        return {};
+    const double mmPerPt = 25.4 / 72;
+    return QSizeF((m.captured(3).toDouble() - m.captured(1).toDouble()) * mmPerPt,
+                  (m.captured(4).toDouble() - m.captured(2).toDouble()) * mmPerPt);
+}
+
 namespace {
 
 double ptValue(QStringView text) {
@@ -157,9 +170,13 @@ QList<PdfPage> readPages(const QString& pdf) {
     QTemporaryDir dir;
     for (int n = 1; n <= count; ++n) {
         const QString svg = dir.filePath(QStringLiteral("page%1.svg").arg(n));
-        const RunResult r = run(QStringLiteral("pdftocairo"),
-                                {QStringLiteral("-svg"), QStringLiteral("-f"), QString::number(n),
-                                 QStringLiteral("-l"), QString::number(n), pdf, svg});
+        // As the page is: pdftocairo otherwise shrinks a page of fractional
+        // points onto whole ones and centres it.
+        const RunResult r =
+            run(QStringLiteral("pdftocairo"),
+                {QStringLiteral("-svg"), QStringLiteral("-noshrink"), QStringLiteral("-nocenter"),
+                 QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
+                 pdf, svg});
         QFile file(svg);
         if (r.exitCode != 0 || !file.open(QIODevice::ReadOnly))
             return {};

@@ -55,6 +55,8 @@ RunResult runPernoa(const QStringList& args,
 
 // Page count from pdfinfo (-1 when the file cannot be read).
 int pageCount(const QString& pdf);
+// The first page's box (MediaBox) in mm, from pdfinfo -box, to 0.01 pt.
+QSizeF pageBoxMm(const QString& pdf);
 // Every page's size and strokes, through pdftocairo -svg.
 QList<PdfPage> readPages(const QString& pdf);
 // The words of one page (1-based) with their boxes.

@@ -8,6 +8,8 @@
 #include "pdfprobe.h"
 #include "recorders.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +30,9 @@ constexpr double Tolerance = 0.567;
 const QString kQuiet;
 
 const QString kCatchAll = QStringLiteral("エラーが発生しました\n");
+
+const QString kPaperChoice =
+    QStringLiteral("A3, A4, A5, B4, B5, letter, legal, tabloid or WIDTHxHEIGHT");
 
 // The lines the engine lays out for the same options, in page twips.
 std::vector<TavriLine> engineLines(const std::function<void(HeadlessForm&)>& setup) {
@@ -100,7 +105,9 @@ private slots:
         const QList<PdfPage> pages = readPages(out);
         QCOMPARE(pages.size(), 1);
         const PdfPage& page = pages.first();
-        QCOMPARE(page.sizePt, QSizeF(595, 842)); // A4 portrait
+        const QSizeF box = pageBoxMm(out); // A4 portrait, to the hundredth
+        QVERIFY2(qAbs(box.width() - 210) < 0.01 && qAbs(box.height() - 297) < 0.01,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(box.width()).arg(box.height())));
         QCOMPARE(page.strokes.size(), 50);
         const double firstStaff[] = {1701, 1825.74, 1950.48, 2075.22, 2199.96};
         for (int i = 0; i < 5; ++i)
@@ -117,45 +124,51 @@ private slots:
         }
     }
 
+    // Every paper of the table in both orientations, and a size of the
+    // user's: the page box is the paper to 0.01 mm, the staves where the
+    // engine lays them out.
     void papers_data() {
         QTest::addColumn<QString>("paper");
         QTest::addColumn<bool>("landscape");
-        QTest::addColumn<int>("pageSizeId");
-        const struct {
-            const char* name;
-            QPageSize::PageSizeId id;
-        } papers[] = {{"A4", QPageSize::A4},
-                      {"B5", QPageSize::JisB5},
-                      {"A3", QPageSize::A3},
-                      {"B4", QPageSize::JisB4},
-                      {"A5", QPageSize::A5}};
-        for (const auto& p : papers)
+        QTest::addColumn<QSizeF>("portraitMm");
+        for (const PaperSize* p : papersInWindowOrder()) {
+            const bool custom = p->kind == PaperKind::Custom;
+            const QString word = custom ? QStringLiteral("230.05x305.3") : p->name;
+            const QSizeF mm = custom ? QSizeF(230.05, 305.3) : QSizeF(p->widthMm, p->heightMm);
             for (bool landscape : {false, true})
-                QTest::addRow("%s %s", p.name, landscape ? "landscape" : "portrait")
-                    << QString::fromLatin1(p.name) << landscape << int(p.id);
+                QTest::addRow("%s %s", p->name, landscape ? "landscape" : "portrait")
+                    << word << landscape << mm;
+        }
     }
     void papers() {
         QFETCH(QString, paper);
         QFETCH(bool, landscape);
-        QFETCH(int, pageSizeId);
+        QFETCH(QSizeF, portraitMm);
         QStringList options{QStringLiteral("--paper"), paper};
         if (landscape)
             options << QStringLiteral("--landscape");
         const PdfPage page = exportOne(options);
 
         // The job's page is exactly the paper (JIS B sizes for B4 and B5).
-        QSizeF expected = QPageSize(QPageSize::PageSizeId(pageSizeId)).sizePoints();
-        if (landscape)
-            expected.transpose();
-        QCOMPARE(page.sizePt, expected);
+        const QSizeF expected = landscape ? portraitMm.transposed() : portraitMm;
+        const QSizeF box = pageBoxMm(pdf(QStringLiteral("one.pdf")));
+        QVERIFY2(qAbs(box.width() - expected.width()) < 0.01 &&
+                     qAbs(box.height() - expected.height()) < 0.01,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(box.width()).arg(box.height())));
 
+        const std::optional<PaperSize> row = paperByName(paper)
+                                                 ? std::optional<PaperSize>(*paperByName(paper))
+                                                 : customPaper(230.05, 305.3);
         const std::vector<TavriLine> lines = engineLines([&](HeadlessForm& form) {
-            form.setChecked(paperByName(paper)->option, true);
+            if (row->kind == PaperKind::Custom) {
+                form.setText(ctl::txtNiniHaba, QStringLiteral("230.05"));
+                form.setText(ctl::txtNiniTakasa, QStringLiteral("305.3"));
+            }
+            form.setChecked(row->option, true);
             form.setChecked(ctl::chkPrintDirectionYoko, landscape);
         });
         compareLines(page, lines);
         // The engine's own page size: the last line's band ends at the bottom margin.
-        const PaperSize* row = paperByName(paper);
         const double height = landscape ? row->widthTwip : row->heightTwip;
         QVERIFY(qAbs(page.strokes.last().line.y1() + LineThicknessTwip - (height - 1701)) <
                 Tolerance);
@@ -340,8 +353,8 @@ private slots:
         const QString hint = QStringLiteral("Try 'pernoa --help' for more information.\n");
         QTest::newRow("no action")
             << QStringList{QStringLiteral("--copies"), QStringLiteral("2")} << 2
-            << QStringLiteral("pernoa: nothing to do: give --export-pdf, "
-                              "--print, --save-settings or --list-printers\n") +
+            << QStringLiteral("pernoa: nothing to do: give --export-pdf, --export-svg, "
+                              "--export-png, --print, --save-settings or --list-printers\n") +
                    hint;
         QTest::newRow("unknown option")
             << QStringList{x, out, QStringLiteral("--colour")} << 2
@@ -352,13 +365,13 @@ private slots:
             << QStringLiteral("pernoa: unknown option --pa\\x1b[2Jper\n") + hint;
         QTest::newRow("control characters in a value")
             << QStringList{x, out, QStringLiteral("--paper"), QStringLiteral("A4\r\x07\u009b")} << 2
-            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not "
-                              "\"A4\\x0d\\x07\\x9b\"\n") +
+            << QStringLiteral("pernoa: --paper takes %1, not \"A4\\x0d\\x07\\x9b\"\n")
+                       .arg(kPaperChoice) +
                    hint;
         QTest::newRow("long value")
             << QStringList{x, out, QStringLiteral("--paper"), QString(5000, u'A')} << 2
-            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"%1…\"\n")
-                       .arg(QString(40, u'A')) +
+            << QStringLiteral("pernoa: --paper takes %1, not \"%2…\"\n")
+                       .arg(kPaperChoice, QString(40, u'A')) +
                    hint;
         QTest::newRow("calibration sheet saved")
             << QStringList{QStringLiteral("--save-settings"), out,
@@ -371,7 +384,72 @@ private slots:
             << QStringList{x} << 2 << QStringLiteral("pernoa: --export-pdf needs a value\n") + hint;
         QTest::newRow("paper A6")
             << QStringList{x, out, QStringLiteral("--paper"), QStringLiteral("A6")} << 2
-            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"A6\"\n") + hint;
+            << QStringLiteral("pernoa: --paper takes %1, not \"A6\"\n").arg(kPaperChoice) + hint;
+        // A size of the user's: two numbers from 50 to 1000 joined by an x.
+        for (const char* size : {"49.9x300", "230x1000.5", "0x0"})
+            QTest::addRow("paper %s", size)
+                << QStringList{x, out, QStringLiteral("--paper"), QString::fromLatin1(size)} << 2
+                << QStringLiteral("pernoa: --paper takes a width and height from 50 to 1000 mm, "
+                                  "not \"%1\"\n")
+                           .arg(QLatin1String(size)) +
+                       hint;
+        for (const char* size : {"230", "230x305x1", "230*305", "x305", "230xabc"})
+            QTest::addRow("paper %s", size)
+                << QStringList{x, out, QStringLiteral("--paper"), QString::fromLatin1(size)} << 2
+                << QStringLiteral("pernoa: --paper takes %1, not \"%2\"\n")
+                           .arg(kPaperChoice, QLatin1String(size)) +
+                       hint;
+        const QString svg = QStringLiteral("--export-svg");
+        const QString png = QStringLiteral("--export-png");
+        for (const char* dpi : {"49", "1201", "300.5", "high"})
+            QTest::addRow("dpi %s", dpi)
+                << QStringList{png, out, QStringLiteral("--dpi"), QString::fromLatin1(dpi)} << 2
+                << QStringLiteral("pernoa: --dpi takes a whole number from 50 to 1200, not "
+                                  "\"%1\"\n")
+                           .arg(QLatin1String(dpi)) +
+                       hint;
+        QTest::newRow("dpi without PNG")
+            << QStringList{svg, out, QStringLiteral("--dpi"), QStringLiteral("300")} << 2
+            << QStringLiteral("pernoa: --dpi only goes with --export-png\n") + hint;
+        for (const char* scale : {"97.9,100", "100,102.01", "100", "100,abc"})
+            QTest::addRow("scale %s", scale)
+                << QStringList{QStringLiteral("--print"), QStringLiteral("--scale"),
+                               QString::fromLatin1(scale)}
+                << 2
+                << (QByteArray(scale).contains(',')
+                        ? QStringLiteral("pernoa: --scale takes X,Y in per cent from 98.0 to "
+                                         "102.0, not \"%1\"\n")
+                        : QStringLiteral("pernoa: --scale takes X,Y, not \"%1\"\n"))
+                           .arg(QLatin1String(scale)) +
+                       hint;
+        QTest::newRow("scale on an export")
+            << QStringList{x, out, QStringLiteral("--scale"), QStringLiteral("100,100")} << 2
+            << QStringLiteral("pernoa: --scale only goes with --print\n") + hint;
+        QTest::newRow("copies of an SVG")
+            << QStringList{svg, out, QStringLiteral("--copies"), QStringLiteral("2")} << 2
+            << QStringLiteral("pernoa: --copies does not go with --export-svg: it writes one "
+                              "page\n") +
+                   hint;
+        QTest::newRow("PNG to standard output")
+            << QStringList{png, QStringLiteral("-")} << 2
+            << QStringLiteral("pernoa: --export-png writes a file, not standard output\n") + hint;
+        QTest::newRow("unwritable SVG")
+            << QStringList{svg, QStringLiteral("/nonexistent-dir/x.svg")} << 1
+            << kCatchAll +
+                   QStringLiteral(
+                       "pernoa: cannot write /nonexistent-dir/x.svg: No such file or directory\n");
+        // More than 1 GB of pixels is refused before anything is written.
+        QTest::newRow("PNG too large")
+            << QStringList{png,
+                           out,
+                           QStringLiteral("--paper"),
+                           QStringLiteral("1000x1000"),
+                           QStringLiteral("--dpi"),
+                           QStringLiteral("450")}
+            << 1
+            << kCatchAll + QStringLiteral("pernoa: a PNG of 17717 x 17717 pixels would take "
+                                          "1,197 MB of memory, more than the 1,024 MB allowed: "
+                                          "choose a lower resolution\n");
         QTest::newRow("7 lines")
             << QStringList{x, out, QStringLiteral("--lines"), QStringLiteral("7")} << 2
             << QStringLiteral("pernoa: --lines takes 2, 3, 4, 5 or 6, not \"7\"\n") + hint;
@@ -510,19 +588,26 @@ private slots:
     // An export past the file size limit fails like a full disk: the message,
     // and the old file kept, instead of dying of SIGXFSZ without a word.
     void fileSizeLimitKeepsTheOldFile() {
-        const QString out = pdf(QStringLiteral("limited.pdf"));
-        QFile old(out);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
-        const RunResult r = run(QStringLiteral("/bin/sh"),
-                                {QStringLiteral("-c"),
-                                 QStringLiteral("ulimit -f 1 && exec \"$0\" --export-pdf \"$1\""),
-                                 pernoaPath(), out});
-        QCOMPARE(r.err,
-                 kCatchAll + QStringLiteral("pernoa: cannot write %1: File too large\n").arg(out));
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old"));
+        for (const char* format : {"pdf", "svg", "png"}) {
+            const QString out = pdf(QStringLiteral("limited.") + QLatin1String(format));
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            const RunResult r = run(
+                QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("ulimit -f 1 && exec \"$0\" \"$1\" \"$2\""),
+                 pernoaPath(), QStringLiteral("--export-") + QLatin1String(format), out});
+            QCOMPARE(r.err,
+                     kCatchAll +
+                         QStringLiteral("pernoa: cannot write %1: File too large\n").arg(out));
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old"));
+            // Nothing of the attempt is left beside it.
+            QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("limited*")}, QDir::Files),
+                     QStringList{QFileInfo(out).fileName()});
+            old.remove();
+        }
     }
 
     // A file written over keeps its owner and permissions: a read-only file
@@ -532,7 +617,8 @@ private slots:
         const bool root = ::geteuid() == 0;
         const mode_t mode = root ? 0444 : 0640;
         for (const QString& action :
-             {QStringLiteral("--save-settings"), QStringLiteral("--export-pdf")}) {
+             {QStringLiteral("--save-settings"), QStringLiteral("--export-pdf"),
+              QStringLiteral("--export-svg"), QStringLiteral("--export-png")}) {
             const QString out = pdf(QStringLiteral("replaced") + action);
             const QByteArray path = QFile::encodeName(out);
             QFile old(out);
@@ -574,15 +660,34 @@ private slots:
         QVERIFY(r.out.startsWith(starts));
         QCOMPARE(r.err, QString());
         if (option.contains(QLatin1Char('h'))) {
-            for (const char* name :
-                 {"--print", "--printer NAME", "--list-printers", "--paper", "--landscape",
-                  "--margins", "--blocks", "--block-gap", "--staves", "--lines", "--spacing",
-                  "--weight", "--shade", "--offset", "--copies", "--version", "--calibration-sheet",
-                  "--verbose"})
+            for (const char* name : {"--print",
+                                     "--printer NAME",
+                                     "--list-printers",
+                                     "--paper",
+                                     "--landscape",
+                                     "--margins",
+                                     "--blocks",
+                                     "--block-gap",
+                                     "--staves",
+                                     "--lines",
+                                     "--spacing",
+                                     "--weight",
+                                     "--shade",
+                                     "--offset",
+                                     "--copies",
+                                     "--version",
+                                     "--calibration-sheet",
+                                     "--verbose",
+                                     "--export-svg",
+                                     "--export-png",
+                                     "--dpi",
+                                     "--scale"})
                 QVERIFY2(r.out.contains(QLatin1String(name)), name);
             // The papers' line, in the column of the others.
-            QVERIFY(r.out.contains(
-                QStringLiteral("\n  --paper A3|A4|A5|B4|B5            paper (A4)\n")));
+            QVERIFY(
+                r.out.contains(QStringLiteral("\n  --paper A3|A4|A5|B4|B5|letter|legal|tabloid|\n  "
+                                              "  WIDTHxHEIGHT                 "
+                                              "   paper (A4); WIDTHxHEIGHT in mm, each\n")));
         }
 
         // An answer that cannot be written is no success.
