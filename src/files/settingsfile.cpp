@@ -293,13 +293,13 @@ std::optional<SettingsFile::PaperSection> SettingsFile::readPaperSection(const Q
     PaperSection section;
     if (read.missing())
         return section;
-    const auto line = [&read](const char* key) {
+    const auto line = [&read](const char* key) -> QString {
         return QLatin1String(key) + u'=' + read.values.value(QLatin1String(key));
     };
     if (!read.refused()) {
         // The sides belong to the paper of the user's size, and it needs both.
         const QString name = read.values.value(QLatin1String(paperkey::Paper));
-        const bool custom = name == QLatin1String(customPaper(0, 0).name);
+        const bool custom = name == QLatin1String(paperByKind(PaperKind::Custom)->name);
         const bool hasWidth = read.values.contains(QLatin1String(paperkey::Width));
         const bool hasHeight = read.values.contains(QLatin1String(paperkey::Height));
         if (custom && !(hasWidth && hasHeight))

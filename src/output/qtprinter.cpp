@@ -657,7 +657,10 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    const double width = m_lineWidth * UnitsPerInch / job->lineDpi;
+    double width = m_lineWidth * UnitsPerInch / job->lineDpi;
+    // A picture of low resolution keeps its lines visible: a pixel at least.
+    if (job->image)
+        width = std::max(width, UnitsPerInch / job->dpi);
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);

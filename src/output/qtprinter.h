@@ -22,7 +22,8 @@ QPageSize pageSizeOf(const PaperSize& paper);
 
 // A PDF has no device pixels of its own: line widths in device pixels are
 // taken at this resolution, so thin, normal and thick lines are 1, 2 and 3
-// six-hundredths of an inch wide. SVG and PNG pages take the same widths.
+// six-hundredths of an inch wide. SVG and PNG pages take the same widths (a
+// PNG at least one of its pixels).
 inline constexpr int PdfResolution = 600;
 
 // What a file job writes: a PDF document (one page per copy), or one page as

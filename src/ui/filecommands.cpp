@@ -4,6 +4,7 @@
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "output/qtprinter.h"
+#include "ui/texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -95,6 +96,8 @@ FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items, QW
       m_file(std::make_unique<SettingsFile>(engine, items)), m_dialogParent(dialogParent),
       m_dialogs(SettingsDialogFolder(programFolder)),
       m_pdfDialogs(pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
+      m_svgDialogs(pdfStartFolder(), texts::svgFileFilter(), QStringLiteral("svg")),
+      m_pngDialogs(pdfStartFolder(), texts::pngFileFilter(), QStringLiteral("png")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 
 FileCommands::~FileCommands() = default;
@@ -123,6 +126,34 @@ void FileCommands::exportPdfCommand() {
     job.doneMessage = pdfWrittenMessage(path);
     job.cancelledMessage = pdfCancelledMessage();
     m_engine.cmdPrintClick(job);
+}
+
+namespace {
+
+// One page onto an SVG or PNG file: the drawing routine with one copy, its
+// confirmation naming the file.
+void exportPage(TavriEngine& engine, FileDialogs& dialogs, QWidget* parent,
+                output::FileFormat format, const QString& written) {
+    const QString path = dialogs.getSavePath(parent);
+    if (path.isEmpty())
+        return;
+    output::QtPrinter page(path, format);
+    PrintJobOptions job;
+    job.printer = &page;
+    job.doneMessage = written.arg(QDir::toNativeSeparators(path));
+    engine.DrawTavriSheet(1, job);
+}
+
+} // namespace
+
+void FileCommands::exportSvgCommand() {
+    exportPage(m_engine, m_svgDialogs, m_dialogParent, output::FileFormat::Svg,
+               texts::svgWritten());
+}
+
+void FileCommands::exportPngCommand() {
+    exportPage(m_engine, m_pngDialogs, m_dialogParent, output::FileFormat::Png,
+               texts::pngWritten());
 }
 
 void FileCommands::loadStartupFile(const QStringList& arguments) {

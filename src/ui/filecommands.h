@@ -1,9 +1,9 @@
 #pragma once
 
-// The file commands of the main window: "開く(&O)", "保存(&S)" and
-// "PDFに書き出す…" of the menu "設定", the settings file named on the command
-// line, and the default settings file read at start-up and written at
-// shutdown.
+// The file commands of the main window: "開く(&O)", "保存(&S)",
+// "PDFに書き出す…", "SVGに書き出す…" and "PNGに書き出す…" of the menu "設定",
+// the settings file named on the command line, and the default settings file
+// read at start-up and written at shutdown.
 
 #include <QFileDialog>
 #include <QList>
@@ -95,6 +95,11 @@ public:
     // Menu "設定": "PDFに書き出す…", the print command (copy count and all)
     // onto a PDF file chosen in a save dialog instead of the printer.
     void exportPdfCommand();
+    // Menu "設定": "SVGに書き出す…" and "PNGに書き出す…", one page (the copy
+    // count does not count) onto a file chosen in a save dialog; the PNG at
+    // 300 dpi.
+    void exportSvgCommand();
+    void exportPngCommand();
 
     // Start-up: the settings file named on the command line. Shows
     // "関連づけされた設定ファイルの読み込みに失敗しました。" after the readers'
@@ -109,6 +114,8 @@ public:
 
     SettingsFileDialogs& dialogs() { return m_dialogs; }
     FileDialogs& pdfDialogs() { return m_pdfDialogs; }
+    FileDialogs& svgDialogs() { return m_svgDialogs; }
+    FileDialogs& pngDialogs() { return m_pngDialogs; }
     SettingsFile& settingsFile() { return *m_file; }
 
 private:
@@ -118,6 +125,8 @@ private:
     QWidget* m_dialogParent;
     SettingsFileDialogs m_dialogs;
     FileDialogs m_pdfDialogs;
+    FileDialogs m_svgDialogs;
+    FileDialogs m_pngDialogs;
     QString m_defaultPath;
 };
 

@@ -68,4 +68,24 @@ QList<int> imageObjects(const QString& pdf);
 // One page rendered at the given resolution.
 QImage render(const QString& pdf, int page, int dpi);
 
+// An SVG page as the program writes it: its size in mm from the root
+// element, and every straight stroked segment (polylines and paths of
+// M and L) in mm from the top left corner, the groups' transforms applied.
+struct SvgPage {
+    QSizeF sizeMm;
+    QList<QLineF> linesMm;
+    QStringList texts; // the text elements' contents, in order
+};
+SvgPage readSvg(const QString& svg);
+
+// What a PNG file says of itself, read from its chunks: the pixel size and
+// the pHYs chunk's pixels per metre (0 when it has none).
+struct PngInfo {
+    QSize pixels;
+    int pixelsPerMetreX = 0;
+    int pixelsPerMetreY = 0;
+    bool perMetre = false; // the unit byte says metres
+};
+PngInfo readPngInfo(const QString& png);
+
 } // namespace pernoa::test

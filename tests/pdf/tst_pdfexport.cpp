@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -780,6 +781,11 @@ private slots:
             << QStringList{QStringLiteral("--paper"), QStringLiteral("A5"),
                            QStringLiteral("--landscape")}
             << QSizeF(210, 148);
+        QTest::newRow("letter") << QStringList{QStringLiteral("--paper"), QStringLiteral("letter")}
+                                << QSizeF(215.9, 279.4);
+        // Too small for 100 mm: the rulers are 20 mm.
+        QTest::newRow("60 x 90 mm")
+            << QStringList{QStringLiteral("--paper"), QStringLiteral("60x90")} << QSizeF(60, 90);
     }
     void calibrationFrame() {
         QFETCH(QStringList, options);
@@ -793,7 +799,7 @@ private slots:
         const QList<PdfPage> pages = readPages(out);
         QCOMPARE(pages.size(), 1);
         const PdfPage& page = pages.first();
-        QCOMPARE(qRound(page.sizePt.width() / 72 * 25.4), qRound(paperMm.width()));
+        QVERIFY(qAbs(pageBoxMm(out).width() - paperMm.width()) < 0.01);
 
         const double twipsPerMm = 1440 / 25.4;
         const double left = 10 * twipsPerMm;
@@ -827,10 +833,121 @@ private slots:
                 qAbs(s.line.center().y() - centre.y()) < Tolerance)
                 ++through;
         QCOMPARE(through, 2);
+
+        // The scale rulers, one across and one down: measured in the PDF from
+        // the 0 tick to the last one, and along the baseline.
+        const double length = qMin(paperMm.width(), paperMm.height()) >= 140 ? 100 : 20;
+        auto measured = [&](bool across) {
+            QList<double> ticks; // the long ticks' places along the ruler
+            double baseline = 0;
+            for (const Stroke& s : page.strokes) {
+                const QLineF& l = s.line;
+                const double along = across ? qAbs(l.dx()) : qAbs(l.dy());
+                const double apart = across ? qAbs(l.dy()) : qAbs(l.dx());
+                if (apart < 1e-6 && qAbs(along - length * twipsPerMm) < 2 * Tolerance)
+                    baseline = along;
+                // 5 mm long, standing off the ruler within the rulers' band.
+                const double at = across ? l.x1() : l.y1();
+                const bool inBand =
+                    across ? l.y1() > bottom - 16 * twipsPerMm : l.x1() > right - 16 * twipsPerMm;
+                if (along < 1e-6 && qAbs(apart - 5 * twipsPerMm) < Tolerance && inBand)
+                    ticks << at;
+            }
+            std::sort(ticks.begin(), ticks.end());
+            return std::pair{baseline, ticks.isEmpty() ? 0.0 : ticks.last() - ticks.first()};
+        };
+        for (bool across : {true, false}) {
+            const auto [baseline, ticks] = measured(across);
+            const auto where = qPrintable(QStringLiteral("%1: %2 and %3 twips")
+                                              .arg(across ? "across" : "down")
+                                              .arg(baseline)
+                                              .arg(ticks));
+            QVERIFY2(qAbs(baseline - length * twipsPerMm) < Tolerance, where);
+            QVERIFY2(qAbs(ticks - length * twipsPerMm) < Tolerance, where);
+        }
+
         QStringList words;
         for (const PdfWord& w : readWords(out))
             words << w.text;
-        QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの誤差設定")));
+        if (length == 100) {
+            QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの誤差設定")));
+            QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの倍率補正")));
+        }
+    }
+
+    // An SVG page: the paper's size in mm in its root element, and every
+    // line where the PDF of the same page has it, to 0.01 mm.
+    void svgMatchesPdf_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("default page") << QStringList{};
+        QTest::newRow("letter landscape, blocks")
+            << QStringList{"--paper", "letter", "--landscape", "--blocks", "3", "--staves", "2"};
+        QTest::newRow("1000 x 1000 mm, thick")
+            << QStringList{"--paper", "1000x1000", "--weight", "thick", "--shade", "128"};
+    }
+    void svgMatchesPdf() {
+        QFETCH(QStringList, options);
+        const QString svg = pdf(QStringLiteral("page.svg"));
+        const QString out = pdf(QStringLiteral("page.pdf"));
+        QCOMPARE(runPernoa(QStringList{QStringLiteral("--export-svg"), svg} + options).exitCode, 0);
+        QCOMPARE(runPernoa(QStringList{QStringLiteral("--export-pdf"), out} + options).exitCode, 0);
+        const SvgPage page = readSvg(svg);
+        const QSizeF box = pageBoxMm(out);
+        QVERIFY(qAbs(page.sizeMm.width() - box.width()) < 0.01);
+        QVERIFY(qAbs(page.sizeMm.height() - box.height()) < 0.01);
+        const QList<PdfPage> pages = readPages(out);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(page.linesMm.size(), pages[0].strokes.size());
+        const double mmPerTwip = 25.4 / 1440;
+        for (qsizetype i = 0; i < page.linesMm.size(); ++i) {
+            const QLineF want(pages[0].strokes[i].line.p1() * mmPerTwip,
+                              pages[0].strokes[i].line.p2() * mmPerTwip);
+            const QLineF& got = page.linesMm[i];
+            QVERIFY2(qAbs(got.y1() - want.y1()) < 0.01 && qAbs(got.y2() - want.y2()) < 0.01 &&
+                         qAbs(qMin(got.x1(), got.x2()) - qMin(want.x1(), want.x2())) < 0.01 &&
+                         qAbs(qMax(got.x1(), got.x2()) - qMax(want.x1(), want.x2())) < 0.01,
+                     qPrintable(QStringLiteral("line %1").arg(i)));
+        }
+        // It is an SVG file a viewer takes: Qt's own renderer reads it whole.
+        QSvgRenderer renderer(svg);
+        QVERIFY(renderer.isValid());
+    }
+
+    // A PNG page: as many pixels as the paper at the resolution, which the
+    // file states in its pHYs chunk; the staves where the layout has them.
+    void pngPixelsAndResolution_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("A4 at 300 dpi") << QStringList{} << 300 << QSize(2480, 3508);
+        QTest::newRow("letter at 150 dpi")
+            << QStringList{"--paper", "letter", "--dpi", "150"} << 150 << QSize(1275, 1650);
+        QTest::newRow("230 x 305 landscape at 50 dpi")
+            << QStringList{"--paper", "230x305", "--landscape", "--dpi", "50"} << 50
+            << QSize(600, 453);
+    }
+    void pngPixelsAndResolution() {
+        QFETCH(QStringList, options);
+        QFETCH(int, dpi);
+        QFETCH(QSize, pixels);
+        const QString png = pdf(QStringLiteral("page.png"));
+        const RunResult r = runPernoa(QStringList{QStringLiteral("--export-png"), png} + options);
+        QCOMPARE(r.exitCode, 0);
+        const PngInfo info = readPngInfo(png);
+        QCOMPARE(info.pixels, pixels);
+        QVERIFY(info.perMetre);
+        QCOMPARE(info.pixelsPerMetreX, qRound(dpi / 0.0254));
+        QCOMPARE(info.pixelsPerMetreY, qRound(dpi / 0.0254));
+        // The first staff line, 30 mm (1701 twips) from the top, is dark
+        // across the page's middle; the paper above it is white.
+        const QImage image(png);
+        const int row = qRound(1701.0 / 1440 * dpi);
+        const int middle = image.width() / 2;
+        int darkest = 255;
+        for (int y = row - 1; y <= row + 1; ++y)
+            darkest = qMin(darkest, qGray(image.pixel(middle, y)));
+        QVERIFY2(darkest < 160, qPrintable(QString::number(darkest)));
+        QCOMPARE(qGray(image.pixel(middle, row / 2)), 255);
     }
 
     // The warnings go to standard error, one line each; the page is written
