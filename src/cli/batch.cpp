@@ -1,8 +1,8 @@
 #include "cli/batch.h"
 
+#include "cli/consolemessages.h"
+#include "cli/consoleprogress.h"
 #include "engine/calibrationsheet.h"
-#include "engine/consolemessages.h"
-#include "engine/consoleprogress.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/numberrules.h"

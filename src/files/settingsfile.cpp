@@ -98,7 +98,8 @@ SettingsFile::SettingsFile(TavriEngine& engine, overlay::OverlayItems& items)
 
 QStringList SettingsFile::composeLines(QString* refusal) const {
     QStringList lines;
-    lines.reserve(8 + m_items.FreeTextCount + m_items.ImageCount);
+    lines.reserve(8 + m_items.count(overlay::ItemKind::Text) +
+                  m_items.count(overlay::ItemKind::Image));
 
     // The parameter line names one of the five papers it always knew; any
     // other paper stands there as the nearest of them and is named in full in
@@ -158,10 +159,8 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
     };
 
     int written = 0;
-    for (std::int16_t i = 1; i <= m_items.FreeTextCount && i > 0; ++i) {
-        const overlay::OverlayText& t = m_items.FreeTextItems[i];
-        if (!t.InUse)
-            continue;
+    for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Text)) {
+        const overlay::OverlayText& t = m_items.text(slot);
         ++written;
         const QString which =
             QStringLiteral("%1番目の文字「%2」の").arg(written).arg(quotedValue(t.Text));
@@ -181,10 +180,8 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
     lines << QString() << ImageSetteiMarker;
 
     written = 0;
-    for (std::int16_t i = 1; i <= m_items.ImageCount && i > 0; ++i) {
-        const overlay::OverlayImage& image = m_items.ImageItems[i];
-        if (!image.InUse)
-            continue;
+    for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Image)) {
+        const overlay::OverlayImage& image = m_items.image(slot);
         ++written;
         if (auto why = unwritable(image.ImagePath, false))
             return refuse(QStringLiteral("%1番目の画像のパスに、").arg(written), *why);
@@ -436,7 +433,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
     clsFileIO io;
     if (!openAt(io, path, TextSetteiMarker, kTextMissing))
         return false;
-    m_items.ResetTextItems();
+    m_items.removeAll(overlay::ItemKind::Text);
     for (;;) {
         overlay::OverlayText item;
         QString size, bold, italic, underline;
@@ -452,10 +449,9 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         }
         if (item.Text.isEmpty() && !quoted && item.X == 0)
             break;
-        if (m_items.FreeTextCount >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Text) >= overlay::MaxItemSlots) {
             // Refused whole, as if the section were missing: no text items.
-            m_items.ClearOverlayItems();
-            m_items.ResetTextItems();
+            m_items.removeAll();
             m_messages.showMessage(
                 joinLines({kTextMissing, QStringLiteral("ひとつのページに置ける文字は32767個まで"
                                                         "です。")}),
@@ -469,10 +465,9 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
             const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
                                                "読み込めません。")
-                                    .arg(m_items.FreeTextCount + 1)
+                                    .arg(m_items.count(overlay::ItemKind::Text) + 1)
                                     .arg(quotedValue(item.Text), quotedValue(size));
-            m_items.ClearOverlayItems();
-            m_items.ResetTextItems();
+            m_items.removeAll();
             m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
             return false;
         }
@@ -481,8 +476,8 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         item.FontBold = boolFromText(bold);
         item.FontItalic = boolFromText(italic);
         item.FontUnderline = boolFromText(underline);
-        const std::int16_t slot = m_items.AddTextItem(item);
-        m_items.ShowFreeText(slot);
+        item.InUse = true;
+        m_items.add(item);
     }
     return true;
 }
@@ -491,7 +486,7 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
     clsFileIO io;
     if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
         return false;
-    m_items.ResetImageItems();
+    m_items.removeAll(overlay::ItemKind::Image);
     for (;;) {
         overlay::OverlayImage item;
         if (!io.ReadDelimitedValue(item.X, item.Y, item.ImagePath))
@@ -501,30 +496,26 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
             return true;
         if (item.ImagePath.isEmpty() && !quoted)
             return true;
-        if (m_items.ImageCount >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Image) >= overlay::MaxItemSlots) {
             // Refused whole: the texts stay, no image item does.
-            while (m_items.ImageCount > 0) {
-                if (m_items.display())
-                    m_items.display()->destroyImageElement(m_items.ImageCount);
-                --m_items.ImageCount;
-            }
-            m_items.ResetImageItems();
+            m_items.removeAll(overlay::ItemKind::Image);
             m_messages.showMessage(
                 joinLines({kImageMissing, QStringLiteral("ひとつのページに置ける画像は32767個まで"
                                                          "です。")}),
                 kErrorTitle, MsgIcon::Critical);
             return false;
         }
-        const std::int16_t slot = m_items.AddImageItem(item);
-        if (!LoadItemPicture(slot, item.ImagePath))
+        // An item whose picture cannot be loaded stays as a free slot.
+        item.InUse = LoadItemPicture(item);
+        m_items.add(item);
+        if (!item.InUse)
             return false;
-        m_items.ShowImage(slot);
     }
 }
 
-bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
+bool SettingsFile::LoadItemPicture(overlay::OverlayImage& item) {
     // Every item naming the same file shares its one decoded picture.
-    if (m_items.pictures().load(path, m_items.ImageItems[index].Picture))
+    if (m_items.pictures().load(item.ImagePath, item.Picture))
         return true;
     m_messages.showMessage(
         joinLines({QStringLiteral("画像の取得に失敗しました。"),
@@ -532,9 +523,6 @@ bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
                                   "ません。"),
                    QStringLiteral("この画像の情報を削除します。")}),
         kErrorTitle, MsgIcon::Warning);
-    m_items.ImageItems[index].InUse = false;
-    if (m_items.display())
-        m_items.display()->hideImageElement(index);
     return false;
 }
 
@@ -542,7 +530,7 @@ bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
 // The loading sequence
 
 bool SettingsFile::LoadSections(const QString& path) {
-    if (!m_items.ClearOverlayItems()) {
+    if (!m_items.removeAll()) {
         m_messages.showMessage(QStringLiteral("初期化に失敗しました。"), AppTitle,
                                MsgIcon::Warning);
         return false;

@@ -1,7 +1,7 @@
 #include "ui/aboutbox.h"
 
 #include "engine/version.h"
-#include "ui/looks.h"
+#include "ui/windowparts.h"
 
 #include <QDesktopServices>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "ui/helpwindow.h"
 
-#include "ui/looks.h"
+#include "ui/windowparts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

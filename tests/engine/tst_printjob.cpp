@@ -1,4 +1,4 @@
-#include "engine/consoleprogress.h"
+#include "cli/consoleprogress.h"
 #include "engine/controls.h"
 #include "enginerig.h"
 

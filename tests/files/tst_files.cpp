@@ -1,7 +1,7 @@
 // The text-file primitives of the settings files: field splitting, code page
 // 932, the line reader, the value reader and the writer.
 
-#include "faildevice.h"
+#include "failingdevice.h"
 #include "files/cp932.h"
 #include "files/fields.h"
 #include "files/fileio.h"

@@ -4,7 +4,7 @@
 
 #include "engine/numberrules.h"
 #include "enginerig.h"
-#include "faildevice.h"
+#include "failingdevice.h"
 #include "fixedprinterlist.h"
 #include "output/fontmap.h"
 #include "output/qtprinter.h"

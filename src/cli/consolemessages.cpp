@@ -1,4 +1,4 @@
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 
 #include <QStringList>
 

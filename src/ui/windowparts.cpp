@@ -1,4 +1,4 @@
-#include "ui/looks.h"
+#include "ui/windowparts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
