@@ -3,15 +3,14 @@
 #include "engine/numberrules.h"
 #include "files/fileio.h"
 #include "output/cupsjob.h"
+#include "output/pngwriter.h"
 #include "overlay/textrun.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -252,7 +251,9 @@ QSize pngPixelSize(const QSizeF& paperMm, int dpi) {
 }
 
 qint64 pngBytes(const QSize& pixels) {
-    return qint64(pixels.width()) * qint64(pixels.height()) * 4;
+    // A page is drawn in grey, a byte a pixel, and in colour (four) from the
+    // first coloured thing on, the grey page held while it is copied.
+    return qint64(pixels.width()) * qint64(pixels.height()) * 5;
 }
 
 QPageSize pageSizeOf(const PaperSize& paper) {
@@ -447,8 +448,10 @@ void QtPrinter::startJob() {
                 fail(QStringLiteral("cannot start drawing the SVG file"));
         } else {
             job->dpi = m_pngDpi;
+            // Grey until something in colour is drawn: a quarter of the
+            // memory, and a grey PNG written in a fraction of the time.
             try {
-                job->image = std::make_unique<QImage>(pixels, QImage::Format_RGB32);
+                job->image = std::make_unique<QImage>(pixels, QImage::Format_Grayscale8);
             } catch (const std::bad_alloc&) {
                 job->image.reset();
             }
@@ -456,10 +459,7 @@ void QtPrinter::startJob() {
                 fail(QStringLiteral("not enough memory for a PNG of %1 x %2 pixels")
                          .arg(pixels.width())
                          .arg(pixels.height()));
-            job->image->fill(Qt::white);
-            const int dotsPerMeter = qRound(m_pngDpi / 0.0254);
-            job->image->setDotsPerMeterX(dotsPerMeter);
-            job->image->setDotsPerMeterY(dotsPerMeter);
+            job->image->fill(0xff);
             if (!job->painter.begin(job->image.get()))
                 fail(QStringLiteral("cannot start drawing the PNG picture"));
             job->painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
@@ -535,6 +535,26 @@ void QtPrinter::startJob() {
 
     m_resolution = job->dpi;
     m_job = std::move(job);
+}
+
+void QtPrinter::drawInColour(Job& job, const QColor& colour, const QImage* picture) const {
+    if (!job.image || job.image->format() != QImage::Format_Grayscale8)
+        return;
+    const bool grey = colour.red() == colour.green() && colour.green() == colour.blue();
+    if (grey && !(picture && !picture->allGray()))
+        return;
+    job.flushLines();
+    job.painter.end();
+    QImage coloured = job.image->convertToFormat(QImage::Format_RGB32);
+    if (coloured.isNull())
+        fail(QStringLiteral("not enough memory for a PNG of %1 x %2 pixels in colour")
+                 .arg(job.image->width())
+                 .arg(job.image->height()));
+    *job.image = std::move(coloured);
+    if (!job.painter.begin(job.image.get()))
+        fail(QStringLiteral("cannot go on drawing the PNG picture"));
+    job.painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    placePage(job);
 }
 
 void QtPrinter::placePage(Job& job) const {
@@ -661,6 +681,7 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
     // A picture of low resolution keeps its lines visible: a pixel at least.
     if (job->image)
         width = std::max(width, UnitsPerInch / job->dpi);
+    drawInColour(*job, colour);
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
@@ -716,6 +737,7 @@ void QtPrinter::printLine(const QString& line) try {
     if (!line.isEmpty())
         requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
     Job& job = output();
+    drawInColour(job, m_foreColor);
     // The font is set up at no more than MaxGlyphUnits to the em and the
     // painter scaled up to the size asked for (see MaxGlyphUnits).
     const double glyphScale = std::max(1.0, m_fontPoints * UnitsPerPoint / MaxGlyphUnits);
@@ -772,6 +794,7 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
     Job& job = output();
     if (picture.isNull())
         return;
+    drawInColour(job, Qt::white, &picture);
     // The caller's image itself, not a copy: a PDF then stores a picture that
     // appears on every copy only once.
     job.painter.drawImage(target, picture);
@@ -822,27 +845,10 @@ void QtPrinter::finishJob() {
     } else if (job->file) {
         bool shortWrite = false;
         if (job->image) {
-            // Encoded in memory (a page is mostly white: a few hundred KB),
-            // then written: a file that cannot be written is this program's
-            // failure to report, not the PNG library's.
-            QBuffer encoded;
-            encoded.open(QIODevice::WriteOnly);
-            QImageWriter png(&encoded, "png");
-            if (!png.write(*job->image))
-                fail(QStringLiteral("cannot encode the PNG picture: %1").arg(png.errorString()));
+            // A write that fails, or is cut short (the file size limit),
+            // leaves its reason with the file.
+            shortWrite = !writePng(*job->file, *job->image, job->dpi).isEmpty();
             job->image.reset();
-            // A write cut short (the file size limit) is written on until it
-            // fails with the system's reason.
-            const QByteArray& bytes = encoded.data();
-            qint64 written = 0;
-            while (written < bytes.size()) {
-                const qint64 n =
-                    job->file->write(bytes.constData() + written, bytes.size() - written);
-                if (n <= 0)
-                    break;
-                written += n;
-            }
-            shortWrite = written < bytes.size();
         }
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size

@@ -35,7 +35,7 @@ enum class FileFormat { Pdf, Svg, Png };
 inline constexpr int MinPngDpi = 50;
 inline constexpr int MaxPngDpi = 1200;
 inline constexpr int DefaultPngDpi = 300;
-// The most memory a PNG page may take while it is drawn (4 bytes a pixel).
+// The most memory a PNG page may take while it is drawn (pngBytes()).
 inline constexpr qint64 MaxPngBytes = qint64(1) << 30;
 
 // The size in pixels of a PNG page of this paper size in mm at dpi, and the
@@ -174,6 +174,9 @@ private:
     // The painter's transform at the start of a page: the page placed on the
     // paper, device pixels, and the scale correction.
     void placePage(Job& job) const;
+    // A PNG page drawn in grey so far goes on in colour when this colour (or
+    // picture) is not grey.
+    void drawInColour(Job& job, const QColor& colour, const QImage* picture = nullptr) const;
     void finishJob();
     // In the handler of an operation: keeps what was thrown as the failure.
     void keepFailure();

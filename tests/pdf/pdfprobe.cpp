@@ -331,8 +331,10 @@ PngInfo readPngInfo(const QString& path) {
         const quint32 length = number(at);
         const QByteArray type = bytes.mid(at + 4, 4);
         const qsizetype data = at + 8;
-        if (type == "IHDR" && length >= 8)
+        if (type == "IHDR" && length >= 10) {
             info.pixels = QSize(int(number(data)), int(number(data + 4)));
+            info.colourType = quint8(bytes[data + 9]);
+        }
         if (type == "pHYs" && length == 9) {
             info.pixelsPerMetreX = int(number(data));
             info.pixelsPerMetreY = int(number(data + 4));

@@ -85,6 +85,7 @@ struct PngInfo {
     int pixelsPerMetreX = 0;
     int pixelsPerMetreY = 0;
     bool perMetre = false; // the unit byte says metres
+    int colourType = -1;   // 0 grey, 2 RGB, ...
 };
 PngInfo readPngInfo(const QString& png);
 

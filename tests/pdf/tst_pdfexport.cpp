@@ -439,17 +439,18 @@ private slots:
             << kCatchAll +
                    QStringLiteral(
                        "pernoa: cannot write /nonexistent-dir/x.svg: No such file or directory\n");
-        // More than 1 GB of pixels is refused before anything is written.
+        // More than 1 GB for the picture (5 bytes a pixel: grey, and colour
+        // from the first coloured thing) is refused before anything is written.
         QTest::newRow("PNG too large")
             << QStringList{png,
                            out,
                            QStringLiteral("--paper"),
                            QStringLiteral("1000x1000"),
                            QStringLiteral("--dpi"),
-                           QStringLiteral("450")}
+                           QStringLiteral("400")}
             << 1
-            << kCatchAll + QStringLiteral("pernoa: a PNG of 17717 x 17717 pixels would take "
-                                          "1,197 MB of memory, more than the 1,024 MB allowed: "
+            << kCatchAll + QStringLiteral("pernoa: a PNG of 15748 x 15748 pixels would take "
+                                          "1,183 MB of memory, more than the 1,024 MB allowed: "
                                           "choose a lower resolution\n");
         QTest::newRow("7 lines")
             << QStringList{x, out, QStringLiteral("--lines"), QStringLiteral("7")} << 2

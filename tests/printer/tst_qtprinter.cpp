@@ -420,11 +420,26 @@ private slots:
         p.drawLine(0, 1440, 11907, 1440, Qt::black); // one inch down
         p.endDoc();
         QCOMPARE(p.failure(), QString());
-        const QImage image(png);
+        QImage image(png);
         QCOMPARE(image.size(), QSize(827, 1169));
         QCOMPARE(image.dotsPerMeterX(), 3937);
         QVERIFY(qGray(image.pixel(400, 100)) < 128 || qGray(image.pixel(400, 99)) < 128);
         QCOMPARE(qGray(image.pixel(400, 90)), 255);
+        QCOMPARE(readPngInfo(png).colourType, 0); // a grey page is a grey PNG
+
+        // A coloured line after a grey one: the picture goes on in colour,
+        // what was drawn before kept.
+        startA4(p);
+        p.drawLine(0, 1440, 11907, 1440, Qt::black);
+        p.drawLine(0, 2880, 11907, 2880, QColor(255, 0, 0));
+        p.endDoc();
+        QCOMPARE(readPngInfo(png).colourType, 2);
+        image.load(png);
+        QVERIFY(qGray(image.pixel(400, 100)) < 128 || qGray(image.pixel(400, 99)) < 128);
+        const QRgb red = qRed(image.pixel(400, 200)) > qRed(image.pixel(400, 199))
+                             ? image.pixel(400, 200)
+                             : image.pixel(400, 199);
+        QVERIFY(qRed(red) == 255 && qGreen(red) < 200 && qGreen(red) == qBlue(red));
     }
 
     void abortedJobLeavesNoFile() {
