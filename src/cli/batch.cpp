@@ -2,16 +2,20 @@
 
 #include "cli/consolemessages.h"
 #include "cli/consoleprogress.h"
+#include "cli/texts.h"
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "engine/version.h"
 #include "files/defaultsettings.h"
+#include "files/formatwords.h"
 #include "files/settingsfile.h"
 #include "output/qtprinter.h"
+#include "output/texts.h"
 #include "overlay/overlayitems.h"
 
 #include <QCommandLineOption>
@@ -45,86 +49,21 @@ using output::QtPrinter;
 using output::QtPrinterList;
 namespace {
 
-const char* const kUsage =
-    "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --export-svg OUT.svg [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --export-png OUT.png [--dpi N] [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
-    "       pernoa --list-printers\n"
-    "       pernoa --help | --version\n"
-    "Without any of these options pernoa opens its windows.\n"
-    "\n"
-    "Prints blank staff paper without opening a window. Every message the\n"
-    "windows would show goes to standard error.\n"
-    "\n"
-    "Actions:\n"
-    "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;\n"
-    "                         - writes it to standard output\n"
-    "  --export-svg OUT.svg   write the page to an SVG file (one page, in mm), a\n"
-    "                         template for note-taking apps\n"
-    "  --export-png OUT.png   write the page to a PNG picture (one page)\n"
-    "  --dpi N                with --export-png: its resolution, 50 to 1200 (300)\n"
-    "  --print                print on the system's default printer\n"
-    "  --save-settings OUT.kvs2  write the page as a settings file of the windows\n"
-    "  --printer NAME         with --print: print on the installed printer NAME\n"
-    "  --list-printers        list the installed printers, the default marked\n"
-    "  --calibration-sheet    with --print or --export-pdf: instead of the page, a\n"
-    "                         sheet to measure the printer's offsets and scale on:\n"
-    "                         a frame 10 mm inside the paper's edges and 100 mm\n"
-    "                         rulers (paper and orientation from the options;\n"
-    "                         drawn without the offsets and the scale correction)\n"
-    "  --verbose              after an export, name the file and its page count\n"
-    "  -h, --help             show this help\n"
-    "  -V, --version          show the version\n"
-    "\n"
-    "Sheet options, the fields of the main window (checked as the window checks\n"
-    "them; lengths in mm):\n"
-    "%1\n"
-    "  --landscape                       landscape orientation (portrait)\n"
-    "  --margins TOP,BOTTOM,LEFT,RIGHT   page margins (30,30,15,15)\n"
-    "  --blocks N                        number of grand-staff blocks (1)\n"
-    "  --block-gap MM                    gap between the blocks (0)\n"
-    "  --staves N                        staves in each block (10)\n"
-    "  --lines 2..6                      lines of each staff (5)\n"
-    "  --spacing MM                      space between the lines of a staff (2)\n"
-    "  --weight thin|normal|thick        line weight (normal)\n"
-    "  --shade 0..255                    grey level of the lines, 0 black (0)\n"
-    "  --offset X,Y                      printer offset correction, left and top; --print\n"
-    "                                    takes the windows' saved correction without it\n"
-    "  --scale X,Y                       with --print: printer scale correction across\n"
-    "                                    and down, 98.0 to 102.0 %; without it the\n"
-    "                                    windows' saved correction (100,100)\n"
-    "  --copies N                        number of copies (1); not for SVG and PNG\n"
-    "An option's value may also follow an equals sign (--copies=3).\n"
-    "\n"
-    "SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is\n"
-    "loaded before the sheet options are applied. A file that does not load\n"
-    "completely stops the run with its messages: nothing is written or printed.\n"
-    "\n"
-    "An export says nothing when it succeeds; after the windows' message\n"
-    "\"エラーが発生しました\" a line starting \"pernoa:\" names the cause.\n"
-    "\n"
-    "Exit status: 0 when done, 1 after an error message, 2 for a usage error.\n";
-
-// The word of --paper for a paper of the user's size.
+// The word of --paper for a paper of the user's size: the value's name in
+// the help, a word of the command line's format.
 const QString kCustomPaperWord = QStringLiteral("WIDTHxHEIGHT");
 
 // The usage text with the papers of the paper table.
 QString usageText() {
     // The descriptions start in one column, as in the rest of the list.
-    constexpr qsizetype DescriptionColumn = 36;
+    constexpr qsizetype kDescriptionColumn = 36;
     QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
     paper += QStringLiteral("|\n    ") + kCustomPaperWord;
     const qsizetype lineStart = paper.lastIndexOf(u'\n') + 1;
-    paper += QString(qMax<qsizetype>(2, DescriptionColumn - (paper.size() - lineStart)), u' ');
-    paper += QStringLiteral("paper (%1); WIDTHxHEIGHT in mm, each\n")
-                 .arg(QLatin1String(defaultPaper().name));
-    paper += QString(DescriptionColumn, u' ') +
-             QStringLiteral("%1 to %2 (230x305)")
-                 .arg(num::toText(CustomPaperMinMm), num::toText(CustomPaperMaxMm));
-    return QString::fromUtf8(kUsage).arg(paper);
+    paper += QString(qMax<qsizetype>(2, kDescriptionColumn - (paper.size() - lineStart)), u' ');
+    paper += texts::paperHelp(QLatin1String(defaultPaper().name), num::toText(kCustomPaperMinMm),
+                              num::toText(kCustomPaperMaxMm));
+    return texts::usage(paper, pernoa::texts::catchAllError());
 }
 
 // "A3|A4|A5|B4|B5|letter|legal|tabloid|WIDTHxHEIGHT", the value of --paper.
@@ -137,8 +76,8 @@ const char* paperValueName() {
 QString choiceOf(const QStringList& words) {
     if (words.size() < 2)
         return words.join(QString());
-    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           words.last();
+    return texts::choiceOr(words.mid(0, words.size() - 1).join(texts::choiceSeparator()),
+                           words.last());
 }
 
 enum class Action {
@@ -197,8 +136,7 @@ struct OptionRow {
 QStringList splitValues(const QString& option, const QString& value, const char* valueName) {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != QByteArray(valueName).count(',') + 1)
-        throw UsageError{QStringLiteral("%1 takes %2, not \"%3\"")
-                             .arg(option, QLatin1String(valueName), quotedValue(value))};
+        throw UsageError{texts::takesValues(option, QLatin1String(valueName), quotedValue(value))};
     return parts;
 }
 
@@ -209,13 +147,11 @@ FormEdit paperEdit(const QString&, const QString& value, const char*) {
     // A size of the user's: two numbers in mm joined by an x.
     const QStringList sides = value.split(u'x');
     if (sides.size() != 2 || !num::isNumeric(sides[0]) || !num::isNumeric(sides[1]))
-        throw UsageError{QStringLiteral("--paper takes %1, not \"%2\"")
-                             .arg(choiceOf(paperNames() << kCustomPaperWord), quotedValue(value))};
+        throw UsageError{
+            texts::paperTakes(choiceOf(paperNames() << kCustomPaperWord), quotedValue(value))};
     if (!isCustomPaperSide(num::toDouble(sides[0])) || !isCustomPaperSide(num::toDouble(sides[1])))
-        throw UsageError{QStringLiteral("--paper takes a width and height from %1 to %2 mm, not "
-                                        "\"%3\"")
-                             .arg(num::toText(CustomPaperMinMm), num::toText(CustomPaperMaxMm),
-                                  quotedValue(value))};
+        throw UsageError{texts::paperSidesTake(num::toText(kCustomPaperMinMm),
+                                               num::toText(kCustomPaperMaxMm), quotedValue(value))};
     return [sides](IForm& form) {
         form.setText(ctl::txtNiniHaba, sides[0]);
         form.setText(ctl::txtNiniTakasa, sides[1]);
@@ -226,12 +162,11 @@ FormEdit paperEdit(const QString&, const QString& value, const char*) {
 FormEdit scaleEdit(const QString& option, const QString& value, const char* valueName) {
     const QStringList parts = splitValues(option, value, valueName);
     for (const QString& part : parts)
-        if (!num::isNumeric(part) || num::toDouble(part) < ScaleCorrectionMin ||
-            num::toDouble(part) > ScaleCorrectionMax)
-            throw UsageError{
-                QStringLiteral("--scale takes X,Y in per cent from %1 to %2, not "
-                               "\"%3\"")
-                    .arg(QStringLiteral("98.0"), QStringLiteral("102.0"), quotedValue(value))};
+        if (!num::isNumeric(part) || num::toDouble(part) < kScaleCorrectionMin ||
+            num::toDouble(part) > kScaleCorrectionMax)
+            throw UsageError{texts::scaleTakes(num::toTenthsText(kScaleCorrectionMin),
+                                               num::toTenthsText(kScaleCorrectionMax),
+                                               quotedValue(value))};
     return [parts](IForm& form) {
         form.setText(ctl::txtPrinterBairituX, parts[0]);
         form.setText(ctl::txtPrinterBairituY, parts[1]);
@@ -243,22 +178,21 @@ FormEdit linesEdit(const QString&, const QString& value, const char*) {
     for (qsizetype i = 0; i < options.size(); ++i)
         if (value == num::toText(i + 2))
             return check(options[i]);
-    throw UsageError{
-        QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(quotedValue(value))};
+    throw UsageError{texts::linesTake(quotedValue(value))};
 }
 
 FormEdit weightEdit(const QString&, const QString& value, const char*) {
-    // The list's entries thin to thick, by name or by caption.
+    // The list's entries thin to thick, by name or by the word of the
+    // settings file (細め, 普通, 太め), whatever the list shows.
     static const char* const names[] = {"thin", "normal", "thick"};
     const QStringList captions = lineWeightCaptions();
     for (qsizetype i = 0; i < captions.size(); ++i) {
-        if (value == QLatin1String(names[i]) || value == captions[i]) {
+        if (value == QLatin1String(names[i]) || value == kLineWeightWords[i]) {
             const QString caption = captions[i];
             return [caption](IForm& form) { form.selectText(ctl::lstLineWeight, caption); };
         }
     }
-    throw UsageError{
-        QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(quotedValue(value))};
+    throw UsageError{texts::weightTakes(quotedValue(value))};
 }
 
 FormEdit shadeEdit(const QString&, const QString& value, const char*) {
@@ -266,8 +200,7 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
     const bool numeric = num::isNumeric(value);
     const double shade = numeric ? num::toDouble(value) : -1;
     if (!numeric || shade < 0 || shade > 255 || shade != std::floor(shade))
-        throw UsageError{QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"")
-                             .arg(quotedValue(value))};
+        throw UsageError{texts::shadeTakes(quotedValue(value))};
     const int level = int(shade);
     return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
@@ -378,14 +311,14 @@ Words checkWords(const QStringList& args) {
         if (declared && declared->valueName) {
             if (!value) {
                 if (i + 1 >= args.size())
-                    throw UsageError{QStringLiteral("%1 needs a value").arg(quotedValue(option))};
+                    throw UsageError{texts::needsValue(quotedValue(option))};
                 value = args.at(++i);
             }
         } else if (value) {
-            throw UsageError{QStringLiteral("%1 takes no value").arg(quotedValue(option))};
+            throw UsageError{texts::takesNoValue(quotedValue(option))};
         }
         if (!declared)
-            throw UsageError{QStringLiteral("unknown option %1").arg(quotedValue(option))};
+            throw UsageError{texts::unknownOption(quotedValue(option))};
         words.forParser << (value ? option + QLatin1Char('=') + *value : option);
         words.optionsInOrder << QString::fromLatin1(declared->name);
     }
@@ -414,33 +347,29 @@ Request parseArguments(const QStringList& args) {
             declared.valueName ? parser.values(name).at(occurrence[name]++) : QString();
         if (declared.action != Action::None) {
             if (request.action != Action::None && request.action != declared.action)
-                throw UsageError{
-                    QStringLiteral("%1 cannot be combined with another action").arg(option)};
+                throw UsageError{texts::cannotBeCombined(option)};
             request.action = declared.action;
         }
         if (declared.action == Action::ExportPdf || declared.action == Action::ExportSvg ||
             declared.action == Action::ExportPng) {
             if (value.isEmpty())
-                throw UsageError{QStringLiteral("%1 needs a file name").arg(option)};
+                throw UsageError{texts::exportNeedsFileName(option)};
             // Only a PDF is written as it is made; a picture is written whole.
             if (declared.action != Action::ExportPdf && value == QLatin1String("-"))
-                throw UsageError{
-                    QStringLiteral("%1 writes a file, not standard output").arg(option)};
+                throw UsageError{texts::writesFileNotStandardOutput(option)};
             request.pdfPath = value;
         } else if (name == QLatin1String("dpi")) {
             const bool numeric = num::isNumeric(value);
             const double dpi = numeric ? num::toDouble(value) : 0;
-            if (!numeric || dpi != std::floor(dpi) || dpi < output::MinPngDpi ||
-                dpi > output::MaxPngDpi)
-                throw UsageError{QStringLiteral("--dpi takes a whole number from %1 to %2, not "
-                                                "\"%3\"")
-                                     .arg(output::MinPngDpi)
-                                     .arg(output::MaxPngDpi)
-                                     .arg(quotedValue(value))};
+            if (!numeric || dpi != std::floor(dpi) || dpi < output::kMinPngDpi ||
+                dpi > output::kMaxPngDpi)
+                throw UsageError{texts::dpiTakes(num::toText(output::kMinPngDpi),
+                                                 num::toText(output::kMaxPngDpi),
+                                                 quotedValue(value))};
             request.dpi = int(dpi);
         } else if (declared.action == Action::SaveSettings) {
             if (value.isEmpty())
-                throw UsageError{QStringLiteral("--save-settings needs a file name")};
+                throw UsageError{texts::saveNeedsFileName()};
             request.settingsOut = value;
         } else if (name == QLatin1String("printer")) {
             request.printer = value;
@@ -457,49 +386,44 @@ Request parseArguments(const QStringList& args) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        throw UsageError{QStringLiteral("only one settings file may be given, not also \"%1\"")
-                             .arg(quotedValue(files[1]))};
+        throw UsageError{texts::onlyOneSettingsFile(quotedValue(files[1]))};
     // An empty word names no file: it is not the same as giving none.
     if (!files.isEmpty() && files[0].isEmpty())
-        throw UsageError{QStringLiteral("the settings file name is empty")};
+        throw UsageError{texts::settingsFileNameEmpty()};
     request.settingsFile = files.value(0);
 
     switch (request.action) {
     case Action::None:
-        throw UsageError{QStringLiteral("nothing to do: give --export-pdf, --export-svg, "
-                                        "--export-png, --print, --save-settings or "
-                                        "--list-printers")};
+        throw UsageError{texts::nothingToDo()};
     case Action::Help:
     case Action::Version:
         return request;
     case Action::ListPrinters:
         if (request.sheetOptions || request.printer || !request.settingsFile.isEmpty() ||
             request.calibrationSheet || request.dpi)
-            throw UsageError{QStringLiteral("--list-printers takes no other option")};
+            throw UsageError{texts::listPrintersAlone()};
         return request;
     case Action::ExportPdf:
     case Action::ExportSvg:
     case Action::ExportPng:
     case Action::SaveSettings:
         if (request.printer)
-            throw UsageError{QStringLiteral("--printer only goes with --print")};
+            throw UsageError{texts::printerOnlyWithPrint()};
         if (request.scale)
-            throw UsageError{QStringLiteral("--scale only goes with --print")};
+            throw UsageError{texts::scaleOnlyWithPrint()};
         if (request.action != Action::ExportPdf && request.calibrationSheet)
-            throw UsageError{
-                QStringLiteral("--calibration-sheet only goes with --print or --export-pdf")};
+            throw UsageError{texts::calibrationOnlyWithOutput()};
         if ((request.action == Action::ExportSvg || request.action == Action::ExportPng) &&
             request.copies)
-            throw UsageError{QStringLiteral("--copies does not go with %1: it writes one page")
-                                 .arg(request.action == Action::ExportSvg
-                                          ? QStringLiteral("--export-svg")
-                                          : QStringLiteral("--export-png"))};
+            throw UsageError{texts::copiesNotWithPicture(request.action == Action::ExportSvg
+                                                             ? QStringLiteral("--export-svg")
+                                                             : QStringLiteral("--export-png"))};
         break;
     case Action::Print:
         break;
     }
     if (request.dpi && request.action != Action::ExportPng)
-        throw UsageError{QStringLiteral("--dpi only goes with --export-png")};
+        throw UsageError{texts::dpiOnlyWithPng()};
     return request;
 }
 
@@ -511,14 +435,19 @@ bool writeTo(std::FILE* out, const QString& text) {
     return written == std::size_t(bytes.size()) && flushed && !std::ferror(out);
 }
 
+// The text and a line break.
+bool writeLine(std::FILE* out, const QString& text) {
+    return writeTo(out, text + QLatin1Char('\n'));
+}
+
 // The exit status of a run whose answer goes to standard output: a help text
 // or a list that never arrived is not success.
 int answer(const QString& text) {
     if (writeTo(stdout, text))
         return 0;
     const int error = errno;
-    writeTo(stderr, QStringLiteral("pernoa: cannot write to standard output: %1\n")
-                        .arg(QString::fromLocal8Bit(std::strerror(error))));
+    writeLine(stderr,
+              texts::cannotWriteStandardOutput(QString::fromLocal8Bit(std::strerror(error))));
     return 1;
 }
 
@@ -558,16 +487,15 @@ int listPrinters() {
     if (names.isEmpty()) {
         // An empty list is an answer only from a scheduler that is running.
         if (!QtPrinterList::schedulerRunning()) {
-            writeTo(stderr, QStringLiteral("pernoa: no print scheduler is running\n"));
+            writeLine(stderr, texts::line(output::texts::noScheduler()));
             return 1;
         }
-        writeTo(stderr, QStringLiteral("pernoa: no printer is installed\n"));
+        writeLine(stderr, texts::line(output::texts::noPrinterInstalled()));
         return 0;
     }
     QString list;
     for (const QString& name : names)
-        list += name + (name == standard ? QStringLiteral(" (default)") : QString()) +
-                QLatin1Char('\n');
+        list += (name == standard ? texts::defaultPrinter(name) : name) + QLatin1Char('\n');
     return answer(list);
 }
 
@@ -575,7 +503,7 @@ int runSheet(const Request& request) {
     HeadlessForm form;
     ConsoleMessages messages;
     TavriEngine engine(form, messages);
-    engine.InitStartValues();
+    engine.initStartValues();
     // The window's change handlers: the copy-count guard and the darkness label.
     bool countRefused = false;
     form.onChanged = [&engine, &countRefused](const QString& control) {
@@ -598,7 +526,7 @@ int runSheet(const Request& request) {
         LoadDefaultSettei(form, DefaultSetteiPath(QCoreApplication::applicationDirPath()));
     // A file that does not load completely has shown why; nothing is made
     // from the part of it that did.
-    if (!request.settingsFile.isEmpty() && !file.LoadSections(request.settingsFile))
+    if (!request.settingsFile.isEmpty() && !file.loadSections(request.settingsFile))
         return 1;
     for (const FormEdit& edit : request.edits)
         edit(form);
@@ -613,8 +541,7 @@ int runSheet(const Request& request) {
     QtPrinterList printers;
     if (request.printer) {
         if (!printers.printerNames().contains(*request.printer)) {
-            writeTo(stderr, QStringLiteral("pernoa: no installed printer is named \"%1\"\n")
-                                .arg(quotedValue(*request.printer)));
+            writeLine(stderr, texts::noPrinterNamed(quotedValue(*request.printer)));
             return 1;
         }
         printers.setCurrentPrinter(*request.printer);
@@ -627,8 +554,7 @@ int runSheet(const Request& request) {
     QFile standardOutput;
     if (toStdout) {
         if (isatty(STDOUT_FILENO)) {
-            writeTo(stderr, QStringLiteral("pernoa: standard output is a terminal: redirect it "
-                                           "to write the PDF there\n"));
+            writeLine(stderr, texts::standardOutputIsTerminal());
             return 1;
         }
         standardOutput.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
@@ -641,7 +567,7 @@ int runSheet(const Request& request) {
                                          : exporting
                                              ? std::make_unique<QtPrinter>(request.pdfPath, format)
                                              : std::make_unique<QtPrinter>(printers);
-    printer->setPngResolution(request.dpi.value_or(output::DefaultPngDpi));
+    printer->setPngResolution(request.dpi.value_or(output::kDefaultPngDpi));
     engine.setPrinter(printer.get());
     // The printer's confirmation belongs to printing: an export that worked
     // says nothing.
@@ -650,29 +576,29 @@ int runSheet(const Request& request) {
     ConsoleProgress progress;
     engine.setProgress(&progress);
     const Outcome outcome =
-        request.calibrationSheet ? DrawCalibrationSheet(engine) : engine.cmdPrintClick();
+        request.calibrationSheet ? drawCalibrationSheet(engine) : engine.cmdPrintClick();
     // Refused or failed: the messages have said why.
     if (!outcome.isDone())
         return 1;
     // The page went out as laid out; what is odd about it is only told.
     for (const QString& warning : staffWarningTexts(engine.lastWarnings()))
-        writeTo(stderr, QStringLiteral("pernoa: warning: %1\n").arg(warning));
+        writeLine(stderr, texts::warning(warning));
     if (outcome.copies() == 0) {
         // Only possible when the copy count rounds to 0: the window then just
         // redraws its preview, but a batch run that produced nothing must not
         // look like success.
-        writeTo(stderr,
-                QStringLiteral("pernoa: the copy count rounds to 0, nothing was %1\n")
-                    .arg(exporting ? QStringLiteral("written") : QStringLiteral("printed")));
+        writeLine(stderr, exporting ? texts::copiesRoundToZeroNothingWritten()
+                                    : texts::copiesRoundToZeroNothingPrinted());
         return 1;
     }
     if (exporting && request.verbose) {
         const int pages = printer->lastJobPages();
-        writeTo(stderr, QStringLiteral("pernoa: wrote %1, %2 %3\n")
-                            .arg(toStdout ? QStringLiteral("the PDF to standard output")
-                                          : visibleText(request.pdfPath))
-                            .arg(pages)
-                            .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+        const QString count = num::toText(pages);
+        writeLine(stderr, toStdout ? (pages == 1 ? texts::wroteStandardOutputOnePage()
+                                                 : texts::wroteStandardOutputPages(count))
+                          : pages == 1
+                              ? texts::wroteFileOnePage(visibleText(request.pdfPath))
+                              : texts::wroteFilePages(visibleText(request.pdfPath), count));
     }
     return 0;
 }
@@ -700,14 +626,13 @@ int runBatch(int argc, char* argv[]) {
     try {
         request = parseArguments(args);
     } catch (const UsageError& error) {
-        writeTo(stderr, QStringLiteral("pernoa: %1\nTry 'pernoa --help' for more information.\n")
-                            .arg(visibleText(error.text)));
+        writeLine(stderr, texts::usageError(visibleText(error.text)));
         return 2;
     }
     if (request.action == Action::Help)
         return answer(usageText());
     if (request.action == Action::Version)
-        return answer(QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
+        return answer(texts::version(QLatin1String(kVersionText)) + QLatin1Char('\n'));
 
     chooseBatchPlatform();
     keepLargeBlocks();

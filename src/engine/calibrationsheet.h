@@ -7,17 +7,18 @@ namespace pernoa {
 
 // Where the calibration sheet's frame lies: this far inside each edge of the
 // paper.
-inline constexpr double CalibrationFrameInsetMm = 10.0;
+inline constexpr double kCalibrationFrameInsetMm = 10.0;
 // The length of the rulers the scale correction is measured on.
-inline constexpr double CalibrationRulerMm = 100.0;
+inline constexpr double kCalibrationRulerMm = 100.0;
 
-// How long the scale rulers are on a paper of this size in mm: CalibrationRulerMm,
-// or on a paper too small for it the most whole centimetres that fit (0: none).
+// How long the scale rulers are on a paper of this size in mm:
+// kCalibrationRulerMm, or on a paper too small for it the most whole
+// centimetres that fit (0: none).
 double calibrationRulerMm(double widthMm, double heightMm);
 
 // Prints one calibration sheet on the engine's printer, on the paper and in
 // the orientation selected in the main window: a frame exactly
-// CalibrationFrameInsetMm inside each paper edge, crosshairs at the centre,
+// kCalibrationFrameInsetMm inside each paper edge, crosshairs at the centre,
 // millimetre rulers along the top and left frame lines, and how to turn what
 // the user measures into the printer offsets. The frame is placed on the
 // paper's real size in millimetres (JIS B for B4 and B5), not on the
@@ -27,6 +28,6 @@ double calibrationRulerMm(double widthMm, double heightMm);
 // the printing confirmation (done, one copy), refused when the paper of the
 // user's size has no size it may have (the check's message), or with the
 // catch-all error message when the printer fails (failed).
-Outcome DrawCalibrationSheet(TavriEngine& engine);
+Outcome drawCalibrationSheet(TavriEngine& engine);
 
 } // namespace pernoa

@@ -1,6 +1,7 @@
 #include "engine/controls.h"
 
 #include "engine/papersizes.h"
+#include "engine/texts.h"
 
 #include <vector>
 
@@ -16,37 +17,37 @@ constexpr char kPaperOptions[] = "(the paper options)";
 
 const ControlRow kOwnControls[] = {
     // Tab "五線譜全体の設定"
-    {ctl::txtSpaceSizeUp, K::Text, "", "上マージン", "mm", "30"},
-    {ctl::txtSpaceSizeDown, K::Text, "", "下マージン", "mm", "30"},
-    {ctl::txtSpaceSizeLeft, K::Text, "", "左マージン", "mm", "15"},
-    {ctl::txtSpaceSizeRight, K::Text, "", "右マージン", "mm", "15"},
-    {ctl::txtPrinterGosaY, K::Text, "", "上", "mm", "0"},
-    {ctl::txtPrinterGosaX, K::Text, "", "左", "mm", "0"},
-    {ctl::txtPrinterBairituX, K::Text, "", "横", "%", "100"},
-    {ctl::txtPrinterBairituY, K::Text, "", "縦", "%", "100"},
-    {ctl::sbrPrintShade, K::ScrollBar, "", "五線の色の濃さ", "", "0"},
+    {ctl::txtSpaceSizeUp, K::Text, "", texts::kUpperMargin, texts::kUnitMm, "30"},
+    {ctl::txtSpaceSizeDown, K::Text, "", texts::kLowerMargin, texts::kUnitMm, "30"},
+    {ctl::txtSpaceSizeLeft, K::Text, "", texts::kLeftMargin, texts::kUnitMm, "15"},
+    {ctl::txtSpaceSizeRight, K::Text, "", texts::kRightMargin, texts::kUnitMm, "15"},
+    {ctl::txtPrinterGosaY, K::Text, "", texts::kOffsetTop, texts::kUnitMm, "0"},
+    {ctl::txtPrinterGosaX, K::Text, "", texts::kOffsetLeft, texts::kUnitMm, "0"},
+    {ctl::txtPrinterBairituX, K::Text, "", texts::kScaleAcross, texts::kUnitPercent, "100"},
+    {ctl::txtPrinterBairituY, K::Text, "", texts::kScaleDown, texts::kUnitPercent, "100"},
+    {ctl::sbrPrintShade, K::ScrollBar, "", texts::kShade, "", "0"},
     {ctl::lblPrintShade, K::Label, "", "", "", "100%"},
     {kPaperOptions, K::Option, "Frame1", "", "", ""},
-    {ctl::txtNiniHaba, K::Text, "", "幅", "mm", "210"},
-    {ctl::txtNiniTakasa, K::Text, "", "高さ", "mm", "297"},
-    {ctl::chkPrintDirectionYoko, K::Check, "Frame1", "横長", "", "0"},
-    {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", "大", "", "0"},
-    {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", "小", "", "1"},
+    {ctl::txtNiniHaba, K::Text, "", texts::kCustomWidth, texts::kUnitMm, "210"},
+    {ctl::txtNiniTakasa, K::Text, "", texts::kCustomHeight, texts::kUnitMm, "297"},
+    {ctl::chkPrintDirectionYoko, K::Check, "Frame1", texts::kLandscape, "", "0"},
+    {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", texts::kDisplayLarge, "", "0"},
+    {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", texts::kDisplaySmall, "", "1"},
     // Tab "五線譜自身の設定"
-    {ctl::txtDaifuhyoCnt, K::Text, "", "大譜表の数", "段", "1"},
-    {ctl::txtDaifuhyoInterval, K::Text, "", "大譜表の間隔", "mm", "0"},
-    {ctl::lstLineWeight, K::List, "", "線の幅", "", "普通"},
-    {ctl::txtTavriDansu, K::Text, "", "五線の段数", "段", "10"},
-    {ctl::txtLineInterval, K::Text, "", "線の間隔", "mm", "2"},
+    {ctl::txtDaifuhyoCnt, K::Text, "", texts::kBlockCount, texts::kUnitStaves, "1"},
+    {ctl::txtDaifuhyoInterval, K::Text, "", texts::kBlockGap, texts::kUnitMm, "0"},
+    {ctl::lstLineWeight, K::List, "", texts::kLineWeight, "", texts::kWeightNormal},
+    {ctl::txtTavriDansu, K::Text, "", texts::kStaffCount, texts::kUnitStaves, "10"},
+    {ctl::txtLineInterval, K::Text, "", texts::kLineSpacing, texts::kUnitMm, "2"},
     // Written by every drawing, never by the user.
-    {ctl::txtTavriInterval, K::Text, "", "五線間隔 ・参考値", "mm", ""},
-    {ctl::opt2, K::Option, "fraLineCnt", "２本", "", "0"},
-    {ctl::opt3, K::Option, "fraLineCnt", "３本", "", "0"},
-    {ctl::opt4, K::Option, "fraLineCnt", "４本-４弦楽器のタブ譜", "", "0"},
-    {ctl::opt5, K::Option, "fraLineCnt", "５本-五線譜", "", "1"},
-    {ctl::opt6, K::Option, "fraLineCnt", "６本-ギターのタブ譜", "", "0"},
+    {ctl::txtTavriInterval, K::Text, "", texts::kStaffDistance, texts::kUnitMm, ""},
+    {ctl::opt2, K::Option, "fraLineCnt", texts::kTwoLines, "", "0"},
+    {ctl::opt3, K::Option, "fraLineCnt", texts::kThreeLines, "", "0"},
+    {ctl::opt4, K::Option, "fraLineCnt", texts::kFourLines, "", "0"},
+    {ctl::opt5, K::Option, "fraLineCnt", texts::kFiveLines, "", "1"},
+    {ctl::opt6, K::Option, "fraLineCnt", texts::kSixLines, "", "0"},
     // Below the tabs
-    {ctl::txtPrintCount, K::Text, "", "印刷枚数", "枚", "1"},
+    {ctl::txtPrintCount, K::Text, "", texts::kPrintCount, texts::kUnitSheets, "1"},
 };
 
 std::vector<ControlRow> buildControls() {
@@ -58,7 +59,7 @@ std::vector<ControlRow> buildControls() {
         }
         for (const PaperSize* p : papersInWindowOrder())
             rows.push_back({p->option, K::Option, c.group, p->caption, "",
-                            p->kind == DefaultPaper ? "1" : "0"});
+                            p->kind == kDefaultPaper ? "1" : "0"});
     }
     return rows;
 }
@@ -97,7 +98,22 @@ QStringList lineCountOptions() {
 }
 
 QStringList lineWeightCaptions() {
-    return {QStringLiteral("細め"), QStringLiteral("普通"), QStringLiteral("太め")};
+    return {texts::tableText(texts::kWeightThin), texts::tableText(texts::kWeightNormal),
+            texts::tableText(texts::kWeightThick)};
+}
+
+QString captionOf(const ControlRow& row) {
+    return texts::tableText(row.caption);
+}
+
+QString unitOf(const ControlRow& row) {
+    return texts::tableText(row.unit);
+}
+
+QString startTextOf(const ControlRow& row) {
+    // A list starts with the caption of an entry, which is shown translated.
+    return row.kind == ControlKind::List ? texts::tableText(row.initial)
+                                         : QString::fromUtf8(row.initial);
 }
 
 } // namespace pernoa

@@ -2,6 +2,7 @@
 
 #include "engine/controls.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 
 #include <algorithm>
 #include <array>
@@ -27,13 +28,14 @@ constexpr std::array<PaperSize, 9> kPapers{{
     {K::A3, "A3", true, ctl::optA3, "A3", 0, 0, 8, Q::A3, 420, 297, 23814, 16840},
     {K::B4, "B4", true, ctl::optB4, "B4", 1, 0, 12, Q::JisB4, 364, 257, 20439, 14572},
     {K::A5, "A5", true, ctl::optA5, "A5", 0, 2, 11, Q::A5, 210, 148, 11907, 8420},
-    {K::Letter, "letter", false, ctl::optLetter, "レター", 2, 0, 1, Q::Letter, 279.4, 215.9,
-     279.4 * T, 215.9 * T},
-    {K::Legal, "legal", false, ctl::optLegal, "リーガル", 2, 1, 5, Q::Legal, 355.6, 215.9,
+    {K::Letter, "letter", false, ctl::optLetter, texts::kPaperLetter, 2, 0, 1, Q::Letter, 279.4,
+     215.9, 279.4 * T, 215.9 * T},
+    {K::Legal, "legal", false, ctl::optLegal, texts::kPaperLegal, 2, 1, 5, Q::Legal, 355.6, 215.9,
      355.6 * T, 215.9 * T},
-    {K::Tabloid, "tabloid", false, ctl::optTabloid, "タブロイド", 2, 2, 3, Q::Tabloid, 431.8, 279.4,
-     431.8 * T, 279.4 * T},
-    {K::Custom, "custom", false, ctl::optNini, "任意", 3, 0, 256, Q::Custom, 0, 0, 0, 0},
+    {K::Tabloid, "tabloid", false, ctl::optTabloid, texts::kPaperTabloid, 2, 2, 3, Q::Tabloid,
+     431.8, 279.4, 431.8 * T, 279.4 * T},
+    {K::Custom, "custom", false, ctl::optNini, texts::kPaperCustom, 3, 0, 256, Q::Custom, 0, 0, 0,
+     0},
 }};
 
 } // namespace
@@ -77,7 +79,7 @@ const PaperSize* paperByName(const QString& name) {
 }
 
 const PaperSize& defaultPaper() {
-    return *paperByKind(DefaultPaper);
+    return *paperByKind(kDefaultPaper);
 }
 
 QStringList paperNames() {
@@ -98,7 +100,7 @@ PaperSize customPaper(double widthMm, double heightMm) {
 }
 
 bool isCustomPaperSide(double mm) {
-    return mm >= CustomPaperMinMm && mm <= CustomPaperMaxMm; // NaN fails
+    return mm >= kCustomPaperMinMm && mm <= kCustomPaperMaxMm; // NaN fails
 }
 
 const PaperSize& standInPaper(const PaperSize& paper) {

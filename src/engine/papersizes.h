@@ -67,11 +67,11 @@ struct PaperSize {
 };
 
 // The paper the main window and the command line start with.
-inline constexpr PaperKind DefaultPaper = PaperKind::A4;
+inline constexpr PaperKind kDefaultPaper = PaperKind::A4;
 
 // The sides a paper of the user's size may have, in mm.
-inline constexpr double CustomPaperMinMm = 50;
-inline constexpr double CustomPaperMaxMm = 1000;
+inline constexpr double kCustomPaperMinMm = 50;
+inline constexpr double kCustomPaperMaxMm = 1000;
 
 // Every paper, in the order the paper options are tested (the first selected
 // one wins): A4, B5, A3, B4, A5, then letter, legal, tabloid and the paper of
@@ -99,11 +99,5 @@ bool isCustomPaperSide(double mm);
 // otherwise the one of them nearest in size (the least sum of the
 // differences of the short and of the long sides).
 const PaperSize& standInPaper(const PaperSize& paper);
-
-// The preview window's frame around the page picture, in twips.
-inline constexpr int PreviewWindowExtraWidth = 351;
-inline constexpr int PreviewWindowExtraHeight = 1542;
-// The description label sits this far below the top of the picture's bottom edge.
-inline constexpr int DescriptionBelowPicture = 267;
 
 } // namespace pernoa

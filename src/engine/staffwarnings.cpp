@@ -1,4 +1,7 @@
+#include "engine/staffwarnings.h"
+
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,7 +63,7 @@ Band bandOf(const TavriLine& line, double shiftX, double shiftY) {
 
 } // namespace
 
-StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
                                 const QMarginsF& unprintable) {
     StaffWarnings w;
     const double W = s.PaperWidthTwip;
@@ -102,11 +105,11 @@ StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const Sheet
 QStringList staffWarningTexts(const StaffWarnings& warnings) {
     QStringList texts;
     if (warnings.overlapping)
-        texts << QStringLiteral("五線が重なっています");
+        texts << texts::staffsOverlap();
     if (warnings.pastThePage)
-        texts << QStringLiteral("五線が用紙からはみ出しています");
+        texts << texts::staffsPastThePaper();
     if (warnings.unprintable)
-        texts << QStringLiteral("五線が印刷できない範囲にあります");
+        texts << texts::staffsUnprintable();
     return texts;
 }
 

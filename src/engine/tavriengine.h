@@ -6,7 +6,9 @@
 #include "engine/papersizes.h"
 #include "engine/progress.h"
 #include "engine/sheetsettings.h"
+#include "engine/staffwarnings.h"
 #include "engine/surfaces.h"
+#include "engine/texts.h"
 
 #include <QMarginsF>
 #include <QString>
@@ -30,17 +32,12 @@ struct TavriLine {
 // as a run-time error before any memory is reserved for it. Blocks count on
 // their own because every block is visited even when it holds no line (a
 // staff count that rounds to 0).
-inline constexpr double MaxTavriLines = 1000000;
+inline constexpr double kMaxTavriLines = 1000000;
 
 // Lays out the staff lines of a page: block by block, staff by staff, line by
 // line, from the top. Throws RuntimeError for a zero block count and for any
 // value that stops being finite.
-std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s);
-
-// The message after a print job was handed to the printer, and after the user
-// stopped one.
-QString printRequestedMessage();
-QString printCancelledMessage();
+std::vector<TavriLine> layoutTavriLines(const SheetSettings& s);
 
 // Where a print job goes and how it ends, for a job other than a plain print
 // on the current printer (the windows' PDF export).
@@ -50,35 +47,10 @@ struct PrintJobOptions {
     IPrinter* printer = nullptr;
     // Shown with the information icon once the job is handed on; nothing is
     // shown when it is empty.
-    QString doneMessage = printRequestedMessage();
+    QString doneMessage = texts::printRequested();
     // Shown likewise when the user stopped the job.
-    QString cancelledMessage = printCancelledMessage();
+    QString cancelledMessage = texts::printCancelled();
 };
-
-// What is odd about a laid-out page. The page is drawn and printed as laid
-// out all the same; these only tell the user.
-struct StaffWarnings {
-    // Two staves share some height (more staves than fit, a negative block gap).
-    bool overlapping = false;
-    // A line lies partly or wholly off the paper.
-    bool pastThePage = false;
-    // A line sent to the printer lies, on the paper, in the strips along the
-    // edges where the printer cannot print.
-    bool unprintable = false;
-
-    bool any() const { return overlapping || pastThePage || unprintable; }
-    friend bool operator==(const StaffWarnings&, const StaffWarnings&) = default;
-};
-
-// The warnings for the lines of a page, laid out from these settings, printed
-// on a printer that cannot print within these margins of the paper (twips;
-// none for a PDF). Each line is taken as its band of LineThicknessTwip below
-// its y. The paper is checked at the lines' page positions, the printer's
-// strips at the positions the printer is sent (shifted by the offsets).
-StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
-                                const QMarginsF& unprintable);
-// One short sentence per warning, most serious first.
-QStringList staffWarningTexts(const StaffWarnings& warnings);
 
 // The staff engine: the sheet settings record, the parameter checks, the page
 // sizes, the one drawing routine and the print and preview commands. It reads
@@ -106,7 +78,7 @@ public:
 
     // The values the main window's load sets before anything is drawn:
     // small display, A4 portrait.
-    void InitStartValues();
+    void initStartValues();
 
     // --- sheet settings record ---
     // Copies the controls into the record. Throws RuntimeError when a checked
@@ -122,14 +94,14 @@ public:
     // --- page sizes and display size ---
     // Puts a paper into effect: the page size in the record, the preview
     // surface and window at the current display size. Nothing is drawn.
-    void SetPaper(const PaperSize& paper, Orientation orientation);
-    // SetPaper for the selected paper option and the landscape box; nothing
+    void setPaper(const PaperSize& paper, Orientation orientation);
+    // setPaper for the selected paper option and the landscape box; nothing
     // when no paper option is selected, or when the paper of the user's size
     // is and its fields hold no size it may have.
     void ApplyPaperSize();
     // The paper of the selected option, the paper of the user's size with
     // the sides of its fields; none when no option is selected or those
-    // sides are not numbers from CustomPaperMinMm to CustomPaperMaxMm.
+    // sides are not numbers from kCustomPaperMinMm to kCustomPaperMaxMm.
     std::optional<PaperSize> selectedPaper() const;
     // The orientation the landscape box chooses.
     Orientation checkedOrientation() const;

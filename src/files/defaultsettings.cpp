@@ -20,19 +20,19 @@ bool writableFolder(const QString& folder) {
 constexpr double NoScaleCorrection = 100;
 
 bool isScaleCorrection(double percent) {
-    return percent >= ScaleCorrectionMin && percent <= ScaleCorrectionMax;
+    return percent >= kScaleCorrectionMin && percent <= kScaleCorrectionMax;
 }
 
 } // namespace
 
 QString DefaultSetteiPath(const QString& programFolder) {
     if (writableFolder(programFolder))
-        return QDir(programFolder).filePath(DefaultSetteiName);
+        return QDir(programFolder).filePath(kDefaultSetteiName);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(config).filePath(DefaultSetteiName);
+    return QDir(config).filePath(kDefaultSetteiName);
 }
 
-QString SettingsDialogFolder(const QString& programFolder) {
+QString settingsDialogFolder(const QString& programFolder) {
     if (writableFolder(programFolder))
         return programFolder;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

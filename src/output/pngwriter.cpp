@@ -1,5 +1,7 @@
 #include "output/pngwriter.h"
 
+#include "output/texts.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QImage>
@@ -234,7 +236,7 @@ QString writePng(QIODevice& device, const QImage& picture, int dpi) {
         ok = ok && rows.add(row.data());
     }
     if (!ok || !rows.addRepeated(repeated) || !rows.finish())
-        return QStringLiteral("cannot compress the picture");
+        return texts::cannotCompressPicture();
 
     QByteArray file("\x89PNG\r\n\x1a\n", 8);
     putChunk(file, "IHDR", header);

@@ -1,9 +1,13 @@
 #include "output/qtprinter.h"
 
+#include "engine/formatwords.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 #include "files/fileio.h"
+#include "files/texts.h"
 #include "output/cupsjob.h"
 #include "output/pngwriter.h"
+#include "output/texts.h"
 #include "overlay/textrun.h"
 
 #include <QDir>
@@ -31,11 +35,11 @@ namespace {
 // (0.0009 mm at most), which lets the PDF writer store whole numbers: they
 // are a third as long as fractions and compress far better, so a copy costs
 // less than half the space.
-constexpr double UnitsPerTwip = 20.0;
-constexpr double UnitsPerInch = 1440.0 * UnitsPerTwip;
+constexpr double kUnitsPerTwip = 20.0;
+constexpr double kUnitsPerInch = 1440.0 * kUnitsPerTwip;
 
 double toUnits(double twips) {
-    return std::round(twips * UnitsPerTwip);
+    return std::round(twips * kUnitsPerTwip);
 }
 
 QPointF toUnits(float x, float y) {
@@ -44,16 +48,26 @@ QPointF toUnits(float x, float y) {
 
 // Lines drawn one after the other with the same pen go to the painter
 // together, as one path: far cheaper per line than one stroke each.
-constexpr std::size_t MaxBatchedLines = 4096;
+constexpr std::size_t kMaxBatchedLines = 4096;
 
 [[noreturn]] void fail(const QString& what) {
-    throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
+    throw RuntimeError(RuntimeError::Kind::Device, what);
 }
 
-void requireFinite(std::initializer_list<double> values, const char* what) {
+// The causes for output of one kind (a line, a text, a picture) that cannot
+// be placed.
+struct Placement {
+    QString (*notFinite)();
+    QString (*beyondDocument)(double units);
+};
+const Placement kLine{texts::lineNotFinite, texts::lineBeyondDocument};
+const Placement kText{texts::textNotFinite, texts::textBeyondDocument};
+const Placement kPicture{texts::pictureNotFinite, texts::pictureBeyondDocument};
+
+void requireFinite(std::initializer_list<double> values, const Placement& what) {
     for (double v : values)
         if (!std::isfinite(v))
-            fail(QStringLiteral("%1: coordinate is not a finite number").arg(QLatin1String(what)));
+            fail(what.notFinite());
 }
 
 // How far from the paper's corner the PDF writer can place output, in painter
@@ -62,15 +76,13 @@ void requireFinite(std::initializer_list<double> values, const char* what) {
 // come operators no reader accepts. It positions the glyphs of a text in 26.6
 // fixed point: beyond 2^25 the text silently lands somewhere else. Either
 // would be a broken page reported as printed, so such output is refused.
-constexpr double MaxPathUnits = 4294967295.0;
-constexpr double MaxTextUnits = 33554431.0;
+constexpr double kMaxPathUnits = 4294967295.0;
+constexpr double kMaxTextUnits = 33554431.0;
 
-void requirePrintable(std::initializer_list<double> units, double limit, const char* what) {
+void requirePrintable(std::initializer_list<double> units, double limit, const Placement& what) {
     for (double v : units)
         if (!(std::fabs(v) <= limit)) // NaN fails too
-            fail(QStringLiteral("%1: coordinate %2 is beyond what the document can hold")
-                     .arg(QLatin1String(what))
-                     .arg(v));
+            fail(what.beyondDocument(v));
 }
 
 // The largest font the painter is given, in painter units to the em. Qt's
@@ -80,13 +92,13 @@ void requirePrintable(std::initializer_list<double> units, double limit, const c
 // back to one of empty boxes). A larger text is drawn with a font of this
 // size and the painter scaled up: the metrics are those of the outlines,
 // unhinted, and scale exactly.
-constexpr double UnitsPerPoint = UnitsPerTwip * 20.0;
-constexpr double MaxGlyphUnits = 8192.0;
+constexpr double kUnitsPerPoint = kUnitsPerTwip * 20.0;
+constexpr double kMaxGlyphUnits = 8192.0;
 
 // The face a text starts with when no face has been set: the one the
 // program's text items start with.
 QString defaultFace() {
-    return QStringLiteral("ＭＳ Ｐゴシック");
+    return QString::fromUtf8(face::kDefaultTextFace);
 }
 
 // Hands what a stream has buffered on to its file (standard output).
@@ -266,7 +278,7 @@ QPageSize pageSizeOf(const PaperSize& paper) {
 }
 
 QString documentTitle() {
-    return QStringLiteral("ペルノア");
+    return pernoa::texts::appTitle();
 }
 
 // ---------------------------------------------------------------------------
@@ -312,8 +324,8 @@ struct QtPrinter::Job {
 
     // Device pixels per inch, and the resolution a line width in device
     // pixels is taken at (the device's own for a PDF or a printer).
-    int dpi = PdfResolution;
-    int lineDpi = PdfResolution;
+    int dpi = kPdfResolution;
+    int lineDpi = kPdfResolution;
     QPageLayout layout; // of the page being drawn
     int pages = 1;      // pages begun, the open one included
     // newPage() calls not yet carried out: the page break happens only when
@@ -412,31 +424,28 @@ void QtPrinter::startJob() {
         const QSizeF mm = exactMm(job->layout);
         QSize pixels;
         if (m_format == FileFormat::Png) {
-            if (m_pngDpi < MinPngDpi || m_pngDpi > MaxPngDpi)
-                fail(QStringLiteral("a resolution of %1 dpi is not supported").arg(m_pngDpi));
+            if (m_pngDpi < kMinPngDpi || m_pngDpi > kMaxPngDpi)
+                fail(texts::pngResolutionNotSupported(m_pngDpi));
             pixels = pngPixelSize(mm, m_pngDpi);
             // Refused before anything is written or taken.
-            if (pngBytes(pixels) > MaxPngBytes)
-                fail(QStringLiteral("a PNG of %1 x %2 pixels would take %3 MB of memory, more than "
-                                    "the %4 MB allowed: choose a lower resolution")
-                         .arg(pixels.width())
-                         .arg(pixels.height())
-                         .arg(num::toGroupedText(double(pngBytes(pixels)) / (1 << 20)),
-                              num::toGroupedText(double(MaxPngBytes) / (1 << 20))));
+            if (pngBytes(pixels) > kMaxPngBytes)
+                fail(texts::pngTooLarge(num::toText(pixels.width()), num::toText(pixels.height()),
+                                        num::toGroupedText(double(pngBytes(pixels)) / (1 << 20)),
+                                        num::toGroupedText(double(kMaxPngBytes) / (1 << 20))));
         }
         if (!isWritableFilePath(m_pdfPath))
-            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
+            fail(files::texts::cannotWriteFile(m_pdfPath, files::texts::notRegularFile()));
         job->file = std::make_unique<QSaveFile>(m_pdfPath);
         if (!job->file->open(QIODevice::WriteOnly))
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->file->errorString()));
-        job->lineDpi = PdfResolution;
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->file->errorString()));
+        job->lineDpi = kPdfResolution;
         if (m_format == FileFormat::Svg) {
             // Drawn in the painter's own units (no transform, whole numbers),
             // so that the six digits the generator writes hold a hundredth
             // of a millimetre on the largest paper.
-            job->dpi = int(UnitsPerInch);
-            const QSize units(qRound(mm.width() / 25.4 * UnitsPerInch),
-                              qRound(mm.height() / 25.4 * UnitsPerInch));
+            job->dpi = int(kUnitsPerInch);
+            const QSize units(qRound(mm.width() / 25.4 * kUnitsPerInch),
+                              qRound(mm.height() / 25.4 * kUnitsPerInch));
             job->svg = std::make_unique<QSvgGenerator>();
             job->svg->setOutputDevice(job->file.get());
             job->svg->setResolution(job->dpi);
@@ -445,7 +454,7 @@ void QtPrinter::startJob() {
             job->svg->setTitle(documentTitle());
             job->svg->setDescription(documentTitle());
             if (!job->painter.begin(job->svg.get()))
-                fail(QStringLiteral("cannot start drawing the SVG file"));
+                fail(texts::cannotStartSvg());
         } else {
             job->dpi = m_pngDpi;
             // Grey until something in colour is drawn: a quarter of the
@@ -456,12 +465,10 @@ void QtPrinter::startJob() {
                 job->image.reset();
             }
             if (!job->image || job->image->isNull())
-                fail(QStringLiteral("not enough memory for a PNG of %1 x %2 pixels")
-                         .arg(pixels.width())
-                         .arg(pixels.height()));
+                fail(texts::pngOutOfMemory(pixels.width(), pixels.height()));
             job->image->fill(0xff);
             if (!job->painter.begin(job->image.get()))
-                fail(QStringLiteral("cannot start drawing the PNG picture"));
+                fail(texts::cannotStartPng());
             job->painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
         }
         placePage(*job);
@@ -472,27 +479,26 @@ void QtPrinter::startJob() {
 
     QIODevice* device = nullptr;
     if (m_stream) {
-        job->dpi = PdfResolution;
+        job->dpi = kPdfResolution;
         job->stream = std::make_unique<StreamOutput>(*m_stream);
         device = job->stream.get();
     } else if (isPdf()) {
-        job->dpi = PdfResolution;
+        job->dpi = kPdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
-            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
+            fail(files::texts::cannotWriteFile(m_pdfPath, files::texts::notRegularFile()));
         job->file = std::make_unique<QSaveFile>(m_pdfPath);
         if (!job->file->open(QIODevice::WriteOnly))
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->file->errorString()));
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->file->errorString()));
         device = job->file.get();
     } else {
         job->printer = m_printers->currentPrinterName();
         if (job->printer.isEmpty())
-            fail(QtPrinterList::schedulerRunning()
-                     ? QStringLiteral("no printer is installed")
-                     : QStringLiteral("no print scheduler is running"));
+            fail(QtPrinterList::schedulerRunning() ? texts::noPrinterInstalled()
+                                                   : texts::noScheduler());
         const QPrinterInfo info = QPrinterInfo::printerInfo(job->printer);
         if (info.isNull())
-            fail(QStringLiteral("printer %1 is not installed").arg(job->printer));
+            fail(texts::printerNotInstalled(job->printer));
 
         // The printer's own name for the paper; a paper it does not list is
         // refused unless it takes any size.
@@ -505,18 +511,17 @@ void QtPrinter::startJob() {
         }
         if (job->media.isEmpty()) {
             if (!sizes.isEmpty() && !info.supportsCustomPageSizes())
-                fail(QStringLiteral("printer %1 has no %2 paper")
-                         .arg(job->printer, m_pageSize.name()));
+                fail(texts::printerLacksPaper(job->printer, m_pageSize.name()));
             job->media = m_pageSize.key();
         }
 
         const int dpi = cups::defaultResolution(job->printer);
-        job->dpi = dpi > 0 ? dpi : PdfResolution;
+        job->dpi = dpi > 0 ? dpi : kPdfResolution;
 
         job->spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                       QStringLiteral("/pernoa-job-XXXXXX.pdf"));
         if (!job->spool->open())
-            fail(QStringLiteral("cannot create the spool file: %1").arg(job->spool->errorString()));
+            fail(texts::cannotCreateSpoolFile(job->spool->errorString()));
         device = job->spool.get();
     }
     job->lineDpi = job->dpi;
@@ -528,9 +533,9 @@ void QtPrinter::startJob() {
     job->writer->setTitle(documentTitle());
     job->writer->setCreator(documentTitle());
     if (!job->writer->setPageLayout(job->layout))
-        fail(QStringLiteral("the page layout was refused"));
+        fail(texts::pageLayoutRefused());
     if (!job->painter.begin(job->writer.get()))
-        fail(QStringLiteral("cannot start drawing the document"));
+        fail(texts::cannotStartDrawing());
     placePage(*job);
 
     m_resolution = job->dpi;
@@ -547,12 +552,10 @@ void QtPrinter::drawInColour(Job& job, const QColor& colour, const QImage* pictu
     job.painter.end();
     QImage coloured = job.image->convertToFormat(QImage::Format_RGB32);
     if (coloured.isNull())
-        fail(QStringLiteral("not enough memory for a PNG of %1 x %2 pixels in colour")
-                 .arg(job.image->width())
-                 .arg(job.image->height()));
+        fail(texts::pngInColourOutOfMemory(job.image->width(), job.image->height()));
     *job.image = std::move(coloured);
     if (!job.painter.begin(job.image.get()))
-        fail(QStringLiteral("cannot go on drawing the PNG picture"));
+        fail(texts::cannotContinuePng());
     job.painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     placePage(job);
 }
@@ -568,7 +571,7 @@ void QtPrinter::placePage(Job& job) const {
         job.painter.translate(0, shift);
     }
     // Painter units from the paper's corner to device pixels.
-    const double scale = job.dpi / UnitsPerInch;
+    const double scale = job.dpi / kUnitsPerInch;
     job.painter.scale(scale, scale);
     if (!isPdf())
         job.painter.scale(m_scaleX, m_scaleY);
@@ -581,22 +584,20 @@ QtPrinter::Job& QtPrinter::output() {
     job.flushLines();
     while (job.pendingBreaks > 0) {
         if (!job.writer)
-            fail(QStringLiteral("an %1 file holds one page")
-                     .arg(m_format == FileFormat::Svg ? QStringLiteral("SVG")
-                                                      : QStringLiteral("PNG")));
+            fail(m_format == FileFormat::Svg ? texts::svgHoldsOnePage() : texts::pngHoldsOnePage());
         const QPageLayout next = pageLayout();
         if (next != job.layout) {
             job.pageBox->expect(next);
             if (!job.writer->setPageLayout(next))
-                fail(QStringLiteral("the page layout was refused"));
+                fail(texts::pageLayoutRefused());
             job.layout = next;
         }
         if (!job.writer->newPage())
-            fail(QStringLiteral("cannot start a new page"));
+            fail(texts::cannotStartPage());
         placePage(job);
         // The page just finished has gone to the stream, or failed to.
         if (job.stream && !job.stream->failure().isEmpty())
-            fail(QStringLiteral("cannot write the document: %1").arg(job.stream->failure()));
+            fail(texts::cannotWriteDocument(job.stream->failure()));
         --job.pendingBreaks;
         ++job.pages;
     }
@@ -611,7 +612,7 @@ void QtPrinter::setPaperSize(const PaperSize& paper) try {
         return;
     const QPageSize size = pageSizeOf(paper);
     if (!size.isValid())
-        fail(QStringLiteral("paper size %1 is not supported").arg(QLatin1String(paper.name)));
+        fail(texts::paperNotSupported(QString::fromLatin1(paper.name)));
     m_pageSize = size;
 } catch (...) {
     keepFailure();
@@ -628,7 +629,7 @@ void QtPrinter::setOrientation(Orientation orientation) try {
         m_orientation = QPageLayout::Landscape;
         return;
     }
-    fail(QStringLiteral("orientation %1 is not supported").arg(int(orientation)));
+    fail(texts::orientationNotSupported(int(orientation)));
 } catch (...) {
     keepFailure();
 }
@@ -641,7 +642,7 @@ void QtPrinter::setScaleCorrection(double x, double y) try {
     if (!m_failure.isEmpty())
         return;
     if (!(x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y)))
-        fail(QStringLiteral("scale correction %1 x %2 is not supported").arg(x).arg(y));
+        fail(texts::scaleCorrectionNotSupported(x, y));
     m_scaleX = x;
     m_scaleY = y;
 } catch (...) {
@@ -652,7 +653,7 @@ void QtPrinter::setLineWidth(int devicePixels) try {
     if (!m_failure.isEmpty())
         return;
     if (devicePixels < 1)
-        fail(QStringLiteral("line width %1 is not supported").arg(devicePixels));
+        fail(texts::lineWidthNotSupported(devicePixels));
     m_lineWidth = devicePixels;
 } catch (...) {
     keepFailure();
@@ -672,15 +673,15 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
         return;
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);
-    requirePrintable({from.x(), from.y(), to.x(), to.y()}, MaxPathUnits, "line");
+    requirePrintable({from.x(), from.y(), to.x(), to.y()}, kMaxPathUnits, kLine);
     Job* job = m_job.get();
-    if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
+    if (!job || job->pendingBreaks > 0 || job->lines.size() >= kMaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    double width = m_lineWidth * UnitsPerInch / job->lineDpi;
+    double width = m_lineWidth * kUnitsPerInch / job->lineDpi;
     // A picture of low resolution keeps its lines visible: a pixel at least.
     if (job->image)
-        width = std::max(width, UnitsPerInch / job->dpi);
+        width = std::max(width, kUnitsPerInch / job->dpi);
     drawInColour(*job, colour);
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
@@ -707,7 +708,7 @@ void QtPrinter::setFontSize(double points) try {
     if (!m_failure.isEmpty())
         return;
     if (!std::isfinite(points) || points <= 0)
-        fail(QStringLiteral("font size %1 is not supported").arg(points));
+        fail(texts::fontSizeNotSupported(points));
     m_fontPoints = points;
 } catch (...) {
     keepFailure();
@@ -732,20 +733,20 @@ void QtPrinter::setForeColor(const QColor& colour) {
 void QtPrinter::printLine(const QString& line) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({m_x, m_y}, "text");
-    const double x = m_x * UnitsPerTwip;
+    requireFinite({m_x, m_y}, kText);
+    const double x = m_x * kUnitsPerTwip;
     if (!line.isEmpty())
-        requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
+        requirePrintable({x, m_y * kUnitsPerTwip}, kMaxTextUnits, kText);
     Job& job = output();
     drawInColour(job, m_foreColor);
-    // The font is set up at no more than MaxGlyphUnits to the em and the
-    // painter scaled up to the size asked for (see MaxGlyphUnits).
-    const double glyphScale = std::max(1.0, m_fontPoints * UnitsPerPoint / MaxGlyphUnits);
+    // The font is set up at no more than kMaxGlyphUnits to the em and the
+    // painter scaled up to the size asked for (see kMaxGlyphUnits).
+    const double glyphScale = std::max(1.0, m_fontPoints * kUnitsPerPoint / kMaxGlyphUnits);
     QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
     // The painter works in twips, 1440 per inch, while Qt sizes a font for
     // the device's own resolution: scaled so that the text comes out at the
     // size asked for.
-    font.setPointSizeF(m_fontPoints / glyphScale * UnitsPerInch / job.dpi);
+    font.setPointSizeF(m_fontPoints / glyphScale * kUnitsPerInch / job.dpi);
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
@@ -759,12 +760,12 @@ void QtPrinter::printLine(const QString& line) try {
     if (!line.isEmpty()) {
         // From here on in the font's own units.
         const double left = x / glyphScale;
-        const double baseline = m_y * UnitsPerTwip / glyphScale + metrics.ascent();
+        const double baseline = m_y * kUnitsPerTwip / glyphScale + metrics.ascent();
         const double paperRight =
-            job.layout.fullRect(QPageLayout::Point).width() * UnitsPerPoint / glyphScale;
+            job.layout.fullRect(QPageLayout::Point).width() * kUnitsPerPoint / glyphScale;
         const overlay::TextRun run =
-            overlay::runToTheEdge(metrics, line, left, paperRight, MaxTextUnits);
-        requirePrintable({baseline, left + run.advance, run.advance}, MaxTextUnits, "text");
+            overlay::runToTheEdge(metrics, line, left, paperRight, kMaxTextUnits);
+        requirePrintable({baseline, left + run.advance, run.advance}, kMaxTextUnits, kText);
         const QString shown = run.length < line.size() ? line.left(run.length) : line;
         if (glyphScale > 1) {
             job.painter.save();
@@ -775,7 +776,7 @@ void QtPrinter::printLine(const QString& line) try {
             job.painter.drawText(QPointF(left, baseline), shown);
         }
     }
-    m_y = float(m_y + metrics.lineSpacing() * glyphScale / UnitsPerTwip);
+    m_y = float(m_y + metrics.lineSpacing() * glyphScale / kUnitsPerTwip);
     m_x = 0;
 } catch (...) {
     keepFailure();
@@ -785,12 +786,12 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
                              float height) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({x, y, width, height}, "picture");
-    const QRectF target(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip,
-                        height * UnitsPerTwip);
+    requireFinite({x, y, width, height}, kPicture);
+    const QRectF target(x * kUnitsPerTwip, y * kUnitsPerTwip, width * kUnitsPerTwip,
+                        height * kUnitsPerTwip);
     if (!picture.isNull())
         requirePrintable({target.left(), target.top(), target.right(), target.bottom()},
-                         MaxPathUnits, "picture");
+                         kMaxPathUnits, kPicture);
     Job& job = output();
     if (picture.isNull())
         return;
@@ -833,15 +834,15 @@ void QtPrinter::endDoc() try {
 void QtPrinter::finishJob() {
     std::unique_ptr<Job> job = std::move(m_job);
     if (!job->painter.end())
-        fail(QStringLiteral("cannot finish the document"));
+        fail(texts::cannotFinishDocument());
     job->writer.reset();
     job->svg.reset();
-    if (job->pageBox && !job->pageBox->finish() && !job->stream && !job->file)
-        fail(QStringLiteral("cannot write the spool file"));
+    if (job->pageBox && !job->pageBox->finish() && job->spool)
+        fail(texts::cannotWriteSpoolFile(job->spool->errorString()));
 
     if (job->stream) {
         if (!job->stream->finish())
-            fail(QStringLiteral("cannot write the document: %1").arg(job->stream->failure()));
+            fail(texts::cannotWriteDocument(job->stream->failure()));
     } else if (job->file) {
         bool shortWrite = false;
         if (job->image) {
@@ -859,14 +860,14 @@ void QtPrinter::finishJob() {
             const QString why = failureReason(*job->file);
             job->file->cancelWriting();
             job->file->commit();
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
+            fail(files::texts::cannotWriteFile(m_pdfPath, why));
         }
         takeOverPermissions(*job->file, m_pdfPath);
         if (!job->file->commit())
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->file->errorString()));
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->file->errorString()));
     } else {
         if (!job->spool->flush() || job->spool->error() != QFileDevice::NoError)
-            fail(QStringLiteral("cannot write the spool file: %1").arg(job->spool->errorString()));
+            fail(texts::cannotWriteSpoolFile(job->spool->errorString()));
         cups::submitPdf(job->printer, job->spool->fileName(), documentTitle(), job->media);
     }
     ++m_jobsDelivered;
@@ -880,11 +881,11 @@ void QtPrinter::keepFailure() {
     } catch (const RuntimeError& error) {
         m_failure = QString::fromStdString(error.what());
     } catch (const std::bad_alloc&) {
-        m_failure = QStringLiteral("out of memory");
+        m_failure = pernoa::texts::outOfMemory();
     } catch (...) {
     }
     if (m_failure.isEmpty())
-        m_failure = QStringLiteral("the printer failed");
+        m_failure = texts::printerFailed();
 }
 
 void QtPrinter::abortDoc() noexcept {

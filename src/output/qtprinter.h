@@ -24,7 +24,7 @@ QPageSize pageSizeOf(const PaperSize& paper);
 // taken at this resolution, so thin, normal and thick lines are 1, 2 and 3
 // six-hundredths of an inch wide. SVG and PNG pages take the same widths (a
 // PNG at least one of its pixels).
-inline constexpr int PdfResolution = 600;
+inline constexpr int kPdfResolution = 600;
 
 // What a file job writes: a PDF document (one page per copy), or one page as
 // an SVG drawing or a PNG picture.
@@ -32,11 +32,11 @@ enum class FileFormat { Pdf, Svg, Png };
 
 // The resolutions a PNG page may have, in dots per inch, and the one it has
 // unless asked otherwise.
-inline constexpr int MinPngDpi = 50;
-inline constexpr int MaxPngDpi = 1200;
-inline constexpr int DefaultPngDpi = 300;
+inline constexpr int kMinPngDpi = 50;
+inline constexpr int kMaxPngDpi = 1200;
+inline constexpr int kDefaultPngDpi = 300;
 // The most memory a PNG page may take while it is drawn (pngBytes()).
-inline constexpr qint64 MaxPngBytes = qint64(1) << 30;
+inline constexpr qint64 kMaxPngBytes = qint64(1) << 30;
 
 // The size in pixels of a PNG page of this paper size in mm at dpi, and the
 // memory it takes while drawn.
@@ -79,7 +79,7 @@ private:
 //   file or a new path is written: a FIFO or a device is refused. An SVG or
 //   PNG file holds one page: a job that goes on to a second page fails. The
 //   SVG is in twentieths of a twip, its size in mm; the PNG carries its
-//   resolution (pHYs) and is refused beyond MaxPngBytes before anything is
+//   resolution (pHYs) and is refused beyond kMaxPngBytes before anything is
 //   drawn.
 // - stream mode (a PDF mode): the document goes to the stream as it is
 //   written, page by page, and is never held whole; the job stops at the
@@ -93,7 +93,7 @@ private:
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's
-// resolution: the printer's own, or PdfResolution for a PDF. Output placed
+// resolution: the printer's own, or kPdfResolution for a PDF. Output placed
 // farther from the corner than the document can hold (lines and pictures
 // past about 214,000,000 twips, text past about 1,670,000, a line of text
 // whose glyphs from its start to the paper would run longer than that) is
@@ -121,7 +121,7 @@ public:
     void setLineWidth(int devicePixels) override;
     // Kept for the next job; printer mode only.
     void setScaleCorrection(double x, double y) override;
-    // The resolution of the next PNG page (DefaultPngDpi until set).
+    // The resolution of the next PNG page (kDefaultPngDpi until set).
     void setPngResolution(int dpi) { m_pngDpi = dpi; }
     // Starts the job: the current printer is looked up, its paper checked and
     // the spool file (or the PDF file) opened.
@@ -184,7 +184,7 @@ private:
     const IPrinterList* m_printers = nullptr;
     QString m_pdfPath; // the file of file mode, whatever its format
     FileFormat m_format = FileFormat::Pdf;
-    int m_pngDpi = DefaultPngDpi;
+    int m_pngDpi = kDefaultPngDpi;
     double m_scaleX = 1;
     double m_scaleY = 1;
     QIODevice* m_stream = nullptr;

@@ -62,8 +62,4 @@ private:
     QPushButton* m_ok;
 };
 
-// The caption of the font button as designed; the button shows it on two
-// lines, the run of spaces as the line break.
-inline const QString FontButtonCaption = QStringLiteral("テキストの     フォント設定");
-
 } // namespace pernoa::preview

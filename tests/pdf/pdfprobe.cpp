@@ -151,7 +151,7 @@ PdfPage parseSvg(const QByteArray& svg) {
             for (const QLineF& seg : parseSegments(attrs.value(QStringLiteral("d")).toString())) {
                 Stroke s;
                 const QLineF pt = t.map(seg);
-                s.line = QLineF(pt.p1() * TwipsPerPoint, pt.p2() * TwipsPerPoint);
+                s.line = QLineF(pt.p1() * kTwipsPerPoint, pt.p2() * kTwipsPerPoint);
                 s.widthPt = style.value(QStringLiteral("stroke-width")).toDouble() * scale;
                 s.colour = parseColour(style.value(QStringLiteral("stroke")));
                 s.cap = style.value(QStringLiteral("stroke-linecap"));
