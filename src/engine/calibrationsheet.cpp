@@ -145,6 +145,12 @@ Outcome drawCalibrationSheet(TavriEngine& engine) {
         return Outcome::refused();
     if (!paper)
         paper = defaultPaper();
+    // Drawn at the scale correction the page would be printed at, so that
+    // once the rulers measure true the frame measures the offsets alone.
+    if (!engine.checkScaleCorrection())
+        return Outcome::refused();
+    const double scaleX = num::toDouble(form.text(ctl::txtPrinterBairituX)) / 100;
+    const double scaleY = num::toDouble(form.text(ctl::txtPrinterBairituY)) / 100;
 
     messages.setBusyPointer(true);
     QString cause;
@@ -154,6 +160,7 @@ Outcome drawCalibrationSheet(TavriEngine& engine) {
         printer->setPaperSize(*paper);
         printer->setOrientation(orientation);
         printer->setUnitTwips();
+        printer->setScaleCorrection(scaleX, scaleY);
         printer->beginDoc();
         try {
             const QSizeF size = paper->sizeMm(orientation);

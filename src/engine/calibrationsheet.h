@@ -24,10 +24,14 @@ double calibrationRulerMm(double widthMm, double heightMm);
 // paper's real size in millimetres (JIS B for B4 and B5), not on the
 // program's rounded page size: a sheet measured with a ruler needs the paper
 // as it is. It is drawn without the offsets, so what the printer shifts is
-// what the user measures; nor is it scaled by the scale correction. Ends with
-// the printing confirmation (done, one copy), refused when the paper of the
-// user's size has no size it may have (the check's message), or with the
-// catch-all error message when the printer fails (failed).
+// what the user measures. It is printed at the scale correction of the main
+// window, as a page would be (a printer keeps no correction from an earlier
+// job): its 100 mm rulers show what is left to correct, and once they measure
+// true the frame measures the offsets alone. Ends with the printing
+// confirmation (done, one copy), refused when the paper of the user's size
+// has no size it may have or the scale correction is out of its range (the
+// check's message), or with the catch-all error message when the printer
+// fails (failed).
 Outcome drawCalibrationSheet(TavriEngine& engine);
 
 } // namespace pernoa

@@ -236,26 +236,30 @@ bool TavriEngine::CheckSheetParams() {
         if (!ok)
             return false;
     }
-    if (!CheckNumberInRange(m_form.text(ctl::txtPrinterBairituX),
-                            texts::tableText(texts::kScaleAcrossField), kScaleCorrectionMin,
-                            kScaleCorrectionMax, true) ||
-        !CheckNumberInRange(m_form.text(ctl::txtPrinterBairituY),
-                            texts::tableText(texts::kScaleDownField), kScaleCorrectionMin,
-                            kScaleCorrectionMax, true))
+    if (!checkScaleCorrection())
         return false;
     // The size of the user's paper counts only while that paper is chosen.
     if (m_form.isChecked(ctl::optNini) &&
-        (!CheckNumberInRange(m_form.text(ctl::txtNiniHaba),
+        (!checkNumberInRange(m_form.text(ctl::txtNiniHaba),
                              texts::tableText(texts::kCustomWidthField), kCustomPaperMinMm,
                              kCustomPaperMaxMm, false) ||
-         !CheckNumberInRange(m_form.text(ctl::txtNiniTakasa),
+         !checkNumberInRange(m_form.text(ctl::txtNiniTakasa),
                              texts::tableText(texts::kCustomHeightField), kCustomPaperMinMm,
                              kCustomPaperMaxMm, false)))
         return false;
     return true;
 }
 
-bool TavriEngine::CheckNumberInRange(const QString& text, const QString& label, double low,
+bool TavriEngine::checkScaleCorrection() {
+    return checkNumberInRange(m_form.text(ctl::txtPrinterBairituX),
+                              texts::tableText(texts::kScaleAcrossField), kScaleCorrectionMin,
+                              kScaleCorrectionMax, true) &&
+           checkNumberInRange(m_form.text(ctl::txtPrinterBairituY),
+                              texts::tableText(texts::kScaleDownField), kScaleCorrectionMin,
+                              kScaleCorrectionMax, true);
+}
+
+bool TavriEngine::checkNumberInRange(const QString& text, const QString& label, double low,
                                      double high, bool tenths) {
     if (!CheckNumber(text, label))
         return false;

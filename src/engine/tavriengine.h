@@ -90,6 +90,9 @@ public:
     bool CheckPositiveNumber(const QString& text, const QString& label);
     bool CheckNumber(const QString& text, const QString& label);
     bool CheckSheetParams();
+    // The scale correction fields alone: numbers from kScaleCorrectionMin to
+    // kScaleCorrectionMax, or the check's message.
+    bool checkScaleCorrection();
 
     // --- page sizes and display size ---
     // Puts a paper into effect: the page size in the record, the preview
@@ -151,7 +154,7 @@ private:
     std::optional<PaperSize> paperOf(const PaperSize& row) const;
     // A number field that must lie in a range: the number check, then the
     // range, with its message (the bounds with one decimal for tenths).
-    bool CheckNumberInRange(const QString& text, const QString& label, double low, double high,
+    bool checkNumberInRange(const QString& text, const QString& label, double low, double high,
                             bool tenths);
     // Sets the printer up for the job and opens it; the printer's failure
     // ("" when it is ready).

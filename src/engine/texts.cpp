@@ -96,8 +96,10 @@ QString calibrationInstructions() {
 
 QString scaleInstructions(const QString& rulerMm) {
     return QCoreApplication::translate(
-               "engine", "横と縦の %1mm の目盛りの長さを測り、100 × %1 ÷ 測った長さ（mm）を\n"
-                         "「プリンタの倍率補正」の「横」と「縦」に入力してください（単位 %）。")
+               "engine", "枠より先に、横と縦の %1mm の目盛りの長さを測ってください。\n"
+                         "今の倍率（%）× %1 ÷ 測った長さ（mm）を\n"
+                         "「プリンタの倍率補正」の「横」と「縦」に入力します（単位 %）。\n"
+                         "倍率を直したら、この用紙を印刷し直してから枠を測ってください。")
         .arg(rulerMm);
 }
 

@@ -116,8 +116,8 @@ QString calibrationTitle();
 // The instructions under the title, one printed line per line.
 QString calibrationInstructions();
 // How to turn what the user measures on the scale rulers into the scale
-// correction, one printed line per line; the rulers' length in mm, worded as
-// a number.
+// correction, before the frame is measured, one printed line per line; the
+// rulers' length in mm, worded as a number.
 QString scaleInstructions(const QString& rulerMm);
 
 // --- causes of a failed drawing or print job (the command line's

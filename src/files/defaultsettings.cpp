@@ -17,7 +17,7 @@ bool writableFolder(const QString& folder) {
     return !folder.isEmpty() && info.isDir() && info.isWritable();
 }
 
-constexpr double NoScaleCorrection = 100;
+constexpr double kNoScaleCorrection = 100;
 
 bool isScaleCorrection(double percent) {
     return percent >= kScaleCorrectionMin && percent <= kScaleCorrectionMax;
@@ -51,12 +51,12 @@ void LoadDefaultSettei(IForm& form, const QString& path) {
     }
     // The scale correction follows on the same line, when it was not 100 %.
     // Both values or neither, and only values the field takes.
-    double scaleX = NoScaleCorrection;
-    double scaleY = NoScaleCorrection;
+    double scaleX = kNoScaleCorrection;
+    double scaleY = kNoScaleCorrection;
     if (!io.ReadDelimitedValue(scaleX, scaleY) || !isScaleCorrection(scaleX) ||
         !isScaleCorrection(scaleY)) {
-        scaleX = NoScaleCorrection;
-        scaleY = NoScaleCorrection;
+        scaleX = kNoScaleCorrection;
+        scaleY = kNoScaleCorrection;
     }
     form.setText(ctl::txtPrinterBairituX, num::toText(scaleX));
     form.setText(ctl::txtPrinterBairituY, num::toText(scaleY));
@@ -68,7 +68,7 @@ bool SaveDefaultSettei(const IForm& form, const QString& path) {
                              num::valOf(form.text(ctl::txtPrinterGosaY))};
     const double scaleX = num::valOf(form.text(ctl::txtPrinterBairituX));
     const double scaleY = num::valOf(form.text(ctl::txtPrinterBairituY));
-    if (scaleX != NoScaleCorrection || scaleY != NoScaleCorrection)
+    if (scaleX != kNoScaleCorrection || scaleY != kNoScaleCorrection)
         numbers << scaleX << scaleY;
     // The configuration folder may not exist yet on a first run.
     QDir().mkpath(QFileInfo(path).absolutePath());
