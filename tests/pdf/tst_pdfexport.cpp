@@ -439,6 +439,11 @@ private slots:
             << kCatchAll +
                    QStringLiteral(
                        "pernoa: cannot write /nonexistent-dir/x.svg: No such file or directory\n");
+        QTest::newRow("unwritable PNG")
+            << QStringList{png, QStringLiteral("/nonexistent-dir/x.png")} << 1
+            << kCatchAll +
+                   QStringLiteral(
+                       "pernoa: cannot write /nonexistent-dir/x.png: No such file or directory\n");
         // More than 1 GB for the picture (5 bytes a pixel: grey, and colour
         // from the first coloured thing) is refused before anything is written.
         QTest::newRow("PNG too large")
