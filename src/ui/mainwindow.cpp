@@ -10,13 +10,13 @@
 #include "engine/version.h"
 #include "files/settingsfile.h"
 #include "preview/historyactions.h"
+#include "preview/widgetparts.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
 #include "ui/texts.h"
-#include "ui/windowparts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -236,14 +236,14 @@ void MainWindow::updateRecentFiles() {
 
 QLineEdit* MainWindow::sizeField(const char* name) {
     const ControlRow& field = tableRow(name);
-    auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
+    auto* edit = new QLineEdit(startTextOf(field));
     edit->setObjectName(QString::fromLatin1(name));
     holdOneCharacterMore(*edit);
     edit->setFont(numberFont());
     edit->setFixedSize(fieldSize(*edit));
     // The caption names the field where there is no room to show it.
-    edit->setToolTip(QString::fromUtf8(field.caption));
-    edit->setAccessibleName(QString::fromUtf8(field.caption));
+    edit->setToolTip(captionOf(field));
+    edit->setAccessibleName(captionOf(field));
     return edit;
 }
 
@@ -252,7 +252,7 @@ QWidget* MainWindow::control(const QString& name) const {
 }
 
 QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
-    QLabel* label = plainLabel(text);
+    QLabel* label = preview::plainLabel(text);
     label->setBuddy(buddy);
     return label;
 }
@@ -305,7 +305,7 @@ QWidget* MainWindow::buildSheetTab() {
     offsets->setContentsMargins(0, 0, 0, 0);
     offsets->setHorizontalSpacing(16);
     offsets->setVerticalSpacing(2);
-    QLabel* heading = plainLabel(texts::offsetHeading(), "lblPrinterGosa");
+    QLabel* heading = preview::plainLabel(texts::offsetHeading(), "lblPrinterGosa");
     offsets->addWidget(heading, 0, 0, 1, 2);
     addField(offsets, 1, 0, ctl::txtPrinterGosaY);
     addField(offsets, 1, 1, ctl::txtPrinterGosaX);
@@ -316,7 +316,7 @@ QWidget* MainWindow::buildSheetTab() {
     scale->setContentsMargins(0, 0, 0, 0);
     scale->setHorizontalSpacing(16);
     scale->setVerticalSpacing(2);
-    QLabel* scaleHeading = plainLabel(texts::scaleCorrectionHeading());
+    QLabel* scaleHeading = preview::plainLabel(texts::scaleCorrectionHeading());
     scaleHeading->setObjectName(QStringLiteral("lblPrinterBairitu"));
     scale->addWidget(scaleHeading, 0, 0, 1, 2);
     addField(scale, 1, 0, ctl::txtPrinterBairituX);
@@ -335,7 +335,8 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
     shadeCaption->addWidget(captionLabel(captionOf(tableRow(ctl::sbrPrintShade)), shade));
-    QLabel* percent = plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
+    QLabel* percent =
+        preview::plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
     auto* shadeCell = new QVBoxLayout;
@@ -359,7 +360,7 @@ QWidget* MainWindow::buildSheetTab() {
     size->addWidget(width);
     size->addWidget(captionLabel(texts::sizeTimes(), height));
     size->addWidget(height);
-    size->addWidget(captionLabel(QString::fromUtf8(tableRow(ctl::txtNiniTakasa).unit), height));
+    size->addWidget(captionLabel(unitOf(tableRow(ctl::txtNiniTakasa)), height));
     size->addStretch(1);
     paperGrid->addLayout(size, custom.row, custom.column + 1, 1, 2);
     // The landscape box on a row of its own below the papers.
