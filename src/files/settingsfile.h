@@ -6,6 +6,9 @@
 //   [$TavriSettei$]
 //   30,30,15,15,普通,10,2,A4,0,1,0,5,0
 //   (empty)
+//   [$YoushiSettei$]          only for a paper the earlier versions lack:
+//   paper=letter              the parameter line then names the nearest
+//   (empty)                   paper they know (formatwords.h)
 //   [$TextSettei$]
 //   練習曲\n第1番,3000,1200,ＭＳ Ｐゴシック,20,True,False,False,0
 //   (empty)
@@ -28,6 +31,7 @@
 // line that is a section marker) makes the save refuse with a message; the
 // old file stays.
 
+#include "engine/papersizes.h"
 #include "files/formatwords.h"
 #include "overlay/overlayitems.h"
 
@@ -36,6 +40,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 namespace pernoa {
 
@@ -94,6 +99,13 @@ public:
     QStringList composeLines(QString* refusal) const;
 
 private:
+    // What the paper section says: the paper, none when the file has no
+    // section. Nothing when the section is refused (its message shown).
+    struct PaperSection {
+        std::optional<PaperSize> paper;
+    };
+    std::optional<PaperSection> readPaperSection(const QString& path);
+
     bool openAt(clsFileIO& io, const QString& path, const QString& marker,
                 const QString& missingMessage);
     bool writeLines(clsFileIO& io, const QStringList& lines);
