@@ -4,10 +4,6 @@
 <context>
     <name>cli</name>
     <message>
-        <source>paper (%1)</source>
-        <translation>paper (%1)</translation>
-    </message>
-    <message>
         <source>pernoa %1</source>
         <translation>pernoa %1</translation>
     </message>
@@ -62,10 +58,6 @@ Try &apos;pernoa --help&apos; for more information.</translation>
         <translation>%1 cannot be combined with another action</translation>
     </message>
     <message>
-        <source>--export-pdf needs a file name</source>
-        <translation>--export-pdf needs a file name</translation>
-    </message>
-    <message>
         <source>--save-settings needs a file name</source>
         <translation>--save-settings needs a file name</translation>
     </message>
@@ -76,10 +68,6 @@ Try &apos;pernoa --help&apos; for more information.</translation>
     <message>
         <source>the settings file name is empty</source>
         <translation>the settings file name is empty</translation>
-    </message>
-    <message>
-        <source>nothing to do: give --export-pdf, --print, --save-settings or --list-printers</source>
-        <translation>nothing to do: give --export-pdf, --print, --save-settings or --list-printers</translation>
     </message>
     <message>
         <source>--list-printers takes no other option</source>
@@ -146,7 +134,13 @@ Try &apos;pernoa --help&apos; for more information.</translation>
         <translation>%1 (default)</translation>
     </message>
     <message>
+        <source>--lang takes ja or en, not &quot;%1&quot;</source>
+        <translation>--lang takes ja or en, not &quot;%1&quot;</translation>
+    </message>
+    <message>
         <source>Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --export-svg OUT.svg [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --export-png OUT.png [--dpi N] [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]
@@ -160,14 +154,20 @@ windows would show goes to standard error.
 Actions:
   --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;
                          - writes it to standard output
+  --export-svg OUT.svg   write the page to an SVG file (one page, in mm), a
+                         template for note-taking apps
+  --export-png OUT.png   write the page to a PNG picture (one page)
+  --dpi N                with --export-png: its resolution, 50 to 1200 (300)
   --print                print on the system&apos;s default printer
   --save-settings OUT.kvs2  write the page as a settings file of the windows
   --printer NAME         with --print: print on the installed printer NAME
   --list-printers        list the installed printers, the default marked
   --calibration-sheet    with --print or --export-pdf: instead of the page, a
-                         sheet to measure the printer&apos;s offsets on, a frame
-                         10 mm inside the paper&apos;s edges (paper and orientation
-                         from the options; drawn without the offsets)
+                         sheet to measure the printer&apos;s offsets and scale on:
+                         a frame 10 mm inside the paper&apos;s edges and 100 mm
+                         rulers (paper and orientation from the options;
+                         drawn without the offsets, printed at the scale
+                         correction)
   --verbose              after an export, name the file and its page count
   --lang ja|en           speak Japanese or English (the windows too); without
                          it, the language chosen in the windows, else the
@@ -189,7 +189,10 @@ them; lengths in mm):
   --shade 0..255                    grey level of the lines, 0 black (0)
   --offset X,Y                      printer offset correction, left and top; --print
                                     takes the windows&apos; saved correction without it
-  --copies N                        number of copies (1)
+  --scale X,Y                       with --print: printer scale correction across
+                                    and down, 98.0 to 102.0 %; without it the
+                                    windows&apos; saved correction (100,100)
+  --copies N                        number of copies (1); not for SVG and PNG
 An option&apos;s value may also follow an equals sign (--copies=3).
 
 SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is
@@ -202,6 +205,8 @@ An export says nothing when it succeeds; after the windows&apos; message
 Exit status: 0 when done, 1 after an error message, 2 for a usage error.
 </source>
         <translation>Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --export-svg OUT.svg [OPTIONS] [SETTINGS.kvs2]
+   or: pernoa --export-png OUT.png [--dpi N] [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]
@@ -215,14 +220,20 @@ windows would show goes to standard error.
 Actions:
   --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;
                          - writes it to standard output
+  --export-svg OUT.svg   write the page to an SVG file (one page, in mm), a
+                         template for note-taking apps
+  --export-png OUT.png   write the page to a PNG picture (one page)
+  --dpi N                with --export-png: its resolution, 50 to 1200 (300)
   --print                print on the system&apos;s default printer
   --save-settings OUT.kvs2  write the page as a settings file of the windows
   --printer NAME         with --print: print on the installed printer NAME
   --list-printers        list the installed printers, the default marked
   --calibration-sheet    with --print or --export-pdf: instead of the page, a
-                         sheet to measure the printer&apos;s offsets on, a frame
-                         10 mm inside the paper&apos;s edges (paper and orientation
-                         from the options; drawn without the offsets)
+                         sheet to measure the printer&apos;s offsets and scale on:
+                         a frame 10 mm inside the paper&apos;s edges and 100 mm
+                         rulers (paper and orientation from the options;
+                         drawn without the offsets, printed at the scale
+                         correction)
   --verbose              after an export, name the file and its page count
   --lang ja|en           speak Japanese or English (the windows too); without
                          it, the language chosen in the windows, else the
@@ -244,7 +255,10 @@ them; lengths in mm):
   --shade 0..255                    grey level of the lines, 0 black (0)
   --offset X,Y                      printer offset correction, left and top; --print
                                     takes the windows&apos; saved correction without it
-  --copies N                        number of copies (1)
+  --scale X,Y                       with --print: printer scale correction across
+                                    and down, 98.0 to 102.0 %; without it the
+                                    windows&apos; saved correction (100,100)
+  --copies N                        number of copies (1); not for SVG and PNG
 An option&apos;s value may also follow an equals sign (--copies=3).
 
 SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is
@@ -258,8 +272,46 @@ Exit status: 0 when done, 1 after an error message, 2 for a usage error.
 </translation>
     </message>
     <message>
-        <source>--lang takes ja or en, not &quot;%1&quot;</source>
-        <translation>--lang takes ja or en, not &quot;%1&quot;</translation>
+        <source>paper (%1); WIDTHxHEIGHT in mm, each
+                                    %2 to %3 (230x305)</source>
+        <translation>paper (%1); WIDTHxHEIGHT in mm, each
+                                    %2 to %3 (230x305)</translation>
+    </message>
+    <message>
+        <source>--paper takes a width and height from %1 to %2 mm, not &quot;%3&quot;</source>
+        <translation>--paper takes a width and height from %1 to %2 mm, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--scale takes X,Y in per cent from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--scale takes X,Y in per cent from %1 to %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--dpi takes a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--dpi takes a whole number from %1 to %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>%1 writes a file, not standard output</source>
+        <translation>%1 writes a file, not standard output</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --export-pdf, --export-svg, --export-png, --print, --save-settings or --list-printers</source>
+        <translation>nothing to do: give --export-pdf, --export-svg, --export-png, --print, --save-settings or --list-printers</translation>
+    </message>
+    <message>
+        <source>--scale only goes with --print</source>
+        <translation>--scale only goes with --print</translation>
+    </message>
+    <message>
+        <source>--dpi only goes with --export-png</source>
+        <translation>--dpi only goes with --export-png</translation>
+    </message>
+    <message>
+        <source>--copies does not go with %1: it writes one page</source>
+        <translation>--copies does not go with %1: it writes one page</translation>
     </message>
 </context>
 <context>
@@ -547,6 +599,72 @@ left or up a negative one.</translation>
         <comment>the unit of the grand staves&apos; count</comment>
         <translation>per page</translation>
     </message>
+    <message>
+        <source>「%1」は%2から%3までの数値にしてください。</source>
+        <translation>Please make &quot;%1&quot; a number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>枠より先に、横と縦の %1mm の目盛りの長さを測ってください。
+今の倍率（%）× %1 ÷ 測った長さ（mm）を
+「プリンタの倍率補正」の「横」と「縦」に入力します（単位 %）。
+倍率を直したら、この用紙を印刷し直してから枠を測ってください。</source>
+        <translation>Before the frame, measure the length of the %1 mm rulers across and down.
+Enter the current scale (%) × %1 ÷ the measured length (mm)
+as &quot;Across&quot; and &quot;Down&quot; under &quot;Printer scale correction&quot; (in %).
+Once the scale is corrected, print this sheet again and then measure the frame.</translation>
+    </message>
+    <message>
+        <source>横</source>
+        <translation>Across</translation>
+    </message>
+    <message>
+        <source>縦</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>レター</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>リーガル</source>
+        <translation>Legal</translation>
+    </message>
+    <message>
+        <source>タブロイド</source>
+        <translation>Tabloid</translation>
+    </message>
+    <message>
+        <source>任意</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>幅</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>プリンタの倍率・横</source>
+        <translation>Printer scale, across</translation>
+    </message>
+    <message>
+        <source>プリンタの倍率・縦</source>
+        <translation>Printer scale, down</translation>
+    </message>
+    <message>
+        <source>用紙の幅</source>
+        <translation>Paper width</translation>
+    </message>
+    <message>
+        <source>用紙の高さ</source>
+        <translation>Paper height</translation>
+    </message>
 </context>
 <context>
     <name>files</name>
@@ -662,6 +780,14 @@ left or up a negative one.</translation>
         <source>a number that is not finite cannot be written</source>
         <translation>a number that is not finite cannot be written</translation>
     </message>
+    <message>
+        <source>用紙の設定が読み込めませんでした。</source>
+        <translation>The paper settings could not be read.</translation>
+    </message>
+    <message>
+        <source>行「%1」は読み込めません。</source>
+        <translation>The line &quot;%1&quot; cannot be read.</translation>
+    </message>
 </context>
 <context>
     <name>output</name>
@@ -764,6 +890,50 @@ left or up a negative one.</translation>
     <message>
         <source>font size %1 is not supported</source>
         <translation>font size %1 is not supported</translation>
+    </message>
+    <message>
+        <source>scale correction %1 x %2 is not supported</source>
+        <translation>scale correction %1 x %2 is not supported</translation>
+    </message>
+    <message>
+        <source>an SVG file holds one page</source>
+        <translation>an SVG file holds one page</translation>
+    </message>
+    <message>
+        <source>a PNG file holds one page</source>
+        <translation>a PNG file holds one page</translation>
+    </message>
+    <message>
+        <source>cannot start drawing the SVG file</source>
+        <translation>cannot start drawing the SVG file</translation>
+    </message>
+    <message>
+        <source>a resolution of %1 dpi is not supported</source>
+        <translation>a resolution of %1 dpi is not supported</translation>
+    </message>
+    <message>
+        <source>a PNG of %1 x %2 pixels would take %3 MB of memory, more than the %4 MB allowed: choose a lower resolution</source>
+        <translation>a PNG of %1 x %2 pixels would take %3 MB of memory, more than the %4 MB allowed: choose a lower resolution</translation>
+    </message>
+    <message>
+        <source>not enough memory for a PNG of %1 x %2 pixels</source>
+        <translation>not enough memory for a PNG of %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>not enough memory for a PNG of %1 x %2 pixels in colour</source>
+        <translation>not enough memory for a PNG of %1 x %2 pixels in colour</translation>
+    </message>
+    <message>
+        <source>cannot start drawing the PNG picture</source>
+        <translation>cannot start drawing the PNG picture</translation>
+    </message>
+    <message>
+        <source>cannot go on drawing the PNG picture</source>
+        <translation>cannot go on drawing the PNG picture</translation>
+    </message>
+    <message>
+        <source>cannot compress the picture</source>
+        <translation>cannot compress the picture</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1485,42 @@ spacing</translation>
         <source>線の幅</source>
         <translation>Line
 weight</translation>
+    </message>
+    <message>
+        <source>プリンタの倍率補正</source>
+        <translation>Printer scale correction</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>SVGに書き出す…</source>
+        <translation>Export SVG…</translation>
+    </message>
+    <message>
+        <source>PNGに書き出す…</source>
+        <translation>Export PNG…</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)</source>
+        <translation>SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation>PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVGファイルに書き出しました。<byte value="xd"/>
+%1</source>
+        <translation>The SVG file has been written.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>PNGファイルに書き出しました。<byte value="xd"/>
+%1</source>
+        <translation>The PNG file has been written.<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 </TS>
