@@ -1,5 +1,7 @@
 #include "engine/tavriengine.h"
 
+#include "engine/musiclayout.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,21 +20,17 @@ struct StaffBand {
     double bottom;
 };
 
-bool overlaps(const std::vector<TavriLine>& lines, std::size_t linesPerStaff) {
-    if (linesPerStaff == 0)
-        return false;
-    std::vector<StaffBand> staves;
-    staves.reserve(lines.size() / linesPerStaff + 1);
-    for (std::size_t first = 0; first < lines.size(); first += linesPerStaff) {
-        const std::size_t end = std::min(lines.size(), first + linesPerStaff);
-        StaffBand band{lines[first].StartY, lines[first].StartY};
-        for (std::size_t i = first; i < end; ++i) {
-            band.top = std::min(band.top, lines[i].StartY);
-            band.bottom = std::max(band.bottom, lines[i].StartY);
-        }
-        band.bottom += LineThicknessTwip;
-        staves.push_back(band);
+StaffBand staffBand(const std::vector<TavriLine>& lines, std::size_t first, std::size_t end) {
+    StaffBand band{lines[first].StartY, lines[first].StartY};
+    for (std::size_t i = first; i < end; ++i) {
+        band.top = std::min(band.top, lines[i].StartY);
+        band.bottom = std::max(band.bottom, lines[i].StartY);
     }
+    band.bottom += LineThicknessTwip;
+    return band;
+}
+
+bool overlaps(std::vector<StaffBand> staves) {
     // Staves usually come top to bottom, but negative heights stack them
     // upwards: sort, then each staff must start below every staff above it.
     std::sort(staves.begin(), staves.end(),
@@ -58,14 +56,12 @@ Band bandOf(const TavriLine& line, double shiftX, double shiftY) {
     return {std::min(x1, x2), std::max(x1, x2), y, y + LineThicknessTwip};
 }
 
-} // namespace
-
-StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
-                                const QMarginsF& unprintable) {
+StaffWarnings findWarnings(const std::vector<TavriLine>& lines, std::vector<StaffBand> staves,
+                           const SheetSettings& s, const QMarginsF& unprintable) {
     StaffWarnings w;
     const double W = s.PaperWidthTwip;
     const double H = s.PaperHeightTwip;
-    w.overlapping = overlaps(lines, std::size_t(s.LineCnt > 0 ? s.LineCnt : 0));
+    w.overlapping = overlaps(std::move(staves));
 
     const bool printerHasStrips = unprintable.left() > 0 || unprintable.top() > 0 ||
                                   unprintable.right() > 0 || unprintable.bottom() > 0;
@@ -99,6 +95,32 @@ StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const Sheet
     return w;
 }
 
+} // namespace
+
+StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+                                const QMarginsF& unprintable) {
+    const std::size_t linesPerStaff = std::size_t(s.LineCnt > 0 ? s.LineCnt : 0);
+    std::vector<StaffBand> staves;
+    if (linesPerStaff > 0) {
+        staves.reserve(lines.size() / linesPerStaff + 1);
+        for (std::size_t first = 0; first < lines.size(); first += linesPerStaff)
+            staves.push_back(
+                staffBand(lines, first, std::min(lines.size(), first + linesPerStaff)));
+    }
+    return findWarnings(lines, std::move(staves), s, unprintable);
+}
+
+StaffWarnings FindStaffWarnings(const MusicPage& page, const SheetSettings& s,
+                                const QMarginsF& unprintable) {
+    std::vector<StaffBand> staves;
+    staves.reserve(page.staves.size());
+    for (const StaffPlace& staff : page.staves)
+        if (staff.lineCount > 0)
+            staves.push_back(staffBand(page.lines, staff.firstLine,
+                                       staff.firstLine + std::size_t(staff.lineCount)));
+    return findWarnings(page.lines, std::move(staves), s, unprintable);
+}
+
 QStringList staffWarningTexts(const StaffWarnings& warnings) {
     QStringList texts;
     if (warnings.overlapping)
@@ -107,6 +129,9 @@ QStringList staffWarningTexts(const StaffWarnings& warnings) {
         texts << QStringLiteral("五線が用紙からはみ出しています");
     if (warnings.unprintable)
         texts << QStringLiteral("五線が印刷できない範囲にあります");
+    if (warnings.musicFontMissing)
+        texts << QStringLiteral(
+            "楽譜フォント（lilypond-fonts）が見つからないため音部記号と括弧を省きました");
     return texts;
 }
 

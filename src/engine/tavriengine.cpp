@@ -1,6 +1,7 @@
 #include "engine/tavriengine.h"
 
 #include "engine/controls.h"
+#include "engine/musicdrawing.h"
 #include "engine/numberrules.h"
 
 #include <QLocale>
@@ -372,6 +373,7 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job
     BusyPointer busy(m_messages);
     m_lines.clear();
     m_warnings = {};
+    m_musicPage.reset();
     if (!CheckSheetParams())
         return;
 
@@ -380,14 +382,18 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job
     bool laidOut = false;
     try {
         GatherSheetSettings();
+        if (!layOutMusic())
+            return;
         if (m_surface)
             m_surface->clear();
 
-        m_lines = LayoutTavriLines(m_settings);
+        m_lines = m_musicPage ? m_musicPage->lines : LayoutTavriLines(m_settings);
         laidOut = true;
         tellWarnings(target);
 
-        const std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
+        std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
+        if (m_musicPage) // the first staff's lines, however many it has
+            n = m_musicPage->staves.empty() ? 0 : std::size_t(m_musicPage->staves[0].lineCount);
         if (n > 0 && m_lines.size() > n) {
             const double d = (m_lines[n].StartY - m_lines[n - 1].StartY) / TwipsPerMm;
             m_form.setText(ctl::txtTavriInterval, num::toText(d));
@@ -425,6 +431,10 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job
                                       colour);
                 }
             }
+            if (m_musicPage)
+                DrawMusicSigns(*m_musicPage, *m_musicInk, colour, pass == 0 ? m_surface : nullptr,
+                               hyoji, printer, m_settings.PrinterGosaXTwip,
+                               m_settings.PrinterGosaYTwip);
             if (m_overlay) {
                 m_overlay->outputTextItems(printer);
                 m_overlay->outputImageItems(printer);
@@ -468,9 +478,29 @@ void TavriEngine::tellWarnings(IPrinter* printer) {
         strips = printer->unprintableMargins(paper ? paper->printerCode : 0,
                                              m_settings.PrintDirectionYoko != 0 ? 2 : 1);
     }
-    m_warnings = FindStaffWarnings(m_lines, m_settings, strips);
+    m_warnings = m_musicPage ? FindStaffWarnings(*m_musicPage, m_settings, strips)
+                             : FindStaffWarnings(m_lines, m_settings, strips);
+    m_warnings.musicFontMissing = m_musicPage && m_musicInk->fontMissing;
     if (m_window)
         m_window->setNotice(staffWarningTexts(m_warnings).join(QStringLiteral("　")));
+}
+
+bool TavriEngine::layOutMusic() {
+    if (!m_music.isActive())
+        return true;
+    QString problem = CheckMusicSettings(m_music);
+    if (problem.isEmpty()) {
+        auto page = std::make_shared<MusicPage>(LayoutMusicPage(m_settings, m_music));
+        if (m_music.measures > page->measureRoom) {
+            problem = tooManyMeasuresMessage(page->measureRoom);
+        } else {
+            m_musicInk = std::make_shared<MusicInk>(ResolveMusicGlyphs(*page, m_musicFont));
+            m_musicPage = std::move(page);
+        }
+    }
+    if (!problem.isEmpty())
+        m_messages.showMessage(problem, AppTitle, MsgIcon::Warning);
+    return problem.isEmpty();
 }
 
 // ---------------------------------------------------------------------------

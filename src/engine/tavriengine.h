@@ -2,6 +2,7 @@
 
 #include "engine/form.h"
 #include "engine/messages.h"
+#include "engine/musicsettings.h"
 #include "engine/papersizes.h"
 #include "engine/progress.h"
 #include "engine/sheetsettings.h"
@@ -12,9 +13,14 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace pernoa {
+
+class IMusicFont;
+struct MusicInk;
+struct MusicPage;
 
 // One ruled line in page twips (origin at the page's top left, y downwards).
 struct TavriLine {
@@ -63,8 +69,11 @@ struct StaffWarnings {
     // A line sent to the printer lies, on the paper, in the strips along the
     // edges where the printer cannot print.
     bool unprintable = false;
+    // The page has clefs or braces and the music font is not there: they
+    // are left out.
+    bool musicFontMissing = false;
 
-    bool any() const { return overlapping || pastThePage || unprintable; }
+    bool any() const { return overlapping || pastThePage || unprintable || musicFontMissing; }
     friend bool operator==(const StaffWarnings&, const StaffWarnings&) = default;
 };
 
@@ -74,6 +83,9 @@ struct StaffWarnings {
 // its y. The paper is checked at the lines' page positions, the printer's
 // strips at the positions the printer is sent (shifted by the offsets).
 StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+                                const QMarginsF& unprintable);
+// The same for a page with music, whose staves may differ in line count.
+StaffWarnings FindStaffWarnings(const MusicPage& page, const SheetSettings& s,
                                 const QMarginsF& unprintable);
 // One short sentence per warning, most serious first.
 QStringList staffWarningTexts(const StaffWarnings& warnings);
@@ -101,6 +113,13 @@ public:
     // Shows how far a print job got and lets the user stop it (absent: the
     // job runs to its end unseen).
     void setProgress(IProgress* progress) { m_progress = progress; }
+    // The font of clefs and braces (absent: a page that needs it is drawn
+    // without them, with a warning).
+    void setMusicFont(IMusicFont* font) { m_musicFont = font; }
+
+    // The music on the staves; a default record draws the plain page.
+    MusicSettings& music() { return m_music; }
+    const MusicSettings& music() const { return m_music; }
 
     // The values the main window's load sets before anything is drawn:
     // small display, A4 portrait.
@@ -152,6 +171,8 @@ public:
     // The warnings for the page of the last drawing (none when it failed
     // before the lines were laid out).
     const StaffWarnings& lastWarnings() const { return m_warnings; }
+    // The page with music of the last drawing (null for a plain page).
+    const MusicPage* lastMusicPage() const { return m_musicPage.get(); }
 
     // Commands and change handlers of the main window.
     void cmdPreviewClick();
@@ -169,6 +190,9 @@ private:
     // Finds the warnings for the lines just laid out, on the printer the job
     // goes to, and shows them on the preview window.
     void tellWarnings(IPrinter* printer);
+    // Checks the music record and lays out its page; false after the
+    // message that refused it.
+    bool layOutMusic();
     // The end of a drawing that failed: drops a started print job, then shows
     // the one catch-all message and hands on what went wrong.
     void abandonJob(IPrinter* printer, bool jobStarted, const QString& cause);
@@ -183,6 +207,10 @@ private:
     IProgress* m_progress = nullptr;
     std::vector<TavriLine> m_lines;
     StaffWarnings m_warnings;
+    MusicSettings m_music;
+    IMusicFont* m_musicFont = nullptr;
+    std::shared_ptr<const MusicPage> m_musicPage;
+    std::shared_ptr<const MusicInk> m_musicInk;
 };
 
 } // namespace pernoa

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -216,6 +217,10 @@ struct QtPrinter::Job {
     std::vector<QLineF> lines;
     QPen linePen;
 
+    // The glyph fonts of the job at the sizes the painter draws them: a raw
+    // font as given, and the same at the size in painter units.
+    std::vector<std::pair<QRawFont, QRawFont>> glyphFonts;
+
     void flushLines() {
         if (lines.empty())
             return;
@@ -422,6 +427,13 @@ void QtPrinter::beginDoc() {
 }
 
 void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
+    drawWideLine(x1, y1, x2, y2, 1.0, colour);
+}
+
+void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
+                             const QColor& colour) {
+    if (!(widthRatio > 0) || !std::isfinite(widthRatio))
+        fail(QStringLiteral("line width ratio %1 is not supported").arg(widthRatio));
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);
     requirePrintable({from.x(), from.y(), to.x(), to.y()}, MaxPathUnits, "line");
@@ -429,12 +441,61 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    const double width = m_lineWidth * UnitsPerInch / job->dpi;
+    const double width = m_lineWidth * widthRatio * UnitsPerInch / job->dpi;
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
     }
     job->lines.emplace_back(from, to);
+}
+
+void QtPrinter::fillRect(float x, float y, float width, float height, const QColor& colour) {
+    requireFinite({x, y, width, height}, "rectangle");
+    const QRectF target(toUnits(x), toUnits(y), toUnits(width), toUnits(height));
+    requirePrintable({target.left(), target.top(), target.right(), target.bottom()}, MaxPathUnits,
+                     "rectangle");
+    output().painter.fillRect(target, colour);
+}
+
+void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) {
+    const QRawFont font = glyphs.rawFont();
+    if (!font.isValid() || !std::isfinite(font.pixelSize()) || font.pixelSize() <= 0)
+        fail(QStringLiteral("glyphs: no usable font"));
+    // As with text, the font is set up at no more than MaxGlyphUnits to the
+    // em and the painter scaled up for larger sizes.
+    const double units = font.pixelSize() * UnitsPerTwip;
+    const double glyphScale = std::max(1.0, units / MaxGlyphUnits);
+    QList<QPointF> positions = glyphs.positions();
+    for (QPointF& p : positions) {
+        requireFinite({p.x(), p.y()}, "glyphs");
+        p = QPointF(toUnits(p.x()), toUnits(p.y()));
+        requirePrintable({p.x(), p.y()}, MaxTextUnits, "glyphs");
+        p /= glyphScale;
+    }
+    Job& job = output();
+    QRawFont* sized = nullptr;
+    for (auto& [given, atSize] : job.glyphFonts)
+        if (given == font && atSize.pixelSize() == units / glyphScale)
+            sized = &atSize;
+    if (!sized) {
+        QRawFont atSize = font;
+        atSize.setPixelSize(units / glyphScale);
+        job.glyphFonts.emplace_back(font, atSize);
+        sized = &job.glyphFonts.back().second;
+    }
+    QGlyphRun run;
+    run.setRawFont(*sized);
+    run.setGlyphIndexes(glyphs.glyphIndexes());
+    run.setPositions(positions);
+    job.painter.setPen(QPen(colour));
+    if (glyphScale > 1) {
+        job.painter.save();
+        job.painter.scale(glyphScale, glyphScale);
+        job.painter.drawGlyphRun(QPointF(0, 0), run);
+        job.painter.restore();
+    } else {
+        job.painter.drawGlyphRun(QPointF(0, 0), run);
+    }
 }
 
 void QtPrinter::setCurrentX(float twips) {
