@@ -1,0 +1,122 @@
+// A page of six piano systems (A4 portrait, 12 staves of rastral 3, treble
+// and bass clefs, braces, four bars per line) on the offscreen platform:
+//   export PDF COPIES [PRESET]
+//                       writes the page to PDF COPIES times, as the PDF
+//                       export does, on a QGuiApplication (timed as a
+//                       whole process by music_bench.sh); another preset
+//                       (its number) instead of the piano's, to look at
+//   preview ROUNDS      the preview window at both display sizes: the
+//                       drawing routine's preview pass and the page's
+//                       repaint; prints "name value unit" lines
+// Exits with status 2 when the page cannot be drawn.
+
+#include "engine/consolemessages.h"
+#include "engine/controls.h"
+#include "engine/headlessform.h"
+#include "engine/musicsettings.h"
+#include "engine/numberrules.h"
+#include "engine/tavriengine.h"
+#include "output/musicfont.h"
+#include "output/qtprinter.h"
+#include "preview/pagesurface.h"
+#include "preview/previewwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace pernoa;
+
+namespace {
+
+struct Page {
+    HeadlessForm form;
+    ConsoleMessages messages;
+    TavriEngine engine{form, messages};
+    output::MusicFont font;
+
+    explicit Page(MusicPreset preset = MusicPreset::Piano) {
+        engine.InitStartValues();
+        form.setText(ctl::txtDaifuhyoCnt, QStringLiteral("6"));
+        form.setText(ctl::txtDaifuhyoInterval, QStringLiteral("8"));
+        form.setText(ctl::txtTavriDansu, QStringLiteral("2"));
+        const double spacing = rastralSpacingMm(3, 5);
+        form.setText(ctl::txtLineInterval, num::toText(spacing));
+        engine.music() = applyMusicPreset(preset, {}, spacing);
+        if (const MusicPresetEntry* entry = musicPreset(preset); entry && !entry->rows.empty())
+            form.setText(ctl::txtTavriDansu, QString::number(entry->rows.size()));
+        engine.music().measures = 4;
+        engine.setMusicFont(&font);
+    }
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+int exportPdf(const QString& path, int copies, MusicPreset preset) {
+    Page page(preset);
+    output::QtPrinter printer(path);
+    PrintJobOptions job;
+    job.printer = &printer;
+    job.doneMessage.clear();
+    page.engine.DrawTavriSheet(copies, job);
+    return printer.jobsDelivered() == 1 && page.messages.shown() == 0 ? 0 : 2;
+}
+
+int previewRounds(int rounds) {
+    Page page;
+    preview::PreviewWindow window;
+    page.engine.setPreviewSurface(&window);
+    page.engine.setPreviewWindow(&window);
+    window.show();
+    for (const int size : {HyojiSmall, HyojiLarge}) {
+        const char* name = size == HyojiSmall ? "small" : "large";
+        page.form.setChecked(ctl::optHyojiLarge, size == HyojiLarge);
+        page.form.setChecked(ctl::opbHyojiSmall, size == HyojiSmall);
+        page.engine.settings().HyojiSize = size;
+        page.engine.ApplyPaperSize();
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        page.engine.DrawTavriSheet(0);
+        window.page()->repaint();
+        std::printf("preview_%s_first %.2f ms\n", name, clock.nsecsElapsed() / 1e6);
+        if (window.page()->signCount() == 0 || page.messages.shown() != 0)
+            return 2;
+        std::vector<double> times;
+        for (int i = 0; i < rounds; ++i) {
+            clock.restart();
+            page.engine.DrawTavriSheet(0);
+            window.page()->repaint();
+            times.push_back(clock.nsecsElapsed() / 1e6);
+        }
+        std::printf("preview_%s_median %.2f ms\n", name, median(times));
+        std::printf("preview_%s_max %.2f ms\n", name,
+                    *std::max_element(times.begin(), times.end()));
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("export") && (argc == 4 || argc == 5)) {
+        QGuiApplication app(argc, argv);
+        const auto preset = MusicPreset(argc == 5 ? std::atoi(argv[4]) : int(MusicPreset::Piano));
+        return exportPdf(QString::fromLocal8Bit(argv[2]), std::max(1, std::atoi(argv[3])), preset);
+    }
+    if (mode == QLatin1String("preview") && argc == 3) {
+        QApplication app(argc, argv);
+        return previewRounds(std::max(1, std::atoi(argv[2])));
+    }
+    std::fprintf(stderr, "usage: %s export PDF COPIES | preview ROUNDS\n", argv[0]);
+    return 1;
+}
