@@ -219,6 +219,11 @@ MusicFont::Face* MusicFont::faceFor(double emTwips) {
     return nullptr;
 }
 
+int MusicFont::designSizeFor(double emTwips) {
+    const Face* face = faceFor(emTwips);
+    return face ? face->designSize : 0;
+}
+
 MusicFont::Face* MusicFont::braceFace() {
     locate();
     return m_braces && load(*m_braces) ? m_braces.get() : nullptr;

@@ -40,6 +40,9 @@ public:
     QString folder();
     // The design sizes found, in points, smallest first.
     std::vector<int> designSizes();
+    // The design size drawn at this em (twips): the one nearest the staff
+    // height; 0 when there is none.
+    int designSizeFor(double emTwips);
     // A glyph's box in ems (y up, from its origin, as the font has it), or
     // an empty box when the glyph is unknown. The brace face has design size 0.
     QRectF glyphBox(int designSize, const QString& name);

@@ -102,6 +102,9 @@ private slots:
         const PdfPage& page = pages.first();
         QCOMPARE(page.sizePt, QSizeF(595, 842)); // A4 portrait
         QCOMPARE(page.strokes.size(), 50);
+        // Nothing but the staff lines: no clef, brace or bracket.
+        QVERIFY(page.glyphs.isEmpty());
+        QVERIFY(page.fills.isEmpty());
         const double firstStaff[] = {1701, 1825.74, 1950.48, 2075.22, 2199.96};
         for (int i = 0; i < 5; ++i)
             QVERIFY(qAbs(page.strokes[i].line.y1() - firstStaff[i]) < Tolerance);
