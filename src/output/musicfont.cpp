@@ -246,8 +246,10 @@ QRectF MusicFont::glyphBox(int designSize, const QString& name) {
 
 MusicGlyph MusicFont::glyph(Face& face, quint32 index, double emTwips, QPointF offset) {
     MusicGlyph g;
+    // Sizes a hair apart (the same brace on blocks whose heights differ in
+    // the last digits) share one font, so a page draws them in one run.
     for (const QRawFont& sized : face.sizes)
-        if (sized.pixelSize() == emTwips)
+        if (std::fabs(sized.pixelSize() - emTwips) <= emTwips * 1e-9)
             g.font = sized;
     if (!g.font.isValid()) {
         g.font = face.raw;
