@@ -25,6 +25,8 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -82,7 +84,11 @@ int previewRounds(int rounds) {
         page.form.setChecked(ctl::opbHyojiSmall, size == HyojiSmall);
         page.engine.settings().HyojiSize = size;
         page.engine.ApplyPaperSize();
-        QCoreApplication::processEvents();
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::processEvents();
+        // A page that is not shown would not be painted at all.
+        if (window.page()->visibleRegion().isEmpty())
+            return 2;
         QElapsedTimer clock;
         clock.start();
         page.engine.DrawTavriSheet(0);
@@ -109,6 +115,11 @@ int previewRounds(int rounds) {
 int main(int argc, char** argv) {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (mode == QLatin1String("export") && (argc == 4 || argc == 5)) {
+        // As the command line's export does: the PDF writer's large buffer
+        // of every page stays with the process instead of going back to the
+        // system and coming again.
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
         QGuiApplication app(argc, argv);
         const auto preset = MusicPreset(argc == 5 ? std::atoi(argv[4]) : int(MusicPreset::Piano));
         return exportPdf(QString::fromLocal8Bit(argv[2]), std::max(1, std::atoi(argv[3])), preset);

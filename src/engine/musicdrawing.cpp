@@ -5,8 +5,9 @@
 namespace pernoa {
 namespace {
 
-// Adds the glyphs at a point to the run of their font, or a new run.
-void addGlyphs(std::vector<QGlyphRun>& runs, const std::vector<MusicGlyph>& glyphs,
+// Adds the glyphs at a point to the run of their font, or a new run; false
+// when there are none.
+bool addGlyphs(std::vector<QGlyphRun>& runs, const std::vector<MusicGlyph>& glyphs,
                const QPointF& at) {
     for (const MusicGlyph& glyph : glyphs) {
         QGlyphRun* run = nullptr;
@@ -25,6 +26,7 @@ void addGlyphs(std::vector<QGlyphRun>& runs, const std::vector<MusicGlyph>& glyp
         run->setGlyphIndexes(indexes);
         run->setPositions(positions);
     }
+    return !glyphs.empty();
 }
 
 // The run moved and scaled: x' = (x - dx) / scale.
@@ -57,16 +59,20 @@ MusicInk ResolveMusicGlyphs(const MusicPage& page, IMusicFont* font) {
         ink.fontMissing = true;
         return ink;
     }
+    // A face that is there but cannot be read counts as missing too.
+    bool drawn = true;
     for (const ClefPlace& clef : page.clefs)
-        addGlyphs(ink.runs, font->clefGlyphs(clef.clef, clef.em), {clef.x, clef.y});
+        drawn &= addGlyphs(ink.runs, font->clefGlyphs(clef.clef, clef.em), {clef.x, clef.y});
     for (const BracePlace& brace : page.braces)
-        addGlyphs(ink.runs, font->braceGlyphs(brace.bottom - brace.top, brace.em),
-                  {brace.right, brace.top});
+        drawn &= addGlyphs(ink.runs, font->braceGlyphs(brace.bottom - brace.top, brace.em),
+                           {brace.right, brace.top});
     for (const BracketPlace& bracket : page.brackets) {
-        addGlyphs(ink.runs, font->bracketTipGlyphs(true, bracket.em), {bracket.left, bracket.top});
-        addGlyphs(ink.runs, font->bracketTipGlyphs(false, bracket.em),
-                  {bracket.left, bracket.bottom});
+        drawn &= addGlyphs(ink.runs, font->bracketTipGlyphs(true, bracket.em),
+                           {bracket.left, bracket.top});
+        drawn &= addGlyphs(ink.runs, font->bracketTipGlyphs(false, bracket.em),
+                           {bracket.left, bracket.bottom});
     }
+    ink.fontMissing = !drawn;
     return ink;
 }
 

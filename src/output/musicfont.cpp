@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
-#include <QRegularExpression>
 #include <QVersionNumber>
 
 #include <ft2build.h>
@@ -17,12 +16,6 @@
 
 namespace pernoa::output {
 namespace {
-
-// The glyphs of the notation faces the program draws.
-const char* const kNotationGlyphs[] = {
-    "clefs.G",   "clefs.F", "clefs.C",        "clefs.percussion",
-    "clefs.tab", "eight",   "brackettips.up", "brackettips.down",
-};
 
 // The 8 of a clef for tenor voices: this size of the clef's em (as engravers
 // set it, two thirds of a step of font size down), centred under the clef
@@ -58,14 +51,48 @@ struct MusicFont::Face {
     bool loaded = false;
     bool usable = false;
     QRawFont raw; // as the font database gives it
+    // The file as FreeType reads it, open while the face is in use: glyphs
+    // are looked up by name as they are first needed.
+    FT_Library library = nullptr;
+    FT_Face ft = nullptr;
     std::map<QString, quint32> indexes;
     // Ems, y up as the font has it: top() is the lowest point, bottom() the
     // highest.
     std::map<quint32, QRectF> boxes;
-    // The braces by height (ems), lowest first.
-    std::vector<std::pair<double, quint32>> braces;
+    // The brace face: how many braces brace0, brace1, ... it holds.
+    int braceCount = 0;
     // The raw font at each pixel size asked for.
     std::vector<QRawFont> sizes;
+
+    ~Face() {
+        if (ft)
+            FT_Done_Face(ft);
+        if (library)
+            FT_Done_FreeType(library);
+    }
+
+    // The glyph of that name (0 when there is none), its box kept.
+    quint32 lookup(const QString& name) {
+        if (const auto it = indexes.find(name); it != indexes.end())
+            return it->second;
+        QByteArray latin = name.toLatin1(); // FreeType takes a non-const name
+        const FT_UInt index = ft ? FT_Get_Name_Index(ft, latin.data()) : 0;
+        FT_BBox b;
+        if (index == 0 || FT_Load_Glyph(ft, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) != 0 ||
+            ft->glyph->format != FT_GLYPH_FORMAT_OUTLINE ||
+            FT_Outline_Get_BBox(&ft->glyph->outline, &b) != 0) {
+            indexes[name] = 0;
+            return 0;
+        }
+        const double perEm = ft->units_per_EM;
+        indexes[name] = index;
+        boxes[index] = QRectF(QPointF(b.xMin / perEm, b.yMin / perEm),
+                              QPointF(b.xMax / perEm, b.yMax / perEm));
+        return index;
+    }
+
+    static QString braceName(int n) { return QStringLiteral("brace%1").arg(n); }
+    double braceHeight(int n) { return boxes[lookup(braceName(n))].height(); }
 };
 
 MusicFont::MusicFont(QStringList roots) : m_roots(std::move(roots)) {}
@@ -76,7 +103,6 @@ void MusicFont::locate() {
     if (m_located)
         return;
     m_located = true;
-    static const QRegularExpression sizeName(QStringLiteral("^emmentaler-(\\d+)\\.otf$"));
     QString best;
     QVersionNumber bestVersion;
     for (const QString& root : std::as_const(m_roots)) {
@@ -94,14 +120,16 @@ void MusicFont::locate() {
     }
     if (best.isEmpty())
         return;
+    // emmentaler-<design size>.otf
     const QStringList files = QDir(best).entryList({QStringLiteral("emmentaler-*.otf")});
     for (const QString& file : files) {
-        const QRegularExpressionMatch m = sizeName.match(file);
-        if (!m.hasMatch())
+        bool isSize = false;
+        const int size = QStringView(file).sliced(11, file.size() - 15).toInt(&isSize);
+        if (!isSize || size <= 0)
             continue;
         auto face = std::make_unique<Face>();
         face->path = best + QLatin1Char('/') + file;
-        face->designSize = m.captured(1).toInt();
+        face->designSize = size;
         m_faces.push_back(std::move(face));
     }
     if (m_faces.empty())
@@ -118,56 +146,30 @@ bool MusicFont::load(Face& face) {
         return face.usable;
     face.loaded = true;
 
-    // The names and boxes, read with FreeType from the file.
-    FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) != 0)
-        return false;
-    FT_Face ft = nullptr;
+    // Names and boxes come from FreeType, which reads the file.
     const QByteArray path = QFile::encodeName(face.path);
-    if (FT_New_Face(library, path.constData(), 0, &ft) == 0 && FT_HAS_GLYPH_NAMES(ft) &&
-        ft->units_per_EM > 0) {
-        const double perEm = ft->units_per_EM;
-        const auto box = [&](quint32 index, QRectF& out) {
-            if (FT_Load_Glyph(ft, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING) != 0 ||
-                ft->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
-                return false;
-            FT_BBox b;
-            if (FT_Outline_Get_BBox(&ft->glyph->outline, &b) != 0)
-                return false;
-            out = QRectF(QPointF(b.xMin / perEm, b.yMin / perEm),
-                         QPointF(b.xMax / perEm, b.yMax / perEm));
-            return true;
-        };
-        const auto named = [&](const QByteArray& name) -> quint32 {
-            QByteArray copy = name; // FreeType takes a non-const name
-            const FT_UInt index = FT_Get_Name_Index(ft, copy.data());
-            QRectF r;
-            if (index == 0 || !box(index, r))
-                return 0;
-            face.indexes[QString::fromLatin1(name)] = index;
-            face.boxes[index] = r;
-            return index;
-        };
-        if (face.designSize == 0) {
-            for (int n = 0;; ++n) {
-                const quint32 index = named("brace" + QByteArray::number(n));
-                if (index == 0)
-                    break;
-                face.braces.emplace_back(face.boxes[index].height(), index);
-            }
-            std::sort(face.braces.begin(), face.braces.end());
-            face.usable = !face.braces.empty();
-        } else {
-            for (const char* name : kNotationGlyphs)
-                named(name);
-            face.usable = face.indexes.count(QStringLiteral("clefs.G")) > 0;
-        }
-    }
-    if (ft)
-        FT_Done_Face(ft);
-    FT_Done_FreeType(library);
-    if (!face.usable)
+    if (FT_Init_FreeType(&face.library) != 0 ||
+        FT_New_Face(face.library, path.constData(), 0, &face.ft) != 0 ||
+        !FT_HAS_GLYPH_NAMES(face.ft) || face.ft->units_per_EM == 0)
         return false;
+    if (face.designSize == 0) {
+        // The braces brace0, brace1, ... up to the first name missing, found
+        // by doubling and halving rather than one by one.
+        int present = -1, missing = 1;
+        while (face.lookup(Face::braceName(missing - 1)) != 0 && missing < (1 << 20)) {
+            present = missing - 1;
+            missing *= 2;
+        }
+        while (missing - present > 1) {
+            const int middle = present + (missing - present) / 2;
+            (face.lookup(Face::braceName(middle)) != 0 ? present : missing) = middle;
+        }
+        face.braceCount = present + 1;
+        if (face.braceCount == 0)
+            return false;
+    } else if (face.lookup(QStringLiteral("clefs.G")) == 0) {
+        return false;
+    }
 
     // Drawn through the font database, so that a PDF embeds the face.
     face.usable = false;
@@ -185,7 +187,7 @@ bool MusicFont::load(Face& face) {
 
 bool MusicFont::isAvailable() {
     locate();
-    return !m_faces.empty() && braceFace() && faceFor(20.0 * 20.0);
+    return !m_faces.empty() && m_braces;
 }
 
 QString MusicFont::folder() {
@@ -239,9 +241,8 @@ QRectF MusicFont::glyphBox(int designSize, const QString& name) {
             if (f->designSize == designSize && load(*f))
                 face = f.get();
     }
-    if (!face || !face->indexes.count(name))
-        return {};
-    return face->boxes[face->indexes[name]];
+    const quint32 index = face ? face->lookup(name) : 0;
+    return index ? face->boxes[index] : QRectF();
 }
 
 MusicGlyph MusicFont::glyph(Face& face, quint32 index, double emTwips, QPointF offset) {
@@ -264,18 +265,19 @@ MusicGlyph MusicFont::glyph(Face& face, quint32 index, double emTwips, QPointF o
 std::vector<MusicGlyph> MusicFont::clefGlyphs(Clef clef, double emTwips) {
     const char* name = clefGlyphName(clef);
     Face* face = name && emTwips > 0 ? faceFor(emTwips) : nullptr;
-    if (!face || !face->indexes.count(QLatin1String(name)))
+    const quint32 index = face ? face->lookup(QLatin1String(name)) : 0;
+    if (index == 0)
         return {};
-    const quint32 index = face->indexes[QLatin1String(name)];
     std::vector<MusicGlyph> glyphs{glyph(*face, index, emTwips, {})};
-    const auto eight = face->indexes.find(QStringLiteral("eight"));
-    if (clef == Clef::TrebleOctaveDown && eight != face->indexes.end()) {
+    const quint32 eight =
+        clef == Clef::TrebleOctaveDown ? face->lookup(QStringLiteral("eight")) : 0;
+    if (eight != 0) {
         // Centred under the clef, its top a little below the clef's foot.
         const QRectF g = face->boxes[index];
-        const QRectF e = face->boxes[eight->second];
+        const QRectF e = face->boxes[eight];
         const double x = emTwips * (g.center().x() - kOctaveScale * e.center().x());
         const double y = emTwips * (-g.top() + kOctaveGap + kOctaveScale * e.bottom());
-        glyphs.push_back(glyph(*face, eight->second, emTwips * kOctaveScale, {x, y}));
+        glyphs.push_back(glyph(*face, eight, emTwips * kOctaveScale, {x, y}));
     }
     return glyphs;
 }
@@ -284,27 +286,33 @@ std::vector<MusicGlyph> MusicFont::braceGlyphs(double heightTwips, double emTwip
     Face* face = heightTwips > 0 && emTwips > 0 ? braceFace() : nullptr;
     if (!face)
         return {};
-    // The brace drawn for this height at this em, then sized to span it.
+    // The brace drawn for this height at this em (the braces grow taller
+    // one by one), then sized to span it exactly.
     const double wanted = heightTwips / emTwips;
-    auto it = std::lower_bound(face->braces.begin(), face->braces.end(),
-                               std::make_pair(wanted, quint32(0)));
-    if (it == face->braces.end())
-        --it;
-    else if (it != face->braces.begin() && wanted - std::prev(it)->first < it->first - wanted)
-        --it;
-    const quint32 index = it->second;
-    const double em = heightTwips / it->first;
+    int low = 0, high = face->braceCount - 1;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (face->braceHeight(middle) < wanted)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low > 0 && wanted - face->braceHeight(low - 1) < face->braceHeight(low) - wanted)
+        --low;
+    const quint32 index = face->lookup(Face::braceName(low));
     const QRectF box = face->boxes[index];
+    const double em = heightTwips / box.height();
     return {glyph(*face, index, em, {-box.right() * em, box.bottom() * em})};
 }
 
 std::vector<MusicGlyph> MusicFont::bracketTipGlyphs(bool top, double emTwips) {
     Face* face = emTwips > 0 ? faceFor(emTwips) : nullptr;
-    const QString name =
-        top ? QStringLiteral("brackettips.up") : QStringLiteral("brackettips.down");
-    if (!face || !face->indexes.count(name))
+    const quint32 index = face ? face->lookup(top ? QStringLiteral("brackettips.up")
+                                                  : QStringLiteral("brackettips.down"))
+                               : 0;
+    if (index == 0)
         return {};
-    return {glyph(*face, face->indexes[name], emTwips, {})};
+    return {glyph(*face, index, emTwips, {})};
 }
 
 } // namespace pernoa::output
