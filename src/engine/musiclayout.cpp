@@ -220,20 +220,24 @@ MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
         const double room = std::floor((endX - clefEnd) / (MinMeasureSteps * widestStep));
         page.measureRoom = std::int32_t(std::clamp(room, 0.0, double(page.measureRoom)));
 
-        // The signs at the left margin.
-        const StaffPlace& first = page.staves[firstStaff];
-        const StaffPlace& last = page.staves.back();
-        const double space = first.step;
+        // The signs at the left margin, over the block from its highest line
+        // to its lowest (staves stack upwards in a block of negative height).
+        double top = page.staves[firstStaff].reachTop;
+        double bottom = page.staves[firstStaff].reachBottom;
+        for (std::size_t k = firstStaff; k < page.staves.size(); ++k) {
+            top = std::min(top, page.staves[k].reachTop);
+            bottom = std::max(bottom, page.staves[k].reachBottom);
+        }
+        const double space = page.staves[firstStaff].step;
         if (music.grouping == BlockGrouping::Brace)
-            page.braces.push_back(
-                {L - BraceGapSteps * space, first.reachTop, last.reachBottom, 4 * space});
+            page.braces.push_back({L - BraceGapSteps * space, top, bottom, 4 * space});
         if (music.grouping == BlockGrouping::Bracket) {
             const double width = BracketWidthSteps * space;
-            page.brackets.push_back({L - BracketGapSteps * space - width, width, first.reachTop,
-                                     last.reachBottom, 4 * space});
+            page.brackets.push_back(
+                {L - BracketGapSteps * space - width, width, top, bottom, 4 * space});
         }
         if (grouped)
-            page.barLines.push_back(TavriLine{first.reachTop, L, last.reachBottom, L});
+            page.barLines.push_back(TavriLine{top, L, bottom, L});
 
         // Bar lines: evenly from the end of the clef area, the last one on
         // the right margin.
@@ -241,7 +245,7 @@ MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
             const double x =
                 m == music.measures ? endX : clefEnd + (endX - clefEnd) * m / music.measures;
             if (music.barReach == BarLineReach::Block) {
-                page.barLines.push_back(TavriLine{first.reachTop, x, last.reachBottom, x});
+                page.barLines.push_back(TavriLine{top, x, bottom, x});
                 continue;
             }
             for (std::size_t k = firstStaff; k < page.staves.size(); ++k)

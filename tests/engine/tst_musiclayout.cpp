@@ -235,6 +235,19 @@ private slots:
         QVERIFY(near(rig.page().barLines[1].StartY, rig.page().staves[0].top - rig.step()));
         QVERIFY(near(rig.page().barLines[1].EndY, rig.page().staves[0].top + rig.step()));
 
+        // A block of negative height stacks its staves upwards: the signs
+        // still reach from its highest line to its lowest.
+        rig.engine.music() = applyMusicPreset(MusicPreset::Piano, {}, 2);
+        rig.form.setText(ctl::txtSpaceSizeUp, QStringLiteral("200"));
+        rig.form.setText(ctl::txtSpaceSizeDown, QStringLiteral("200"));
+        rig.engine.DrawTavriSheet(0);
+        QVERIFY(rig.page().staves[1].top < rig.page().staves[0].top);
+        QCOMPARE(rig.page().braces[0].top, rig.page().staves[1].top);
+        QCOMPARE(rig.page().braces[0].bottom, rig.page().staves[0].bottom);
+        rig.engine.music().stack = {{1, 0, Clef::None}};
+        rig.engine.music().grouping = BlockGrouping::None;
+        rig.engine.music().measures = 3;
+
         // Clefs alone: no system line.
         rig.engine.music().measures = 0;
         rig.engine.DrawTavriSheet(0);
