@@ -52,10 +52,10 @@ const MusicPresetEntry* musicPreset(MusicPreset preset) {
 MusicSettings applyMusicPreset(MusicPreset preset, const MusicSettings& current,
                                double windowSpacingMm) {
     MusicSettings music;
-    music.measures = current.measures;
     const MusicPresetEntry* entry = musicPreset(preset);
-    if (!entry)
+    if (!entry || preset == MusicPreset::Plain)
         return music;
+    music.measures = current.measures;
     for (const MusicPresetRow& row : entry->rows) {
         StaffRow staff{row.lineCount, 0.0, row.clef};
         if (row.spacingFactor != 1.0)

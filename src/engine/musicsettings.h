@@ -84,7 +84,8 @@ const std::vector<MusicPresetEntry>& musicPresets();
 const MusicPresetEntry* musicPreset(MusicPreset preset);
 
 // The record a preset gives with the window's line spacing (mm) as it is
-// now. The bar count is the user's and stays as it is.
+// now. The bar count is the user's and stays as it is, except that the plain
+// preset is today's page: no music at all.
 MusicSettings applyMusicPreset(MusicPreset preset, const MusicSettings& current,
                                double windowSpacingMm);
 

@@ -389,7 +389,7 @@ private slots:
         QCOMPARE(guitar.stack[0].spacingMm, 0.0); // follows the window
         QVERIFY(near(guitar.stack[1].spacingMm + 0.2, 1.5 * 2.2, 1e-12));
         QCOMPARE(guitar.stack[1].clef, Clef::Tab);
-        QVERIFY(!applyMusicPreset(MusicPreset::Plain, {}, 2).isActive());
+        QVERIFY(!applyMusicPreset(MusicPreset::Plain, guitar, 2).isActive());
         QCOMPARE(applyMusicPreset(MusicPreset::Piano, {}, 2).grouping, BlockGrouping::Brace);
     }
 };
