@@ -10,7 +10,8 @@ packages=(
     lilypond-fonts libfreetype-dev
     cups printer-driver-cups-pdf
     poppler-utils
-    clang libclang-rt-14-dev libfuzzer-14-dev
+    clang libclang-rt-14-dev libfuzzer-14-dev clang-format-14
+    locales
     desktop-file-utils appstream shared-mime-info
 )
 

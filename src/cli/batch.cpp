@@ -157,7 +157,7 @@ FormEdit paperEdit(const QString&, const QString& value, const char*) {
 FormEdit linesEdit(const QString&, const QString& value, const char*) {
     const QStringList options = lineCountOptions();
     for (qsizetype i = 0; i < options.size(); ++i)
-        if (value == QString::number(i + 2))
+        if (value == num::toText(i + 2))
             return check(options[i]);
     throw UsageError{
         QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(quotedValue(value))};

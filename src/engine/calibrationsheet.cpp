@@ -79,12 +79,12 @@ void drawSheet(IPrinter& printer, double width, double height) {
     for (int k = int(inset) + 1; k < int(std::ceil(right)); ++k) {
         p.line(k, inset, k, inset + tick(k));
         if (k % 10 == 0 && k + 6 < right)
-            p.text(k + 0.5, inset + 3.2, QString::number(k));
+            p.text(k + 0.5, inset + 3.2, num::toText(k));
     }
     for (int k = int(inset) + 1; k < int(std::ceil(bottom)); ++k) {
         p.line(inset, k, inset + tick(k), k);
         if (k % 10 == 0 && k + 3 < bottom)
-            p.text(inset + 5.5, k - 1.2, QString::number(k));
+            p.text(inset + 5.5, k - 1.2, num::toText(k));
     }
 
     // What to do with it.

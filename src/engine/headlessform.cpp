@@ -1,6 +1,7 @@
 #include "engine/headlessform.h"
 
 #include "engine/controls.h"
+#include "engine/numberrules.h"
 
 namespace pernoa {
 
@@ -17,7 +18,7 @@ HeadlessForm::HeadlessForm() {
             m_checks.insert(c.name, initial == QLatin1String("1"));
             break;
         case ControlKind::ScrollBar:
-            m_values.insert(c.name, initial.toInt());
+            m_values.insert(c.name, num::textToInt32(initial));
             break;
         case ControlKind::List:
             m_lists.insert(c.name, lineWeightCaptions());

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace pernoa::num {
 namespace {
@@ -105,15 +106,17 @@ bool scan(const QString& text, std::string& core, int& magnitude) {
     return true;
 }
 
-// Converts; false when the number does not fit a double.
-bool convert(const QString& text, double& out) {
+enum class Parsed { Number, NotNumber, TooLarge };
+
+// Converts with from_chars, which no locale can change.
+Parsed parse(const QString& text, double& out) {
     std::string core;
     int magnitude = 0;
     if (!scan(text, core, magnitude))
-        return false;
+        return Parsed::NotNumber;
     if (magnitude == std::numeric_limits<int>::min()) {
         out = 0.0;
-        return true;
+        return Parsed::Number;
     }
     const char* first = core.data();
     const char* last = core.data() + core.size();
@@ -121,14 +124,22 @@ bool convert(const QString& text, double& out) {
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude > 0)
-            return false; // too large: not a number this program can hold
-        out = 0.0;        // too small: underflows to zero, as the arithmetic would
-        return true;
+            return Parsed::TooLarge;
+        out = 0.0; // too small: underflows to zero, as the arithmetic would
+        return Parsed::Number;
     }
-    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
-        return false;
+    if (result.ec != std::errc() || result.ptr != last)
+        return Parsed::NotNumber;
+    if (!std::isfinite(value))
+        return Parsed::TooLarge;
     out = value;
-    return true;
+    return Parsed::Number;
+}
+
+// Converts; false when the text is no number or the number does not fit a
+// double.
+bool convert(const QString& text, double& out) {
+    return parse(text, out) == Parsed::Number;
 }
 
 } // namespace
@@ -148,6 +159,53 @@ double toDouble(const QString& text) {
 double toDoubleOrZero(const QString& text) {
     double value = 0.0;
     return convert(text, value) ? value : 0.0;
+}
+
+double valOf(const QString& text) {
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text)
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            s += c;
+
+    // The longest start of the text that has the shape of a number.
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && isDigit(s[i]))
+            ++i;
+        return i - from;
+    };
+    if (i < n && (s[i] == u'+' || s[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < n && s[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return 0.0;
+    qsizetype end = i;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        ++i;
+        if (i < n && (s[i] == u'+' || s[i] == u'-'))
+            ++i;
+        if (digits() > 0)
+            end = i;
+    }
+    s.truncate(end);
+    double value = 0.0;
+    switch (parse(s, value)) {
+    case Parsed::Number:
+        return value;
+    case Parsed::TooLarge:
+        return s.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
+                                  : std::numeric_limits<double>::infinity();
+    case Parsed::NotNumber:
+        break;
+    }
+    return 0.0;
 }
 
 double roundHalfEven(double value) {
@@ -227,6 +285,58 @@ QString toText(double value) {
     const qsizetype e = text.indexOf(u'e');
     if (e >= 0)
         text[e] = u'E';
+    return text;
+}
+
+QString toPlainText(double value) {
+    const QString text = toText(value);
+    const qsizetype e = text.indexOf(u'E');
+    if (e < 0)
+        return text;
+
+    QString mantissa = text.left(e);
+    const QByteArray exponentText = text.sliced(e + 1).toLatin1(); // +dd or -ddd
+    int exponent = 0;
+    std::from_chars(exponentText.constData() + 1, exponentText.constData() + exponentText.size(),
+                    exponent);
+    if (exponentText.startsWith('-'))
+        exponent = -exponent;
+    QString sign;
+    if (mantissa.startsWith(u'-')) {
+        sign = QStringLiteral("-");
+        mantissa.remove(0, 1);
+    }
+    qsizetype point = mantissa.indexOf(u'.');
+    if (point < 0)
+        point = mantissa.size();
+    const QString digits = QString(mantissa).remove(u'.');
+    const qsizetype newPoint = point + exponent;
+    QString plain;
+    if (newPoint <= 0)
+        plain = QStringLiteral("0.") + QString(-newPoint, u'0') + digits;
+    else if (newPoint >= digits.size())
+        plain = digits + QString(newPoint - digits.size(), u'0');
+    else
+        plain = digits.left(newPoint) + u'.' + digits.sliced(newPoint);
+    return sign + plain;
+}
+
+QString toGroupedText(double value) {
+    double whole = roundHalfEven(checked(value));
+    if (whole == 0.0)
+        whole = 0.0; // -0 reads "0"
+    // Every digit of the largest double, its sign and a margin.
+    char buffer[std::numeric_limits<double>::max_exponent10 + 8];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, whole, std::chars_format::fixed, 0);
+    const std::string_view digits(buffer, result.ptr);
+    const std::size_t first = digits.starts_with('-') ? 1 : 0;
+    QString text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > first && (digits.size() - i) % 3 == 0)
+            text += u',';
+        text += QLatin1Char(digits[i]);
+    }
     return text;
 }
 

@@ -50,6 +50,13 @@ double toDouble(const QString& text);
 // stored values, where a malformed number reads as 0.
 double toDoubleOrZero(const QString& text);
 
+// The number at the start of a text, as a typed offset is kept: spaces, tabs
+// and line feeds anywhere are ignored, "." is the point, an exponent counts
+// only with its digits ("1.5mm" and "1.5e" give 1.5); 0 when the text does
+// not start with a number. A value too large for a double gives an infinity
+// of its sign, which no writer accepts.
+double valOf(const QString& text);
+
 // Rounds to the nearest integer, halves to even (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 // Non-finite input is returned unchanged.
 double roundHalfEven(double value);
@@ -78,6 +85,17 @@ double divide(double a, double b);
 // always reads back as a number: next to the largest double, where rounding
 // would pass it, the digits are cut instead (1.79769313486231E+308).
 QString toText(double value);
+
+// The text of a number in plain decimal notation: the digits of toText(),
+// with an exponent written out as zeros (1E+15 gives "1000000000000000",
+// 1.5E-05 gives "0.000015"). Throws RuntimeError(Overflow) for a value that
+// is not finite.
+QString toPlainText(double value);
+
+// A number rounded half to even to a whole number, its thousands grouped by
+// commas, for messages: 1000005 gives "1,000,005". Throws
+// RuntimeError(Overflow) for a value that is not finite.
+QString toGroupedText(double value);
 
 // A coordinate handed to a drawing surface: single precision, as the surfaces
 // take it. Throws RuntimeError(Overflow) when it does not fit a float.

@@ -4,8 +4,6 @@
 #include "engine/musicdrawing.h"
 #include "engine/numberrules.h"
 
-#include <QLocale>
-
 #include <new>
 #include <utility>
 
@@ -99,7 +97,7 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
         const bool tooManyLines = count > MaxTavriLines;
         const QString what =
             QStringLiteral("the page would hold %1 %2")
-                .arg(QLocale(QLocale::English).toString(tooManyLines ? count : blocks, 'f', 0),
+                .arg(num::toGroupedText(tooManyLines ? count : blocks),
                      tooManyLines ? QStringLiteral("lines") : QStringLiteral("blocks"));
         throw RuntimeError(RuntimeError::Kind::OutOfMemory, what.toStdString());
     }
@@ -545,7 +543,7 @@ void TavriEngine::txtPrintCountChanged() {
 
 QString TavriEngine::printShadeLabel(int value) {
     const double p = (255.0 - value) / 255.0 * 100.0;
-    return QString::number(qint64(num::roundHalfEven(p))) + QStringLiteral("%");
+    return num::toText(num::roundHalfEven(p)) + QStringLiteral("%");
 }
 
 void TavriEngine::sbrPrintShadeChanged() {

@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstdlib>
-
 namespace pernoa {
 namespace {
 
@@ -49,50 +47,12 @@ void LoadDefaultSettei(IForm& form, const QString& path) {
 }
 
 bool SaveDefaultSettei(const IForm& form, const QString& path) {
-    const double x = valOf(form.text(ctl::txtPrinterGosaX));
-    const double y = valOf(form.text(ctl::txtPrinterGosaY));
+    const double x = num::valOf(form.text(ctl::txtPrinterGosaX));
+    const double y = num::valOf(form.text(ctl::txtPrinterGosaY));
     // The configuration folder may not exist yet on a first run.
     QDir().mkpath(QFileInfo(path).absolutePath());
     clsFileIO io;
     return io.M_boOpen(path, true, false) && io.WriteDelimitedNumbers({x, y}) && io.M_Close();
-}
-
-double valOf(const QString& text) {
-    QString s;
-    s.reserve(text.size());
-    for (QChar c : text)
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            s += c;
-
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    auto digits = [&] {
-        const qsizetype from = i;
-        while (i < n && s[i] >= u'0' && s[i] <= u'9')
-            ++i;
-        return i - from;
-    };
-    if (i < n && (s[i] == u'+' || s[i] == u'-'))
-        ++i;
-    qsizetype mantissa = digits();
-    if (i < n && s[i] == u'.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return 0;
-    qsizetype end = i;
-    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
-        ++i;
-        if (i < n && (s[i] == u'+' || s[i] == u'-'))
-            ++i;
-        if (digits() > 0)
-            end = i;
-    }
-    // A value too large for a double stays infinite, and the writer then
-    // refuses it (the old file stays).
-    const QByteArray number = s.left(end).toLatin1();
-    return std::strtod(number.constData(), nullptr);
 }
 
 } // namespace pernoa

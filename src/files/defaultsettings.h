@@ -36,9 +36,4 @@ void LoadDefaultSettei(IForm& form, const QString& path);
 // shows nothing. True when written.
 bool SaveDefaultSettei(const IForm& form, const QString& path);
 
-// The number at the start of a text, spaces, tabs and line feeds anywhere
-// ignored, "." the point, an optional exponent; 0 when the text does not
-// start with a number.
-double valOf(const QString& text);
-
 } // namespace pernoa

@@ -68,38 +68,6 @@ bool openRegularFile(const QString& path, QFile& file) {
 #endif
 }
 
-// A number in plain decimal notation with at most 15 significant digits. The
-// digits are those of the program's number text, with an exponent, if any,
-// written out as zeros (1E+15 is 1000000000000000, 1.5E-05 is 0.000015).
-// Throws RuntimeError for a value that is not finite.
-QString plainDecimal(double value) {
-    const QString text = num::toText(value);
-    const qsizetype e = text.indexOf(u'E');
-    if (e < 0)
-        return text;
-
-    QString mantissa = text.left(e);
-    const int exponent = text.sliced(e + 1).toInt();
-    QString sign;
-    if (mantissa.startsWith(u'-')) {
-        sign = QStringLiteral("-");
-        mantissa.remove(0, 1);
-    }
-    qsizetype point = mantissa.indexOf(u'.');
-    if (point < 0)
-        point = mantissa.size();
-    const QString digits = QString(mantissa).remove(u'.');
-    const qsizetype newPoint = point + exponent;
-    QString plain;
-    if (newPoint <= 0)
-        plain = QStringLiteral("0.") + QString(-newPoint, u'0') + digits;
-    else if (newPoint >= digits.size())
-        plain = digits + QString(newPoint - digits.size(), u'0');
-    else
-        plain = digits.left(newPoint) + u'.' + digits.sliced(newPoint);
-    return sign + plain;
-}
-
 } // namespace
 
 void takeOverPermissions(QFileDevice& replacement, const QString& path) {
@@ -352,7 +320,7 @@ bool clsFileIO::WriteDelimitedNumbers(const QList<double>& numbers) {
         for (qsizetype i = 0; i < numbers.size(); ++i) {
             if (i > 0)
                 line += u',';
-            line += plainDecimal(numbers[i]);
+            line += num::toPlainText(numbers[i]);
         }
     } catch (const RuntimeError&) {
         m_error = QStringLiteral("a number that is not finite cannot be written");

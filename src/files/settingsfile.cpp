@@ -125,7 +125,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         m_form.text(ctl::txtTavriDansu),
         m_form.text(ctl::txtLineInterval),
         paper,
-        QString::number(m_form.value(ctl::sbrPrintShade)),
+        num::toText(m_form.value(ctl::sbrPrintShade)),
         m_form.text(ctl::txtDaifuhyoCnt),
         m_form.text(ctl::txtDaifuhyoInterval),
         lineCount,
@@ -157,9 +157,9 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
             return refuse(which + QStringLiteral("色に、"), *why);
         QString text = t.Text;
         text.replace(kCrLf, kEscapedBreak);
-        lines << fileValue(text, true) + u',' + QString::number(t.X) + u',' + QString::number(t.Y) +
-                     u',' + fileValue(t.FontName, false) + u',' + QString::number(t.FontSize) +
-                     u',' + boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
+        lines << fileValue(text, true) + u',' + num::toText(t.X) + u',' + num::toText(t.Y) + u',' +
+                     fileValue(t.FontName, false) + u',' + num::toText(t.FontSize) + u',' +
+                     boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
                      boolText(t.FontUnderline) + u',' + fileValue(t.ForeColor, false);
     }
     lines << QString() << ImageSetteiMarker;
@@ -172,8 +172,8 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         ++written;
         if (auto why = unwritable(image.ImagePath, false))
             return refuse(QStringLiteral("%1番目の画像のパスに、").arg(written), *why);
-        lines << QString::number(image.X) + u',' + QString::number(image.Y) + u',' +
-                     fileValue(image.ImagePath, true) + u',' + QString::number(image.ImageSizePer);
+        lines << num::toText(image.X) + u',' + num::toText(image.Y) + u',' +
+                     fileValue(image.ImagePath, true) + u',' + num::toText(image.ImageSizePer);
     }
     return lines;
 }
@@ -329,7 +329,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
         m_engine.SetPaper(*paper, yoko);
     }
 
-    m_form.setText(ctl::txtDaifuhyoCnt, QString::number(blockCount));
+    m_form.setText(ctl::txtDaifuhyoCnt, num::toText(blockCount));
     m_form.setText(ctl::txtDaifuhyoInterval, num::toText(gap));
 
     static const char* const lineOptions[] = {ctl::opt2, ctl::opt3, ctl::opt4, ctl::opt5,

@@ -91,7 +91,7 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     m_size->setMinimumContentsLength(4);
     m_size->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (int size : QFontDatabase::standardSizes())
-        m_size->addItem(QString::number(size));
+        m_size->addItem(num::toText(size));
     m_size->setEditText(num::toText(choice.size));
 
     m_bold->setChecked(choice.bold);

@@ -93,7 +93,7 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     const std::int16_t slot = m_slot;
     const overlay::OverlayImage& item = m_items.ImageItems[slot];
     setPath(item.ImagePath);
-    m_scale->setText(QString::number(item.ImageSizePer));
+    m_scale->setText(num::toText(item.ImageSizePer));
     m_pathChanged = false;
     m_backupInUse = item.InUse;
     m_backupScale = item.ImageSizePer;

@@ -118,7 +118,7 @@ void TextItemDialog::chooseFont() {
     after.FontBold = choice.bold;
     after.FontItalic = choice.italic;
     after.FontUnderline = choice.underline;
-    after.ForeColor = QString::number(choice.colour);
+    after.ForeColor = num::toText(choice.colour);
 }
 
 void TextItemDialog::confirm() {

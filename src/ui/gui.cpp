@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 #include <QWindow>
@@ -69,8 +68,8 @@ GuiProgram::GuiProgram()
     m_main->setEngine(m_engine.get());
     // The preview's insert and edit commands open the item dialogs (there
     // from start() on), which do everything to the item themselves.
-    QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested,
-                     m_preview.get(), [this] {
+    QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested, m_preview.get(),
+                     [this] {
                          if (m_dialogs)
                              m_dialogs->openText(m_preview.get());
                      });
@@ -133,8 +132,8 @@ void GuiProgram::start(const QStringList& arguments) {
     m_fileCommands =
         std::make_unique<FileCommands>(*m_engine, *m_items, m_main.get(), m_main->programFolder());
     m_main->setFileCommands(m_fileCommands.get());
-    m_dialogs = std::make_unique<preview::ItemDialogs>(*m_items, *m_messages,
-                                                       m_main->programFolder());
+    m_dialogs =
+        std::make_unique<preview::ItemDialogs>(*m_items, *m_messages, m_main->programFolder());
     // 5. The printer offsets of the last run.
     m_fileCommands->LoadDefaultSettei();
     // 6. The main window, and 7. the preview window against its right edge.

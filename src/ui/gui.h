@@ -11,7 +11,7 @@ class TavriEngine;
 namespace preview {
 class PreviewWindow;
 class ItemDialogs;
-}
+} // namespace preview
 namespace overlay {
 class OverlayItems;
 }

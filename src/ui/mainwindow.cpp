@@ -2,6 +2,7 @@
 
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
+#include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
 #include "engine/version.h"
@@ -232,7 +233,7 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
-    shade->setValue(QByteArray(tableRow(ctl::sbrPrintShade).initial).toInt());
+    shade->setValue(num::textToInt32(QString::fromLatin1(tableRow(ctl::sbrPrintShade).initial)));
     shade->setSingleStep(1);
     shade->setPageStep(16);
     // Reached with Tab and moved with the arrow keys and Page Up/Down.

@@ -226,8 +226,8 @@ void TestLayout::greyLevel() {
 void TestLayout::runtimeErrorsTakeTheCatchAll_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("laidOut"); // the error comes after the layout
-    QTest::addColumn<QString>("cause");  // handed on after the message
+    QTest::addColumn<bool>("laidOut");  // the error comes after the layout
+    QTest::addColumn<QString>("cause"); // handed on after the message
     QTest::newRow("block count rounds to 0")
         << ctl::txtDaifuhyoCnt << "0.4" << false << "the block count rounds to 0";
     QTest::newRow("block count beyond 32 bits")
@@ -238,8 +238,8 @@ void TestLayout::runtimeErrorsTakeTheCatchAll_data() {
         << ctl::txtSpaceSizeUp << "1e308" << false << "overflow";
     QTest::newRow("gap not finite in twips")
         << ctl::txtDaifuhyoInterval << "-1e308" << false << "overflow";
-    QTest::newRow("million lines") << ctl::txtTavriDansu << "200001" << false
-                                   << "the page would hold 1,000,005 lines";
+    QTest::newRow("million lines")
+        << ctl::txtTavriDansu << "200001" << false << "the page would hold 1,000,005 lines";
     QTest::newRow("coordinates beyond single")
         << ctl::txtSpaceSizeLeft << "1e300" << true << "overflow (single)";
 }

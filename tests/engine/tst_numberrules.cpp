@@ -1,4 +1,5 @@
 #include "engine/numberrules.h"
+#include "localecheck.h"
 
 #include <QTest>
 
@@ -11,8 +12,11 @@ class TestNumberRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(test::decimalPointAsAsked()); }
     void numericText_data();
     void numericText();
+    void numberAtTheStart_data();
+    void numberAtTheStart();
     void roundingIsHalfEven_data();
     void roundingIsHalfEven();
     void integerRanges();
@@ -74,6 +78,26 @@ void TestNumberRules::numericText() {
         QVERIFY_THROWS_EXCEPTION(RuntimeError, num::toDouble(text));
         QCOMPARE(num::toDoubleOrZero(text), 0.0);
     }
+}
+
+void TestNumberRules::numberAtTheStart_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("1.50") << "1.50" << 1.5;
+    QTest::newRow("abc") << "abc" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("unit after") << "1.5mm" << 1.5;
+    QTest::newRow("blanks inside") << " - 1 2.5\t" << -12.5;
+    QTest::newRow("point first") << ".5" << 0.5;
+    QTest::newRow("exponent") << "2e2x" << 200.0;
+    QTest::newRow("bare exponent") << "3e" << 3.0;
+    QTest::newRow("too large") << "-1e999" << -std::numeric_limits<double>::infinity();
+}
+
+void TestNumberRules::numberAtTheStart() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(num::valOf(text), value);
 }
 
 void TestNumberRules::roundingIsHalfEven_data() {

@@ -5,6 +5,7 @@
 #include "files/cp932.h"
 #include "files/fields.h"
 #include "files/fileio.h"
+#include "localecheck.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -133,7 +134,10 @@ class TestFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(cp932::isAvailable()); }
+    void initTestCase() {
+        QVERIFY(test::decimalPointAsAsked());
+        QVERIFY(cp932::isAvailable());
+    }
 
     // Field splitting -------------------------------------------------------
 
@@ -489,7 +493,7 @@ private slots:
                                        std::numeric_limits<double>::denorm_min(), -1e-300};
         const QByteArray bytes =
             written([&](clsFileIO& io) { QVERIFY(io.WriteDelimitedNumbers(numbers)); });
-        QVERIFY(bytes.startsWith("179769313486231" + QByteArray(294, '0') + ",-1797"));
+        QVERIFY(bytes.startsWith(QByteArray("179769313486231" + QByteArray(294, '0') + ",-1797")));
         QBuffer buffer;
         buffer.setData(bytes);
         clsFileIO io;

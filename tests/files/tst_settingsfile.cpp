@@ -9,6 +9,7 @@
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
+#include "localecheck.h"
 #include "overlay/overlayitems.h"
 #include "recorders.h"
 #include "recordingdisplay.h"
@@ -94,6 +95,7 @@ class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
+        QVERIFY(test::decimalPointAsAsked());
         // Image paths in the fixtures are relative to their folder.
         QVERIFY(QDir::setCurrent(DataDir));
     }
@@ -535,25 +537,6 @@ private slots:
         // Shutdown writes both numbers again.
         QVERIFY(SaveDefaultSettei(form, path));
         QCOMPARE(fileBytes(path), QByteArray((x + u',' + y + "\r\n").toLatin1()));
-    }
-
-    void offsetTextsAsNumbers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("1.50") << "1.50" << 1.5;
-        QTest::newRow("abc") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("unit after") << "1.5mm" << 1.5;
-        QTest::newRow("blanks inside") << " - 1 2.5\t" << -12.5;
-        QTest::newRow("point first") << ".5" << 0.5;
-        QTest::newRow("exponent") << "2e2x" << 200.0;
-        QTest::newRow("bare exponent") << "3e" << 3.0;
-    }
-
-    void offsetTextsAsNumbers() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(valOf(text), value);
     }
 
     void defaultSetteiWriteFailureKeepsTheFile() {
