@@ -2,8 +2,6 @@
 
 #include "engine/numberrules.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -71,9 +69,8 @@ double clefY(const std::vector<TavriLine>& lines, const StaffPlace& staff, Clef 
 }
 
 [[noreturn]] void tooLarge(double count, const char* what) {
-    const QString text =
-        QStringLiteral("the page would hold %1 %2")
-            .arg(QLocale(QLocale::English).toString(count, 'f', 0), QLatin1String(what));
+    const QString text = QStringLiteral("the page would hold %1 %2")
+                             .arg(num::toGroupedText(count), QLatin1String(what));
     throw RuntimeError(RuntimeError::Kind::OutOfMemory, text.toStdString());
 }
 

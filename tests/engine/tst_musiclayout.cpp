@@ -302,6 +302,22 @@ private slots:
         }
     }
 
+    // A page too large to lay out in any useful time is refused before
+    // anything is reserved, its bar lines counted too.
+    void pagesTooLargeAreRefused() {
+        MusicRig rig;
+        rig.form.setText(ctl::txtTavriDansu, QStringLiteral("200000"));
+        rig.engine.music().stack = {{6, 0, Clef::None}};
+        rig.engine.DrawTavriSheet(0);
+        rig.engine.music().stack = {{1, 0, Clef::None}};
+        rig.engine.music().measures = 19;
+        rig.engine.music().barReach = BarLineReach::Staff;
+        rig.engine.DrawTavriSheet(0);
+        QCOMPARE(rig.messages.causes,
+                 QStringList({QStringLiteral("the page would hold 1,200,000 lines"),
+                              QStringLiteral("the page would hold 3,800,000 bar lines")}));
+    }
+
     // The signs on both surfaces: the preview at each display size, the
     // printer moved by the offsets; bar lines wider than staff lines.
     void signsOnTheSurfaces() {
