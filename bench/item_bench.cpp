@@ -31,17 +31,22 @@ using namespace pernoa::overlay;
 
 namespace {
 
+// The benchmarks open no item dialog.
+struct NoDialogs : preview::IItemDialogs {
+    void open(const preview::ItemTarget&, QWidget*) override {}
+};
+
 struct Program {
     HeadlessForm form;
     ConsoleMessages messages;
     TavriEngine engine{form, messages};
     OverlayItems items{engine.settings(), messages};
-    preview::PreviewWindow window;
+    NoDialogs dialogs;
+    preview::PreviewWindow window{items, messages, dialogs};
 
     Program() {
         engine.setPreviewSurface(&window);
         engine.setPreviewWindow(&window);
-        window.attachItems(items, messages);
         engine.setOverlayOutput(&items);
         engine.InitStartValues();
         engine.ApplyPaperSize();
@@ -49,11 +54,13 @@ struct Program {
         for (int i = 0; i < 10; ++i)
             QCoreApplication::processEvents();
     }
-    ~Program() { window.detachItems(); }
 
     // Texts spread over the page (A4 portrait: 11907 x 16840 twips), every
-    // fifth on two lines, a few in other faces, sizes and colours.
+    // fifth on two lines, a few in other faces, sizes and colours. They are
+    // put in without the window, which gets their hidden elements after:
+    // the next drawing shows them for the first time.
     void addTexts(int count) {
+        items.setDisplay(nullptr);
         for (int i = 0; i < count; ++i) {
             OverlayText text;
             text.Text = QStringLiteral("テキスト %1").arg(i);
@@ -66,9 +73,10 @@ struct Program {
             if (i % 3 == 0)
                 text.FontName = QStringLiteral("ＭＳ 明朝");
             text.ForeColor = QString::number((i % 4) * 85);
-            items.AddTextItem(text);
-            items.FreeTextItems[items.FreeTextCount].InUse = true;
+            text.InUse = true;
+            items.add(text);
         }
+        items.setDisplay(&window);
     }
     void addImages(int count) {
         Picture picture;
@@ -76,15 +84,17 @@ struct Program {
         picture.image.fill(QColor(80, 140, 200));
         picture.WidthHimetric = 8467;
         picture.HeightHimetric = 6350;
+        items.setDisplay(nullptr);
         for (int i = 0; i < count; ++i) {
             OverlayImage image;
             image.Picture = picture; // one decoded image, as a file loaded once
             image.X = (i * 1117) % 10000;
             image.Y = (i * 1499) % 15000;
             image.ImageSizePer = std::int16_t(10 + i % 3 * 10);
-            items.AddImageItem(image);
-            items.ImageItems[items.ImageCount].InUse = true;
+            image.InUse = true;
+            items.add(image);
         }
+        items.setDisplay(&window);
     }
     // The preview pass of the drawing routine, then the page painted.
     void redraw() {
@@ -178,17 +188,18 @@ int manyScenario() {
         text.Text = QStringLiteral("文字 %1").arg(i);
         text.X = (i * 393) % 11700;
         text.Y = (i * 633) % 16800;
-        p.items.ShowFreeText(p.items.AddTextItem(text));
+        text.InUse = true;
+        p.items.add(text);
     }
     // The last one as the text dialog inserts it: the lowest free slot is
     // searched among all the others first.
     QElapsedTimer insertClock;
     insertClock.start();
-    p.items.ClickX = 100;
-    p.items.ClickY = 200;
-    const auto last = p.items.AllocateTextSlot();
-    p.items.FreeTextItems[last].Text = QStringLiteral("最後");
-    p.items.ShowFreeText(last);
+    const auto last = p.items.reserve(ItemKind::Text, 100, 200);
+    OverlayText text = p.items.text(last);
+    text.Text = QStringLiteral("最後");
+    text.InUse = true;
+    p.items.change(last, text);
     const double insertMs = ms(insertClock.nsecsElapsed());
     const double placeMs = ms(clock.nsecsElapsed());
     p.redraw();

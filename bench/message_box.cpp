@@ -6,6 +6,7 @@
 //
 // Usage: pernoa_message_box FILE.kvs2
 
+#include "ui/dialogrunner.h"
 #include "ui/gui.h"
 
 #include <QApplication>
@@ -25,8 +26,8 @@ int main(int argc, char* argv[]) {
     pernoa::ui::GuiProgram::prepareApplication(app);
     // The default settings file of the run stays out of the build tree.
     QTemporaryDir folder;
-    pernoa::ui::GuiProgram program;
-    program.setProgramFolder(folder.path());
+    pernoa::ui::DesktopDialogRunner desktop;
+    pernoa::ui::GuiProgram program(desktop, folder.path());
 
     QElapsedTimer clock;
     qint64 shownAfter = -1;

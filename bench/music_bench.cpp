@@ -18,6 +18,8 @@
 #include "engine/tavriengine.h"
 #include "output/musicfont.h"
 #include "output/qtprinter.h"
+#include "overlay/overlayitems.h"
+#include "preview/itemdialogs.h"
 #include "preview/pagesurface.h"
 #include "preview/previewwindow.h"
 
@@ -68,13 +70,15 @@ int exportPdf(const QString& path, int copies, MusicPreset preset) {
     PrintJobOptions job;
     job.printer = &printer;
     job.doneMessage.clear();
-    page.engine.DrawTavriSheet(copies, job);
-    return printer.jobsDelivered() == 1 && page.messages.shown() == 0 ? 0 : 2;
+    const Outcome outcome = page.engine.DrawTavriSheet(copies, job);
+    return outcome.isDone() && printer.jobsDelivered() == 1 ? 0 : 2;
 }
 
 int previewRounds(int rounds) {
     Page page;
-    preview::PreviewWindow window;
+    overlay::OverlayItems items(page.engine.settings(), page.messages);
+    preview::ItemDialogs dialogs(items, page.messages, QCoreApplication::applicationDirPath());
+    preview::PreviewWindow window(items, page.messages, dialogs);
     page.engine.setPreviewSurface(&window);
     page.engine.setPreviewWindow(&window);
     window.show();
@@ -91,10 +95,10 @@ int previewRounds(int rounds) {
             return 2;
         QElapsedTimer clock;
         clock.start();
-        page.engine.DrawTavriSheet(0);
+        const Outcome first = page.engine.DrawTavriSheet(0);
         window.page()->repaint();
         std::printf("preview_%s_first %.2f ms\n", name, clock.nsecsElapsed() / 1e6);
-        if (window.page()->signCount() == 0 || page.messages.shown() != 0)
+        if (window.page()->signCount() == 0 || !first.isDone())
             return 2;
         std::vector<double> times;
         for (int i = 0; i < rounds; ++i) {

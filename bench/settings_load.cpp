@@ -36,6 +36,11 @@ double cpuMs() {
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+// The benchmark opens no item dialog.
+struct NoDialogs : pernoa::preview::IItemDialogs {
+    void open(const pernoa::preview::ItemTarget&, QWidget*) override {}
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -63,12 +68,12 @@ int main(int argc, char* argv[]) {
         engine.InitStartValues();
         pernoa::overlay::OverlayItems items(engine.settings(), messages);
         engine.setOverlayOutput(&items);
+        NoDialogs dialogs;
         std::unique_ptr<pernoa::preview::PreviewWindow> preview;
         if (window) {
-            preview = std::make_unique<pernoa::preview::PreviewWindow>();
+            preview = std::make_unique<pernoa::preview::PreviewWindow>(items, messages, dialogs);
             engine.setPreviewSurface(preview.get());
             engine.setPreviewWindow(preview.get());
-            preview->attachItems(items, messages);
             engine.ApplyPaperSize();
             preview->show();
             QCoreApplication::processEvents();
@@ -82,10 +87,8 @@ int main(int argc, char* argv[]) {
             preview->page()->repaint();
         times.push_back(clock.nsecsElapsed() / 1e6);
         cpu.push_back(cpuMs() - cpuBefore);
-        if (preview)
-            preview->detachItems();
         loaded = ok;
-        if (!either && (!ok || items.FreeTextCount == 0))
+        if (!either && (!ok || items.count(pernoa::overlay::ItemKind::Text) == 0))
             return 1;
     }
     std::sort(times.begin(), times.end());

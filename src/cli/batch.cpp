@@ -74,7 +74,7 @@ const char* const kUsage =
     "\n"
     "Sheet options, the fields of the main window (checked as the window checks\n"
     "them; lengths in mm):\n"
-    "  --paper A3|A4|A5|B4|B5            paper (A4)\n"
+    "%1\n"
     "  --landscape                       landscape orientation (portrait)\n"
     "  --margins TOP,BOTTOM,LEFT,RIGHT   page margins (30,30,15,15)\n"
     "  --blocks N                        number of grand-staff blocks (1)\n"
@@ -97,6 +97,30 @@ const char* const kUsage =
     "\"エラーが発生しました\" a line starting \"pernoa:\" names the cause.\n"
     "\n"
     "Exit status: 0 when done, 1 after an error message, 2 for a usage error.\n";
+
+// The usage text with the papers of the paper table.
+QString usageText() {
+    QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
+    // The descriptions start in one column, as in the rest of the list.
+    constexpr qsizetype DescriptionColumn = 36;
+    paper += QString(qMax<qsizetype>(2, DescriptionColumn - paper.size()), u' ');
+    paper += QStringLiteral("paper (%1)").arg(QLatin1String(defaultPaper().name));
+    return QString::fromUtf8(kUsage).arg(paper);
+}
+
+// "A3|A4|A5|B4|B5", the value of --paper.
+const char* paperValueName() {
+    static const QByteArray names = paperNames().join(u'|').toLatin1();
+    return names.constData();
+}
+
+// "A3, A4, A5, B4 or B5".
+QString choiceOf(const QStringList& words) {
+    if (words.size() < 2)
+        return words.join(QString());
+    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           words.last();
+}
 
 enum class Action { None, ExportPdf, Print, SaveSettings, ListPrinters, Help, Version };
 
@@ -149,8 +173,8 @@ QStringList splitValues(const QString& option, const QString& value, const char*
 FormEdit paperEdit(const QString&, const QString& value, const char*) {
     const PaperSize* paper = paperByName(value);
     if (!paper)
-        throw UsageError{QStringLiteral("--paper takes A3, A4, A5, B4 or B5, not \"%1\"")
-                             .arg(quotedValue(value))};
+        throw UsageError{QStringLiteral("--paper takes %1, not \"%2\"")
+                             .arg(choiceOf(paperNames()), quotedValue(value))};
     return check(QString::fromLatin1(paper->option));
 }
 
@@ -198,7 +222,7 @@ const OptionRow kOptions[] = {
     {"version", nullptr, Action::Version, nullptr},
     {"calibration-sheet", nullptr, Action::None, nullptr},
     {"verbose", nullptr, Action::None, nullptr},
-    {"paper", "A3|A4|A5|B4|B5", Action::None, paperEdit},
+    {"paper", paperValueName(), Action::None, paperEdit},
     {"landscape", nullptr, Action::None,
      [](const QString&, const QString&, const char*) {
          return check(QString::fromLatin1(ctl::chkPrintDirectionYoko));
@@ -458,11 +482,14 @@ int runSheet(const Request& request) {
     TavriEngine engine(form, messages);
     engine.InitStartValues();
     // The window's change handlers: the copy-count guard and the darkness label.
-    form.onChanged = [&engine](const QString& control) {
-        if (control == QLatin1String(ctl::txtPrintCount))
-            engine.txtPrintCountChanged();
-        else if (control == QLatin1String(ctl::sbrPrintShade))
+    bool countRefused = false;
+    form.onChanged = [&engine, &countRefused](const QString& control) {
+        if (control == QLatin1String(ctl::txtPrintCount)) {
+            if (!engine.txtPrintCountChanged().isDone())
+                countRefused = true;
+        } else if (control == QLatin1String(ctl::sbrPrintShade)) {
             engine.sbrPrintShadeChanged();
+        }
     };
 
     // The page's items, without a display: they reach the printer or PDF only.
@@ -481,7 +508,8 @@ int runSheet(const Request& request) {
     for (const FormEdit& edit : request.edits)
         edit(form);
     engine.ApplyPaperSize();
-    if (messages.errorsShown() > 0)
+    // The guard has said why and put the count back: nothing is made of it.
+    if (countRefused)
         return 1;
 
     if (request.action == Action::SaveSettings)
@@ -517,16 +545,15 @@ int runSheet(const Request& request) {
     // How far a long job got, on standard error when that is a terminal.
     ConsoleProgress progress;
     engine.setProgress(&progress);
-    if (request.calibrationSheet)
-        DrawCalibrationSheet(engine);
-    else
-        engine.cmdPrintClick();
-    if (messages.errorsShown() > 0)
+    const Outcome outcome =
+        request.calibrationSheet ? DrawCalibrationSheet(engine) : engine.cmdPrintClick();
+    // Refused or failed: the messages have said why.
+    if (!outcome.isDone())
         return 1;
     // The page went out as laid out; what is odd about it is only told.
     for (const QString& warning : staffWarningTexts(engine.lastWarnings()))
         writeTo(stderr, QStringLiteral("pernoa: warning: %1\n").arg(warning));
-    if (printer->jobsDelivered() == 0) {
+    if (outcome.copies() == 0) {
         // Only possible when the copy count rounds to 0: the window then just
         // redraws its preview, but a batch run that produced nothing must not
         // look like success.
@@ -574,7 +601,7 @@ int runBatch(int argc, char* argv[]) {
         return 2;
     }
     if (request.action == Action::Help)
-        return answer(QString::fromUtf8(kUsage));
+        return answer(usageText());
     if (request.action == Action::Version)
         return answer(QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
 

@@ -102,71 +102,45 @@ void drawSheet(IPrinter& printer, double width, double height) {
 
 } // namespace
 
-QSizeF calibrationPaperMm(std::int32_t paperKind, bool yoko) {
-    QSizeF size;
-    switch (paperKind) {
-    case 2:
-        size = QSizeF(182, 257); // JIS B5
-        break;
-    case 3:
-        size = QSizeF(297, 420); // A3
-        break;
-    case 4:
-        size = QSizeF(257, 364); // JIS B4
-        break;
-    case 5:
-        size = QSizeF(148, 210); // A5
-        break;
-    default:
-        size = QSizeF(210, 297); // A4
-        break;
-    }
-    return yoko ? size.transposed() : size;
-}
-
-bool DrawCalibrationSheet(TavriEngine& engine) {
+Outcome DrawCalibrationSheet(TavriEngine& engine) {
     IForm& form = engine.form();
     IMessages& messages = engine.messages();
     IPrinter* printer = engine.printer();
 
-    const PaperSize* paper = paperByKind(1);
+    const PaperSize* paper = &defaultPaper();
     for (const PaperSize& p : paperTable())
         if (form.isChecked(p.option))
             paper = &p;
-    const bool yoko = form.isChecked(ctl::chkPrintDirectionYoko);
+    const Orientation orientation = engine.checkedOrientation();
 
     messages.setBusyPointer(true);
-    bool jobStarted = false;
     QString cause;
-    try {
-        if (!printer)
-            throw RuntimeError(RuntimeError::Kind::Device, "no printer");
-        printer->setPaperSize(paper->printerCode);
-        printer->setOrientation(yoko ? 2 : 1);
+    if (!printer) {
+        cause = QStringLiteral("no printer");
+    } else {
+        printer->setPaperSize(*paper);
+        printer->setOrientation(orientation);
         printer->setUnitTwips();
-        jobStarted = true;
         printer->beginDoc();
-        const QSizeF size = calibrationPaperMm(paper->kind, yoko);
-        drawSheet(*printer, size.width(), size.height());
-        printer->endDoc();
-        jobStarted = false;
-    } catch (const RuntimeError& error) {
-        cause = QString::fromStdString(error.what());
-    } catch (const std::bad_alloc&) {
-        cause = QStringLiteral("out of memory");
+        try {
+            const QSizeF size = paper->sizeMm(orientation);
+            drawSheet(*printer, size.width(), size.height());
+            printer->endDoc();
+            cause = printer->failure();
+        } catch (const std::bad_alloc&) {
+            cause = QStringLiteral("out of memory");
+        }
     }
     messages.setBusyPointer(false);
     if (!cause.isEmpty()) {
-        if (jobStarted)
+        if (printer)
             printer->abortDoc();
         messages.showMessage(QStringLiteral("エラーが発生しました"), AppTitle, MsgIcon::None);
         messages.explainError(cause);
-        return false;
+        return Outcome::failed(cause);
     }
-    messages.showMessage(joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
-                                    QStringLiteral("印刷されるまでしばらくお待ちください")}),
-                         AppTitle, MsgIcon::Information);
-    return true;
+    messages.showMessage(printRequestedMessage(), AppTitle, MsgIcon::Information);
+    return Outcome::done(1);
 }
 
 } // namespace pernoa

@@ -18,10 +18,7 @@ MsgAnswer ConsoleMessages::showMessage(const QString& text, const QString& title
                                        MsgButtons buttons) {
     Q_UNUSED(title);
     Q_UNUSED(buttons);
-    ++m_shown;
-    if (icon != MsgIcon::Information)
-        ++m_errors;
-    else if (m_quietInformation)
+    if (icon == MsgIcon::Information && m_quietInformation)
         return MsgAnswer::Ok;
     // Only the program's own line breaks reach the terminal as such.
     QStringList lines = text.split(QStringLiteral("\r\n"));

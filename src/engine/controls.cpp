@@ -1,13 +1,20 @@
 #include "engine/controls.h"
 
-#include <array>
+#include "engine/papersizes.h"
+
+#include <vector>
 
 namespace pernoa {
 namespace {
 
 using K = ControlKind;
 
-const std::array<ControlRow, 28> kControls{{
+// The rows of the window's controls. The paper options are not among them:
+// they come from the paper table, in the window's order, in place of the
+// marker row.
+constexpr char kPaperOptions[] = "(the paper options)";
+
+const ControlRow kOwnControls[] = {
     // Tab "五線譜全体の設定"
     {ctl::txtSpaceSizeUp, K::Text, "", "上マージン", "mm", "30"},
     {ctl::txtSpaceSizeDown, K::Text, "", "下マージン", "mm", "30"},
@@ -17,11 +24,7 @@ const std::array<ControlRow, 28> kControls{{
     {ctl::txtPrinterGosaX, K::Text, "", "左", "mm", "0"},
     {ctl::sbrPrintShade, K::ScrollBar, "", "五線の色の濃さ", "", "0"},
     {ctl::lblPrintShade, K::Label, "", "", "", "100%"},
-    {ctl::optA3, K::Option, "Frame1", "A3", "", "0"},
-    {ctl::optA4, K::Option, "Frame1", "A4", "", "1"},
-    {ctl::optA5, K::Option, "Frame1", "A5", "", "0"},
-    {ctl::optB4, K::Option, "Frame1", "B4", "", "0"},
-    {ctl::optB5, K::Option, "Frame1", "B5", "", "0"},
+    {kPaperOptions, K::Option, "Frame1", "", "", ""},
     {ctl::chkPrintDirectionYoko, K::Check, "Frame1", "横長", "", "0"},
     {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", "大", "", "0"},
     {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", "小", "", "1"},
@@ -40,16 +43,35 @@ const std::array<ControlRow, 28> kControls{{
     {ctl::opt6, K::Option, "fraLineCnt", "６本-ギターのタブ譜", "", "0"},
     // Below the tabs
     {ctl::txtPrintCount, K::Text, "", "印刷枚数", "枚", "1"},
-}};
+};
+
+std::vector<ControlRow> buildControls() {
+    std::vector<ControlRow> rows;
+    for (const ControlRow& c : kOwnControls) {
+        if (c.name != kPaperOptions) {
+            rows.push_back(c);
+            continue;
+        }
+        for (const PaperSize* p : papersInWindowOrder())
+            rows.push_back({p->option, K::Option, c.group, p->caption, "",
+                            p->kind == DefaultPaper ? "1" : "0"});
+    }
+    return rows;
+}
+
+const std::vector<ControlRow>& controls() {
+    static const std::vector<ControlRow> rows = buildControls();
+    return rows;
+}
 
 } // namespace
 
 std::span<const ControlRow> controlTable() {
-    return kControls;
+    return controls();
 }
 
 const ControlRow* controlRow(const QString& name) {
-    for (const ControlRow& c : kControls)
+    for (const ControlRow& c : controls())
         if (name == QLatin1String(c.name))
             return &c;
     return nullptr;
@@ -60,7 +82,7 @@ QStringList optionGroupOf(const QString& control) {
     if (!option || option->kind != ControlKind::Option)
         return {};
     QStringList group;
-    for (const ControlRow& c : kControls)
+    for (const ControlRow& c : controls())
         if (c.kind == ControlKind::Option && qstrcmp(c.group, option->group) == 0)
             group << QString::fromLatin1(c.name);
     return group;

@@ -19,6 +19,8 @@ inline constexpr const char* txtPrinterGosaY = "txtPrinterGosaY";
 inline constexpr const char* txtPrinterGosaX = "txtPrinterGosaX";
 inline constexpr const char* sbrPrintShade = "sbrPrintShade";
 inline constexpr const char* lblPrintShade = "lblPrintShade";
+// The paper options: their captions and places are rows of the paper table
+// (papersizes.h).
 inline constexpr const char* optA3 = "optA3";
 inline constexpr const char* optA4 = "optA4";
 inline constexpr const char* optA5 = "optA5";

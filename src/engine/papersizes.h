@@ -1,32 +1,70 @@
 #pragma once
 
+#include <QPageSize>
+#include <QSizeF>
 #include <QString>
+#include <QStringList>
 
-#include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace pernoa {
 
-// One paper of the program, portrait; landscape swaps height and width.
-// The twip values are the program's own (B4's long side is 20439, about
-// 360.5 mm; A5's short side is 8420) and are used as they stand.
+// The papers of the program, as SheetSettings keeps them.
+enum class PaperKind : std::int32_t { A4 = 1, B5 = 2, A3 = 3, B4 = 4, A5 = 5 };
+
+// How the paper lies; the numbers are the printer's orientation codes.
+enum class Orientation : std::int32_t { Portrait = 1, Landscape = 2 };
+
+// One paper of the program: everything every part of it knows about that
+// paper. Sizes are portrait; landscape swaps height and width.
 struct PaperSize {
-    std::int32_t kind;  // PaperKind: 1 A4, 2 B5, 3 A3, 4 B4, 5 A5
-    const char* name;   // "A4", as the settings file and the command line write it
-    const char* option; // the main window's option button
-    int printerCode;    // Windows paper-size number
-    double heightTwip;  // portrait height
-    double widthTwip;   // portrait width
+    PaperKind kind;
+    // The word the settings file and the command line use ("A4").
+    const char* name;
+    // The main window's option button, its caption, and its cell in the
+    // paper frame (row, column).
+    const char* option;
+    const char* caption;
+    int row;
+    int column;
+    // The printer's paper: the Windows paper-size number the page set-up
+    // speaks of, and Qt's page size. A paper of a size the user gives is a
+    // row with QPageSize::Custom whose millimetres and twips the caller fills
+    // in from the user's fields; the printer then takes the millimetres.
+    int printerCode;
+    QPageSize::PageSizeId pageSizeId;
+    // The paper as it is, for what is measured on it (the calibration sheet).
+    double heightMm;
+    double widthMm;
+    // The program's own page size for the layout and the preview. These are
+    // used as they stand: B4's long side is 20439 (about 360.5 mm), A5's
+    // short side 8420 (148.5 mm).
+    double heightTwip;
+    double widthTwip;
+
+    // The page as printed in this orientation.
+    QSizeF sizeMm(Orientation orientation) const;
+    QSizeF sizeTwips(Orientation orientation) const;
 };
 
-// The five papers in the order the options are tested everywhere:
-// optA4, optB5, optA3, optB4, optA5.
-const std::array<PaperSize, 5>& paperTable();
+// The paper the main window and the command line start with.
+inline constexpr PaperKind DefaultPaper = PaperKind::A4;
 
-// The row for a PaperKind, or nullptr.
-const PaperSize* paperByKind(std::int32_t kind);
+// Every paper, in the order the paper options are tested (the first selected
+// one wins): A4, B5, A3, B4, A5.
+std::span<const PaperSize> paperTable();
+// The same papers in the order the window shows them: row by row.
+std::vector<const PaperSize*> papersInWindowOrder();
+
+// The row for a kind, or nullptr.
+const PaperSize* paperByKind(PaperKind kind);
 // The row for a name such as "A4" (exact comparison), or nullptr.
 const PaperSize* paperByName(const QString& name);
+const PaperSize& defaultPaper();
+// The names in window order ("A3", "A4", ...), for the command line.
+QStringList paperNames();
 
 // The preview window's frame around the page picture, in twips.
 inline constexpr int PreviewWindowExtraWidth = 351;

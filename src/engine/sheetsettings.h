@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/papersizes.h"
+
 #include <cstdint>
 
 namespace pernoa {
@@ -35,10 +37,12 @@ struct SheetSettings {
     double PrinterGosaYTwip = 0;
     double PrinterGosaX = 0;
     double PrinterGosaXTwip = 0;
-    std::int32_t PaperKind = 0; // 1 A4, 2 B5, 3 A3, 4 B4, 5 A5
+    // None (0) until the first drawing with a paper option selected.
+    pernoa::PaperKind PaperKind{};
     std::int32_t HyojiSize = 0;
-    std::int32_t PrintDirectionYoko = 0; // 1 landscape
-    std::int32_t PrintShade = 0;         // grey level 0 (black) .. 255 (white)
+    // Landscape while the landscape box is checked.
+    Orientation PrintDirectionYoko = Orientation::Portrait;
+    std::int32_t PrintShade = 0; // grey level 0 (black) .. 255 (white)
     std::int32_t DaifuhyoCnt = 0;
     double DaifuhyoInterval = 0;
     double DaifuhyoIntervalTwip = 0;

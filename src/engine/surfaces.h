@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/outcome.h"
+#include "engine/papersizes.h"
+
 #include <QColor>
 #include <QGlyphRun>
 #include <QImage>
@@ -53,15 +56,17 @@ public:
 };
 
 // The current printer. Coordinates are twips from the page's top left corner
-// once the unit is set. Every failure is thrown as RuntimeError(Device).
+// once the unit is set. A printer does not throw: the first operation that
+// fails keeps its cause as failure(), and every later operation does nothing
+// until abortDoc() drops the job. Whoever drives a job asks failure() before
+// it draws, after each copy and after endDoc().
 class IPrinter {
 public:
     virtual ~IPrinter() = default;
 
-    // Paper by the Windows paper-size number: A3 8, A4 9, A5 11, B4 12, B5 13.
-    virtual void setPaperSize(int code) = 0;
-    // 1 portrait, 2 landscape.
-    virtual void setOrientation(int orientation) = 0;
+    // The paper of the following pages, a row of the paper table.
+    virtual void setPaperSize(const PaperSize& paper) = 0;
+    virtual void setOrientation(Orientation orientation) = 0;
     virtual void setUnitTwips() = 0;
     // Width of following lines in the printer's own device pixels.
     virtual void setLineWidth(int devicePixels) = 0;
@@ -100,15 +105,18 @@ public:
     virtual void newPage() = 0;
     // Hands the pages so far to the printing system as one job.
     virtual void endDoc() = 0;
-    // Drops a job that an error interrupted, so nothing half-drawn is sent.
+    // Drops a job that an error interrupted, so nothing half-drawn is sent,
+    // and forgets the failure.
     virtual void abortDoc() = 0;
+    // What went wrong since the job started, in the program's developer
+    // English ("cannot write x.pdf: Permission denied"); "" while all is well.
+    virtual QString failure() const = 0;
 
-    // The strips along the paper's edges (twips, for this paper code and
+    // The strips along the paper's edges (twips, for this paper and
     // orientation) in which the current printer cannot print. None where
-    // everything of the paper is printed (a PDF) or nothing is known. Never
-    // throws.
-    virtual QMarginsF unprintableMargins(int paperCode, int orientation) const {
-        (void)paperCode;
+    // everything of the paper is printed (a PDF) or nothing is known.
+    virtual QMarginsF unprintableMargins(const PaperSize& paper, Orientation orientation) const {
+        (void)paper;
         (void)orientation;
         return {};
     }
@@ -132,13 +140,15 @@ public:
 
 // The page's free text and image items, as the drawing routine walks them
 // after the staves: every item in use is shown on the preview and, when a
-// printer is given, printed on the current page.
+// printer is given, printed on the current page. Failed when an item's
+// position or size cannot be held; what the printer refuses is its own
+// failure().
 class IOverlayOutput {
 public:
     virtual ~IOverlayOutput() = default;
 
-    virtual void outputTextItems(IPrinter* printer) = 0;
-    virtual void outputImageItems(IPrinter* printer) = 0;
+    virtual Outcome outputTextItems(IPrinter* printer) = 0;
+    virtual Outcome outputImageItems(IPrinter* printer) = 0;
 };
 
 } // namespace pernoa

@@ -130,8 +130,9 @@ TavriEngine::TavriEngine(IForm& form, IMessages& messages) : m_form(form), m_mes
 
 void TavriEngine::InitStartValues() {
     m_settings.HyojiSize = HyojiSmall;
-    m_settings.PaperHeightTwip = 16840;
-    m_settings.PaperWidthTwip = 11907;
+    const QSizeF page = defaultPaper().sizeTwips(Orientation::Portrait);
+    m_settings.PaperHeightTwip = page.height();
+    m_settings.PaperWidthTwip = page.width();
 }
 
 // ---------------------------------------------------------------------------
@@ -164,7 +165,7 @@ void TavriEngine::GatherSheetSettings() {
         }
     }
 
-    s.PrintDirectionYoko = m_form.isChecked(ctl::chkPrintDirectionYoko) ? 1 : 0;
+    s.PrintDirectionYoko = checkedOrientation();
     s.HyojiSize = m_form.isChecked(ctl::optHyojiLarge) ? HyojiLarge : HyojiSmall;
     s.PrintShade = m_form.value(ctl::sbrPrintShade);
 
@@ -256,9 +257,15 @@ bool TavriEngine::CheckSheetParams() {
 // ---------------------------------------------------------------------------
 // Page sizes and display size
 
-void TavriEngine::SetPaper(const PaperSize& paper, bool yoko) {
-    const double H = yoko ? paper.widthTwip : paper.heightTwip;
-    const double W = yoko ? paper.heightTwip : paper.widthTwip;
+Orientation TavriEngine::checkedOrientation() const {
+    return m_form.isChecked(ctl::chkPrintDirectionYoko) ? Orientation::Landscape
+                                                        : Orientation::Portrait;
+}
+
+void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
+    const QSizeF page = paper.sizeTwips(orientation);
+    const double H = page.height();
+    const double W = page.width();
     const std::int32_t h = num::toInt32(num::divide(H, m_settings.HyojiSize));
     const std::int32_t w = num::toInt32(num::divide(W, m_settings.HyojiSize));
     m_settings.PaperHeightTwip = H;
@@ -276,42 +283,10 @@ void TavriEngine::SetPaper(const PaperSize& paper, bool yoko) {
     }
 }
 
-void TavriEngine::SetPaperA4() {
-    SetPaper(*paperByKind(1), false);
-}
-void TavriEngine::SetPaperA4Yoko() {
-    SetPaper(*paperByKind(1), true);
-}
-void TavriEngine::SetPaperB5() {
-    SetPaper(*paperByKind(2), false);
-}
-void TavriEngine::SetPaperB5Yoko() {
-    SetPaper(*paperByKind(2), true);
-}
-void TavriEngine::SetPaperA3() {
-    SetPaper(*paperByKind(3), false);
-}
-void TavriEngine::SetPaperA3Yoko() {
-    SetPaper(*paperByKind(3), true);
-}
-void TavriEngine::SetPaperB4() {
-    SetPaper(*paperByKind(4), false);
-}
-void TavriEngine::SetPaperB4Yoko() {
-    SetPaper(*paperByKind(4), true);
-}
-void TavriEngine::SetPaperA5() {
-    SetPaper(*paperByKind(5), false);
-}
-void TavriEngine::SetPaperA5Yoko() {
-    SetPaper(*paperByKind(5), true);
-}
-
 void TavriEngine::ApplyPaperSize() {
-    const bool yoko = m_form.isChecked(ctl::chkPrintDirectionYoko);
     for (const PaperSize& p : paperTable()) {
         if (m_form.isChecked(p.option)) {
-            SetPaper(p, yoko);
+            SetPaper(p, checkedOrientation());
             return;
         }
     }
@@ -333,11 +308,11 @@ bool TavriEngine::GF_boChangeHyoujiSize() {
     return true;
 }
 
-void TavriEngine::onPaperOptionSelected(std::int32_t paperKind) {
+void TavriEngine::onPaperOptionSelected(PaperKind paperKind) {
     const PaperSize* paper = paperByKind(paperKind);
     if (!paper)
         return;
-    SetPaper(*paper, m_form.isChecked(ctl::chkPrintDirectionYoko));
+    SetPaper(*paper, checkedOrientation());
     DrawTavriSheet(0);
 }
 
@@ -349,39 +324,94 @@ void TavriEngine::onLandscapeClicked() {
 // ---------------------------------------------------------------------------
 // Drawing
 
-void TavriEngine::preparePrinter(IPrinter* printer) {
+QString TavriEngine::preparePrinter(IPrinter* printer) {
     if (!printer)
-        throw RuntimeError(RuntimeError::Kind::Device, "no printer");
+        return QStringLiteral("no printer");
     if (const PaperSize* paper = paperByKind(m_settings.PaperKind))
-        printer->setPaperSize(paper->printerCode);
-    printer->setOrientation(m_settings.PrintDirectionYoko != 0 ? 2 : 1);
+        printer->setPaperSize(*paper);
+    printer->setOrientation(m_settings.PrintDirectionYoko);
     printer->setUnitTwips();
     printer->setLineWidth(m_settings.LineWeight);
     printer->beginDoc();
+    return printer->failure();
 }
 
-void TavriEngine::abandonJob(IPrinter* printer, bool jobStarted, const QString& cause) {
+Outcome TavriEngine::abandonJob(IPrinter* printer, bool jobStarted, const QString& cause) {
     if (jobStarted && printer)
         printer->abortDoc();
     m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
     m_messages.explainError(cause);
+    return Outcome::failed(cause);
 }
 
-void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job) {
+QString TavriEngine::drawCopies(std::int32_t passes, IPrinter* printer, bool& cancelled) {
+    const int shade = m_settings.PrintShade;
+    const QColor colour(qBound(0, shade, 255), qBound(0, shade, 255), qBound(0, shade, 255));
+    const double hyoji = m_settings.HyojiSize;
+    ProgressScope progress(printer ? m_progress : nullptr, passes);
+    for (std::int32_t pass = 0; pass < passes; ++pass) {
+        for (const TavriLine& line : m_lines) {
+            // The preview shows the same page for every copy; drawing its
+            // lines again would change nothing on screen.
+            if (m_surface && pass == 0) {
+                m_surface->drawLine(num::toSingle(num::divide(line.StartX, hyoji)),
+                                    num::toSingle(num::divide(line.StartY, hyoji)),
+                                    num::toSingle(num::divide(line.EndX, hyoji)),
+                                    num::toSingle(num::divide(line.EndY, hyoji)), colour);
+            }
+            if (printer) {
+                printer->drawLine(num::toSingle(line.StartX - m_settings.PrinterGosaXTwip),
+                                  num::toSingle(line.StartY - m_settings.PrinterGosaYTwip),
+                                  num::toSingle(line.EndX - m_settings.PrinterGosaXTwip),
+                                  num::toSingle(line.EndY - m_settings.PrinterGosaYTwip), colour);
+            }
+        }
+        if (m_musicPage)
+            DrawMusicSigns(*m_musicPage, *m_musicInk, colour, pass == 0 ? m_surface : nullptr,
+                           hyoji, printer, m_settings.PrinterGosaXTwip,
+                           m_settings.PrinterGosaYTwip);
+        if (m_overlay) {
+            const Outcome texts = m_overlay->outputTextItems(printer);
+            if (!texts.isDone())
+                return texts.cause();
+            const Outcome images = m_overlay->outputImageItems(printer);
+            if (!images.isDone())
+                return images.cause();
+        }
+        if (printer) {
+            printer->newPage();
+            if (!printer->failure().isEmpty())
+                return printer->failure();
+            // Asked only after a whole copy: the preview is complete by then.
+            if (!progress.step(pass + 1)) {
+                cancelled = true;
+                break;
+            }
+        }
+    }
+    return {};
+}
+
+Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job) {
     BusyPointer busy(m_messages);
     m_lines.clear();
     m_warnings = {};
     m_musicPage.reset();
     if (!CheckSheetParams())
-        return;
+        return Outcome::refused();
 
     IPrinter* const target = job.printer ? job.printer : m_printer;
+    const bool printing = copies >= 1;
+    // The printer of this job; none when only the preview is drawn.
+    IPrinter* const printer = printing ? target : nullptr;
     bool jobStarted = false;
     bool laidOut = false;
+    bool cancelled = false;
+    QString cause;
     try {
         GatherSheetSettings();
         if (!layOutMusic())
-            return;
+            return Outcome::refused();
         if (m_surface)
             m_surface->clear();
 
@@ -399,83 +429,46 @@ void TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job
 
         if (m_surface)
             m_surface->setUnitTwips();
-        if (copies >= 1) {
+        if (printing) {
             jobStarted = true;
-            preparePrinter(target);
+            cause = preparePrinter(printer);
         }
-
-        const int shade = m_settings.PrintShade;
-        const QColor colour(qBound(0, shade, 255), qBound(0, shade, 255), qBound(0, shade, 255));
-        const double hyoji = m_settings.HyojiSize;
-        const std::int32_t passes = copies >= 1 ? copies : 1;
-        IPrinter* printer = copies >= 1 ? target : nullptr;
-        ProgressScope progress(printer ? m_progress : nullptr, passes);
-        bool cancelled = false;
-        for (std::int32_t pass = 0; pass < passes && !cancelled; ++pass) {
-            for (const TavriLine& line : m_lines) {
-                // The preview shows the same page for every copy; drawing its
-                // lines again would change nothing on screen.
-                if (m_surface && pass == 0) {
-                    m_surface->drawLine(num::toSingle(num::divide(line.StartX, hyoji)),
-                                        num::toSingle(num::divide(line.StartY, hyoji)),
-                                        num::toSingle(num::divide(line.EndX, hyoji)),
-                                        num::toSingle(num::divide(line.EndY, hyoji)), colour);
-                }
-                if (printer) {
-                    printer->drawLine(num::toSingle(line.StartX - m_settings.PrinterGosaXTwip),
-                                      num::toSingle(line.StartY - m_settings.PrinterGosaYTwip),
-                                      num::toSingle(line.EndX - m_settings.PrinterGosaXTwip),
-                                      num::toSingle(line.EndY - m_settings.PrinterGosaYTwip),
-                                      colour);
-                }
-            }
-            if (m_musicPage)
-                DrawMusicSigns(*m_musicPage, *m_musicInk, colour, pass == 0 ? m_surface : nullptr,
-                               hyoji, printer, m_settings.PrinterGosaXTwip,
-                               m_settings.PrinterGosaYTwip);
-            if (m_overlay) {
-                m_overlay->outputTextItems(printer);
-                m_overlay->outputImageItems(printer);
-            }
-            if (printer) {
-                printer->newPage();
-                // Asked only after a whole copy: the preview is complete by then.
-                cancelled = !progress.step(pass + 1);
-            }
-        }
-        progress.finish();
-
-        busy.restore();
-        if (cancelled) {
-            // Dropped whole: nothing reaches the printer, no file is written.
-            jobStarted = false;
-            printer->abortDoc();
-            if (!job.cancelledMessage.isEmpty())
-                m_messages.showMessage(job.cancelledMessage, AppTitle, MsgIcon::Information);
-        } else if (printer) {
-            printer->endDoc();
-            jobStarted = false;
-            if (!job.doneMessage.isEmpty())
-                m_messages.showMessage(job.doneMessage, AppTitle, MsgIcon::Information);
-        }
+        if (cause.isEmpty())
+            cause = drawCopies(printing ? copies : 1, printer, cancelled);
     } catch (const RuntimeError& error) {
+        cause = QString::fromStdString(error.what());
+    } catch (const std::bad_alloc&) {
+        cause = QStringLiteral("out of memory");
+    }
+    if (!cause.isEmpty()) {
         if (!laidOut && m_window)
             m_window->setNotice(QString()); // the page it spoke of is gone
-        abandonJob(target, jobStarted, QString::fromStdString(error.what()));
-    } catch (const std::bad_alloc&) {
-        if (!laidOut && m_window)
-            m_window->setNotice(QString());
-        abandonJob(target, jobStarted, QStringLiteral("out of memory"));
+        return abandonJob(target, jobStarted, cause);
     }
+
+    busy.restore();
+    if (!printing)
+        return Outcome::done();
+    if (cancelled) {
+        // Dropped whole: nothing reaches the printer, no file is written.
+        printer->abortDoc();
+        if (!job.cancelledMessage.isEmpty())
+            m_messages.showMessage(job.cancelledMessage, AppTitle, MsgIcon::Information);
+        return Outcome::cancelled();
+    }
+    printer->endDoc();
+    if (!printer->failure().isEmpty())
+        return abandonJob(printer, true, printer->failure());
+    if (!job.doneMessage.isEmpty())
+        m_messages.showMessage(job.doneMessage, AppTitle, MsgIcon::Information);
+    return Outcome::done(copies);
 }
 
 void TavriEngine::tellWarnings(IPrinter* printer) {
     QMarginsF strips;
-    if (printer) {
-        const PaperSize* paper = paperByKind(m_settings.PaperKind);
-        strips = printer->unprintableMargins(paper ? paper->printerCode : 0,
-                                             m_settings.PrintDirectionYoko != 0 ? 2 : 1);
-    }
+    const PaperSize* paper = paperByKind(m_settings.PaperKind);
+    if (printer && paper)
+        strips = printer->unprintableMargins(*paper, m_settings.PrintDirectionYoko);
     m_warnings = m_musicPage ? FindStaffWarnings(*m_musicPage, m_settings, strips)
                              : FindStaffWarnings(m_lines, m_settings, strips);
     m_warnings.musicFontMissing = m_musicPage && m_musicInk->fontMissing;
@@ -504,28 +497,28 @@ bool TavriEngine::layOutMusic() {
 // ---------------------------------------------------------------------------
 // Commands
 
-void TavriEngine::cmdPreviewClick() {
+Outcome TavriEngine::cmdPreviewClick() {
     if (m_window)
         m_window->showWindow();
-    DrawTavriSheet(0);
+    return DrawTavriSheet(0);
 }
 
-void TavriEngine::cmdPrintClick(const PrintJobOptions& job) {
+Outcome TavriEngine::cmdPrintClick(const PrintJobOptions& job) {
     const QString text = m_form.text(ctl::txtPrintCount);
     if (!CheckPositiveNumber(text, QStringLiteral("印刷枚数")))
-        return;
+        return Outcome::refused();
     std::int32_t copies = 0;
     try {
         copies = num::textToInt32(text);
     } catch (const RuntimeError&) {
         // Beyond 32 bits: not a copy count this program can hold.
         m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
-        return;
+        return Outcome::refused();
     }
-    DrawTavriSheet(copies, job);
+    return DrawTavriSheet(copies, job);
 }
 
-void TavriEngine::txtPrintCountChanged() {
+Outcome TavriEngine::txtPrintCountChanged() {
     const QString text = m_form.text(ctl::txtPrintCount);
     bool ok = num::isNumeric(text);
     if (ok) {
@@ -535,10 +528,11 @@ void TavriEngine::txtPrintCountChanged() {
             ok = false; // out of the 32-bit range: refused like a non-integer
         }
     }
-    if (!ok) {
-        m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
-        m_form.setText(ctl::txtPrintCount, QStringLiteral("1"));
-    }
+    if (ok)
+        return Outcome::done();
+    m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+    m_form.setText(ctl::txtPrintCount, QStringLiteral("1"));
+    return Outcome::refused();
 }
 
 QString TavriEngine::printShadeLabel(int value) {

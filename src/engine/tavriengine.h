@@ -3,6 +3,7 @@
 #include "engine/form.h"
 #include "engine/messages.h"
 #include "engine/musicsettings.h"
+#include "engine/outcome.h"
 #include "engine/papersizes.h"
 #include "engine/progress.h"
 #include "engine/sheetsettings.h"
@@ -137,35 +138,32 @@ public:
     bool CheckSheetParams();
 
     // --- page sizes and display size ---
-    void SetPaperA4();
-    void SetPaperA4Yoko();
-    void SetPaperB5();
-    void SetPaperB5Yoko();
-    void SetPaperA3();
-    void SetPaperA3Yoko();
-    void SetPaperB4();
-    void SetPaperB4Yoko();
-    void SetPaperA5();
-    void SetPaperA5Yoko();
-    // The routine of a paper row in either orientation.
-    void SetPaper(const PaperSize& paper, bool yoko);
-    // The routine of the selected paper option and the landscape box.
+    // Puts a paper into effect: the page size in the record, the preview
+    // surface and window at the current display size. Nothing is drawn.
+    void SetPaper(const PaperSize& paper, Orientation orientation);
+    // SetPaper for the selected paper option and the landscape box; nothing
+    // when no paper option is selected.
     void ApplyPaperSize();
+    // The orientation the landscape box chooses.
+    Orientation checkedOrientation() const;
     bool GF_boChangeHyojiSizeSmall();
     bool GF_boChangeHyojiSizeLarge();
     bool GF_boChangeHyoujiSize();
 
     // Main window handlers of the paper options, the landscape box and the
     // display-size options.
-    void onPaperOptionSelected(std::int32_t paperKind);
+    void onPaperOptionSelected(PaperKind paperKind);
     void onLandscapeClicked();
     void onDisplaySmallSelected() { GF_boChangeHyojiSizeSmall(); }
     void onDisplayLargeSelected() { GF_boChangeHyojiSizeLarge(); }
 
     // --- drawing and printing ---
-    // A job the progress stops is dropped (nothing sent, no file written),
-    // the preview is left complete and job.cancelledMessage is shown.
-    void DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job = {});
+    // Refused when the parameter check refused a field; failed after the
+    // catch-all message. A job the progress stops is dropped (nothing sent,
+    // no file written), the preview is left complete and
+    // job.cancelledMessage is shown. Done with the copies handed on (0 for
+    // copies 0, the preview alone).
+    Outcome DrawTavriSheet(std::int32_t copies, const PrintJobOptions& job = {});
     // The lines of the last drawing (empty before the first).
     const std::vector<TavriLine>& lastLines() const { return m_lines; }
     // The warnings for the page of the last drawing (none when it failed
@@ -175,18 +173,26 @@ public:
     const MusicPage* lastMusicPage() const { return m_musicPage.get(); }
 
     // Commands and change handlers of the main window.
-    void cmdPreviewClick();
+    Outcome cmdPreviewClick();
     // The print command; with options, the same command onto another printer
     // or with other closing messages (the copy count is checked alike).
-    void cmdPrintClick(const PrintJobOptions& job = {});
-    void txtPrintCountChanged();
+    // Refused when the copy count is.
+    Outcome cmdPrintClick(const PrintJobOptions& job = {});
+    // Refused when the copy count was not taken (and put back to 1).
+    Outcome txtPrintCountChanged();
     void sbrPrintShadeChanged();
 
     // The darkness label for a scroll-bar value: 0 -> "100%", 255 -> "0%".
     static QString printShadeLabel(int value);
 
 private:
-    void preparePrinter(IPrinter* printer);
+    // Sets the printer up for the job and opens it; the printer's failure
+    // ("" when it is ready).
+    QString preparePrinter(IPrinter* printer);
+    // Draws the laid-out lines and the items, once on the preview and once
+    // per copy on the printer (none: the preview alone). What went wrong, or
+    // "" (also when the progress stopped the job, which sets cancelled).
+    QString drawCopies(std::int32_t passes, IPrinter* printer, bool& cancelled);
     // Finds the warnings for the lines just laid out, on the printer the job
     // goes to, and shows them on the preview window.
     void tellWarnings(IPrinter* printer);
@@ -195,7 +201,7 @@ private:
     bool layOutMusic();
     // The end of a drawing that failed: drops a started print job, then shows
     // the one catch-all message and hands on what went wrong.
-    void abandonJob(IPrinter* printer, bool jobStarted, const QString& cause);
+    Outcome abandonJob(IPrinter* printer, bool jobStarted, const QString& cause);
 
     IForm& m_form;
     IMessages& m_messages;

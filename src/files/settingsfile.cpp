@@ -95,7 +95,8 @@ SettingsFile::SettingsFile(TavriEngine& engine, overlay::OverlayItems& items)
 
 QStringList SettingsFile::composeLines(QString* refusal) const {
     QStringList lines;
-    lines.reserve(8 + m_items.FreeTextCount + m_items.ImageCount);
+    lines.reserve(8 + m_items.count(overlay::ItemKind::Text) +
+                  m_items.count(overlay::ItemKind::Image));
 
     QString paper;
     for (const PaperSize& p : paperTable()) {
@@ -142,10 +143,8 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
     };
 
     int written = 0;
-    for (std::int16_t i = 1; i <= m_items.FreeTextCount && i > 0; ++i) {
-        const overlay::OverlayText& t = m_items.FreeTextItems[i];
-        if (!t.InUse)
-            continue;
+    for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Text)) {
+        const overlay::OverlayText& t = m_items.text(slot);
         ++written;
         const QString which =
             QStringLiteral("%1番目の文字「%2」の").arg(written).arg(quotedValue(t.Text));
@@ -165,10 +164,8 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
     lines << QString() << ImageSetteiMarker;
 
     written = 0;
-    for (std::int16_t i = 1; i <= m_items.ImageCount && i > 0; ++i) {
-        const overlay::OverlayImage& image = m_items.ImageItems[i];
-        if (!image.InUse)
-            continue;
+    for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Image)) {
+        const overlay::OverlayImage& image = m_items.image(slot);
         ++written;
         if (auto why = unwritable(image.ImagePath, false))
             return refuse(QStringLiteral("%1番目の画像のパスに、").arg(written), *why);
@@ -308,7 +305,8 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     double yokoValue = 0;
     if (!number(f[13], yokoValue))
         return refuse("横長", f[13]);
-    const bool yoko = num::roundHalfEven(yokoValue) != 0;
+    const Orientation orientation =
+        num::roundHalfEven(yokoValue) != 0 ? Orientation::Landscape : Orientation::Portrait;
 
     // The values go in as a user's entries would, in this order; the paper
     // options and the landscape box redraw as they do for the user.
@@ -321,12 +319,12 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     m_form.setText(ctl::txtLineInterval, f[7]);
 
     m_form.setValue(ctl::sbrPrintShade, int(num::roundHalfEven(shade)));
-    m_form.setChecked(ctl::chkPrintDirectionYoko, yoko);
+    m_form.setChecked(ctl::chkPrintDirectionYoko, orientation == Orientation::Landscape);
 
     // Exact comparison: "a4" is no paper and leaves the page as it was.
     if (const PaperSize* paper = paperByName(f[8])) {
         m_form.setChecked(paper->option, true);
-        m_engine.SetPaper(*paper, yoko);
+        m_engine.SetPaper(*paper, orientation);
     }
 
     m_form.setText(ctl::txtDaifuhyoCnt, num::toText(blockCount));
@@ -346,7 +344,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
     clsFileIO io;
     if (!openAt(io, path, TextSetteiMarker, kTextMissing))
         return false;
-    m_items.ResetTextItems();
+    m_items.removeAll(overlay::ItemKind::Text);
     for (;;) {
         overlay::OverlayText item;
         QString size, bold, italic, underline;
@@ -362,10 +360,9 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         }
         if (item.Text.isEmpty() && !quoted && item.X == 0)
             break;
-        if (m_items.FreeTextCount >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Text) >= overlay::MaxItemSlots) {
             // Refused whole, as if the section were missing: no text items.
-            m_items.ClearOverlayItems();
-            m_items.ResetTextItems();
+            m_items.removeAll();
             m_messages.showMessage(
                 joinLines({kTextMissing, QStringLiteral("ひとつのページに置ける文字は32767個まで"
                                                         "です。")}),
@@ -379,10 +376,9 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
             const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
                                                "読み込めません。")
-                                    .arg(m_items.FreeTextCount + 1)
+                                    .arg(m_items.count(overlay::ItemKind::Text) + 1)
                                     .arg(quotedValue(item.Text), quotedValue(size));
-            m_items.ClearOverlayItems();
-            m_items.ResetTextItems();
+            m_items.removeAll();
             m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
             return false;
         }
@@ -391,8 +387,8 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         item.FontBold = boolFromText(bold);
         item.FontItalic = boolFromText(italic);
         item.FontUnderline = boolFromText(underline);
-        const std::int16_t slot = m_items.AddTextItem(item);
-        m_items.ShowFreeText(slot);
+        item.InUse = true;
+        m_items.add(item);
     }
     return true;
 }
@@ -401,7 +397,7 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
     clsFileIO io;
     if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
         return false;
-    m_items.ResetImageItems();
+    m_items.removeAll(overlay::ItemKind::Image);
     for (;;) {
         overlay::OverlayImage item;
         if (!io.ReadDelimitedValue(item.X, item.Y, item.ImagePath))
@@ -411,30 +407,26 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
             return true;
         if (item.ImagePath.isEmpty() && !quoted)
             return true;
-        if (m_items.ImageCount >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Image) >= overlay::MaxItemSlots) {
             // Refused whole: the texts stay, no image item does.
-            while (m_items.ImageCount > 0) {
-                if (m_items.display())
-                    m_items.display()->destroyImageElement(m_items.ImageCount);
-                --m_items.ImageCount;
-            }
-            m_items.ResetImageItems();
+            m_items.removeAll(overlay::ItemKind::Image);
             m_messages.showMessage(
                 joinLines({kImageMissing, QStringLiteral("ひとつのページに置ける画像は32767個まで"
                                                          "です。")}),
                 kErrorTitle, MsgIcon::Critical);
             return false;
         }
-        const std::int16_t slot = m_items.AddImageItem(item);
-        if (!LoadItemPicture(slot, item.ImagePath))
+        // An item whose picture cannot be loaded stays as a free slot.
+        item.InUse = LoadItemPicture(item);
+        m_items.add(item);
+        if (!item.InUse)
             return false;
-        m_items.ShowImage(slot);
     }
 }
 
-bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
+bool SettingsFile::LoadItemPicture(overlay::OverlayImage& item) {
     // Every item naming the same file shares its one decoded picture.
-    if (m_items.pictures().load(path, m_items.ImageItems[index].Picture))
+    if (m_items.pictures().load(item.ImagePath, item.Picture))
         return true;
     m_messages.showMessage(
         joinLines({QStringLiteral("画像の取得に失敗しました。"),
@@ -442,9 +434,6 @@ bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
                                   "ません。"),
                    QStringLiteral("この画像の情報を削除します。")}),
         kErrorTitle, MsgIcon::Warning);
-    m_items.ImageItems[index].InUse = false;
-    if (m_items.display())
-        m_items.display()->hideImageElement(index);
     return false;
 }
 
@@ -452,7 +441,7 @@ bool SettingsFile::LoadItemPicture(std::int16_t index, const QString& path) {
 // The loading sequence
 
 bool SettingsFile::LoadSections(const QString& path) {
-    if (!m_items.ClearOverlayItems()) {
+    if (!m_items.removeAll()) {
         m_messages.showMessage(QStringLiteral("初期化に失敗しました。"), AppTitle,
                                MsgIcon::Warning);
         return false;

@@ -66,13 +66,14 @@ public:
     bool boLoadTavriSettei(const QString& path);
     bool boLoadTextSettei(const QString& path);
     bool boLoadImageSettei(const QString& path);
-    // Loads the picture of image slot index; on failure (the file cannot be
-    // decoded, or the page's pictures would pass their memory bound) the
-    // three-line message, the slot freed and its element hidden.
-    bool LoadItemPicture(std::int16_t index, const QString& path);
+    // Loads the picture of an image item read from the file (its ImagePath);
+    // on failure (the file cannot be decoded, or the page's pictures would
+    // pass their memory bound) the three-line message: the item then goes
+    // into a free slot.
+    bool LoadItemPicture(overlay::OverlayImage& item);
 
     // The loading sequence of the open command and the start-up file:
-    // ClearOverlayItems, the three readers while each succeeds, then the
+    // every item removed, the three readers while each succeeds, then the
     // redraw of the page. True when the whole file was loaded.
     bool boLoadSetteiFile(const QString& path);
     // The same without the final redraw (the command line applies its own

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace pernoa::output {
@@ -146,21 +147,13 @@ private:
 
 } // namespace
 
-QPageSize pageSizeForPrinterCode(int code) {
-    switch (code) {
-    case 8:
-        return QPageSize(QPageSize::A3);
-    case 9:
-        return QPageSize(QPageSize::A4);
-    case 11:
-        return QPageSize(QPageSize::A5);
-    case 12:
-        return QPageSize(QPageSize::JisB4);
-    case 13:
-        return QPageSize(QPageSize::JisB5);
-    default:
+QPageSize pageSizeOf(const PaperSize& paper) {
+    if (paper.pageSizeId != QPageSize::Custom)
+        return QPageSize(paper.pageSizeId);
+    if (!(paper.widthMm > 0 && paper.heightMm > 0)) // NaN too
         return QPageSize();
-    }
+    return QPageSize(QSizeF(paper.widthMm, paper.heightMm), QPageSize::Millimeter,
+                     QString::fromLatin1(paper.name), QPageSize::ExactMatch);
 }
 
 QString documentTitle() {
@@ -269,27 +262,27 @@ double pointsPerUnit(QPageLayout::Unit unit) {
 
 } // namespace
 
-QMarginsF QtPrinter::unprintableMargins(int paperCode, int orientation) const {
+QMarginsF QtPrinter::unprintableMargins(const PaperSize& paper, Orientation orientation) const {
     if (isPdf())
         return {};
     const QString name = m_printers->currentPrinterName();
-    if (m_strips && m_strips->printer == name && m_strips->paperCode == paperCode &&
+    const QPageSize size = pageSizeOf(paper);
+    if (m_strips && m_strips->printer == name && m_strips->size == size &&
         m_strips->orientation == orientation)
         return m_strips->margins;
 
     QMarginsF twips;
-    const QPageSize size = pageSizeForPrinterCode(paperCode);
     const QPrinterInfo info = name.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(name);
     if (size.isValid() && !info.isNull()) {
         QPrinter printer(info, QPrinter::HighResolution);
-        printer.setPageOrientation(orientation == 2 ? QPageLayout::Landscape
-                                                    : QPageLayout::Portrait);
+        printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
         if (printer.setPageSize(size)) {
             const QPageLayout layout = printer.pageLayout();
             twips = layout.minimumMargins() * (pointsPerUnit(layout.units()) * 20.0);
         }
     }
-    m_strips = Strips{name, paperCode, orientation, twips};
+    m_strips = Strips{name, size, orientation, twips};
     return twips;
 }
 
@@ -395,35 +388,54 @@ QtPrinter::Job& QtPrinter::output() {
 // ---------------------------------------------------------------------------
 // Settings of the following output
 
-void QtPrinter::setPaperSize(int code) {
-    const QPageSize size = pageSizeForPrinterCode(code);
+void QtPrinter::setPaperSize(const PaperSize& paper) try {
+    if (!m_failure.isEmpty())
+        return;
+    const QPageSize size = pageSizeOf(paper);
     if (!size.isValid())
-        fail(QStringLiteral("paper size %1 is not supported").arg(code));
+        fail(QStringLiteral("paper size %1 is not supported").arg(QLatin1String(paper.name)));
     m_pageSize = size;
+} catch (...) {
+    keepFailure();
 }
 
-void QtPrinter::setOrientation(int orientation) {
-    if (orientation == 1)
+void QtPrinter::setOrientation(Orientation orientation) try {
+    if (!m_failure.isEmpty())
+        return;
+    switch (orientation) {
+    case Orientation::Portrait:
         m_orientation = QPageLayout::Portrait;
-    else if (orientation == 2)
+        return;
+    case Orientation::Landscape:
         m_orientation = QPageLayout::Landscape;
-    else
-        fail(QStringLiteral("orientation %1 is not supported").arg(orientation));
+        return;
+    }
+    fail(QStringLiteral("orientation %1 is not supported").arg(int(orientation)));
+} catch (...) {
+    keepFailure();
 }
 
 void QtPrinter::setUnitTwips() {
     // Twips are the only unit of this printer.
 }
 
-void QtPrinter::setLineWidth(int devicePixels) {
+void QtPrinter::setLineWidth(int devicePixels) try {
+    if (!m_failure.isEmpty())
+        return;
     if (devicePixels < 1)
         fail(QStringLiteral("line width %1 is not supported").arg(devicePixels));
     m_lineWidth = devicePixels;
+} catch (...) {
+    keepFailure();
 }
 
-void QtPrinter::beginDoc() {
+void QtPrinter::beginDoc() try {
+    if (!m_failure.isEmpty())
+        return;
     if (!m_job)
         startJob();
+} catch (...) {
+    keepFailure();
 }
 
 void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
@@ -431,7 +443,9 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
 }
 
 void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
-                             const QColor& colour) {
+                             const QColor& colour) try {
+    if (!m_failure.isEmpty())
+        return;
     if (!(widthRatio > 0) || !std::isfinite(widthRatio))
         fail(QStringLiteral("line width ratio %1 is not supported").arg(widthRatio));
     const QPointF from = toUnits(x1, y1);
@@ -447,17 +461,25 @@ void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widt
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
     }
     job->lines.emplace_back(from, to);
+} catch (...) {
+    keepFailure();
 }
 
-void QtPrinter::fillRect(float x, float y, float width, float height, const QColor& colour) {
+void QtPrinter::fillRect(float x, float y, float width, float height, const QColor& colour) try {
+    if (!m_failure.isEmpty())
+        return;
     requireFinite({x, y, width, height}, "rectangle");
     const QRectF target(toUnits(x), toUnits(y), toUnits(width), toUnits(height));
     requirePrintable({target.left(), target.top(), target.right(), target.bottom()}, MaxPathUnits,
                      "rectangle");
     output().painter.fillRect(target, colour);
+} catch (...) {
+    keepFailure();
 }
 
-void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) {
+void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) try {
+    if (!m_failure.isEmpty())
+        return;
     const QRawFont font = glyphs.rawFont();
     if (!font.isValid() || !std::isfinite(font.pixelSize()) || font.pixelSize() <= 0)
         fail(QStringLiteral("glyphs: no usable font"));
@@ -496,6 +518,8 @@ void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) {
     } else {
         job.painter.drawGlyphRun(QPointF(0, 0), run);
     }
+} catch (...) {
+    keepFailure();
 }
 
 void QtPrinter::setCurrentX(float twips) {
@@ -510,10 +534,14 @@ void QtPrinter::setFontName(const QString& face) {
     m_fontFace = face;
 }
 
-void QtPrinter::setFontSize(double points) {
+void QtPrinter::setFontSize(double points) try {
+    if (!m_failure.isEmpty())
+        return;
     if (!std::isfinite(points) || points <= 0)
         fail(QStringLiteral("font size %1 is not supported").arg(points));
     m_fontPoints = points;
+} catch (...) {
+    keepFailure();
 }
 
 void QtPrinter::setFontBold(bool bold) {
@@ -532,7 +560,9 @@ void QtPrinter::setForeColor(const QColor& colour) {
     m_foreColor = colour;
 }
 
-void QtPrinter::printLine(const QString& line) {
+void QtPrinter::printLine(const QString& line) try {
+    if (!m_failure.isEmpty())
+        return;
     requireFinite({m_x, m_y}, "text");
     const double x = m_x * UnitsPerTwip;
     if (!line.isEmpty())
@@ -573,9 +603,14 @@ void QtPrinter::printLine(const QString& line) {
     }
     m_y = float(m_y + metrics.lineSpacing() * glyphScale / UnitsPerTwip);
     m_x = 0;
+} catch (...) {
+    keepFailure();
 }
 
-void QtPrinter::paintPicture(const QImage& picture, float x, float y, float width, float height) {
+void QtPrinter::paintPicture(const QImage& picture, float x, float y, float width,
+                             float height) try {
+    if (!m_failure.isEmpty())
+        return;
     requireFinite({x, y, width, height}, "picture");
     const QRectF target(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip,
                         height * UnitsPerTwip);
@@ -588,18 +623,26 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
     // The caller's image itself, not a copy: a PDF then stores a picture that
     // appears on every copy only once.
     job.painter.drawImage(target, picture);
+} catch (...) {
+    keepFailure();
 }
 
 // ---------------------------------------------------------------------------
 // Pages and jobs
 
-void QtPrinter::newPage() {
+void QtPrinter::newPage() try {
+    if (!m_failure.isEmpty())
+        return;
     if (!m_job)
         startJob();
     ++m_job->pendingBreaks;
+} catch (...) {
+    keepFailure();
 }
 
-void QtPrinter::endDoc() {
+void QtPrinter::endDoc() try {
+    if (!m_failure.isEmpty())
+        return;
     if (!m_job)
         return;
     // Every copy ends with a page break: the last one starts no page, but
@@ -608,6 +651,8 @@ void QtPrinter::endDoc() {
         --m_job->pendingBreaks;
     output();
     finishJob();
+} catch (...) {
+    keepFailure();
 }
 
 void QtPrinter::finishJob() {
@@ -643,7 +688,22 @@ void QtPrinter::finishJob() {
     m_lastJobPages = job->pages;
 }
 
+void QtPrinter::keepFailure() {
+    // Called from a handler: the exception is thrown again to read it.
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        m_failure = QString::fromStdString(error.what());
+    } catch (const std::bad_alloc&) {
+        m_failure = QStringLiteral("out of memory");
+    } catch (...) {
+    }
+    if (m_failure.isEmpty())
+        m_failure = QStringLiteral("the printer failed");
+}
+
 void QtPrinter::abortDoc() noexcept {
+    m_failure.clear();
     if (!m_job)
         return;
     std::unique_ptr<Job> job = std::move(m_job);

@@ -15,9 +15,9 @@ class QIODevice;
 
 namespace pernoa::output {
 
-// The paper of a Windows paper-size number: A3 8, A4 9, A5 11, JIS B4 12,
-// JIS B5 13. An invalid page size for any other number.
-QPageSize pageSizeForPrinterCode(int code);
+// Qt's page size for a paper: its own id, or for a size the user gives its
+// millimetres (an invalid page size when they hold no area).
+QPageSize pageSizeOf(const PaperSize& paper);
 
 // A PDF has no device pixels of its own: line widths in device pixels are
 // taken at this resolution, so thin, normal and thick lines are 1, 2 and 3
@@ -68,8 +68,9 @@ private:
 // past about 214,000,000 twips, text past about 1,670,000, a line of text
 // whose glyphs from its start to the paper would run longer than that) is
 // refused rather than written wrongly. A line of text is drawn only as far as
-// a little past the paper's right edge. Every failure is thrown as
-// RuntimeError(Device).
+// a little past the paper's right edge. Failures are raised inside the
+// adapter and kept as the job's failure() at the operation that met them;
+// nothing is thrown to the caller.
 class QtPrinter : public IPrinter {
 public:
     // Prints every job on the list's current printer as it is when the job
@@ -84,8 +85,8 @@ public:
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
-    void setPaperSize(int code) override;
-    void setOrientation(int orientation) override;
+    void setPaperSize(const PaperSize& paper) override;
+    void setOrientation(Orientation orientation) override;
     void setUnitTwips() override;
     void setLineWidth(int devicePixels) override;
     // Starts the job: the current printer is looked up, its paper checked and
@@ -118,10 +119,11 @@ public:
     void newPage() override;
     void endDoc() override;
     void abortDoc() noexcept override;
+    QString failure() const override { return m_failure; }
     // The current printer's minimum margins for the paper, as Qt's print
     // support knows them from the printer's description; none for a PDF, for
     // no printer and for a paper the printer does not know.
-    QMarginsF unprintableMargins(int paperCode, int orientation) const override;
+    QMarginsF unprintableMargins(const PaperSize& paper, Orientation orientation) const override;
 
     bool isPdf() const { return m_printers == nullptr; }
     // True while a job has been started and not yet ended or aborted.
@@ -141,13 +143,15 @@ private:
     Job& output();
     void startJob();
     void finishJob();
+    // In the handler of an operation: keeps what was thrown as the failure.
+    void keepFailure();
 
     const IPrinterList* m_printers = nullptr;
     QString m_pdfPath;
     QIODevice* m_stream = nullptr;
     std::unique_ptr<Job> m_job;
 
-    QPageSize m_pageSize{QPageSize::A4};
+    QPageSize m_pageSize = pageSizeOf(defaultPaper());
     QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
     int m_lineWidth = 1;
     QColor m_foreColor{Qt::black};
@@ -163,12 +167,14 @@ private:
     // round trip to the print scheduler, and every preview asks.
     struct Strips {
         QString printer;
-        int paperCode = 0;
-        int orientation = 0;
+        QPageSize size;
+        Orientation orientation = Orientation::Portrait;
         QMarginsF margins;
     };
     mutable std::optional<Strips> m_strips;
 
+    // The first failure since the last abortDoc() ("" when none).
+    QString m_failure;
     int m_resolution = 0;
     int m_jobsDelivered = 0;
     int m_lastJobPages = 0;

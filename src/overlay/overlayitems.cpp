@@ -4,17 +4,30 @@
 #include "engine/numberrules.h"
 #include "engine/sheetsettings.h"
 
+#include <type_traits>
+
 namespace pernoa::overlay {
 
-OverlayItems::OverlayItems(const SheetSettings& settings, IMessages& messages)
-    : m_settings(settings), m_messages(messages) {}
+OverlayItems::OverlayItems(const SheetSettings& settings, IMessages& messages, QObject* parent)
+    : QObject(parent), m_settings(settings), m_messages(messages) {}
 
-std::int32_t OverlayItems::hyojiSize() const {
-    return m_settings.HyojiSize;
+OverlayItems::~OverlayItems() = default;
+
+void OverlayItems::setDisplay(IOverlayDisplay* display) {
+    m_display = display;
+    if (!display)
+        return;
+    for (const ItemKind kind : {ItemKind::Text, ItemKind::Image})
+        for (int slot = 1; slot <= count(kind); ++slot)
+            display->createElement(kind, static_cast<std::int16_t>(slot));
 }
 
-std::int32_t OverlayItems::pageFromPreview(double previewTwips) const {
-    return num::toInt32(previewTwips * m_settings.HyojiSize);
+std::optional<std::int32_t> OverlayItems::pageFromPreview(double previewTwips) const {
+    try {
+        return num::toInt32(previewTwips * m_settings.HyojiSize);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 double OverlayItems::previewFromPage(double pageTwips) const {
@@ -22,143 +35,225 @@ double OverlayItems::previewFromPage(double pageTwips) const {
 }
 
 // ---------------------------------------------------------------------------
-// Slots
+// Reading
 
-std::int16_t OverlayItems::allocate(ItemKind kind) {
-    const bool text = kind == ItemKind::Text;
-    const std::int16_t count = text ? FreeTextCount : ImageCount;
-    std::int16_t slot = 0;
-    for (std::int16_t i = 1; i <= count && i > 0; ++i) {
-        const bool inUse = text ? FreeTextItems[i].InUse : ImageItems[i].InUse;
-        if (!inUse) {
-            slot = i;
-            break;
-        }
-    }
-    // The position is computed before anything changes, so a click position
-    // that cannot be held leaves the page as it was.
-    const std::int32_t x = num::toInt32(double(m_settings.HyojiSize) * ClickX);
-    const std::int32_t y = num::toInt32(double(m_settings.HyojiSize) * ClickY);
-    if (slot == 0) {
-        if (count >= MaxItemSlots) {
-            m_messages.showMessage(
-                text ? joinLines({QStringLiteral("これ以上文字を挿入できません。"),
-                                  QStringLiteral("ひとつのページに置ける文字は32767個までです。")})
-                     : joinLines({QStringLiteral("これ以上画像を挿入できません。"),
-                                  QStringLiteral("ひとつのページに置ける画像は32767個までです。")}),
-                QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
-            return 0;
-        }
-        slot = text ? AddTextItem(OverlayText{}) : AddImageItem(OverlayImage{});
-    }
-    CurrentItemIndex = slot;
-    if (text) {
-        ClearFreeText(slot);
-        FreeTextItems[slot].X = x;
-        FreeTextItems[slot].Y = y;
-    } else {
-        ClearImage(slot);
-        ImageItems[slot].X = x;
-        ImageItems[slot].Y = y;
-    }
-    return slot;
+template <> std::vector<OverlayText>& OverlayItems::slotsOf<OverlayText>() {
+    return m_texts;
 }
 
-std::int16_t OverlayItems::AllocateTextSlot() {
-    return allocate(ItemKind::Text);
+template <> std::vector<OverlayImage>& OverlayItems::slotsOf<OverlayImage>() {
+    return m_images;
 }
 
-std::int16_t OverlayItems::AllocateImageSlot() {
-    return allocate(ItemKind::Image);
+std::int16_t OverlayItems::count(ItemKind kind) const {
+    const std::size_t size = kind == ItemKind::Text ? m_texts.size() : m_images.size();
+    return static_cast<std::int16_t>(size - 1);
 }
 
-void OverlayItems::DeleteItem(ItemKind kind, std::int16_t slot) {
-    if (kind == ItemKind::Text) {
-        if (slot < 1 || slot > FreeTextCount)
-            return;
-        FreeTextItems[slot].InUse = false;
-        if (m_display)
-            m_display->hideTextElement(slot);
-    } else {
-        if (slot < 1 || slot > ImageCount)
-            return;
-        ImageItems[slot].InUse = false;
-        if (m_display)
-            m_display->hideImageElement(slot);
-    }
-}
-
-bool OverlayItems::ClearOverlayItems() {
-    try {
-        while (FreeTextCount > 0) {
-            if (m_display)
-                m_display->destroyTextElement(FreeTextCount);
-            --FreeTextCount;
-        }
-        while (ImageCount > 0) {
-            if (m_display)
-                m_display->destroyImageElement(ImageCount);
-            --ImageCount;
-        }
-    } catch (const std::exception&) {
+bool OverlayItems::inUse(ItemKind kind, std::int16_t slot) const {
+    if (!exists(kind, slot))
         return false;
-    }
-    return true;
+    return kind == ItemKind::Text ? m_texts[slot].InUse : m_images[slot].InUse;
 }
 
-void OverlayItems::ResetTextItems() {
-    FreeTextItems.assign(1, OverlayText{});
-    FreeTextCount = 0;
+const OverlayText& OverlayItems::text(std::int16_t slot) const {
+    return m_texts[exists(ItemKind::Text, slot) ? slot : 0];
 }
 
-void OverlayItems::ResetImageItems() {
-    ImageItems.assign(1, OverlayImage{});
-    ImageCount = 0;
+const OverlayImage& OverlayItems::image(std::int16_t slot) const {
+    return m_images[exists(ItemKind::Image, slot) ? slot : 0];
 }
+
+SlotsInUse::iterator::iterator(const OverlayItems* items, ItemKind kind, int slot)
+    : m_items(items), m_kind(kind), m_slot(slot) {}
+
+void SlotsInUse::iterator::skipFree() {
+    // The counts are 16-bit; the walk itself is not, so it ends after 32767.
+    const int last = m_items->count(m_kind);
+    while (m_slot <= last && !m_items->inUse(m_kind, static_cast<std::int16_t>(m_slot)))
+        ++m_slot;
+}
+
+SlotsInUse::iterator& SlotsInUse::iterator::operator++() {
+    ++m_slot;
+    skipFree();
+    return *this;
+}
+
+SlotsInUse::iterator SlotsInUse::begin() const {
+    iterator first(m_items, m_kind, 1);
+    first.skipFree();
+    return first;
+}
+
+SlotsInUse::iterator SlotsInUse::end() const {
+    return iterator(m_items, m_kind, m_items->count(m_kind) + 1);
+}
+
+// ---------------------------------------------------------------------------
+// Changes
 
 namespace {
 
-// A new slot at the end of one array, holding the record; 0 at the limit.
-template <typename Item>
-std::int16_t appendSlot(std::vector<Item>& items, std::int16_t& count, const Item& item) {
-    if (count >= MaxItemSlots)
-        return 0;
-    const auto slot = static_cast<std::int16_t>(count + 1);
-    items.resize(slot + 1);
-    items[slot] = item;
-    count = slot;
-    return slot;
+template <typename Item> constexpr ItemKind kindOf() {
+    return std::is_same_v<Item, OverlayText> ? ItemKind::Text : ItemKind::Image;
 }
 
 } // namespace
 
-std::int16_t OverlayItems::AddTextItem(const OverlayText& item) {
-    const std::int16_t slot = appendSlot(FreeTextItems, FreeTextCount, item);
-    if (slot && m_display)
-        m_display->createTextElement(slot);
+template <typename Item> std::int16_t OverlayItems::append(const Item& item) {
+    constexpr ItemKind kind = kindOf<Item>();
+    std::vector<Item>& items = slotsOf<Item>();
+    if (count(kind) >= MaxItemSlots)
+        return 0;
+    items.push_back(item);
+    const std::int16_t slot = count(kind);
+    if (m_display)
+        m_display->createElement(kind, slot);
+    if (item.InUse)
+        show(kind, slot);
+    emit itemChanged(kind, slot);
     return slot;
 }
 
-std::int16_t OverlayItems::AddImageItem(const OverlayImage& item) {
-    const std::int16_t slot = appendSlot(ImageItems, ImageCount, item);
-    if (slot && m_display)
-        m_display->createImageElement(slot);
-    return slot;
+template <typename Item> void OverlayItems::put(std::int16_t slot, const Item& item) {
+    constexpr ItemKind kind = kindOf<Item>();
+    if (!exists(kind, slot))
+        return;
+    const bool wasInUse = inUse(kind, slot);
+    slotsOf<Item>()[slot] = item;
+    if (item.InUse)
+        show(kind, slot);
+    else if (wasInUse && m_display)
+        m_display->hideElement(kind, slot);
+    emit itemChanged(kind, slot);
+}
+
+std::int16_t OverlayItems::reserve(ItemKind kind, std::int32_t clickX, std::int32_t clickY) {
+    // The position is computed before anything changes, so a click position
+    // that cannot be held leaves the page as it was.
+    const std::optional<std::int32_t> x = pageFromPreview(clickX);
+    const std::optional<std::int32_t> y = pageFromPreview(clickY);
+    if (!x || !y)
+        return 0;
+    // The lowest free slot: the first one the walk of the slots in use
+    // leaves out.
+    int slot = 1;
+    for (const std::int16_t used : slotsInUse(kind)) {
+        if (used != slot)
+            break;
+        ++slot;
+    }
+    const bool text = kind == ItemKind::Text;
+    if (slot > count(kind) && count(kind) >= MaxItemSlots) {
+        m_messages.showMessage(
+            text ? joinLines({QStringLiteral("これ以上文字を挿入できません。"),
+                              QStringLiteral("ひとつのページに置ける文字は32767個までです。")})
+                 : joinLines({QStringLiteral("これ以上画像を挿入できません。"),
+                              QStringLiteral("ひとつのページに置ける画像は32767個までです。")}),
+            QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
+        return 0;
+    }
+    const auto take = [&](auto item) {
+        item.X = *x;
+        item.Y = *y;
+        if (slot > count(kind))
+            return append(item);
+        const auto reused = static_cast<std::int16_t>(slot);
+        put(reused, item);
+        return reused;
+    };
+    return text ? take(OverlayText{}) : take(OverlayImage{});
+}
+
+std::int16_t OverlayItems::add(const OverlayText& item) {
+    return append(item);
+}
+
+std::int16_t OverlayItems::add(const OverlayImage& item) {
+    return append(item);
+}
+
+void OverlayItems::change(std::int16_t slot, const OverlayText& item) {
+    put(slot, item);
+}
+
+void OverlayItems::change(std::int16_t slot, const OverlayImage& item) {
+    put(slot, item);
+}
+
+void OverlayItems::place(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y,
+                         double left, double top) {
+    if (kind == ItemKind::Text) {
+        m_texts[slot].X = x;
+        m_texts[slot].Y = y;
+    } else {
+        m_images[slot].X = x;
+        m_images[slot].Y = y;
+    }
+    if (m_display)
+        m_display->moveElement(kind, slot, left, top);
+    emit itemChanged(kind, slot);
+}
+
+void OverlayItems::move(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y) {
+    if (exists(kind, slot))
+        place(kind, slot, x, y, previewFromPage(x), previewFromPage(y));
+}
+
+bool OverlayItems::moveFromPreview(ItemKind kind, std::int16_t slot, double left, double top) {
+    const std::optional<std::int32_t> x = pageFromPreview(left);
+    const std::optional<std::int32_t> y = pageFromPreview(top);
+    if (!x || !y)
+        return false;
+    if (exists(kind, slot))
+        place(kind, slot, *x, *y, left, top);
+    return true;
+}
+
+void OverlayItems::remove(ItemKind kind, std::int16_t slot) {
+    if (!exists(kind, slot))
+        return;
+    const bool wasInUse = inUse(kind, slot);
+    if (kind == ItemKind::Text)
+        m_texts[slot].InUse = false;
+    else
+        m_images[slot].InUse = false;
+    if (m_display)
+        m_display->hideElement(kind, slot);
+    if (wasInUse)
+        emit itemChanged(kind, slot);
+}
+
+bool OverlayItems::removeAll(ItemKind kind) {
+    if (count(kind) == 0)
+        return true;
+    bool done = true;
+    try {
+        while (count(kind) > 0) {
+            if (m_display)
+                m_display->destroyElement(kind, count(kind));
+            if (kind == ItemKind::Text)
+                m_texts.pop_back();
+            else
+                m_images.pop_back();
+        }
+    } catch (const std::exception&) {
+        done = false;
+    }
+    emit itemsRemoved(kind);
+    return done;
+}
+
+bool OverlayItems::removeAll() {
+    return removeAll(ItemKind::Text) && removeAll(ItemKind::Image);
 }
 
 // ---------------------------------------------------------------------------
 // Placement on the preview
 
-void OverlayItems::ClearFreeText(std::int16_t slot) {
-    FreeTextItems[slot] = OverlayText{};
-}
-
-void OverlayItems::ClearImage(std::int16_t slot) {
-    ImageItems[slot] = OverlayImage{};
-}
-
 TextElementLook OverlayItems::textLook(std::int16_t slot) const {
-    const OverlayText& item = FreeTextItems[slot];
+    const OverlayText& item = m_texts[slot];
     TextElementLook look;
     look.text = item.Text;
     look.left = previewFromPage(item.X);
@@ -169,7 +264,7 @@ TextElementLook OverlayItems::textLook(std::int16_t slot) const {
 }
 
 ImageElementLook OverlayItems::imageLook(std::int16_t slot) const {
-    const OverlayImage& item = ImageItems[slot];
+    const OverlayImage& item = m_images[slot];
     ImageElementLook look;
     look.image = item.Picture.image;
     look.left = previewFromPage(item.X);
@@ -180,23 +275,20 @@ ImageElementLook OverlayItems::imageLook(std::int16_t slot) const {
     return look;
 }
 
-void OverlayItems::ShowFreeText(std::int16_t slot) {
-    FreeTextItems[slot].InUse = true;
-    if (m_display)
+void OverlayItems::show(ItemKind kind, std::int16_t slot) {
+    if (!m_display)
+        return;
+    if (kind == ItemKind::Text)
         m_display->showTextElement(slot, textLook(slot));
-}
-
-void OverlayItems::ShowImage(std::int16_t slot) {
-    ImageItems[slot].InUse = true;
-    if (m_display)
+    else
         m_display->showImageElement(slot, imageLook(slot));
 }
 
 // ---------------------------------------------------------------------------
 // Output on paper
 
-void OverlayItems::SetPrinterFont(std::int16_t slot, IPrinter& printer) const {
-    const OverlayText& item = FreeTextItems[slot];
+void OverlayItems::setPrinterFont(std::int16_t slot, IPrinter& printer) const {
+    const OverlayText& item = m_texts[slot];
     printer.setFontName(item.FontName);
     printer.setFontSize(item.FontSize);
     printer.setFontBold(item.FontBold);
@@ -205,21 +297,22 @@ void OverlayItems::SetPrinterFont(std::int16_t slot, IPrinter& printer) const {
     printer.setFontUnderline(item.FontUnderline);
 }
 
-void OverlayItems::PrintFreeText(IPrinter& printer, const QString& text, double x, double y) const {
-    const float left = num::toSingle(x - m_settings.PrinterGosaXTwip);
+void OverlayItems::printText(std::int16_t slot, IPrinter& printer) const {
+    const OverlayText& item = m_texts[slot];
+    const float left = num::toSingle(item.X - m_settings.PrinterGosaXTwip);
     printer.setCurrentX(left);
-    printer.setCurrentY(num::toSingle(y - m_settings.PrinterGosaYTwip));
+    printer.setCurrentY(num::toSingle(item.Y - m_settings.PrinterGosaYTwip));
     std::int32_t position = 1;
     QString line;
     while (position != 0) {
-        GetTextLine(text, position, line);
+        GetTextLine(item.Text, position, line);
         printer.printLine(line);
         printer.setCurrentX(left);
     }
 }
 
-void OverlayItems::PrintImage(std::int16_t slot, IPrinter& printer) const {
-    const OverlayImage& item = ImageItems[slot];
+void OverlayItems::printImage(std::int16_t slot, IPrinter& printer) const {
+    const OverlayImage& item = m_images[slot];
     const double scale = item.ImageSizePer / 100.0;
     const float height = num::toSingle(item.Picture.HeightHimetric * scale);
     const float width = num::toSingle(item.Picture.WidthHimetric * scale);
@@ -227,28 +320,32 @@ void OverlayItems::PrintImage(std::int16_t slot, IPrinter& printer) const {
                          num::toSingle(item.Y - m_settings.PrinterGosaYTwip), width, height);
 }
 
-void OverlayItems::outputTextItems(IPrinter* printer) {
-    const std::int16_t count = FreeTextCount;
-    for (std::int16_t i = 1; i <= count && i > 0; ++i) {
-        if (!FreeTextItems[i].InUse)
-            continue;
-        ShowFreeText(i);
-        if (printer) {
-            SetPrinterFont(i, *printer);
-            PrintFreeText(*printer, FreeTextItems[i].Text, FreeTextItems[i].X, FreeTextItems[i].Y);
+Outcome OverlayItems::outputTextItems(IPrinter* printer) {
+    try {
+        for (const std::int16_t slot : slotsInUse(ItemKind::Text)) {
+            show(ItemKind::Text, slot);
+            if (printer) {
+                setPrinterFont(slot, *printer);
+                printText(slot, *printer);
+            }
         }
+    } catch (const RuntimeError& error) {
+        return Outcome::failed(QString::fromStdString(error.what()));
     }
+    return Outcome::done();
 }
 
-void OverlayItems::outputImageItems(IPrinter* printer) {
-    const std::int16_t count = ImageCount;
-    for (std::int16_t i = 1; i <= count && i > 0; ++i) {
-        if (!ImageItems[i].InUse)
-            continue;
-        ShowImage(i);
-        if (printer)
-            PrintImage(i, *printer);
+Outcome OverlayItems::outputImageItems(IPrinter* printer) {
+    try {
+        for (const std::int16_t slot : slotsInUse(ItemKind::Image)) {
+            show(ItemKind::Image, slot);
+            if (printer)
+                printImage(slot, *printer);
+        }
+    } catch (const RuntimeError& error) {
+        return Outcome::failed(QString::fromStdString(error.what()));
     }
+    return Outcome::done();
 }
 
 // ---------------------------------------------------------------------------

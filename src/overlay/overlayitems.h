@@ -5,9 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pernoa {
@@ -62,6 +64,8 @@ struct ImageElementLook {
     double height = 0;
 };
 
+enum class ItemKind { Text, Image };
+
 // The display elements of the items on the preview's page surface, one per
 // slot of each kind. The preview window implements it; tests record it.
 class IOverlayDisplay {
@@ -69,18 +73,15 @@ public:
     virtual ~IOverlayDisplay() = default;
 
     // A new element for a new slot, hidden.
-    virtual void createTextElement(std::int16_t slot) = 0;
-    virtual void createImageElement(std::int16_t slot) = 0;
+    virtual void createElement(ItemKind kind, std::int16_t slot) = 0;
     // Destroys the element of the highest slot (only ever the highest).
-    virtual void destroyTextElement(std::int16_t slot) = 0;
-    virtual void destroyImageElement(std::int16_t slot) = 0;
+    virtual void destroyElement(ItemKind kind, std::int16_t slot) = 0;
     virtual void showTextElement(std::int16_t slot, const TextElementLook& look) = 0;
     virtual void showImageElement(std::int16_t slot, const ImageElementLook& look) = 0;
-    virtual void hideTextElement(std::int16_t slot) = 0;
-    virtual void hideImageElement(std::int16_t slot) = 0;
+    // Moves an element's corner, preview twips; its look stays.
+    virtual void moveElement(ItemKind kind, std::int16_t slot, double left, double top) = 0;
+    virtual void hideElement(ItemKind kind, std::int16_t slot) = 0;
 };
-
-enum class ItemKind { Text, Image };
 
 // The sizes a text item may have, in whole points: those the font chooser
 // offers.
@@ -90,92 +91,149 @@ inline constexpr std::int16_t MaxFontSize = 1638;
 // At most this many slots of each kind (the counts are 16-bit).
 inline constexpr std::int16_t MaxItemSlots = 32767;
 
-// The page's free text and image items: two slot arrays (slot 0 never holds
-// an item), the editor state the preview window and the item dialogs share,
-// and the routines that put the items on the preview and on paper. The
-// drawing routine walks them after the staves through IOverlayOutput.
-class OverlayItems : public IOverlayOutput {
+class OverlayItems;
+
+// The slots of one kind whose items are in use, lowest first: the one walk
+// of drawing, printing and saving.
+class SlotsInUse {
+public:
+    class iterator {
+    public:
+        std::int16_t operator*() const { return static_cast<std::int16_t>(m_slot); }
+        iterator& operator++();
+        bool operator==(const iterator& other) const { return m_slot == other.m_slot; }
+
+    private:
+        friend class SlotsInUse;
+        iterator(const OverlayItems* items, ItemKind kind, int slot);
+        void skipFree();
+        const OverlayItems* m_items;
+        ItemKind m_kind;
+        int m_slot;
+    };
+
+    iterator begin() const;
+    iterator end() const;
+
+private:
+    friend class OverlayItems;
+    SlotsInUse(const OverlayItems* items, ItemKind kind) : m_items(items), m_kind(kind) {}
+    const OverlayItems* m_items;
+    ItemKind m_kind;
+};
+
+// The page's free text and image items: two slot arrays of their own, changed
+// only through the methods below, which keep the slot rules: slot 0 never
+// holds an item; a new item takes the lowest free slot before the array grows;
+// every slot that exists has one display element, created with it and
+// destroyed only when the items of its kind are removed; at most 32767 slots
+// of each kind. Every change is signalled, so that whatever follows the page
+// (the display elements, a document's state) sees it.
+//
+// The drawing routine walks the items after the staves through
+// IOverlayOutput: on the preview and, when printing, on paper.
+class OverlayItems : public QObject, public IOverlayOutput {
+    Q_OBJECT
 public:
     // The settings give the display divisor and the printer offsets; the
     // messages refuse a slot beyond the last.
-    OverlayItems(const SheetSettings& settings, IMessages& messages);
+    OverlayItems(const SheetSettings& settings, IMessages& messages, QObject* parent = nullptr);
+    ~OverlayItems() override;
 
-    void setDisplay(IOverlayDisplay* display) { m_display = display; }
+    // The display elements: a display set here gets a hidden element for
+    // every slot that exists already; the next drawing shows them.
+    void setDisplay(IOverlayDisplay* display);
     IOverlayDisplay* display() const { return m_display; }
 
-    // --- the two collections (index 0 .. count; slot 0 unused) ---
-    std::vector<OverlayText> FreeTextItems{1};
-    std::int16_t FreeTextCount = 0;
-    std::vector<OverlayImage> ImageItems{1};
-    std::int16_t ImageCount = 0;
+    // --- reading ---
+    // The slots of a kind that exist (1 .. count).
+    std::int16_t count(ItemKind kind) const;
+    bool exists(ItemKind kind, std::int16_t slot) const { return slot >= 1 && slot <= count(kind); }
+    bool inUse(ItemKind kind, std::int16_t slot) const;
+    // The item in a slot; the empty record of slot 0 for a slot that does
+    // not exist.
+    const OverlayText& text(std::int16_t slot) const;
+    const OverlayImage& image(std::int16_t slot) const;
+    SlotsInUse slotsInUse(ItemKind kind) const { return SlotsInUse(this, kind); }
 
-    // --- editor state ---
-    bool InsertMode = false;
-    std::int16_t CurrentItemIndex = 0;
-    std::int32_t ClickX = 0; // preview twips
-    std::int32_t ClickY = 0;
-
-    // The slot for a new item at (ClickX, ClickY): the lowest free one, or a
-    // new one with a hidden element. It is reset, given the click position in
-    // page twips and made CurrentItemIndex; it stays free until shown. 0 when
-    // all 32767 slots are in use: a message says so and nothing changes.
-    std::int16_t AllocateTextSlot();
-    std::int16_t AllocateImageSlot();
-
-    // Frees a slot and hides its element; the slot is reused by the next insert.
-    void DeleteItem(ItemKind kind, std::int16_t slot);
-
-    // Destroys every display element, highest slot first, counting the counts
-    // down to 0. The arrays keep their records until a reader re-dimensions
-    // them. False when an element could not be destroyed (the counts then
-    // stay where it stopped).
-    bool ClearOverlayItems();
-
-    // For the settings file readers: the array down to slot 0 and the count 0,
-    // and a new slot (with its hidden element) holding a record read from a
-    // file. AddTextItem/AddImageItem return the new slot, or 0 when the count
-    // is at its limit (nothing changes then).
-    void ResetTextItems();
-    void ResetImageItems();
-    std::int16_t AddTextItem(const OverlayText& item);
-    std::int16_t AddImageItem(const OverlayImage& item);
-
-    // --- placement and output ---
-    void ClearFreeText(std::int16_t slot);
-    void ShowFreeText(std::int16_t slot);
-    void ClearImage(std::int16_t slot);
-    void ShowImage(std::int16_t slot);
-    void SetPrinterFont(std::int16_t slot, IPrinter& printer) const;
-    void PrintFreeText(IPrinter& printer, const QString& text, double x, double y) const;
-    void PrintImage(std::int16_t slot, IPrinter& printer) const;
+    // --- changes ---
+    // The slot for a new item at a click point (preview twips): the lowest
+    // free one, or a new one with a hidden element. It holds the defaults
+    // and the click position in page twips (the display divisor times the
+    // point) and stays free until an item is put into it. 0 when all 32767
+    // slots are in use (a message says so) or when the click position
+    // cannot be held as a page position; nothing changes then.
+    std::int16_t reserve(ItemKind kind, std::int32_t clickX, std::int32_t clickY);
+    // A new slot after the last, holding the record: shown when the record
+    // is in use, a free slot otherwise. 0, with nothing changed, when the
+    // count is at its limit.
+    std::int16_t add(const OverlayText& item);
+    std::int16_t add(const OverlayImage& item);
+    // Puts a record into a slot that exists: shown when it is in use, hidden
+    // otherwise.
+    void change(std::int16_t slot, const OverlayText& item);
+    void change(std::int16_t slot, const OverlayImage& item);
+    // A new position, page twips; the element follows.
+    void move(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y);
+    // A new position from the preview: page twips = preview twips times the
+    // display divisor, rounded once; the element stands exactly at (left,
+    // top). False, with nothing changed, when the position cannot be held.
+    bool moveFromPreview(ItemKind kind, std::int16_t slot, double left, double top);
+    // Frees a slot and hides its element; the record stays until the slot is
+    // reused by the next new item.
+    void remove(ItemKind kind, std::int16_t slot);
+    // Destroys the display elements of a kind, highest slot first, and drops
+    // its slots. False when an element could not be destroyed (the slots
+    // above it are gone, the others stay).
+    bool removeAll(ItemKind kind);
+    // Both kinds, the texts first.
+    bool removeAll();
 
     // IOverlayOutput: every item in use, slot order, on the preview and, when
-    // a printer is given, on the printer page.
-    void outputTextItems(IPrinter* printer) override;
-    void outputImageItems(IPrinter* printer) override;
+    // a printer is given, on the printer page. Failed when an item's position
+    // or size cannot be held; the items before it have been output.
+    Outcome outputTextItems(IPrinter* printer) override;
+    Outcome outputImageItems(IPrinter* printer) override;
 
     // --- coordinate rules ---
-    // Preview twips to page twips: times the display divisor, half to even.
-    std::int32_t pageFromPreview(double previewTwips) const;
+    // Preview twips to page twips: times the display divisor, half to even;
+    // none when the result cannot be held in 32 bits.
+    std::optional<std::int32_t> pageFromPreview(double previewTwips) const;
     // Page twips to preview twips: real division.
     double previewFromPage(double pageTwips) const;
-    std::int32_t hyojiSize() const;
 
     // The decoded pictures of the page's image items: every image item takes
     // its picture through it.
     PictureStore& pictures() { return m_pictures; }
 
+signals:
+    // A slot's item was added, changed, moved or removed (also a slot
+    // reserved for a new item).
+    void itemChanged(pernoa::overlay::ItemKind kind, std::int16_t slot);
+    // Every slot of a kind went.
+    void itemsRemoved(pernoa::overlay::ItemKind kind);
+
+private:
+    template <typename Item> std::vector<Item>& slotsOf();
+    template <typename Item> std::int16_t append(const Item& item);
+    template <typename Item> void put(std::int16_t slot, const Item& item);
+    void show(ItemKind kind, std::int16_t slot);
+    // Stores a position and moves the element to its preview corner.
+    void place(ItemKind kind, std::int16_t slot, std::int32_t x, std::int32_t y, double left,
+               double top);
     // The preview look of a slot at the current display divisor.
     TextElementLook textLook(std::int16_t slot) const;
     ImageElementLook imageLook(std::int16_t slot) const;
-
-private:
-    std::int16_t allocate(ItemKind kind);
+    void setPrinterFont(std::int16_t slot, IPrinter& printer) const;
+    void printText(std::int16_t slot, IPrinter& printer) const;
+    void printImage(std::int16_t slot, IPrinter& printer) const;
 
     const SheetSettings& m_settings;
     IMessages& m_messages;
     IOverlayDisplay* m_display = nullptr;
     PictureStore m_pictures;
+    std::vector<OverlayText> m_texts{1};
+    std::vector<OverlayImage> m_images{1};
 };
 
 // The next line of a text whose lines are separated by CR LF, from the

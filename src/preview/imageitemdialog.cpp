@@ -34,9 +34,9 @@ QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
 } // namespace
 
 ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messages,
-                                 IFileChooser& files, QWidget* parent)
+                                 IFileChooser& files, const ItemTarget& target, QWidget* parent)
     : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
-      m_files(files), m_insert(items.InsertMode),
+      m_files(files), m_insert(target.insert),
       m_path(label(QStringLiteral("lblImagePath"), QString(), this)),
       m_browse(
           dialogButton(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), 585, 360, this)),
@@ -85,21 +85,16 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     connect(m_cancel, &QPushButton::clicked, this, &ImageItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &ImageItemDialog::confirm);
 
-    m_slot = takeSlot(
-        m_insert, [this] { return m_items.AllocateImageSlot(); }, m_items.CurrentItemIndex,
-        m_items.ImageCount);
-    if (m_insert || m_slot == 0)
+    m_slot = takeSlot(m_items, {overlay::ItemKind::Image, target.insert, target.slot, target.clickX,
+                                target.clickY});
+    if (m_slot == 0)
         return;
-    const std::int16_t slot = m_slot;
-    const overlay::OverlayImage& item = m_items.ImageItems[slot];
-    setPath(item.ImagePath);
-    m_scale->setText(num::toText(item.ImageSizePer));
+    m_item = m_items.image(m_slot);
+    if (m_insert)
+        return;
+    setPath(m_item.ImagePath);
+    m_scale->setText(num::toText(m_item.ImageSizePer));
     m_pathChanged = false;
-    m_backupInUse = item.InUse;
-    m_backupScale = item.ImageSizePer;
-    m_backupX = item.X;
-    m_backupY = item.Y;
-    m_backupPath = item.ImagePath;
 }
 
 void ImageItemDialog::setPath(const QString& path) {
@@ -142,13 +137,13 @@ bool ImageItemDialog::scaleAccepted(std::int16_t& scale) {
     return true;
 }
 
-bool ImageItemDialog::loadPicture(const QString& path) {
-    if (m_items.pictures().load(path, m_items.ImageItems[m_slot].Picture))
+bool ImageItemDialog::loadPicture(overlay::OverlayImage& item) {
+    if (m_items.pictures().load(item.ImagePath, item.Picture))
         return true;
     m_messages.showMessage(joinLines({QStringLiteral("画像の取得に失敗しました。"),
                                       QStringLiteral("この画像の情報を削除します。")}),
                            ErrorTitle, MsgIcon::Warning);
-    m_items.DeleteItem(overlay::ItemKind::Image, m_slot);
+    m_items.remove(overlay::ItemKind::Image, m_slot);
     return false;
 }
 
@@ -164,34 +159,29 @@ void ImageItemDialog::confirm() {
                                MsgIcon::Warning);
         return;
     }
-    overlay::OverlayImage& item = m_items.ImageItems[m_slot];
-    item.ImagePath = path;
-    item.ImageSizePer = scale;
-    if (m_pathChanged && !loadPicture(path)) {
+    m_item.ImagePath = path;
+    m_item.ImageSizePer = scale;
+    if (m_pathChanged && !loadPicture(m_item)) {
         finish(QDialog::Rejected);
         return;
     }
-    if (m_insert) {
-        // The same products as when the slot was taken, so they fit.
-        item.X = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickX);
-        item.Y = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickY);
-    }
-    m_items.ShowImage(m_slot);
+    m_item.InUse = true;
+    m_items.change(m_slot, m_item);
     finish(QDialog::Accepted);
 }
 
 void ImageItemDialog::cancel() {
     if (m_slot > 0) {
         if (m_insert) {
-            m_items.DeleteItem(overlay::ItemKind::Image, m_slot);
+            m_items.remove(overlay::ItemKind::Image, m_slot);
         } else {
-            overlay::OverlayImage& item = m_items.ImageItems[m_slot];
-            item.InUse = m_backupInUse;
-            item.ImageSizePer = m_backupScale;
-            item.X = m_backupX;
-            item.Y = m_backupY;
-            item.ImagePath = m_backupPath;
-            loadPicture(m_backupPath);
+            // The item keeps its path, scale and position, and takes its
+            // picture from its file again; a file changed meanwhile is shown
+            // as it is now, one gone removes the item.
+            overlay::OverlayImage item = m_items.image(m_slot);
+            if (loadPicture(item) &&
+                item.Picture.image.cacheKey() != m_items.image(m_slot).Picture.image.cacheKey())
+                m_items.change(m_slot, item);
         }
     }
     finish(QDialog::Rejected);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overlay/overlayitems.h"
 #include "preview/itemdialog.h"
 
 #include <cstdint>
@@ -10,9 +11,6 @@ class QPushButton;
 
 namespace pernoa {
 class IMessages;
-namespace overlay {
-class OverlayItems;
-}
 } // namespace pernoa
 
 namespace pernoa::preview {
@@ -20,14 +18,15 @@ namespace pernoa::preview {
 class IFileChooser;
 
 // frmSetImage "ペルノア－画像の設定": the picture file and the scale of one
-// image item, working on the item's slot directly like the text item dialog.
-// The picture is loaded on "登録" only when another file was chosen; a
-// picture that cannot be loaded removes the item from the page.
+// image item, on a copy of the item like the text item dialog. The picture is
+// loaded on "登録" only when another file was chosen; "やめる" on an item
+// being edited loads its own picture again. A picture that cannot be loaded
+// removes the item from the page.
 class ImageItemDialog : public ItemDialog {
     Q_OBJECT
 public:
     ImageItemDialog(overlay::OverlayItems& items, IMessages& messages, IFileChooser& files,
-                    QWidget* parent = nullptr);
+                    const ItemTarget& target, QWidget* parent = nullptr);
 
     // False when there is no item to work on; the dialog must not be shown then.
     bool isReady() const { return m_slot > 0; }
@@ -50,9 +49,9 @@ public:
 
 private:
     void setPath(const QString& path);
-    // Loads the slot's picture from path; on failure says so and removes the
-    // item from the page. False on failure.
-    bool loadPicture(const QString& path);
+    // Loads the item's picture from its path; on failure says so and removes
+    // the item from the page. False on failure.
+    bool loadPicture(overlay::OverlayImage& item);
     bool scaleAccepted(std::int16_t& scale);
 
     overlay::OverlayItems& m_items;
@@ -61,12 +60,7 @@ private:
     bool m_insert;
     std::int16_t m_slot = 0;
     bool m_pathChanged = false;
-    // The item as it was at opening (edit mode); its picture is reloaded.
-    bool m_backupInUse = false;
-    std::int16_t m_backupScale = 100;
-    std::int32_t m_backupX = 0;
-    std::int32_t m_backupY = 0;
-    QString m_backupPath;
+    overlay::OverlayImage m_item;
 
     QLabel* m_path;
     QPushButton* m_browse;

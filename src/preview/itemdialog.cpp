@@ -75,16 +75,11 @@ QPoint itemDialogPosition(const QWidget& previewWindow) {
     return {frame.left(), frame.top() + frame.height() / 2};
 }
 
-std::int16_t ItemDialog::takeSlot(bool insert, const std::function<std::int16_t()>& allocate,
-                                  std::int16_t current, std::int16_t count) {
-    if (!insert)
-        return current >= 1 && current <= count ? current : 0;
-    try {
-        return allocate();
-    } catch (const RuntimeError&) {
-        // A click position too far out to be held: no item is inserted.
-        return 0;
-    }
+std::int16_t ItemDialog::takeSlot(overlay::OverlayItems& items, const ItemTarget& target) {
+    if (!target.insert)
+        return items.exists(target.kind, target.slot) ? target.slot : 0;
+    // 0 also for a click position too far out to be held: no item is inserted.
+    return items.reserve(target.kind, target.clickX, target.clickY);
 }
 
 QSize twipsSize(int width, int height) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "preview/itemdialogs.h"
+
 #include <QDialog>
 
 #include <cstdint>
-#include <functional>
 
 class QLayout;
 class QPushButton;
@@ -41,11 +42,10 @@ protected:
                     int bottomTwips);
     // Closes the dialog with a result, without going through reject().
     void finish(int result) { QDialog::done(result); }
-    // The slot the dialog works on: a newly allocated one when inserting, or
-    // the current one when it exists; 0 when there is none (the model has
+    // The slot the dialog works on: a newly reserved one when inserting, or
+    // the target's slot when it exists; 0 when there is none (the model has
     // said why, or the click position cannot be held as page twips).
-    static std::int16_t takeSlot(bool insert, const std::function<std::int16_t()>& allocate,
-                                 std::int16_t current, std::int16_t count);
+    static std::int16_t takeSlot(overlay::OverlayItems& items, const ItemTarget& target);
 
 private:
     QSize m_designedSize;

@@ -17,14 +17,14 @@ void run(ItemDialog& dialog, bool ready, QWidget* previewWindow) {
 } // namespace
 
 void openTextItemDialog(overlay::OverlayItems& items, IMessages& messages, IFontChooser& fonts,
-                        QWidget* previewWindow) {
-    TextItemDialog dialog(items, messages, fonts, previewWindow);
+                        const ItemTarget& target, QWidget* previewWindow) {
+    TextItemDialog dialog(items, messages, fonts, target, previewWindow);
     run(dialog, dialog.isReady(), previewWindow);
 }
 
 void openImageItemDialog(overlay::OverlayItems& items, IMessages& messages, IFileChooser& files,
-                         QWidget* previewWindow) {
-    ImageItemDialog dialog(items, messages, files, previewWindow);
+                         const ItemTarget& target, QWidget* previewWindow) {
+    ImageItemDialog dialog(items, messages, files, target, previewWindow);
     run(dialog, dialog.isReady(), previewWindow);
 }
 
@@ -32,12 +32,11 @@ ItemDialogs::ItemDialogs(overlay::OverlayItems& items, IMessages& messages,
                          const QString& programFolder)
     : m_items(items), m_messages(messages), m_files(programFolder) {}
 
-void ItemDialogs::openText(QWidget* previewWindow) {
-    openTextItemDialog(m_items, m_messages, m_fonts, previewWindow);
-}
-
-void ItemDialogs::openImage(QWidget* previewWindow) {
-    openImageItemDialog(m_items, m_messages, m_files, previewWindow);
+void ItemDialogs::open(const ItemTarget& target, QWidget* previewWindow) {
+    if (target.kind == overlay::ItemKind::Text)
+        openTextItemDialog(m_items, m_messages, m_fonts, target, previewWindow);
+    else
+        openImageItemDialog(m_items, m_messages, m_files, target, previewWindow);
 }
 
 } // namespace pernoa::preview

@@ -1,39 +1,58 @@
 #pragma once
 
+#include "overlay/overlayitems.h"
 #include "preview/filechooser.h"
 #include "preview/fontchooser.h"
+
+#include <cstdint>
 
 class QWidget;
 
 namespace pernoa {
 class IMessages;
-namespace overlay {
-class OverlayItems;
-}
 } // namespace pernoa
 
 namespace pernoa::preview {
 
-// Opens the text item dialog for the preview window's insert and edit
-// commands. The caller has set InsertMode and ClickX/ClickY (insert) or
-// CurrentItemIndex (edit); the dialog stands below the middle of the
-// preview window, runs modal and does everything to the item and the
-// preview itself. Returns at once when there is no item to work on.
+// What an insert or edit command of the preview window works on: a new item
+// at the point of the right click, or the item in a slot.
+struct ItemTarget {
+    overlay::ItemKind kind = overlay::ItemKind::Text;
+    bool insert = false;
+    // The slot to edit.
+    std::int16_t slot = 0;
+    // Where a new item goes: the right click, preview twips from the page's
+    // top left corner.
+    std::int32_t clickX = 0;
+    std::int32_t clickY = 0;
+};
+
+// The item dialogs as the preview window's insert and edit commands open
+// them.
+class IItemDialogs {
+public:
+    virtual ~IItemDialogs() = default;
+    // Opens the dialog of the target's kind, modal, standing below the middle
+    // of the preview window; it does everything to the item and the preview
+    // itself. Returns at once when there is no item to work on.
+    virtual void open(const ItemTarget& target, QWidget* previewWindow) = 0;
+};
+
+// Opens the text item dialog for a target.
 void openTextItemDialog(overlay::OverlayItems& items, IMessages& messages, IFontChooser& fonts,
-                        QWidget* previewWindow);
+                        const ItemTarget& target, QWidget* previewWindow);
 
 // The same for the image item dialog.
 void openImageItemDialog(overlay::OverlayItems& items, IMessages& messages, IFileChooser& files,
-                         QWidget* previewWindow);
+                         const ItemTarget& target, QWidget* previewWindow);
 
-// The desktop's choosers for the whole run (the picture folder is
-// remembered from one dialog to the next) and the two commands.
-class ItemDialogs {
+// The two dialogs on the desktop's choosers for the whole run (the picture
+// folder is remembered from one dialog to the next).
+class ItemDialogs : public IItemDialogs {
 public:
     ItemDialogs(overlay::OverlayItems& items, IMessages& messages, const QString& programFolder);
 
-    void openText(QWidget* previewWindow);
-    void openImage(QWidget* previewWindow);
+    void open(const ItemTarget& target, QWidget* previewWindow) override;
 
 private:
     overlay::OverlayItems& m_items;

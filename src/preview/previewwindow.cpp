@@ -49,9 +49,11 @@ public:
 
 } // namespace
 
-PreviewWindow::PreviewWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
+                             IItemDialogs& dialogs, QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_items(items), m_messages(messages), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kWindowTitle);
 
@@ -90,6 +92,12 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     m_titleLeft = float(kStartPageWidth) / 2.0f - float(kTitleWidth) / 2.0f;
     relayout();
     buildMenus();
+    items.setDisplay(this);
+}
+
+PreviewWindow::~PreviewWindow() {
+    if (m_items.display() == this)
+        m_items.setDisplay(nullptr);
 }
 
 void PreviewWindow::setSurfaceHeight(int twips) {
@@ -366,67 +374,46 @@ void PreviewWindow::moveInto(const QRect& room, QPoint at, QSize outer) {
 // ---------------------------------------------------------------------------
 // The items' display elements
 
-void PreviewWindow::attachItems(overlay::OverlayItems& items, IMessages& messages) {
-    m_items = &items;
-    m_messages = &messages;
-    items.setDisplay(this);
-    while (m_page->elementCount(ElementKind::Text) < items.FreeTextCount)
-        m_page->appendElement(ElementKind::Text);
-    while (m_page->elementCount(ElementKind::Image) < items.ImageCount)
-        m_page->appendElement(ElementKind::Image);
+namespace {
+
+ElementKind elementKind(overlay::ItemKind kind) {
+    return kind == overlay::ItemKind::Text ? ElementKind::Text : ElementKind::Image;
 }
 
-void PreviewWindow::detachItems() {
-    if (m_items && m_items->display() == this)
-        m_items->setDisplay(nullptr);
-    m_items = nullptr;
-    m_messages = nullptr;
-    m_captured = {};
-    m_dragging = false;
+} // namespace
+
+void PreviewWindow::createElement(overlay::ItemKind kind, std::int16_t slot) {
+    while (m_page->elementCount(elementKind(kind)) < slot)
+        m_page->appendElement(elementKind(kind));
 }
 
-void PreviewWindow::createTextElement(std::int16_t slot) {
-    while (m_page->elementCount(ElementKind::Text) < slot)
-        m_page->appendElement(ElementKind::Text);
-}
-
-void PreviewWindow::createImageElement(std::int16_t slot) {
-    while (m_page->elementCount(ElementKind::Image) < slot)
-        m_page->appendElement(ElementKind::Image);
-}
-
-void PreviewWindow::destroyTextElement(std::int16_t slot) {
-    if (slot == m_page->elementCount(ElementKind::Text))
-        m_page->removeLastElement(ElementKind::Text);
-    if (m_captured.kind == ElementKind::Text && m_captured.slot >= slot)
-        m_captured = {};
-}
-
-void PreviewWindow::destroyImageElement(std::int16_t slot) {
-    if (slot == m_page->elementCount(ElementKind::Image))
-        m_page->removeLastElement(ElementKind::Image);
-    if (m_captured.kind == ElementKind::Image && m_captured.slot >= slot)
+void PreviewWindow::destroyElement(overlay::ItemKind kind, std::int16_t slot) {
+    const ElementKind element = elementKind(kind);
+    if (slot == m_page->elementCount(element))
+        m_page->removeLastElement(element);
+    if (m_captured.kind == element && m_captured.slot >= slot)
         m_captured = {};
 }
 
 void PreviewWindow::showTextElement(std::int16_t slot, const overlay::TextElementLook& look) {
-    createTextElement(slot);
+    createElement(overlay::ItemKind::Text, slot);
     m_page->showText(slot, look.text, look.font, look.colour, look.left, look.top);
 }
 
 void PreviewWindow::showImageElement(std::int16_t slot, const overlay::ImageElementLook& look) {
-    createImageElement(slot);
+    createElement(overlay::ItemKind::Image, slot);
     m_page->showImage(slot, look.image, look.left, look.top, look.width, look.height);
 }
 
-void PreviewWindow::hideTextElement(std::int16_t slot) {
-    if (slot >= 1 && slot <= m_page->elementCount(ElementKind::Text))
-        m_page->hideElement({ElementKind::Text, slot});
+void PreviewWindow::moveElement(overlay::ItemKind kind, std::int16_t slot, double left,
+                                double top) {
+    if (slot >= 1 && slot <= m_page->elementCount(elementKind(kind)))
+        m_page->moveElement({elementKind(kind), slot}, left, top);
 }
 
-void PreviewWindow::hideImageElement(std::int16_t slot) {
-    if (slot >= 1 && slot <= m_page->elementCount(ElementKind::Image))
-        m_page->hideElement({ElementKind::Image, slot});
+void PreviewWindow::hideElement(overlay::ItemKind kind, std::int16_t slot) {
+    if (slot >= 1 && slot <= m_page->elementCount(elementKind(kind)))
+        m_page->hideElement({elementKind(kind), slot});
 }
 
 // ---------------------------------------------------------------------------
@@ -445,42 +432,34 @@ void PreviewWindow::buildMenus() {
     };
     m_menuSinki = menu("MnuPopUpSinki", QStringLiteral("新規"));
     connect(command(m_menuSinki, "MnuInsertLabel", QStringLiteral("この位置に文字を挿入")),
-            &QAction::triggered, this, [this] { insertOrEdit(true, true); });
+            &QAction::triggered, this, [this] { insertOrEdit(true, overlay::ItemKind::Text); });
     connect(command(m_menuSinki, "MneInsertPicture", QStringLiteral("この位置に画像を挿入")),
-            &QAction::triggered, this, [this] { insertOrEdit(true, false); });
+            &QAction::triggered, this, [this] { insertOrEdit(true, overlay::ItemKind::Image); });
 
     m_menuLabel = menu("MnuPopUpLabel", QStringLiteral("文字編集"));
     connect(command(m_menuLabel, "MnuEditLabel", QStringLiteral("この文字を編集")),
-            &QAction::triggered, this, [this] { insertOrEdit(false, true); });
+            &QAction::triggered, this, [this] { insertOrEdit(false, overlay::ItemKind::Text); });
     connect(command(m_menuLabel, "MneDeleteLabel", QStringLiteral("この文字を削除")),
             &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Text); });
 
     m_menuImage = menu("MnuPopUpImage", QStringLiteral("画像編集"));
     connect(command(m_menuImage, "MnuEditImage", QStringLiteral("この画像を編集")),
-            &QAction::triggered, this, [this] { insertOrEdit(false, false); });
+            &QAction::triggered, this, [this] { insertOrEdit(false, overlay::ItemKind::Image); });
     connect(command(m_menuImage, "MnuDeleteImage", QStringLiteral("この画像を削除")),
             &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Image); });
 }
 
-void PreviewWindow::insertOrEdit(bool insert, bool text) {
-    if (!m_items)
-        return;
-    m_items->InsertMode = insert;
-    if (text)
-        emit textDialogRequested();
-    else
-        emit imageDialogRequested();
+void PreviewWindow::insertOrEdit(bool insert, overlay::ItemKind kind) {
+    m_dialogs.open({kind, insert, m_clickedSlot, m_clickPoint.x(), m_clickPoint.y()}, this);
 }
 
 void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
-    if (!m_items || !m_messages)
-        return;
     const MsgAnswer answer =
-        m_messages->showMessage(QStringLiteral("本当に削除しますか？"), QStringLiteral("削除確認"),
-                                MsgIcon::Question, MsgButtons::OkCancel);
+        m_messages.showMessage(QStringLiteral("本当に削除しますか？"), QStringLiteral("削除確認"),
+                               MsgIcon::Question, MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok)
         return;
-    m_items->DeleteItem(kind, m_items->CurrentItemIndex);
+    m_items.remove(kind, m_clickedSlot);
 }
 
 QPoint PreviewWindow::dialogPosition() const {
@@ -522,15 +501,14 @@ void PreviewWindow::pagePressed(const QPointF& pos, Qt::MouseButton button,
     // The first button pressed decides where the moves go until all are up.
     if (buttons == button)
         m_captured = element;
-    if (!m_items || button != Qt::RightButton || buttons != Qt::RightButton)
+    if (button != Qt::RightButton || buttons != Qt::RightButton)
         return;
     const QPointF origin = m_page->elementTopLeftTwips(element);
     try {
         const std::int32_t x = num::toInt32(pos.x() * TwipsPerPixel - origin.x());
         const std::int32_t y = num::toInt32(pos.y() * TwipsPerPixel - origin.y());
-        m_items->CurrentItemIndex = static_cast<std::int16_t>(element.slot);
-        m_items->ClickX = x;
-        m_items->ClickY = y;
+        m_clickedSlot = static_cast<std::int16_t>(element.slot);
+        m_clickPoint = QPoint(x, y);
     } catch (const RuntimeError&) {
         return; // a point no position can hold opens nothing
     }
@@ -561,10 +539,10 @@ void PreviewWindow::pageReleased(Qt::MouseButtons buttons) {
 }
 
 void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
-    if (!m_items)
-        return;
-    const bool text = element.kind == ElementKind::Text;
-    if (element.slot < 1 || element.slot > (text ? m_items->FreeTextCount : m_items->ImageCount))
+    const overlay::ItemKind kind =
+        element.kind == ElementKind::Text ? overlay::ItemKind::Text : overlay::ItemKind::Image;
+    const auto slot = static_cast<std::int16_t>(element.slot);
+    if (!m_items.exists(kind, slot))
         return;
     const QPointF origin = m_page->elementTopLeftTwips(element);
     // The pointer relative to the element's corner, preview twips.
@@ -573,10 +551,7 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     std::int16_t offsetX = m_dragOffsetX;
     std::int16_t offsetY = m_dragOffsetY;
     QPointF grab = m_grabPoint;
-    double left = 0;
-    double top = 0;
-    std::int32_t pageX = 0;
-    std::int32_t pageY = 0;
+    bool moved = false;
     try {
         if (!m_dragging) {
             offsetX = num::toInt16(x);
@@ -588,11 +563,12 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
         // fraction of its preview position survives the drag and only the
         // stored page position is rounded. (Moving it by the whole-twip grab
         // point would shift it by up to half a twip at the first move.)
-        left = origin.x() + x - grab.x();
-        top = origin.y() + y - grab.y();
-        pageX = m_items->pageFromPreview(left);
-        pageY = m_items->pageFromPreview(top);
+        moved = m_items.moveFromPreview(kind, slot, origin.x() + x - grab.x(),
+                                        origin.y() + y - grab.y());
     } catch (const RuntimeError&) {
+        moved = false; // a grab offset beyond 16 bits
+    }
+    if (!moved) {
         // A position the item cannot hold: the drag stops here, the item
         // stays where it was last stored, until the button is released.
         m_dragging = false;
@@ -603,14 +579,6 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     m_dragOffsetY = offsetY;
     m_grabPoint = grab;
     m_dragging = true;
-    if (text) {
-        m_items->FreeTextItems[element.slot].X = pageX;
-        m_items->FreeTextItems[element.slot].Y = pageY;
-    } else {
-        m_items->ImageItems[element.slot].X = pageX;
-        m_items->ImageItems[element.slot].Y = pageY;
-    }
-    m_page->moveElement(element, left, top);
 }
 
 } // namespace pernoa::preview

@@ -2,6 +2,7 @@
 
 #include "engine/surfaces.h"
 #include "overlay/overlayitems.h"
+#include "preview/itemdialogs.h"
 #include "preview/pagesurface.h"
 
 #include <QPoint>
@@ -62,9 +63,8 @@ namespace pernoa::preview {
 // It is also the editor of the page's text and image items: it shows them as
 // display elements of the page surface (IOverlayDisplay), opens the popup
 // menus of a right click (the right button alone), moves an item dragged with
-// the left button and deletes one after asking. Inserting and editing set
-// InsertMode and then ask for the item dialog through textDialogRequested()
-// and imageDialogRequested(); the dialog reads the editor state of the items.
+// the left button and deletes one after asking. Inserting and editing open
+// the item dialogs on the slot or the point of the right click.
 class PreviewWindow : public QWidget,
                       public IPreviewSurface,
                       public IPreviewWindow,
@@ -78,7 +78,12 @@ public:
     static constexpr int PageLeft = 120;
     static constexpr int PageTop = 120;
 
-    explicit PreviewWindow(QWidget* parent = nullptr);
+    // The window shows and edits the items (their display for as long as it
+    // lives); the messages ask before an item is deleted; the dialogs insert
+    // and edit items.
+    PreviewWindow(overlay::OverlayItems& items, IMessages& messages, IItemDialogs& dialogs,
+                  QWidget* parent = nullptr);
+    ~PreviewWindow() override;
 
     // IPreviewSurface
     void setSurfaceHeight(int twips) override;
@@ -100,22 +105,12 @@ public:
     QString notice() const { return m_notice; }
 
     // IOverlayDisplay
-    void createTextElement(std::int16_t slot) override;
-    void createImageElement(std::int16_t slot) override;
-    void destroyTextElement(std::int16_t slot) override;
-    void destroyImageElement(std::int16_t slot) override;
+    void createElement(overlay::ItemKind kind, std::int16_t slot) override;
+    void destroyElement(overlay::ItemKind kind, std::int16_t slot) override;
     void showTextElement(std::int16_t slot, const overlay::TextElementLook& look) override;
     void showImageElement(std::int16_t slot, const overlay::ImageElementLook& look) override;
-    void hideTextElement(std::int16_t slot) override;
-    void hideImageElement(std::int16_t slot) override;
-
-    // Makes this window the display and the editor of the items; the messages
-    // ask before an item is deleted. Elements of slots that exist already are
-    // created hidden (the next drawing shows them).
-    void attachItems(overlay::OverlayItems& items, IMessages& messages);
-    // Leaves the items alone from now on (before they go).
-    void detachItems();
-    overlay::OverlayItems* items() const { return m_items; }
+    void moveElement(overlay::ItemKind kind, std::int16_t slot, double left, double top) override;
+    void hideElement(overlay::ItemKind kind, std::int16_t slot) override;
 
     // Where an item dialog opens: its top edge half the window's outer height
     // below the window's top, its left edge at the window's left edge.
@@ -128,6 +123,11 @@ public:
                      const QPoint& globalPos);
     void pageMoved(const QPointF& pos, Qt::MouseButtons buttons);
     void pageReleased(Qt::MouseButtons buttons);
+    // What the last right click found: the slot of the element under it (0
+    // on the empty page) and the point, preview twips in the element's own
+    // coordinates.
+    std::int16_t clickedSlot() const { return m_clickedSlot; }
+    QPoint clickPoint() const { return m_clickPoint; }
     // The drag state: whether a drag is in progress and its grab point in the
     // element, preview twips.
     bool dragging() const { return m_dragging; }
@@ -150,13 +150,6 @@ public:
     QRect availableArea() const;
     // The scrolled view around the page.
     QScrollArea* pageView() const { return m_view; }
-
-signals:
-    // The text item dialog (or the image item dialog) is to open, modal, for
-    // the editor state of the items: InsertMode true to insert a new item at
-    // (ClickX, ClickY), false to edit slot CurrentItemIndex.
-    void textDialogRequested();
-    void imageDialogRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -182,7 +175,7 @@ private:
     // Moves the window's frame to at, or as near as the room allows.
     void moveInto(const QRect& room, QPoint at, QSize outer);
     void buildMenus();
-    void insertOrEdit(bool insert, bool text);
+    void insertOrEdit(bool insert, overlay::ItemKind kind);
     void deleteCurrent(overlay::ItemKind kind);
     void dragTo(ElementRef element, const QPointF& pos);
 
@@ -198,8 +191,11 @@ private:
     int m_descriptionTop = 0;
     float m_titleLeft = 0;
 
-    overlay::OverlayItems* m_items = nullptr;
-    IMessages* m_messages = nullptr;
+    overlay::OverlayItems& m_items;
+    IMessages& m_messages;
+    IItemDialogs& m_dialogs;
+    std::int16_t m_clickedSlot = 0;
+    QPoint m_clickPoint;
     QMenu* m_menuSinki = nullptr;
     QMenu* m_menuLabel = nullptr;
     QMenu* m_menuImage = nullptr;

@@ -36,9 +36,9 @@ QString storedText(const QString& field) {
 } // namespace
 
 TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages,
-                               IFontChooser& fonts, QWidget* parent)
+                               IFontChooser& fonts, const ItemTarget& target, QWidget* parent)
     : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
-      m_fonts(fonts), m_insert(items.InsertMode),
+      m_fonts(fonts), m_insert(target.insert),
       m_caption(new QLabel(QStringLiteral("表示するテキスト(改行できます）"), this)),
       m_text(new QPlainTextEdit(this)),
       m_fontButton(
@@ -84,41 +84,38 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     connect(m_cancel, &QPushButton::clicked, this, &TextItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &TextItemDialog::confirm);
 
-    m_slot = takeSlot(
-        m_insert, [this] { return m_items.AllocateTextSlot(); }, m_items.CurrentItemIndex,
-        m_items.FreeTextCount);
-    if (m_insert || m_slot == 0)
+    m_slot = takeSlot(m_items, {overlay::ItemKind::Text, target.insert, target.slot, target.clickX,
+                                target.clickY});
+    if (m_slot == 0)
         return;
-    const std::int16_t slot = m_slot;
-    m_backup = m_items.FreeTextItems[slot];
-    m_text->setPlainText(fieldText(m_backup.Text));
+    m_item = m_items.text(m_slot);
+    if (!m_insert)
+        m_text->setPlainText(fieldText(m_item.Text));
 }
 
 void TextItemDialog::chooseFont() {
     if (!isReady())
         return;
-    overlay::OverlayText& item = m_items.FreeTextItems[m_slot];
     FontChoice choice;
-    choice.face = item.FontName;
-    choice.size = item.FontSize;
-    choice.bold = item.FontBold;
-    choice.italic = item.FontItalic;
-    choice.underline = item.FontUnderline;
-    choice.colour = colourNumber(overlay::colourFromForeColor(item.ForeColor));
-    // Accepted or cancelled, the chooser's values go back into the item: a
-    // cancelled chooser still holds the values it was given.
+    choice.face = m_item.FontName;
+    choice.size = m_item.FontSize;
+    choice.bold = m_item.FontBold;
+    choice.italic = m_item.FontItalic;
+    choice.underline = m_item.FontUnderline;
+    choice.colour = colourNumber(overlay::colourFromForeColor(m_item.ForeColor));
+    // Accepted or cancelled, the chooser's values are taken: a cancelled
+    // chooser still holds the values it was given.
     m_fonts.choose(choice, this);
-    overlay::OverlayText& after = m_items.FreeTextItems[m_slot];
-    after.FontName = choice.face;
+    m_item.FontName = choice.face;
     try {
-        after.FontSize = num::toInt16(choice.size);
+        m_item.FontSize = num::toInt16(choice.size);
     } catch (const RuntimeError&) {
         // A size beyond what the item can hold keeps the size it had.
     }
-    after.FontBold = choice.bold;
-    after.FontItalic = choice.italic;
-    after.FontUnderline = choice.underline;
-    after.ForeColor = num::toText(choice.colour);
+    m_item.FontBold = choice.bold;
+    m_item.FontItalic = choice.italic;
+    m_item.FontUnderline = choice.underline;
+    m_item.ForeColor = num::toText(choice.colour);
 }
 
 void TextItemDialog::confirm() {
@@ -130,24 +127,15 @@ void TextItemDialog::confirm() {
                                QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
         return;
     }
-    overlay::OverlayText& item = m_items.FreeTextItems[m_slot];
-    item.Text = storedText(text);
-    if (m_insert) {
-        // The same products as when the slot was taken, so they fit.
-        item.X = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickX);
-        item.Y = num::toInt32(double(m_items.hyojiSize()) * m_items.ClickY);
-    }
-    m_items.ShowFreeText(m_slot);
+    m_item.Text = storedText(text);
+    m_item.InUse = true;
+    m_items.change(m_slot, m_item);
     finish(QDialog::Accepted);
 }
 
 void TextItemDialog::cancel() {
-    if (m_slot > 0) {
-        if (m_insert)
-            m_items.DeleteItem(overlay::ItemKind::Text, m_slot);
-        else
-            m_items.FreeTextItems[m_slot] = m_backup;
-    }
+    if (m_slot > 0 && m_insert)
+        m_items.remove(overlay::ItemKind::Text, m_slot);
     finish(QDialog::Rejected);
 }
 

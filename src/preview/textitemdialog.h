@@ -18,20 +18,22 @@ namespace pernoa::preview {
 class IFontChooser;
 
 // frmSetLabel "ペルノア－テキストの設定": the text and font of one free text
-// item. It works on the item's slot directly: in insert mode (InsertMode
-// true) it takes a slot for a new item at (ClickX, ClickY) when it opens, in
-// edit mode it works on slot CurrentItemIndex and keeps a copy of the item to
-// put back on "やめる". "登録" shows the item on the preview.
+// item. Inserting, it reserves a slot for a new item at the click point when
+// it opens; editing, it works on the target's slot. It edits a copy of the
+// item: "登録" puts it into the slot and shows it on the preview, "やめる"
+// leaves the item as it was (and frees the reserved slot).
 class TextItemDialog : public ItemDialog {
     Q_OBJECT
 public:
     TextItemDialog(overlay::OverlayItems& items, IMessages& messages, IFontChooser& fonts,
-                   QWidget* parent = nullptr);
+                   const ItemTarget& target, QWidget* parent = nullptr);
 
     // False when there is no item to work on (no slot left for a new item,
     // or the slot to edit does not exist); the dialog must not be shown then.
     bool isReady() const { return m_slot > 0; }
     std::int16_t slot() const { return m_slot; }
+    // The item as "登録" will store it (all but the text field).
+    const overlay::OverlayText& item() const { return m_item; }
 
     QPlainTextEdit* textField() const { return m_text; }
     QPushButton* fontButton() const { return m_fontButton; }
@@ -51,7 +53,7 @@ private:
     IFontChooser& m_fonts;
     bool m_insert;
     std::int16_t m_slot = 0;
-    overlay::OverlayText m_backup;
+    overlay::OverlayText m_item;
 
     QLabel* m_caption;
     QPlainTextEdit* m_text;

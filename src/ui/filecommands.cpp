@@ -6,23 +6,12 @@
 #include "output/qtprinter.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <utility>
-
 namespace pernoa::ui {
 namespace {
-
-QList<QString>& queuedAnswers() {
-    static QList<QString> answers;
-    return answers;
-}
-
-QList<FileDialogs::Record>& records() {
-    static QList<FileDialogs::Record> list;
-    return list;
-}
 
 // Where the PDF dialog starts: the user's documents, else the home folder.
 QString pdfStartFolder() {
@@ -39,14 +28,6 @@ QString pdfWrittenMessage(const QString& path) {
 
 QString pdfCancelledMessage() {
     return QStringLiteral("PDFファイルの書き出しを中止しました。");
-}
-
-void FileDialogs::preset(const QList<QString>& answers) {
-    queuedAnswers() = answers;
-}
-
-QList<FileDialogs::Record> FileDialogs::takeRecords() {
-    return std::exchange(records(), {});
 }
 
 QString FileDialogs::run(QWidget* parent, bool save) {
@@ -67,15 +48,7 @@ QString FileDialogs::run(QWidget* parent, bool save) {
         dialog.selectFile(last.fileName());
     }
 
-    QString path;
-    if (!queuedAnswers().isEmpty()) {
-        records().append({dialog.acceptMode(), dialog.fileMode(), dialog.directory().absolutePath(),
-                          dialog.selectedFiles(), dialog.nameFilters(), dialog.defaultSuffix(),
-                          !dialog.testOption(QFileDialog::DontConfirmOverwrite)});
-        path = queuedAnswers().takeFirst();
-    } else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        path = dialog.selectedFiles().constFirst();
-    }
+    const QString path = m_runner.runFileDialog(dialog);
     if (!path.isEmpty())
         m_lastFileName = path;
     return path;
@@ -89,32 +62,32 @@ QString FileDialogs::getSavePath(QWidget* parent) {
     return run(parent, true);
 }
 
-FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items, QWidget* dialogParent,
-                           const QString& programFolder)
+FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items,
+                           const QString& programFolder, IDialogRunner& runner)
     : m_engine(engine), m_form(engine.form()),
-      m_file(std::make_unique<SettingsFile>(engine, items)), m_dialogParent(dialogParent),
-      m_dialogs(SettingsDialogFolder(programFolder)),
-      m_pdfDialogs(pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
+      m_file(std::make_unique<SettingsFile>(engine, items)),
+      m_dialogs(runner, SettingsDialogFolder(programFolder)),
+      m_pdfDialogs(runner, pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 
 FileCommands::~FileCommands() = default;
 
-void FileCommands::openCommand() {
-    const QString path = m_dialogs.getOpenPath(m_dialogParent);
+void FileCommands::openCommand(QWidget* dialogParent) {
+    const QString path = m_dialogs.getOpenPath(dialogParent);
     if (path.isEmpty())
         return;
     m_file->boLoadSetteiFile(path);
 }
 
-void FileCommands::saveCommand() {
-    const QString path = m_dialogs.getSavePath(m_dialogParent);
+void FileCommands::saveCommand(QWidget* dialogParent) {
+    const QString path = m_dialogs.getSavePath(dialogParent);
     if (path.isEmpty())
         return;
     m_file->SaveSetteiFile(path);
 }
 
-void FileCommands::exportPdfCommand() {
-    const QString path = m_pdfDialogs.getSavePath(m_dialogParent);
+void FileCommands::exportPdfCommand(QWidget* dialogParent) {
+    const QString path = m_pdfDialogs.getSavePath(dialogParent);
     if (path.isEmpty())
         return;
     output::QtPrinter pdf(path);

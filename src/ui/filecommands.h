@@ -5,8 +5,8 @@
 // line, and the default settings file read at start-up and written at
 // shutdown.
 
-#include <QFileDialog>
-#include <QList>
+#include "ui/dialogrunner.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,19 +36,16 @@ QString pdfCancelledMessage();
 
 // File dialogs of one kind of file with one dialog state (the last accepted
 // file name): the settings files' open and save share one, as one dialog
-// component of the main window; the PDF export has its own.
-//
-// Tests pre-answer them like the message boxes: while answers are queued the
-// dialog (of any kind) is built as usual, recorded and answered without being
-// shown (an empty answer is a cancel).
+// component of the main window; the PDF export has its own. The runner
+// answers each dialog: the desktop's, or a test's.
 class FileDialogs {
 public:
     // The folder the dialogs start in when no file was accepted yet, the
     // filter, and the suffix added to a name typed without one (none for the
     // settings files).
-    explicit FileDialogs(QString startFolder, QString filter = SettingsFileFilter,
-                         QString defaultSuffix = {})
-        : m_startFolder(std::move(startFolder)), m_filter(std::move(filter)),
+    FileDialogs(IDialogRunner& runner, QString startFolder, QString filter = SettingsFileFilter,
+                QString defaultSuffix = {})
+        : m_runner(runner), m_startFolder(std::move(startFolder)), m_filter(std::move(filter)),
           m_defaultSuffix(std::move(defaultSuffix)) {}
 
     // The chosen path exactly as the dialog returns it (no extension added),
@@ -58,43 +55,30 @@ public:
 
     QString lastFileName() const { return m_lastFileName; }
 
-    struct Record {
-        QFileDialog::AcceptMode acceptMode;
-        QFileDialog::FileMode fileMode;
-        QString directory;
-        QStringList selectedFiles; // the name offered
-        QStringList nameFilters;
-        QString defaultSuffix;
-        bool confirmOverwrite;
-    };
-    static void preset(const QList<QString>& answers);
-    static QList<Record> takeRecords();
-
 private:
     QString run(QWidget* parent, bool save);
 
+    IDialogRunner& m_runner;
     QString m_startFolder;
     QString m_filter;
     QString m_defaultSuffix;
     QString m_lastFileName; // full path of the last accepted file
 };
 
-using SettingsFileDialogs = FileDialogs;
-
-// The commands themselves, on the main window's form, the engine and the
-// item model.
+// The commands themselves, on the engine (its form and messages) and the
+// item model; their dialogs stand over the window given to each command.
 class FileCommands {
 public:
-    FileCommands(TavriEngine& engine, overlay::OverlayItems& items, QWidget* dialogParent,
-                 const QString& programFolder);
+    FileCommands(TavriEngine& engine, overlay::OverlayItems& items, const QString& programFolder,
+                 IDialogRunner& runner);
     ~FileCommands();
 
     // Menu "設定": the open and the save command.
-    void openCommand();
-    void saveCommand();
+    void openCommand(QWidget* dialogParent);
+    void saveCommand(QWidget* dialogParent);
     // Menu "設定": "PDFに書き出す…", the print command (copy count and all)
     // onto a PDF file chosen in a save dialog instead of the printer.
-    void exportPdfCommand();
+    void exportPdfCommand(QWidget* dialogParent);
 
     // Start-up: the settings file named on the command line. Shows
     // "関連づけされた設定ファイルの読み込みに失敗しました。" after the readers'
@@ -107,7 +91,7 @@ public:
     void SaveDefaultSettei();
     QString defaultSetteiPath() const { return m_defaultPath; }
 
-    SettingsFileDialogs& dialogs() { return m_dialogs; }
+    FileDialogs& dialogs() { return m_dialogs; }
     FileDialogs& pdfDialogs() { return m_pdfDialogs; }
     SettingsFile& settingsFile() { return *m_file; }
 
@@ -115,8 +99,7 @@ private:
     TavriEngine& m_engine;
     IForm& m_form;
     std::unique_ptr<SettingsFile> m_file;
-    QWidget* m_dialogParent;
-    SettingsFileDialogs m_dialogs;
+    FileDialogs m_dialogs;
     FileDialogs m_pdfDialogs;
     QString m_defaultPath;
 };

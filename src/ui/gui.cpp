@@ -6,7 +6,9 @@
 #include "overlay/overlayitems.h"
 #include "preview/itemdialogs.h"
 #include "preview/previewwindow.h"
+#include "ui/dialogrunner.h"
 #include "ui/filecommands.h"
+#include "ui/formcontrols.h"
 #include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
@@ -52,52 +54,31 @@ QPoint startPosition(QWidget& main, const QWidget& preview) {
 
 } // namespace
 
-GuiProgram::GuiProgram()
-    : m_messages(std::make_unique<MessageBoxes>()),
-      m_preview(std::make_unique<preview::PreviewWindow>()), m_main(std::make_unique<MainWindow>()),
-      m_engine(std::make_unique<TavriEngine>(*m_main, *m_messages)),
-      m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)) {
+GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
+    : m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                              : programFolder),
+      m_messages(std::make_unique<MessageBoxes>(runner)), m_form(std::make_unique<FormControls>()),
+      m_engine(std::make_unique<TavriEngine>(*m_form, *m_messages)),
+      m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)),
+      // Every print job goes to the printer current at the time it starts:
+      // the system's default until the printer selection makes another
+      // current.
+      m_printers(std::make_unique<output::QtPrinterList>()),
+      m_printer(std::make_unique<output::QtPrinter>(*m_printers)),
+      m_fileCommands(std::make_unique<FileCommands>(*m_engine, *m_items, m_programFolder, runner)),
+      m_dialogs(std::make_unique<preview::ItemDialogs>(*m_items, *m_messages, m_programFolder)),
+      m_preview(std::make_unique<preview::PreviewWindow>(*m_items, *m_messages, *m_dialogs)),
+      m_main(std::make_unique<MainWindow>(*m_form, *m_engine, *m_fileCommands, *m_printers)),
+      m_progress(std::make_unique<JobProgressDialog>(m_main.get())) {
     m_messages->setParentWindow(m_main.get());
     m_engine->setPreviewSurface(m_preview.get());
     m_engine->setPreviewWindow(m_preview.get());
-    m_preview->attachItems(*m_items, *m_messages);
     m_engine->setOverlayOutput(m_items.get());
-    connectPrinter();
-    m_progress = std::make_unique<JobProgressDialog>(m_main.get());
-    m_engine->setProgress(m_progress.get());
-    m_main->setEngine(m_engine.get());
-    // The preview's insert and edit commands open the item dialogs (there
-    // from start() on), which do everything to the item themselves.
-    QObject::connect(m_preview.get(), &preview::PreviewWindow::textDialogRequested, m_preview.get(),
-                     [this] {
-                         if (m_dialogs)
-                             m_dialogs->openText(m_preview.get());
-                     });
-    QObject::connect(m_preview.get(), &preview::PreviewWindow::imageDialogRequested,
-                     m_preview.get(), [this] {
-                         if (m_dialogs)
-                             m_dialogs->openImage(m_preview.get());
-                     });
-}
-
-GuiProgram::~GuiProgram() {
-    // The window's handlers must not reach the engine while it goes, nor the
-    // items the preview window while they go.
-    m_main->setEngine(nullptr);
-    m_main->setFileCommands(nullptr);
-    m_engine->setOverlayOutput(nullptr);
-    m_engine->setProgress(nullptr);
-    m_preview->detachItems();
-}
-
-void GuiProgram::connectPrinter() {
-    // Every print job goes to the printer current at the time it starts: the
-    // system's default until the printer selection makes another current.
-    m_printers = std::make_unique<output::QtPrinterList>();
-    m_printer = std::make_unique<output::QtPrinter>(*m_printers);
     m_engine->setPrinter(m_printer.get());
-    m_main->setPrinterList(m_printers.get());
+    m_engine->setProgress(m_progress.get());
 }
+
+GuiProgram::~GuiProgram() = default;
 
 void GuiProgram::prepareApplication(QApplication& app) {
     // The windows take the desktop's font and size; Japanese text the face
@@ -124,16 +105,9 @@ void GuiProgram::start(const QStringList& arguments) {
     // 2. Start values: small display, A4 portrait.
     m_engine->InitStartValues();
     // 3. Line weight.
-    m_main->selectText(ctl::lstLineWeight,
+    m_form->selectText(ctl::lstLineWeight,
                        QString::fromUtf8(controlRow(ctl::lstLineWeight)->initial));
-    // 4. The program's folder.
-    m_main->setProgramFolder(m_programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                       : m_programFolder);
-    m_fileCommands =
-        std::make_unique<FileCommands>(*m_engine, *m_items, m_main.get(), m_main->programFolder());
-    m_main->setFileCommands(m_fileCommands.get());
-    m_dialogs =
-        std::make_unique<preview::ItemDialogs>(*m_items, *m_messages, m_main->programFolder());
+    // 4. The program's folder was taken when the program was built.
     // 5. The printer offsets of the last run.
     m_fileCommands->LoadDefaultSettei();
     // 6. The main window, and 7. the preview window against its right edge.
@@ -180,7 +154,8 @@ int runGui(int argc, char* argv[]) {
     // The user's configuration folder is named after the program.
     QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
     GuiProgram::prepareApplication(app);
-    GuiProgram program;
+    DesktopDialogRunner desktop;
+    GuiProgram program(desktop);
     program.start(QCoreApplication::arguments());
     return app.exec();
 }

@@ -26,16 +26,22 @@ namespace pernoa::ui {
 class MainWindow;
 class MessageBoxes;
 class FileCommands;
+class FormControls;
+class IDialogRunner;
 class JobProgressDialog;
 
-// The program's windows and the engine between them: the main window, the
-// preview window, the message boxes, the staff engine that reads the one and
-// draws on the other, and the page's items, which the engine draws after the
-// staves and the preview window shows and edits.
+// The program's windows and what they work on: the message boxes, the form
+// of the main window's controls, the staff engine that reads it and draws on
+// the preview window, the page's items, which the engine draws after the
+// staves and the preview window shows and edits, the printers, the file
+// commands and the item dialogs. Everything a window works on is built before
+// it and handed to it, and outlives it.
 class GuiProgram {
 public:
-    // Needs a QApplication.
-    GuiProgram();
+    // Needs a QApplication. The runner answers the message boxes and file
+    // dialogs. The program's folder (where the default settings file lives)
+    // is the executable's unless one is given.
+    explicit GuiProgram(IDialogRunner& runner, const QString& programFolder = {});
     ~GuiProgram();
     GuiProgram(const GuiProgram&) = delete;
     GuiProgram& operator=(const GuiProgram&) = delete;
@@ -51,17 +57,18 @@ public:
     // named by the first argument after the program's name, if any.
     void start(const QStringList& arguments = {});
 
-    // The folder taken as the program's own at start-up (where the default
-    // settings file lives); the executable's folder unless set before start().
-    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // The folder taken as the program's own, without a trailing separator.
+    QString programFolder() const { return m_programFolder; }
 
     MainWindow& mainWindow() { return *m_main; }
     preview::PreviewWindow& previewWindow() { return *m_preview; }
     TavriEngine& engine() { return *m_engine; }
     MessageBoxes& messages() { return *m_messages; }
+    // The main window's controls, by name.
+    FormControls& form() { return *m_form; }
     // The page's text and image items.
     overlay::OverlayItems& items() { return *m_items; }
-    // The settings-file commands (there from start() on).
+    // The settings-file commands.
     FileCommands& fileCommands() { return *m_fileCommands; }
     // The system's printers and the one the program prints on.
     output::QtPrinterList& printers() { return *m_printers; }
@@ -69,18 +76,18 @@ public:
     JobProgressDialog& progress() { return *m_progress; }
 
 private:
-    void connectPrinter();
-
+    // In the order they are built; each is destroyed before what it works on.
+    QString m_programFolder;
     std::unique_ptr<MessageBoxes> m_messages;
-    std::unique_ptr<preview::PreviewWindow> m_preview;
-    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<FormControls> m_form;
     std::unique_ptr<TavriEngine> m_engine;
     std::unique_ptr<overlay::OverlayItems> m_items;
-    std::unique_ptr<FileCommands> m_fileCommands;
-    QString m_programFolder;
     std::unique_ptr<output::QtPrinterList> m_printers;
     std::unique_ptr<output::QtPrinter> m_printer;
+    std::unique_ptr<FileCommands> m_fileCommands;
     std::unique_ptr<preview::ItemDialogs> m_dialogs;
+    std::unique_ptr<preview::PreviewWindow> m_preview;
+    std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<JobProgressDialog> m_progress;
 };
 

@@ -8,6 +8,7 @@
 #include "engine/version.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
+#include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
 
@@ -34,6 +35,8 @@
 #include <QStylePainter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace pernoa::ui {
 namespace {
@@ -139,7 +142,10 @@ protected:
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fileCommands,
+                       IPrinterList& printers, QWidget* parent)
+    : QMainWindow(parent), m_form(form), m_engine(engine), m_fileCommands(fileCommands),
+      m_printers(printers) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ペルノアVer") + QLatin1String(VersionText));
 
@@ -161,11 +167,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     for (QWidget* w : findChildren<QWidget*>())
         if (!w->objectName().isEmpty())
-            m_controls.insert(w->objectName(), w);
+            m_form.add(w);
 
     setFocusOrder();
     tabToSelectedOptions();
     connectHandlers();
+}
+
+QWidget* MainWindow::control(const QString& name) const {
+    return m_form.control(name);
 }
 
 QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
@@ -256,12 +266,11 @@ QWidget* MainWindow::buildSheetTab() {
     auto* paper = new QGroupBox(QStringLiteral("紙のサイズ"));
     paper->setObjectName(QStringLiteral("Frame1"));
     auto* paperGrid = new QGridLayout(paper);
-    paperGrid->addWidget(option(ctl::optA3), 0, 0);
-    paperGrid->addWidget(option(ctl::optA4), 0, 1);
-    paperGrid->addWidget(option(ctl::optA5), 0, 2);
-    paperGrid->addWidget(option(ctl::optB4), 1, 0);
-    paperGrid->addWidget(option(ctl::optB5), 1, 1);
-    paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), 2, 0, 1, 3);
+    for (const PaperSize* p : papersInWindowOrder())
+        paperGrid->addWidget(option(p->option), p->row, p->column);
+    // The landscape box on a row of its own below the papers.
+    paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), paperGrid->rowCount(), 0, 1,
+                         paperGrid->columnCount());
 
     auto* display = new QGroupBox(QStringLiteral("表示サイズ"));
     display->setObjectName(QStringLiteral("FrmHyojiSize"));
@@ -371,10 +380,7 @@ void MainWindow::buildMenus() {
     // in the orientation chosen here.
     QAction* calibration = settings->addAction(QStringLiteral("誤差測定用紙を印刷"));
     calibration->setObjectName(QStringLiteral("mnuSettei_CalibrationSheet"));
-    connect(calibration, &QAction::triggered, this, [this] {
-        if (m_engine)
-            DrawCalibrationSheet(*m_engine);
-    });
+    connect(calibration, &QAction::triggered, this, [this] { DrawCalibrationSheet(m_engine); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -391,38 +397,31 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::setFocusOrder() {
-    static const char* const order[] = {ctl::txtSpaceSizeUp,
-                                        ctl::txtSpaceSizeDown,
-                                        ctl::txtSpaceSizeLeft,
-                                        ctl::txtSpaceSizeRight,
-                                        ctl::txtPrinterGosaY,
-                                        ctl::txtPrinterGosaX,
-                                        ctl::sbrPrintShade,
-                                        ctl::optA3,
-                                        ctl::optA4,
-                                        ctl::optA5,
-                                        ctl::optB4,
-                                        ctl::optB5,
-                                        ctl::chkPrintDirectionYoko,
-                                        ctl::optHyojiLarge,
-                                        ctl::opbHyojiSmall,
-                                        ctl::txtDaifuhyoCnt,
-                                        ctl::txtDaifuhyoInterval,
-                                        ctl::lstLineWeight,
-                                        ctl::txtTavriDansu,
-                                        ctl::txtLineInterval,
-                                        ctl::txtTavriInterval,
-                                        ctl::opt2,
-                                        ctl::opt3,
-                                        ctl::opt4,
-                                        ctl::opt5,
-                                        ctl::opt6,
-                                        "cmdPreview",
-                                        "cmdPrint",
-                                        ctl::txtPrintCount,
-                                        "cmdSetPrinter",
-                                        "cmdShowHelp",
-                                        "cmdEnd"};
+    std::vector<const char*> order = {
+        ctl::txtSpaceSizeUp,  ctl::txtSpaceSizeDown, ctl::txtSpaceSizeLeft, ctl::txtSpaceSizeRight,
+        ctl::txtPrinterGosaY, ctl::txtPrinterGosaX,  ctl::sbrPrintShade};
+    for (const PaperSize* p : papersInWindowOrder())
+        order.push_back(p->option);
+    order.insert(order.end(), {ctl::chkPrintDirectionYoko,
+                               ctl::optHyojiLarge,
+                               ctl::opbHyojiSmall,
+                               ctl::txtDaifuhyoCnt,
+                               ctl::txtDaifuhyoInterval,
+                               ctl::lstLineWeight,
+                               ctl::txtTavriDansu,
+                               ctl::txtLineInterval,
+                               ctl::txtTavriInterval,
+                               ctl::opt2,
+                               ctl::opt3,
+                               ctl::opt4,
+                               ctl::opt5,
+                               ctl::opt6,
+                               "cmdPreview",
+                               "cmdPrint",
+                               ctl::txtPrintCount,
+                               "cmdSetPrinter",
+                               "cmdShowHelp",
+                               "cmdEnd"});
     QWidget* previous = nullptr;
     for (const char* name : order) {
         QWidget* w = control(QString::fromLatin1(name));
@@ -460,52 +459,38 @@ void MainWindow::connectHandlers() {
     // a redraw. Only the option that becomes selected acts.
     for (const PaperSize& paper : paperTable()) {
         auto* button = qobject_cast<QRadioButton*>(control(QString::fromLatin1(paper.option)));
-        const std::int32_t kind = paper.kind;
+        const PaperKind kind = paper.kind;
         connect(button, &QRadioButton::toggled, this, [this, kind](bool on) {
-            if (on && m_engine)
-                m_engine->onPaperOptionSelected(kind);
+            if (on)
+                m_engine.onPaperOptionSelected(kind);
         });
     }
     // The landscape box acts on every change, either way.
     connect(qobject_cast<QCheckBox*>(control(ctl::chkPrintDirectionYoko)), &QCheckBox::toggled,
-            this, [this] {
-                if (m_engine)
-                    m_engine->onLandscapeClicked();
-            });
+            this, [this] { m_engine.onLandscapeClicked(); });
     connect(qobject_cast<QRadioButton*>(control(ctl::opbHyojiSmall)), &QRadioButton::toggled, this,
             [this](bool on) {
-                if (on && m_engine)
-                    m_engine->onDisplaySmallSelected();
+                if (on)
+                    m_engine.onDisplaySmallSelected();
             });
     connect(qobject_cast<QRadioButton*>(control(ctl::optHyojiLarge)), &QRadioButton::toggled, this,
             [this](bool on) {
-                if (on && m_engine)
-                    m_engine->onDisplayLargeSelected();
+                if (on)
+                    m_engine.onDisplayLargeSelected();
             });
 
     connect(qobject_cast<QScrollBar*>(control(ctl::sbrPrintShade)), &QScrollBar::valueChanged, this,
-            [this] {
-                if (m_engine)
-                    m_engine->sbrPrintShadeChanged();
-            });
+            [this] { m_engine.sbrPrintShadeChanged(); });
     // Every change of the copy count, typed or set by the program.
     connect(qobject_cast<QLineEdit*>(control(ctl::txtPrintCount)), &QLineEdit::textChanged, this,
-            [this] {
-                if (m_engine)
-                    m_engine->txtPrintCountChanged();
-            });
+            [this] { m_engine.txtPrintCountChanged(); });
 
     auto button = [this](const char* name) {
         return qobject_cast<QPushButton*>(control(QString::fromLatin1(name)));
     };
-    connect(button("cmdPreview"), &QPushButton::clicked, this, [this] {
-        if (m_engine)
-            m_engine->cmdPreviewClick();
-    });
-    connect(button("cmdPrint"), &QPushButton::clicked, this, [this] {
-        if (m_engine)
-            m_engine->cmdPrintClick();
-    });
+    connect(button("cmdPreview"), &QPushButton::clicked, this,
+            [this] { m_engine.cmdPreviewClick(); });
+    connect(button("cmdPrint"), &QPushButton::clicked, this, [this] { m_engine.cmdPrintClick(); });
     connect(button("cmdSetPrinter"), &QPushButton::clicked, this, &MainWindow::choosePrinter);
     connect(button("cmdShowHelp"), &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(button("cmdEnd"), &QPushButton::clicked, this, &MainWindow::close);
@@ -513,8 +498,7 @@ void MainWindow::connectHandlers() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The printer offsets are kept for the next run; nothing else is saved.
-    if (m_fileCommands)
-        m_fileCommands->SaveDefaultSettei();
+    m_fileCommands.SaveDefaultSettei();
     event->accept();
     // The program ends at once, every other window with it, none asked.
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -557,103 +541,22 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::choosePrinter() {
-    if (!m_printers)
-        return;
-    PrinterDialog dialog(*m_printers, this);
+    PrinterDialog dialog(m_printers, this);
     // Application modal: the preview window takes no input either.
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
 }
 
 void MainWindow::openSettings() {
-    if (m_fileCommands)
-        m_fileCommands->openCommand();
+    m_fileCommands.openCommand(this);
 }
 
 void MainWindow::saveSettings() {
-    if (m_fileCommands)
-        m_fileCommands->saveCommand();
+    m_fileCommands.saveCommand(this);
 }
 
 void MainWindow::exportPdf() {
-    if (m_fileCommands)
-        m_fileCommands->exportPdfCommand();
-}
-
-// ---------------------------------------------------------------------------
-// IForm
-
-QString MainWindow::text(const QString& name) const {
-    QWidget* w = control(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return edit->text();
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text();
-    if (qobject_cast<QListWidget*>(w))
-        return selectedText(name);
-    return QString();
-}
-
-void MainWindow::setText(const QString& name, const QString& text) {
-    QWidget* w = control(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(w))
-        label->setText(text);
-}
-
-bool MainWindow::isChecked(const QString& name) const {
-    auto* button = qobject_cast<QAbstractButton*>(control(name));
-    return button && button->isChecked();
-}
-
-void MainWindow::setChecked(const QString& name, bool checked) {
-    auto* button = qobject_cast<QAbstractButton*>(control(name));
-    if (!button)
-        return;
-    if (!checked && button->isChecked() && button->autoExclusive()) {
-        // Qt keeps one option of a group selected; clearing the selected one
-        // leaves the group with none, as the settings file may ask.
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
-        return;
-    }
-    button->setChecked(checked);
-}
-
-int MainWindow::value(const QString& name) const {
-    auto* bar = qobject_cast<QScrollBar*>(control(name));
-    return bar ? bar->value() : 0;
-}
-
-void MainWindow::setValue(const QString& name, int value) {
-    if (auto* bar = qobject_cast<QScrollBar*>(control(name)))
-        bar->setValue(value);
-}
-
-QString MainWindow::selectedText(const QString& name) const {
-    auto* list = qobject_cast<QListWidget*>(control(name));
-    if (!list)
-        return QString();
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
-}
-
-void MainWindow::selectText(const QString& name, const QString& text) {
-    auto* list = qobject_cast<QListWidget*>(control(name));
-    if (!list)
-        return;
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == text) {
-            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-            return;
-        }
-    }
-    list->clearSelection();
-    list->setCurrentItem(nullptr);
+    m_fileCommands.exportPdfCommand(this);
 }
 
 } // namespace pernoa::ui

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "engine/form.h"
-
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -22,47 +19,26 @@ namespace pernoa::ui {
 class AboutBox;
 class HelpWindow;
 class FileCommands;
+class FormControls;
 
 // The parameter window "ペルノアVer2.2" (frmMain). Its controls are the live
 // store of every sheet parameter; each carries its name from controls.h (and
-// the commands and menu entries theirs) as its object name, and the engine and
-// the settings files reach them through IForm. A change made through IForm
-// runs the same handler a user's change runs: selecting an option, clicking
-// the landscape box, moving the darkness scroll bar, editing the copy count.
+// the commands and menu entries theirs) as its object name and is registered
+// in the form the engine and the settings files reach them through.
 //
 // Closing the window ("終了" or the close box) ends the whole program.
-class MainWindow : public QMainWindow, public IForm {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
-
-    // The engine whose handlers the controls run. Until one is set (while the
-    // window is being built) changes run no handler.
-    void setEngine(TavriEngine* engine) { m_engine = engine; }
-    // The printers the printer selection offers and changes.
-    void setPrinterList(IPrinterList* printers) { m_printers = printers; }
+    // The form takes the window's controls; their changes and the commands
+    // run the engine's handlers and the file commands; the printer selection
+    // offers and changes the printers.
+    MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fileCommands,
+               IPrinterList& printers, QWidget* parent = nullptr);
 
     // The help window and the About box while one is open (else null).
     HelpWindow* helpWindow() const;
     AboutBox* aboutBox() const;
-
-    // The file commands the menu "設定" and shutdown run. Until they are set
-    // the menu commands do nothing.
-    void setFileCommands(FileCommands* commands) { m_fileCommands = commands; }
-
-    // The folder that holds the program, without a trailing separator.
-    QString programFolder() const { return m_programFolder; }
-    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
-
-    // IForm
-    QString text(const QString& control) const override;
-    void setText(const QString& control, const QString& text) override;
-    bool isChecked(const QString& control) const override;
-    void setChecked(const QString& control, bool checked) override;
-    int value(const QString& control) const override;
-    void setValue(const QString& control, int value) override;
-    QString selectedText(const QString& control) const override;
-    void selectText(const QString& control, const QString& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,15 +69,14 @@ private:
     QLineEdit* addField(QGridLayout* grid, int row, int column, const char* name);
     QLabel* captionLabel(const QString& text, QWidget* buddy);
 
-    QWidget* control(const QString& name) const { return m_controls.value(name); }
+    QWidget* control(const QString& name) const;
 
-    TavriEngine* m_engine = nullptr;
-    IPrinterList* m_printers = nullptr;
+    FormControls& m_form;
+    TavriEngine& m_engine;
+    FileCommands& m_fileCommands;
+    IPrinterList& m_printers;
     QPointer<HelpWindow> m_help;
     QPointer<AboutBox> m_about;
-    FileCommands* m_fileCommands = nullptr;
-    QString m_programFolder;
-    QHash<QString, QWidget*> m_controls;
 };
 
 } // namespace pernoa::ui

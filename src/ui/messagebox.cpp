@@ -7,10 +7,6 @@
 namespace pernoa::ui {
 namespace {
 
-bool g_preAnswering = false;
-QList<MsgAnswer> g_presetAnswers;
-QList<MessageBoxes::Record> g_records;
-
 QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
     case MsgIcon::Critical:
@@ -57,8 +53,8 @@ protected:
     }
 };
 
-MessageBoxes::MessageBoxes(QWidget* parentWindow)
-    : m_parentWindow(parentWindow), m_input(std::make_unique<InputWatcher>()) {
+MessageBoxes::MessageBoxes(IDialogRunner& runner, QWidget* parentWindow)
+    : m_runner(runner), m_parentWindow(parentWindow), m_input(std::make_unique<InputWatcher>()) {
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(m_input.get());
 }
@@ -97,38 +93,18 @@ std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const 
     return box;
 }
 
-MsgAnswer MessageBoxes::answerOf(const QMessageBox& box) {
-    QAbstractButton* clicked = box.clickedButton();
-    if (clicked && box.standardButton(clicked) == QMessageBox::Cancel)
-        return MsgAnswer::Cancel;
-    return MsgAnswer::Ok;
-}
-
 MsgAnswer MessageBoxes::showMessage(const QString& text, const QString& title, MsgIcon icon,
                                     MsgButtons buttons) {
-    QWidget* parent = boxParent();
-    std::unique_ptr<QMessageBox> box = createBox(text, title, icon, buttons, parent);
-
-    if (g_preAnswering || !g_presetAnswers.isEmpty()) {
-        MsgAnswer answer = g_presetAnswers.isEmpty() ? MsgAnswer::Ok : g_presetAnswers.takeFirst();
-        if (buttons == MsgButtons::Ok)
-            answer = MsgAnswer::Ok;
-        QStringList buttonTexts;
-        for (QAbstractButton* b : box->buttons())
-            buttonTexts << b->text();
-        g_records.append({box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
-                          buttonTexts, box->textFormat(), answer, parent});
-        return answer;
-    }
-
+    std::unique_ptr<QMessageBox> box = createBox(text, title, icon, buttons, boxParent());
     // The user has to answer: show the normal pointer over the box even while
     // the program is busy.
     if (m_busy)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box->exec();
+    const MsgAnswer answer = m_runner.runMessageBox(*box);
     if (m_busy)
         QApplication::restoreOverrideCursor();
-    return answerOf(*box);
+    // A box with only an OK button has no other answer.
+    return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
 }
 
 void MessageBoxes::setBusyPointer(bool busy) {
@@ -139,20 +115,6 @@ void MessageBoxes::setBusyPointer(bool busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
-}
-
-void MessageBoxes::setPreAnswering(bool on) {
-    g_preAnswering = on;
-}
-
-void MessageBoxes::preset(const QList<MsgAnswer>& answers) {
-    g_presetAnswers.append(answers);
-}
-
-QList<MessageBoxes::Record> MessageBoxes::takeRecords() {
-    QList<Record> out;
-    out.swap(g_records);
-    return out;
 }
 
 } // namespace pernoa::ui

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "engine/messages.h"
+#include "ui/dialogrunner.h"
 
-#include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -22,7 +21,8 @@ namespace pernoa::ui {
 // desktop calls active), else the active window, else the parent window.
 class MessageBoxes : public IMessages {
 public:
-    explicit MessageBoxes(QWidget* parentWindow = nullptr);
+    // The runner answers each box: the desktop's, or a test's.
+    explicit MessageBoxes(IDialogRunner& runner, QWidget* parentWindow = nullptr);
     ~MessageBoxes() override;
     MessageBoxes(const MessageBoxes&) = delete;
     MessageBoxes& operator=(const MessageBoxes&) = delete;
@@ -40,34 +40,11 @@ public:
     static std::unique_ptr<QMessageBox> createBox(const QString& text, const QString& title,
                                                   MsgIcon icon, MsgButtons buttons,
                                                   QWidget* parent);
-    // The answer a box's clicked button stands for (Cancel only for Cancel).
-    static MsgAnswer answerOf(const QMessageBox& box);
-
-    // --- Pre-answering, for tests that drive the windows without a person ---
-    //
-    // While answers are queued, or pre-answering is on, a message is not shown:
-    // its box is built as usual, recorded, and answered with the next queued
-    // answer (OK once the queue is empty; a box with only an OK button always
-    // answers OK). A real box is shown only when pre-answering is off and the
-    // queue is empty.
-    struct Record {
-        QString text;
-        QString title;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-        QStringList buttonTexts;
-        Qt::TextFormat textFormat;
-        MsgAnswer answer;
-        QPointer<QWidget> parent; // the window the box is centred on
-    };
-    static void setPreAnswering(bool on);
-    static void preset(const QList<MsgAnswer>& answers);
-    // The pre-answered boxes since the last call, oldest first.
-    static QList<Record> takeRecords();
 
 private:
     class InputWatcher;
 
+    IDialogRunner& m_runner;
     QPointer<QWidget> m_parentWindow;
     std::unique_ptr<InputWatcher> m_input;
     bool m_busy = false;

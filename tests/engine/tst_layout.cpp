@@ -73,7 +73,7 @@ void TestLayout::defaultPage() {
     QCOMPARE(s.SpaceSizeUpTwip, 1701.0);
     QCOMPARE(s.SpaceSizeLeftTwip, 850.5);
     QCOMPARE(s.LineIntervalTwip, 113.4);
-    QCOMPARE(s.PaperKind, 1);
+    QVERIFY(s.PaperKind == PaperKind::A4);
     QCOMPARE(s.HyojiSize, 3);
     QCOMPARE(s.LineWeight, 2);
     QCOMPARE(s.LineCnt, 5);
@@ -321,12 +321,12 @@ void TestLayout::noOptionSelectedKeepsPreviousValue() {
     rig.form.setChecked(ctl::optA3, true);
     rig.form.setChecked(ctl::opt4, true);
     rig.engine.DrawTavriSheet(0);
-    QCOMPARE(rig.engine.settings().PaperKind, 3);
+    QVERIFY(rig.engine.settings().PaperKind == PaperKind::A3);
     rig.form.setChecked(ctl::optA3, false);
     rig.form.setChecked(ctl::opt4, false);
     rig.form.selectText(ctl::lstLineWeight, "none of them");
     rig.engine.DrawTavriSheet(0);
-    QCOMPARE(rig.engine.settings().PaperKind, 3);
+    QVERIFY(rig.engine.settings().PaperKind == PaperKind::A3);
     QCOMPARE(rig.engine.settings().LineCnt, 4);
     QCOMPARE(rig.engine.settings().LineWeight, 3);
 }

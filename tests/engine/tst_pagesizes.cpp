@@ -12,7 +12,7 @@ class TestPageSizes : public QObject {
 private slots:
     void sizeTable_data();
     void sizeTable();
-    void namedRoutinesMatchTheTable();
+    void setPaperPutsEachSizeInEffect();
     void paperOptionRedraws();
     void landscapeBoxAppliesSelectedPaper();
     void displaySizeChangeResizesAndRedraws();
@@ -107,25 +107,27 @@ void TestPageSizes::sizeTable() {
     QCOMPARE(rig.surface.lines.last().y1, float(rig.engine.lastLines().back().StartY / hyoji));
 }
 
-void TestPageSizes::namedRoutinesMatchTheTable() {
+void TestPageSizes::setPaperPutsEachSizeInEffect() {
     EngineRig rig;
+    using O = Orientation;
     struct Case {
-        void (TavriEngine::*routine)();
+        PaperKind kind;
+        Orientation orientation;
         double H, W;
     };
     const Case cases[] = {
-        {&TavriEngine::SetPaperA4, 16840, 11907}, {&TavriEngine::SetPaperA4Yoko, 11907, 16840},
-        {&TavriEngine::SetPaperB5, 14572, 10319}, {&TavriEngine::SetPaperB5Yoko, 10319, 14572},
-        {&TavriEngine::SetPaperA3, 23814, 16840}, {&TavriEngine::SetPaperA3Yoko, 16840, 23814},
-        {&TavriEngine::SetPaperB4, 20439, 14572}, {&TavriEngine::SetPaperB4Yoko, 14572, 20439},
-        {&TavriEngine::SetPaperA5, 11907, 8420},  {&TavriEngine::SetPaperA5Yoko, 8420, 11907},
+        {PaperKind::A4, O::Portrait, 16840, 11907}, {PaperKind::A4, O::Landscape, 11907, 16840},
+        {PaperKind::B5, O::Portrait, 14572, 10319}, {PaperKind::B5, O::Landscape, 10319, 14572},
+        {PaperKind::A3, O::Portrait, 23814, 16840}, {PaperKind::A3, O::Landscape, 16840, 23814},
+        {PaperKind::B4, O::Portrait, 20439, 14572}, {PaperKind::B4, O::Landscape, 14572, 20439},
+        {PaperKind::A5, O::Portrait, 11907, 8420},  {PaperKind::A5, O::Landscape, 8420, 11907},
     };
     for (const Case& c : cases) {
-        (rig.engine.*c.routine)();
+        rig.engine.SetPaper(*paperByKind(c.kind), c.orientation);
         QCOMPARE(rig.engine.settings().PaperHeightTwip, c.H);
         QCOMPARE(rig.engine.settings().PaperWidthTwip, c.W);
     }
-    // The routines only resize: nothing is drawn or cleared.
+    // The routine only resizes: nothing is drawn or cleared.
     QCOMPARE(rig.surface.clears, 0);
     QVERIFY(rig.surface.lines.isEmpty());
 }
@@ -133,9 +135,9 @@ void TestPageSizes::namedRoutinesMatchTheTable() {
 void TestPageSizes::paperOptionRedraws() {
     EngineRig rig;
     rig.form.setChecked(ctl::optB4, true);
-    rig.engine.onPaperOptionSelected(4);
+    rig.engine.onPaperOptionSelected(PaperKind::B4);
     QCOMPARE(rig.engine.settings().PaperHeightTwip, 20439.0); // not 20639
-    QCOMPARE(rig.engine.settings().PaperKind, 4);
+    QVERIFY(rig.engine.settings().PaperKind == PaperKind::B4);
     QCOMPARE(rig.surface.width, 4857);
     QCOMPARE(rig.surface.lines.size(), 50);
     QCOMPARE(rig.surface.lines.last().y1, float((20439 - 1701 - LineThicknessTwip) / 3));
@@ -148,7 +150,7 @@ void TestPageSizes::landscapeBoxAppliesSelectedPaper() {
     rig.engine.onLandscapeClicked();
     QCOMPARE(rig.engine.settings().PaperHeightTwip, 16840.0);
     QCOMPARE(rig.engine.settings().PaperWidthTwip, 23814.0);
-    QCOMPARE(rig.engine.settings().PrintDirectionYoko, 1);
+    QVERIFY(rig.engine.settings().PrintDirectionYoko == Orientation::Landscape);
     QCOMPARE(rig.surface.lines.size(), 50);
     QCOMPARE(rig.surface.lines.first().x2, float((23814 - 850.5) / 3));
 }
@@ -156,7 +158,7 @@ void TestPageSizes::landscapeBoxAppliesSelectedPaper() {
 void TestPageSizes::displaySizeChangeResizesAndRedraws() {
     EngineRig rig;
     rig.form.setChecked(ctl::optA5, true);
-    rig.engine.onPaperOptionSelected(5);
+    rig.engine.onPaperOptionSelected(PaperKind::A5);
     QCOMPARE(rig.surface.width, 2807);
     QCOMPARE(rig.surface.height, 3969);
     rig.form.setChecked(ctl::optHyojiLarge, true);
@@ -172,7 +174,7 @@ void TestPageSizes::invalidParameterKeepsNewSize() {
     rig.engine.DrawTavriSheet(0);
     rig.form.setText(ctl::txtLineInterval, "");
     rig.form.setChecked(ctl::optA3, true);
-    rig.engine.onPaperOptionSelected(3);
+    rig.engine.onPaperOptionSelected(PaperKind::A3);
     QCOMPARE(rig.messages.texts(), QStringList{"線同士の幅が空欄です。"});
     QCOMPARE(rig.engine.settings().PaperHeightTwip, 23814.0);
     QCOMPARE(rig.surface.height, 7938);

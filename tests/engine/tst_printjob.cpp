@@ -88,7 +88,7 @@ void TestPrintJob::copies() {
     QFETCH(int, pages);
     EngineRig rig;
     rig.form.setText(ctl::txtPrintCount, count);
-    rig.engine.cmdPrintClick();
+    QCOMPARE(rig.engine.cmdPrintClick(), Outcome::done(pages));
     QCOMPARE(rig.surface.lines.size(), 50);
     if (pages == 0) {
         QVERIFY(rig.printer.calls.isEmpty());
@@ -126,7 +126,7 @@ void TestPrintJob::printCountChecks() {
     QFETCH(QString, message);
     EngineRig rig;
     rig.form.setText(ctl::txtPrintCount, count);
-    rig.engine.cmdPrintClick();
+    QCOMPARE(rig.engine.cmdPrintClick(), Outcome::refused());
     QCOMPARE(rig.messages.texts(), QStringList{message});
     QVERIFY(rig.printer.calls.isEmpty());
     QVERIFY(rig.surface.lines.isEmpty());
@@ -150,13 +150,16 @@ void TestPrintJob::copyCountGuard() {
     EngineRig rig;
     // Every change of the text runs the guard, also the one it makes itself.
     int runs = 0;
+    QList<Outcome> outcomes;
     rig.form.onChanged = [&](const QString& control) {
         if (control == QLatin1String(ctl::txtPrintCount)) {
             ++runs;
-            rig.engine.txtPrintCountChanged();
+            outcomes.append(rig.engine.txtPrintCountChanged());
         }
     };
     rig.form.setText(ctl::txtPrintCount, typed);
+    // The run for the typed text ends last (the guard's change back to 1 runs within it).
+    QCOMPARE(outcomes.last(), refused ? Outcome::refused() : Outcome::done());
     if (refused) {
         QCOMPARE(rig.messages.shown.size(), 1);
         QCOMPARE(rig.messages.shown.first().text, kGuard);
@@ -195,7 +198,7 @@ void TestPrintJob::printerFailureAbortsTheJob() {
     EngineRig rig;
     rig.printer.failAtCall = 30; // in the middle of the first page's lines
     rig.form.setText(ctl::txtPrintCount, "2");
-    rig.engine.cmdPrintClick();
+    QCOMPARE(rig.engine.cmdPrintClick(), Outcome::failed("printer failure (test)"));
     QCOMPARE(rig.messages.texts(), QStringList{"エラーが発生しました"});
     QVERIFY(rig.printer.aborted);
     QVERIFY(!rig.printer.ended);
@@ -276,8 +279,11 @@ void TestPrintJob::progressAndCancel() {
     rig.engine.setProgress(&recorder);
     rig.printer.failAtCall = failAtCall;
     rig.form.setText(ctl::txtPrintCount, count);
-    rig.engine.cmdPrintClick();
+    const Outcome::Kind outcome = rig.engine.cmdPrintClick().kind();
 
+    QCOMPARE(outcome, cancelAt     ? Outcome::Kind::Cancelled
+                      : failAtCall ? Outcome::Kind::Failed
+                                   : Outcome::Kind::Done);
     QCOMPARE(recorder.log, progress);
     QCOMPARE(rig.messages.texts(), messages);
     if (!messages.isEmpty())

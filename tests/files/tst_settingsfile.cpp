@@ -78,10 +78,13 @@ struct Rig {
     QString lines() const { return checkedOf({"opt2", "opt3", "opt4", "opt5", "opt6"}); }
     QStringList inUseTexts() const {
         QStringList texts;
-        for (int i = 1; i <= items.FreeTextCount; ++i)
-            if (items.FreeTextItems[i].InUse)
-                texts << items.FreeTextItems[i].Text;
+        for (const std::int16_t slot : items.slotsInUse(ItemKind::Text))
+            texts << items.text(slot).Text;
         return texts;
+    }
+    void addText(OverlayText item) {
+        item.InUse = true;
+        items.add(item);
     }
 };
 
@@ -240,23 +243,24 @@ private slots:
         QFETCH(QStringList, messages);
         Rig r;
         // Items placed before the load go, whatever the file holds.
-        r.items.AddTextItem(OverlayText{QStringLiteral("old"), 1, 1});
-        r.items.ShowFreeText(1);
+        r.addText(OverlayText{QStringLiteral("old"), 1, 1});
         const int clearsBefore = r.surface.clears;
         QCOMPARE(r.file.boLoadSetteiFile(DataDir + u'/' + name), ok);
         QCOMPARE(r.messages.texts(), messages);
         QCOMPARE(r.paper(), paper);
         QCOMPARE(r.inUseTexts(), texts);
-        QCOMPARE(int(r.items.FreeTextCount), int(texts.size()));
-        QCOMPARE(int(r.items.ImageCount), imageSlots);
+        QCOMPARE(int(r.items.count(ItemKind::Text)), int(texts.size()));
+        QCOMPARE(int(r.items.count(ItemKind::Image)), imageSlots);
         int inUse = 0;
-        for (int i = 1; i <= r.items.ImageCount; ++i)
-            inUse += r.items.ImageItems[i].InUse;
+        for (const std::int16_t slot : r.items.slotsInUse(ItemKind::Image))
+            inUse += r.items.inUse(ItemKind::Image, slot);
         QCOMPARE(inUse, imagesInUse);
         if (name.startsWith(QLatin1String("missing_second"))) {
+            // The second image is a free slot with a hidden element.
             QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
-            QVERIFY(r.display.log.contains(QStringLiteral("hide image 2")));
-            QVERIFY(!r.items.ImageItems[1].Picture.isEmpty());
+            QVERIFY(r.display.log.contains(QStringLiteral("create image 2")));
+            QVERIFY(!r.display.log.contains(QStringLiteral("show image 2")));
+            QVERIFY(!r.items.image(1).Picture.isEmpty());
         }
         // The final redraw runs only after a complete load (the paper handler
         // may have redrawn on the way).
@@ -269,9 +273,9 @@ private slots:
     void onePictureDecodedOnce() {
         Rig r;
         QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
-        QCOMPARE(r.items.ImageItems[1].Picture.image.cacheKey(),
-                 r.items.ImageItems[2].Picture.image.cacheKey());
-        QCOMPARE(r.items.ImageItems[2].ImageSizePer, std::int16_t(250));
+        QCOMPARE(r.items.image(1).Picture.image.cacheKey(),
+                 r.items.image(2).Picture.image.cacheKey());
+        QCOMPARE(r.items.image(2).ImageSizePer, std::int16_t(250));
     }
 
     void loadThenSaveGivesTheSameBytes_data() {
@@ -294,17 +298,17 @@ private slots:
     void deletedItemsAreNotWritten() {
         Rig r;
         QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
-        r.items.DeleteItem(ItemKind::Text, 1);
-        r.items.DeleteItem(ItemKind::Image, 1);
+        r.items.remove(ItemKind::Text, 1);
+        r.items.remove(ItemKind::Image, 1);
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out.kvs2"));
         QVERIFY(r.file.SaveSetteiFile(out));
         Rig again;
         QVERIFY(again.file.boLoadSetteiFile(out));
-        QCOMPARE(int(again.items.FreeTextCount), 2);
-        QCOMPARE(again.items.FreeTextItems[1].Text, QStringLiteral("表ソ～①髙"));
-        QCOMPARE(int(again.items.ImageCount), 1);
-        QCOMPARE(again.items.ImageItems[1].ImageSizePer, std::int16_t(250));
+        QCOMPARE(int(again.items.count(ItemKind::Text)), 2);
+        QCOMPARE(again.items.text(1).Text, QStringLiteral("表ソ～①髙"));
+        QCOMPARE(int(again.items.count(ItemKind::Image)), 1);
+        QCOMPARE(again.items.image(1).ImageSizePer, std::int16_t(250));
     }
 
     void randomPagesAreStable() {
@@ -324,7 +328,7 @@ private slots:
                 t.FontName =
                     random.bounded(2) ? QStringLiteral("ＭＳ 明朝") : QStringLiteral(" A,B");
                 t.FontBold = random.bounded(2);
-                r.items.ShowFreeText(r.items.AddTextItem(t));
+                r.addText(t);
             }
             QTemporaryDir dir;
             const QString first = dir.filePath(QStringLiteral("1.kvs2"));
@@ -373,8 +377,8 @@ private slots:
         QVERIFY(!r.file.boLoadSetteiFile(path));
         QCOMPARE(r.messages.shown.size(), 1);
         QVERIFY(r.messages.texts()[0].contains(QStringLiteral("32767")));
-        QCOMPARE(int(r.items.ImageCount), 0);
-        QCOMPARE(int(r.items.FreeTextCount), images ? 1 : 0);
+        QCOMPARE(int(r.items.count(ItemKind::Image)), 0);
+        QCOMPARE(int(r.items.count(ItemKind::Text)), images ? 1 : 0);
     }
 
     // A text's size is one the font chooser gives, whole points from 1 to
@@ -402,7 +406,7 @@ private slots:
         QCOMPARE(r.file.boLoadSetteiFile(path), loaded > 0);
         if (loaded) {
             QCOMPARE(r.messages.texts(), QStringList());
-            QCOMPARE(int(r.items.FreeTextItems[2].FontSize), loaded);
+            QCOMPARE(int(r.items.text(2).FontSize), loaded);
             return;
         }
         QCOMPARE(r.messages.texts(),
@@ -410,7 +414,7 @@ private slots:
                                             "文字「ab」の「文字の大きさ」の値「%1」は読み込めませ"
                                             "ん。")
                                  .arg(size)});
-        QCOMPARE(int(r.items.FreeTextCount), 0);
+        QCOMPARE(int(r.items.count(ItemKind::Text)), 0);
     }
 
     // Saving ----------------------------------------------------------------
@@ -452,7 +456,7 @@ private slots:
         writeBytes(path, "old\r\n");
         Rig r;
         r.form.setText(ctl::txtSpaceSizeUp, margin);
-        r.items.ShowFreeText(r.items.AddTextItem(OverlayText{text, 10, 10}));
+        r.addText(OverlayText{text, 10, 10});
         QVERIFY(!r.file.SaveSetteiFile(path));
         QCOMPARE(r.messages.texts(), messages);
         QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
@@ -474,7 +478,7 @@ private slots:
         writeBytes(path, "old\r\n");
         Rig r;
         for (int i = 0; i < 200; ++i)
-            r.items.ShowFreeText(r.items.AddTextItem(OverlayText{QString(40, u'x'), i, i}));
+            r.addText(OverlayText{QString(40, u'x'), i, i});
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);

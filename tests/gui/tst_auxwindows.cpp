@@ -3,8 +3,14 @@
 // option groups at their selected button.
 
 #include "engine/controls.h"
+#include "engine/tavriengine.h"
 #include "fixedprinterlist.h"
+#include "overlay/overlayitems.h"
+#include "presetanswers.h"
+#include "recorders.h"
 #include "ui/aboutbox.h"
+#include "ui/filecommands.h"
+#include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/printerdialog.h"
@@ -60,6 +66,20 @@ int selectedRow(QListWidget* list) {
     const QList<QListWidgetItem*> s = list->selectedItems();
     return s.isEmpty() ? -1 : list->row(s.first());
 }
+
+// The main window on what it works on, without the rest of the program.
+struct MainRig {
+    test::RecordingMessages messages;
+    ui::FormControls form;
+    TavriEngine engine{form, messages};
+    overlay::OverlayItems items{engine.settings(), messages};
+    test::PresetAnswers answers;
+    ui::FileCommands files{engine, items, QString(), answers};
+    FixedPrinterList printers;
+    MainWindow main{form, engine, files, printers};
+
+    MainRig() { engine.InitStartValues(); }
+};
 
 // Receives the addresses the desktop would open.
 class UrlRecorder : public QObject {
@@ -194,11 +214,11 @@ void AuxWindowsTest::printerDialogClosedThroughFrameChangesNothing() {
 }
 
 void AuxWindowsTest::mainWindowOpensPrinterDialogModal() {
-    FixedPrinterList printers;
+    MainRig rig;
+    FixedPrinterList& printers = rig.printers;
     printers.names = QStringList{"Laser", "Inkjet"};
     printers.current = QStringLiteral("Laser");
-    MainWindow main;
-    main.setPrinterList(&printers);
+    MainWindow& main = rig.main;
     main.show();
     QString seen;
     Qt::WindowModality modality = Qt::NonModal;
@@ -356,7 +376,8 @@ void AuxWindowsTest::aboutLink() {
 }
 
 void AuxWindowsTest::oneHelpWindowAndOneAboutBox() {
-    MainWindow main;
+    MainRig rig;
+    MainWindow& main = rig.main;
     main.show();
     QVERIFY(main.helpWindow() == nullptr);
     child<QPushButton>(&main, "cmdShowHelp")->click();
@@ -384,7 +405,8 @@ void AuxWindowsTest::oneHelpWindowAndOneAboutBox() {
 }
 
 void AuxWindowsTest::tabReachesDarknessScrollBar() {
-    MainWindow main;
+    MainRig rig;
+    MainWindow& main = rig.main;
     main.show();
     QApplication::setActiveWindow(&main);
     QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -438,7 +460,8 @@ void AuxWindowsTest::tabEntersOptionGroupAtSelection() {
     QFETCH(QString, from);
     QFETCH(bool, backwards);
     QFETCH(QString, expected);
-    MainWindow main;
+    MainRig rig;
+    MainWindow& main = rig.main;
     main.show();
     QApplication::setActiveWindow(&main);
     QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -449,7 +472,7 @@ void AuxWindowsTest::tabEntersOptionGroupAtSelection() {
         if (byMouse)
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         else
-            main.setChecked(select, true);
+            rig.form.setChecked(select, true);
         QVERIFY(option->isChecked());
     }
     QWidget* start = child<QWidget>(&main, from);

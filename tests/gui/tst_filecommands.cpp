@@ -4,10 +4,11 @@
 #include "engine/controls.h"
 #include "files/defaultsettings.h"
 #include "overlay/overlayitems.h"
+#include "presetanswers.h"
 #include "ui/filecommands.h"
+#include "ui/formcontrols.h"
 #include "ui/gui.h"
 #include "ui/mainwindow.h"
-#include "ui/messagebox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,27 +29,19 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-QStringList messageTexts() {
-    QStringList texts;
-    for (const auto& r : MessageBoxes::takeRecords())
-        texts << r.text;
-    return texts;
-}
-
 } // namespace
 
 class FileCommandsTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder; // the program's folder, with a copy of the fixtures
-    std::unique_ptr<GuiProgram> program;
+    test::GuiRig rig;
 
-    void startProgram(const QStringList& arguments = {}) {
-        program = std::make_unique<GuiProgram>();
-        program->setProgramFolder(folder.path());
-        program->start(arguments);
-    }
+    void startProgram(const QStringList& arguments = {}) { rig.start(folder.path(), arguments); }
+    QStringList messageTexts() { return rig.answers.takeBoxTexts(); }
+    FormControls& form() { return rig.program->form(); }
+    overlay::OverlayItems& items() { return rig.program->items(); }
     void trigger(const char* action) {
-        auto* a = program->mainWindow().findChild<QAction*>(QString::fromLatin1(action));
+        auto* a = rig.program->mainWindow().findChild<QAction*>(QString::fromLatin1(action));
         QVERIFY(a);
         a->trigger();
     }
@@ -56,42 +49,37 @@ class FileCommandsTest : public QObject {
 private slots:
     void initTestCase() {
         GuiProgram::prepareApplication(*qApp);
-        MessageBoxes::setPreAnswering(true);
         for (const QString& name : QDir(Fixtures).entryList(QDir::Files))
             QVERIFY(QFile::copy(Fixtures + u'/' + name, folder.filePath(name)));
         QVERIFY(QDir::setCurrent(folder.path())); // the fixtures' picture paths
     }
     void cleanup() {
-        program.reset();
-        MessageBoxes::takeRecords();
-        SettingsFileDialogs::takeRecords();
+        rig.reset();
         QFile::remove(folder.filePath(DefaultSetteiName));
     }
 
     void openThenSave() {
         startProgram();
-        MainWindow& main = program->mainWindow();
-        program->items().AddTextItem(overlay::OverlayText{QStringLiteral("earlier"), 1, 1});
+        items().add(overlay::OverlayText{QStringLiteral("earlier"), 1, 1});
 
-        SettingsFileDialogs::preset({folder.filePath(QStringLiteral("full.kvs2"))});
+        rig.answers.fileAnswers = {folder.filePath(QStringLiteral("full.kvs2"))};
         trigger("mnuSettei_Open");
         QCOMPARE(messageTexts(), QStringList());
-        QCOMPARE(main.text(ctl::txtSpaceSizeUp), QStringLiteral("25"));
-        QVERIFY(main.isChecked(ctl::optB4));
-        QCOMPARE(int(program->items().FreeTextCount), 3);
-        QCOMPARE(program->items().FreeTextItems[1].Text, QStringLiteral("練習曲\r\n第1番"));
+        QCOMPARE(form().text(ctl::txtSpaceSizeUp), QStringLiteral("25"));
+        QVERIFY(form().isChecked(ctl::optB4));
+        QCOMPARE(int(items().count(overlay::ItemKind::Text)), 3);
+        QCOMPARE(items().text(1).Text, QStringLiteral("練習曲\r\n第1番"));
 
         // Cancelling the next open changes nothing.
-        SettingsFileDialogs::preset({QString()});
         trigger("mnuSettei_Open");
-        QCOMPARE(int(program->items().FreeTextCount), 3);
+        QCOMPARE(int(items().count(overlay::ItemKind::Text)), 3);
 
         const QString out = folder.filePath(QStringLiteral("typed without extension"));
-        SettingsFileDialogs::preset({out});
+        rig.answers.fileAnswers = {out};
         trigger("mnuSettei_Save");
         QCOMPARE(fileBytes(out), fileBytes(Fixtures + QStringLiteral("/full.kvs2")));
 
-        const auto dialogs = SettingsFileDialogs::takeRecords();
+        const auto dialogs = rig.answers.takeFileDialogs();
         QCOMPARE(dialogs.size(), 3);
         const auto& open = dialogs[0];
         QCOMPARE(open.acceptMode, QFileDialog::AcceptOpen);
@@ -105,7 +93,7 @@ private slots:
         QCOMPARE(save.nameFilters, QStringList({"ペルノアファイル(*.kvs2)"}));
         // The file accepted last is offered again.
         QCOMPARE(save.selectedFiles, QStringList({folder.filePath(QStringLiteral("full.kvs2"))}));
-        QCOMPARE(program->fileCommands().dialogs().lastFileName(), out);
+        QCOMPARE(rig.program->fileCommands().dialogs().lastFileName(), out);
     }
 
     void startupFile_data() {
@@ -130,19 +118,19 @@ private slots:
                     folder.filePath(QStringLiteral("my scores/a.kvs2")));
         startProgram({QStringLiteral("pernoa"), folder.filePath(argument)});
         QCOMPARE(messageTexts(), messages);
-        QCOMPARE(program->items().FreeTextCount > 0, messages.isEmpty());
+        QCOMPARE(items().count(overlay::ItemKind::Text) > 0, messages.isEmpty());
     }
 
     void offsetsSurviveARestart() {
         startProgram();
-        QCOMPARE(program->mainWindow().text(ctl::txtPrinterGosaX), QStringLiteral("0"));
-        program->mainWindow().setText(ctl::txtPrinterGosaX, QStringLiteral("1.50"));
-        program->mainWindow().setText(ctl::txtPrinterGosaY, QStringLiteral("abc"));
-        program->mainWindow().close();
+        QCOMPARE(form().text(ctl::txtPrinterGosaX), QStringLiteral("0"));
+        form().setText(ctl::txtPrinterGosaX, QStringLiteral("1.50"));
+        form().setText(ctl::txtPrinterGosaY, QStringLiteral("abc"));
+        rig.program->mainWindow().close();
         QCOMPARE(fileBytes(folder.filePath(DefaultSetteiName)), QByteArray("1.5,0\r\n"));
         startProgram();
-        QCOMPARE(program->mainWindow().text(ctl::txtPrinterGosaX), QStringLiteral("1.5"));
-        QCOMPARE(program->mainWindow().text(ctl::txtPrinterGosaY), QStringLiteral("0"));
+        QCOMPARE(form().text(ctl::txtPrinterGosaX), QStringLiteral("1.5"));
+        QCOMPARE(form().text(ctl::txtPrinterGosaY), QStringLiteral("0"));
     }
 };
 

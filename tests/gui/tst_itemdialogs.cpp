@@ -70,23 +70,17 @@ struct Rig {
     OverlayItems items{settings, messages};
     Fonts fonts;
     Files files;
+    ItemTarget target;
     Rig() {
         settings.HyojiSize = 3;
         items.setDisplay(&display);
     }
-    void insertAt(int x, int y) {
-        items.InsertMode = true;
-        items.ClickX = x;
-        items.ClickY = y;
-    }
-    void edit(std::int16_t slot) {
-        items.InsertMode = false;
-        items.CurrentItemIndex = slot;
-    }
+    void insertAt(int x, int y) { target = {ItemKind::Text, true, 0, x, y}; }
+    void edit(std::int16_t slot) { target = {ItemKind::Text, false, slot, 0, 0}; }
     // A text item through the dialog.
     std::int16_t addText(const QString& text) {
         insertAt(10, 20);
-        TextItemDialog dialog(items, messages, fonts);
+        TextItemDialog dialog(items, messages, fonts, target);
         dialog.textField()->setPlainText(text);
         dialog.confirm();
         return dialog.slot();
@@ -94,7 +88,7 @@ struct Rig {
     std::int16_t addImage(const QString& path, const QString& scale = QStringLiteral("100")) {
         insertAt(10, 20);
         files.answer = path;
-        ImageItemDialog dialog(items, messages, files);
+        ImageItemDialog dialog(items, messages, files, target);
         dialog.browse();
         dialog.scaleField()->setText(scale);
         dialog.confirm();
@@ -204,8 +198,8 @@ private slots:
 void ItemDialogsTest::windows() {
     Rig r;
     r.insertAt(0, 0);
-    TextItemDialog text(r.items, r.messages, r.fonts);
-    ImageItemDialog image(r.items, r.messages, r.files);
+    TextItemDialog text(r.items, r.messages, r.fonts, r.target);
+    ImageItemDialog image(r.items, r.messages, r.files, r.target);
     const struct {
         QDialog* dialog;
         QString name, title;
@@ -249,7 +243,7 @@ void ItemDialogsTest::windows() {
 void ItemDialogsTest::keysDoNothingByThemselves() {
     Rig r;
     r.insertAt(5, 5);
-    TextItemDialog dialog(r.items, r.messages, r.fonts);
+    TextItemDialog dialog(r.items, r.messages, r.fonts, r.target);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.textField()->setFocus();
@@ -264,8 +258,8 @@ void ItemDialogsTest::keysDoNothingByThemselves() {
     dialog.okButton()->setFocus();
     QTest::keyClick(dialog.okButton(), Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(r.items.FreeTextItems[1].Text, QStringLiteral("ab\r\nc"));
-    QVERIFY(r.items.FreeTextItems[1].InUse);
+    QCOMPARE(r.items.text(1).Text, QStringLiteral("ab\r\nc"));
+    QVERIFY(r.items.inUse(ItemKind::Text, 1));
 }
 
 void ItemDialogsTest::textInsertAndEdit() {
@@ -273,7 +267,7 @@ void ItemDialogsTest::textInsertAndEdit() {
     // Empty text: the warning, nothing changes.
     r.insertAt(100, 250);
     {
-        TextItemDialog dialog(r.items, r.messages, r.fonts);
+        TextItemDialog dialog(r.items, r.messages, r.fonts, r.target);
         QCOMPARE(dialog.slot(), std::int16_t(1));
         QCOMPARE(dialog.textField()->toPlainText(), QString());
         dialog.confirm();
@@ -281,39 +275,41 @@ void ItemDialogsTest::textInsertAndEdit() {
         QCOMPARE(r.messages.shown[0].text, QStringLiteral("文字を入力してください"));
         QCOMPARE(r.messages.shown[0].title, Error);
         QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
-        QVERIFY(!r.items.FreeTextItems[1].InUse);
+        QVERIFY(!r.items.inUse(ItemKind::Text, 1));
         // "やめる" frees the slot again.
         dialog.cancel();
-        QVERIFY(!r.items.FreeTextItems[1].InUse);
+        QVERIFY(!r.items.inUse(ItemKind::Text, 1));
         QCOMPARE(r.display.log.last(), QStringLiteral("hide text 1"));
     }
     // The next insert takes the same slot; blanks and breaks only are text.
     QCOMPARE(r.addText(QStringLiteral(" \n")), std::int16_t(1));
-    QCOMPARE(r.items.FreeTextCount, std::int16_t(1));
-    QCOMPARE(r.items.FreeTextItems[1].Text, QStringLiteral(" \r\n"));
-    QCOMPARE(r.items.FreeTextItems[1].X, 30);
-    QCOMPARE(r.items.FreeTextItems[1].Y, 60);
+    QCOMPARE(r.items.count(ItemKind::Text), std::int16_t(1));
+    QCOMPARE(r.items.text(1).Text, QStringLiteral(" \r\n"));
+    QCOMPARE(r.items.text(1).X, 30);
+    QCOMPARE(r.items.text(1).Y, 60);
 
     // Edit: the text field holds the text; changing only the font keeps it.
-    r.items.FreeTextItems[1].Text = QStringLiteral("A\r\nB");
+    OverlayText twoLines = r.items.text(1);
+    twoLines.Text = QStringLiteral("A\r\nB");
+    r.items.change(1, twoLines);
     r.edit(1);
     {
-        TextItemDialog dialog(r.items, r.messages, r.fonts);
+        TextItemDialog dialog(r.items, r.messages, r.fonts, r.target);
         QCOMPARE(dialog.textField()->toPlainText(), QStringLiteral("A\nB"));
         r.fonts.change = [](FontChoice& c) { c.bold = true; };
         dialog.chooseFont();
         dialog.confirm();
     }
-    QCOMPARE(r.items.FreeTextItems[1].Text, QStringLiteral("A\r\nB"));
-    QVERIFY(r.items.FreeTextItems[1].FontBold);
+    QCOMPARE(r.items.text(1).Text, QStringLiteral("A\r\nB"));
+    QVERIFY(r.items.text(1).FontBold);
     QVERIFY(r.display.text.font.bold());
     QCOMPARE(r.display.text.text, QStringLiteral("A\r\nB"));
 
     // Edit, change text and font, "やめる": every field as before.
-    const OverlayText before = r.items.FreeTextItems[1];
+    const OverlayText before = r.items.text(1);
     QVERIFY(before.InUse);
     {
-        TextItemDialog dialog(r.items, r.messages, r.fonts);
+        TextItemDialog dialog(r.items, r.messages, r.fonts, r.target);
         r.fonts.change = [](FontChoice& c) {
             c.face = QStringLiteral("IPAMincho");
             c.italic = c.underline = true;
@@ -321,12 +317,14 @@ void ItemDialogsTest::textInsertAndEdit() {
         };
         dialog.chooseFont();
         dialog.textField()->setPlainText(QStringLiteral("changed"));
-        QCOMPARE(r.items.FreeTextItems[1].ForeColor, QStringLiteral("255"));
+        // The dialog holds the font until "登録"; the item is untouched.
+        QCOMPARE(dialog.item().ForeColor, QStringLiteral("255"));
+        QCOMPARE(fields(r.items.text(1)), fields(before));
         const int shows = r.display.log.size();
         dialog.cancel();
         QCOMPARE(r.display.log.size(), shows); // the label is not redrawn
     }
-    QCOMPARE(fields(r.items.FreeTextItems[1]), fields(before));
+    QCOMPARE(fields(r.items.text(1)), fields(before));
 }
 
 void ItemDialogsTest::fontReadBack_data() {
@@ -350,7 +348,7 @@ void ItemDialogsTest::fontReadBack() {
     QFETCH(QString, expectedColour);
     Rig r;
     r.insertAt(0, 0);
-    TextItemDialog dialog(r.items, r.messages, r.fonts);
+    TextItemDialog dialog(r.items, r.messages, r.fonts, r.target);
     r.fonts.accept = accept;
     r.fonts.change = [&](FontChoice& c) {
         c.size = size;
@@ -361,11 +359,11 @@ void ItemDialogsTest::fontReadBack() {
     QCOMPARE(r.fonts.shown[0].face, QStringLiteral("ＭＳ Ｐゴシック"));
     QCOMPARE(r.fonts.shown[0].size, 20.0);
     QCOMPARE(r.fonts.shown[0].colour, 0);
-    const OverlayText& item = r.items.FreeTextItems[dialog.slot()];
+    const OverlayText& item = dialog.item();
     QCOMPARE(int(item.FontSize), expectedSize);
     QCOMPARE(item.ForeColor, expectedColour);
     QCOMPARE(item.FontName, QStringLiteral("ＭＳ Ｐゴシック"));
-    QVERIFY(!item.InUse); // only "登録" shows it
+    QVERIFY(!r.items.inUse(ItemKind::Text, dialog.slot())); // only "登録" shows it
     QCOMPARE(colourFromNumber(colourNumber(colour)), colour);
 }
 
@@ -442,8 +440,8 @@ void ItemDialogsTest::laidOutForTheFont() {
     QApplication::setFont(font);
     Rig r;
     r.insertAt(0, 0);
-    TextItemDialog text(r.items, r.messages, r.fonts);
-    ImageItemDialog image(r.items, r.messages, r.files);
+    TextItemDialog text(r.items, r.messages, r.fonts, r.target);
+    ImageItemDialog image(r.items, r.messages, r.files, r.target);
     for (ItemDialog* dialog : std::initializer_list<ItemDialog*>{&text, &image}) {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -509,13 +507,13 @@ void ItemDialogsTest::scaleChecks() {
     Rig r;
     r.insertAt(7, 8);
     r.files.answer = writePicture(dir.filePath("a.bmp"), "BMP", 3780);
-    ImageItemDialog dialog(r.items, r.messages, r.files);
+    ImageItemDialog dialog(r.items, r.messages, r.files, r.target);
     dialog.show();
     if (withFile)
         dialog.browse();
     dialog.scaleField()->setText(scale);
     dialog.confirm();
-    const OverlayImage& item = r.items.ImageItems[dialog.slot()];
+    const OverlayImage& item = r.items.image(dialog.slot());
     if (stored < 0) {
         QCOMPARE(r.messages.shown.size(), 1);
         QCOMPARE(r.messages.shown[0].text, message);
@@ -573,7 +571,7 @@ void ItemDialogsTest::pictures() {
     if (!bytes.isEmpty())
         writeBytes(path, bytes);
     const std::int16_t slot = r.addImage(path, QStringLiteral("50"));
-    const OverlayImage& item = r.items.ImageItems[slot];
+    const OverlayImage& item = r.items.image(slot);
     const bool shown = r.display.log.contains(QStringLiteral("show image %1").arg(slot));
     if (loaded < 0)
         loaded = shown ? 1 : 0;
@@ -599,16 +597,15 @@ void ItemDialogsTest::imageEdit() {
     const QString first = writePicture(dir.filePath("first.bmp"), "BMP", 3780);
     const QString second = writePicture(dir.filePath("second.bmp"), "BMP", 11811);
     const std::int16_t slot = r.addImage(first);
-    OverlayImage& item = r.items.ImageItems[slot];
-    item.X = 111;
-    item.Y = 222;
+    r.items.move(ItemKind::Image, slot, 111, 222);
+    const auto item = [&] { return r.items.image(slot); };
 
     // Only the scale changes: the picture is not loaded again (its file is
     // gone by now) and the item is redrawn at the new scale.
     QFile::rename(first, first + ".away");
     r.edit(slot);
     {
-        ImageItemDialog dialog(r.items, r.messages, r.files);
+        ImageItemDialog dialog(r.items, r.messages, r.files, r.target);
         QCOMPARE(dialog.pathLabel()->text(), first);
         QCOMPARE(dialog.scaleField()->text(), QStringLiteral("100"));
         QVERIFY(!dialog.imagePathChanged());
@@ -616,14 +613,14 @@ void ItemDialogsTest::imageEdit() {
         dialog.confirm();
     }
     QVERIFY(r.messages.shown.isEmpty());
-    QCOMPARE(item.ImageSizePer, std::int16_t(200));
+    QCOMPARE(item().ImageSizePer, std::int16_t(200));
     QCOMPARE(r.display.image.width, 2540 * 2 / 3.0);
     QFile::rename(first + ".away", first);
 
     // Another file, then "やめる": path, scale, position and picture as before.
-    const qint64 key = item.Picture.image.cacheKey();
+    const qint64 key = item().Picture.image.cacheKey();
     {
-        ImageItemDialog dialog(r.items, r.messages, r.files);
+        ImageItemDialog dialog(r.items, r.messages, r.files, r.target);
         r.files.answer = second;
         dialog.browse();
         QCOMPARE(dialog.pathLabel()->text(), second);
@@ -632,37 +629,37 @@ void ItemDialogsTest::imageEdit() {
         dialog.cancel();
     }
     QVERIFY(r.messages.shown.isEmpty());
-    QCOMPARE(item.ImagePath, first);
-    QCOMPARE(item.ImageSizePer, std::int16_t(200));
-    QCOMPARE(item.X, 111);
-    QCOMPARE(item.Y, 222);
-    QVERIFY(item.InUse);
-    QCOMPARE(item.Picture.WidthHimetric, 2540);
+    QCOMPARE(item().ImagePath, first);
+    QCOMPARE(item().ImageSizePer, std::int16_t(200));
+    QCOMPARE(item().X, 111);
+    QCOMPARE(item().Y, 222);
+    QVERIFY(item().InUse);
+    QCOMPARE(item().Picture.WidthHimetric, 2540);
     // Reloaded from its file, which has not changed: the picture decoded before.
-    QCOMPARE(item.Picture.image.cacheKey(), key);
+    QCOMPARE(item().Picture.image.cacheKey(), key);
 
-    // The file went away meanwhile: "やめる" cannot reload it and removes the item.
+    // The file went away meanwhile: "やめる" cannot reload it and removes the item().
     QFile::remove(first);
     {
-        ImageItemDialog dialog(r.items, r.messages, r.files);
+        ImageItemDialog dialog(r.items, r.messages, r.files, r.target);
         dialog.cancel();
     }
     QCOMPARE(r.messages.texts(), QStringList{LoadFailed});
-    QVERIFY(!item.InUse);
+    QVERIFY(!item().InUse);
 
     // Edit onto a file that is no picture: the message and the item is gone.
     r.messages.clear();
     const std::int16_t other = r.addImage(second);
     r.edit(other);
     {
-        ImageItemDialog dialog(r.items, r.messages, r.files);
+        ImageItemDialog dialog(r.items, r.messages, r.files, r.target);
         r.files.answer = writeBytes(dir.filePath("text.gif"), "GIF? no");
         dialog.browse();
         dialog.confirm();
         QVERIFY(!dialog.isVisible());
     }
     QCOMPARE(r.messages.texts(), QStringList{LoadFailed});
-    QVERIFY(!r.items.ImageItems[other].InUse);
+    QVERIFY(!r.items.inUse(ItemKind::Image, other));
 }
 
 void ItemDialogsTest::pictureFileDialog() {
@@ -707,8 +704,10 @@ void ItemDialogsTest::openedBelowThePreviewModal() {
         const char* name;
         std::function<void()> open;
     } dialogs[] = {
-        {"frmSetLabel", [&] { openTextItemDialog(r.items, r.messages, r.fonts, &preview); }},
-        {"frmSetImage", [&] { openImageItemDialog(r.items, r.messages, r.files, &preview); }},
+        {"frmSetLabel",
+         [&] { openTextItemDialog(r.items, r.messages, r.fonts, r.target, &preview); }},
+        {"frmSetImage",
+         [&] { openImageItemDialog(r.items, r.messages, r.files, r.target, &preview); }},
     };
     for (const auto& d : dialogs) {
         r.insertAt(1, 1);
@@ -729,24 +728,24 @@ void ItemDialogsTest::openedBelowThePreviewModal() {
         QVERIFY(modal);
     }
     // Both inserts were cancelled through the frame.
-    QVERIFY(!r.items.FreeTextItems[1].InUse);
-    QVERIFY(!r.items.ImageItems[1].InUse);
+    QVERIFY(!r.items.inUse(ItemKind::Text, 1));
+    QVERIFY(!r.items.inUse(ItemKind::Image, 1));
+    QCOMPARE(r.items.count(ItemKind::Image), std::int16_t(1));
 }
 
 void ItemDialogsTest::nothingOpensWithoutASlot() {
     Rig r;
     r.items.setDisplay(nullptr);
-    for (int i = 0; i < MaxItemSlots; ++i) {
-        OverlayText t;
-        t.InUse = true;
-        r.items.AddTextItem(t);
-    }
+    OverlayText used;
+    used.InUse = true;
+    for (int i = 0; i < MaxItemSlots; ++i)
+        r.items.add(used);
     r.insertAt(0, 0);
-    openTextItemDialog(r.items, r.messages, r.fonts, nullptr); // returns without a dialog
+    openTextItemDialog(r.items, r.messages, r.fonts, r.target, nullptr); // no dialog
     QCOMPARE(r.messages.shown.size(), 1);
     // An edit of a slot that does not exist opens nothing either.
     r.edit(0);
-    ImageItemDialog image(r.items, r.messages, r.files);
+    ImageItemDialog image(r.items, r.messages, r.files, r.target);
     QVERIFY(!image.isReady());
     image.confirm();
     QCOMPARE(r.messages.shown.size(), 1);

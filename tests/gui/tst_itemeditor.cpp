@@ -1,18 +1,14 @@
 // The preview window as the editor of the page's items: the elements it
 // shows, the right-click popups and their commands, dragging, deleting.
 
-#include "engine/sheetsettings.h"
-#include "overlay/overlayitems.h"
 #include "preview/pagesurface.h"
-#include "preview/previewwindow.h"
-#include "recorders.h"
+#include "previewrig.h"
 
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace pernoa;
@@ -22,19 +18,11 @@ using pernoa::preview::PreviewWindow;
 
 namespace {
 
-struct Rig {
-    SheetSettings settings;
-    test::RecordingMessages messages;
-    OverlayItems items{settings, messages};
-    PreviewWindow window;
-
+struct Rig : test::PreviewRig {
     Rig() {
-        settings.HyojiSize = 3;
-        window.attachItems(items, messages);
         window.setSurfaceWidth(3969);
         window.setSurfaceHeight(5613);
     }
-    ~Rig() { window.detachItems(); }
 
     // Page positions that are whole pixels at divisor 3: multiples of 45.
     std::int16_t addText(const QString& text, int x, int y) {
@@ -42,9 +30,8 @@ struct Rig {
         item.Text = text;
         item.X = x;
         item.Y = y;
-        const auto slot = items.AddTextItem(item);
-        items.ShowFreeText(slot);
-        return slot;
+        item.InUse = true;
+        return items.add(item);
     }
     std::int16_t addImage(int x, int y, QColor colour = Qt::red) {
         OverlayImage item;
@@ -55,9 +42,8 @@ struct Rig {
         item.Picture.WidthHimetric = 4000;
         item.Picture.HeightHimetric = 3000;
         item.ImageSizePer = 25; // 1000 x 750 page twips: 333.3 x 250 preview twips
-        const auto slot = items.AddImageItem(item);
-        items.ShowImage(slot);
-        return slot;
+        item.InUse = true;
+        return items.add(item);
     }
 
     void mouse(QEvent::Type type, QPointF pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -77,6 +63,13 @@ struct Rig {
     void closeMenus() {
         for (QMenu* menu : window.findChildren<QMenu*>())
             menu->hide();
+    }
+    // A right click whose popup is closed again: its commands act on what
+    // the click found.
+    void rightClick(QPointF pos) {
+        mouse(QEvent::MouseButtonPress, pos, Qt::RightButton, Qt::RightButton);
+        mouse(QEvent::MouseButtonRelease, pos, Qt::RightButton, Qt::NoButton);
+        closeMenus();
     }
 };
 
@@ -112,12 +105,13 @@ void ItemEditorTest::rightClick_data() {
     QTest::addColumn<int>("clickX");
     QTest::addColumn<int>("clickY");
     const int right = Qt::RightButton;
-    // 2.5 pixels are 37.5 twips (to 38), 3.5 pixels 52.5 (to 52).
+    // 2.5 pixels are 37.5 twips (to 38), 3.5 pixels 52.5 (to 52). The first
+    // right click of each row finds image 1 at (7, 7) pixels from its corner.
     QTest::newRow("page") << QPointF(2.5, 3.5) << right << "MnuPopUpSinki" << 0 << 38 << 52;
     QTest::newRow("text 3") << QPointF(62.5, 33.5) << right << "MnuPopUpLabel" << 3 << 38 << 52;
     QTest::newRow("image 1") << QPointF(202.5, 103.5) << right << "MnuPopUpImage" << 1 << 38 << 52;
     QTest::newRow("right with left")
-        << QPointF(62.5, 33.5) << int(Qt::RightButton | Qt::LeftButton) << "" << 9 << 7 << 7;
+        << QPointF(62.5, 33.5) << int(Qt::RightButton | Qt::LeftButton) << "" << 1 << 105 << 105;
 }
 
 void ItemEditorTest::rightClick() {
@@ -133,13 +127,11 @@ void ItemEditorTest::rightClick() {
     r.addText(QStringLiteral("two"), 0, 9000);
     r.addText(QStringLiteral("three"), 2700, 1350);
     r.addImage(9000, 4500);
-    r.items.CurrentItemIndex = 9;
-    r.items.ClickX = r.items.ClickY = 7;
+    r.rightClick(QPointF(207, 107));
     r.mouse(QEvent::MouseButtonPress, pos, Qt::RightButton, Qt::MouseButtons(buttons));
     QCOMPARE(r.openMenu(), menu);
-    QCOMPARE(r.items.CurrentItemIndex, index);
-    QCOMPARE(r.items.ClickX, clickX);
-    QCOMPARE(r.items.ClickY, clickY);
+    QCOMPARE(int(r.window.clickedSlot()), index);
+    QCOMPARE(r.window.clickPoint(), QPoint(clickX, clickY));
     r.closeMenus();
 }
 
@@ -170,16 +162,19 @@ void ItemEditorTest::commands() {
     QFETCH(bool, text);
     QFETCH(bool, insert);
     Rig r;
-    QSignalSpy textSpy(&r.window, &PreviewWindow::textDialogRequested);
-    QSignalSpy imageSpy(&r.window, &PreviewWindow::imageDialogRequested);
+    const auto slot = text ? r.addText(QStringLiteral("x"), 450, 450) : r.addImage(450, 450);
+    // Right-clicked at (2, 3) pixels: on the item, or beside it on the page.
+    r.rightClick(insert ? QPointF(2, 3) : QPointF(12, 13));
     auto* action = r.window.findChild<QMenu*>(menu)->findChild<QAction*>(command);
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
-    r.items.InsertMode = !insert;
     action->trigger();
-    QCOMPARE(r.items.InsertMode, insert);
-    QCOMPARE(textSpy.size(), text ? 1 : 0);
-    QCOMPARE(imageSpy.size(), text ? 0 : 1);
+    QCOMPARE(r.dialogs.opened.size(), 1);
+    const preview::ItemTarget& target = r.dialogs.opened[0];
+    QCOMPARE(target.kind, text ? ItemKind::Text : ItemKind::Image);
+    QCOMPARE(target.insert, insert);
+    QCOMPARE(int(target.slot), insert ? 0 : int(slot));
+    QCOMPARE(QPoint(target.clickX, target.clickY), QPoint(30, 45));
 }
 
 // Drags of text 1 at preview left 100 twips (page 300, divisor 3) and top 0:
@@ -208,8 +203,8 @@ void ItemEditorTest::dragging() {
     const std::int16_t slot =
         text ? r.addText(QStringLiteral("drag me"), 300, 0) : r.addImage(300, 0);
     const auto stored = [&] {
-        return text ? QPoint(r.items.FreeTextItems[slot].X, r.items.FreeTextItems[slot].Y)
-                    : QPoint(r.items.ImageItems[slot].X, r.items.ImageItems[slot].Y);
+        return text ? QPoint(r.items.text(slot).X, r.items.text(slot).Y)
+                    : QPoint(r.items.image(slot).X, r.items.image(slot).Y);
     };
     const QPointF corner(100.0 / 15, 0);
 
@@ -275,8 +270,8 @@ void ItemEditorTest::dragKeepsTheFraction() {
                                    : r.addImage(start.x(), start.y());
     const ElementKind kind = text ? ElementKind::Text : ElementKind::Image;
     const auto stored = [&] {
-        return text ? QPoint(r.items.FreeTextItems[slot].X, r.items.FreeTextItems[slot].Y)
-                    : QPoint(r.items.ImageItems[slot].X, r.items.ImageItems[slot].Y);
+        return text ? QPoint(r.items.text(slot).X, r.items.text(slot).Y)
+                    : QPoint(r.items.image(slot).X, r.items.image(slot).Y);
     };
     const auto drag = [&](QPointF by) {
         // The pointer stands on whole pixels, the element between them.
@@ -303,7 +298,7 @@ void ItemEditorTest::dragPastWhatAPositionHoldsStops() {
     QVERIFY(!r.window.dragging());
     r.move(QPointF(4, 4), Qt::LeftButton);
     QVERIFY(!r.window.dragging());
-    QCOMPARE(r.items.FreeTextItems[slot].X, 0);
+    QCOMPARE(r.items.text(slot).X, 0);
     QCOMPARE(r.window.page()->elementTopLeftTwips({ElementKind::Text, slot}), QPointF(0, 0));
 }
 
@@ -328,7 +323,8 @@ void ItemEditorTest::deleteAsksFirst() {
     r.addText(QStringLiteral("b"), 450, 450);
     r.addImage(900, 900);
     r.addImage(1800, 1800);
-    r.items.CurrentItemIndex = 2;
+    // On text 2 at (10, 10) pixels, or on image 2 at (40, 40).
+    r.rightClick(text ? QPointF(11, 11) : QPointF(41, 41));
     r.messages.answers = {MsgAnswer(answer)};
     r.window.findChild<QAction*>(command)->trigger();
 
@@ -337,14 +333,14 @@ void ItemEditorTest::deleteAsksFirst() {
     QCOMPARE(r.messages.shown[0].title, QStringLiteral("削除確認"));
     QCOMPARE(r.messages.shown[0].icon, MsgIcon::Question);
     QCOMPARE(r.messages.shown[0].buttons, MsgButtons::OkCancel);
-    const bool inUse = text ? r.items.FreeTextItems[2].InUse : r.items.ImageItems[2].InUse;
+    const bool inUse = r.items.inUse(text ? ItemKind::Text : ItemKind::Image, 2);
     const bool visible =
         text ? r.window.page()->textElement(2).visible : r.window.page()->imageElement(2).visible;
     QCOMPARE(inUse, kept);
     QCOMPARE(visible, kept);
     // The other kind's slot 2 is untouched, and so is slot 1.
-    QVERIFY(r.items.FreeTextItems[1].InUse && r.items.ImageItems[1].InUse);
-    QVERIFY(text ? r.items.ImageItems[2].InUse : r.items.FreeTextItems[2].InUse);
+    QVERIFY(r.items.inUse(ItemKind::Text, 1) && r.items.inUse(ItemKind::Image, 1));
+    QVERIFY(r.items.inUse(text ? ItemKind::Image : ItemKind::Text, 2));
 }
 
 void ItemEditorTest::elementsUnderThePointer() {
@@ -382,9 +378,9 @@ void ItemEditorTest::elementsUnderThePointer() {
     QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
 
     // Deleted items let the pointer through; clearing removes every element.
-    r.items.DeleteItem(ItemKind::Image, 1);
+    r.items.remove(ItemKind::Image, 1);
     QCOMPARE(page->elementAt({65, 35}).kind, ElementKind::Text);
-    QVERIFY(r.items.ClearOverlayItems());
+    QVERIFY(r.items.removeAll());
     QCOMPARE(page->elementCount(ElementKind::Text), 0);
     QCOMPARE(page->elementCount(ElementKind::Image), 0);
     QCOMPARE(page->elementAt({65, 35}).kind, ElementKind::None);
@@ -415,8 +411,7 @@ void ItemEditorTest::longLineReachesThePageEdge() {
     const auto& element = page->textElement(slot);
     const double pageRight = page->width();
     for (int x : {450, -450000}) {
-        r.items.FreeTextItems[slot].X = x;
-        r.items.ShowFreeText(slot);
+        r.items.move(ItemKind::Text, slot, x, 450);
         const QRectF shown = element.rect();
         QVERIFY2(shown.right() > pageRight && shown.right() < 20 * pageRight,
                  qPrintable(QString::number(shown.right())));
@@ -458,9 +453,8 @@ void ItemEditorTest::scrolledPageKeepsPositions() {
         const QPoint inWindow = c.pagePixel - scroll + viewAt;
         QTest::mousePress(r.window.windowHandle(), Qt::RightButton, {}, inWindow);
         QCOMPARE(r.openMenu(), QString::fromLatin1(c.menu));
-        QCOMPARE(r.items.CurrentItemIndex, c.index);
-        QCOMPARE(r.items.ClickX, c.clickX);
-        QCOMPARE(r.items.ClickY, c.clickY);
+        QCOMPARE(int(r.window.clickedSlot()), c.index);
+        QCOMPARE(r.window.clickPoint(), QPoint(c.clickX, c.clickY));
         r.closeMenus();
         QTest::mouseRelease(r.window.windowHandle(), Qt::RightButton, {}, inWindow);
     }

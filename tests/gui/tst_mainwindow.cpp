@@ -6,7 +6,9 @@
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "overlay/overlayitems.h"
+#include "presetanswers.h"
 #include "preview/previewwindow.h"
+#include "ui/formcontrols.h"
 #include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
@@ -24,13 +26,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace pernoa;
@@ -44,39 +46,51 @@ const QString kReference = QStringLiteral("16.5335292964923");
 } // namespace
 
 namespace {
-// The controls of the main window in the order of its rows.
-const QStringList kFocusOrder = {ctl::txtSpaceSizeUp,
-                                 ctl::txtSpaceSizeDown,
-                                 ctl::txtSpaceSizeLeft,
-                                 ctl::txtSpaceSizeRight,
-                                 ctl::txtPrinterGosaY,
-                                 ctl::txtPrinterGosaX,
-                                 ctl::sbrPrintShade,
-                                 ctl::optA3,
-                                 ctl::optA4,
-                                 ctl::optA5,
-                                 ctl::optB4,
-                                 ctl::optB5,
-                                 ctl::chkPrintDirectionYoko,
-                                 ctl::optHyojiLarge,
-                                 ctl::opbHyojiSmall,
-                                 ctl::txtDaifuhyoCnt,
-                                 ctl::txtDaifuhyoInterval,
-                                 ctl::lstLineWeight,
-                                 ctl::txtTavriDansu,
-                                 ctl::txtLineInterval,
-                                 ctl::txtTavriInterval,
-                                 ctl::opt2,
-                                 ctl::opt3,
-                                 ctl::opt4,
-                                 ctl::opt5,
-                                 ctl::opt6,
-                                 "cmdPreview",
-                                 "cmdPrint",
-                                 ctl::txtPrintCount,
-                                 "cmdSetPrinter",
-                                 "cmdShowHelp",
-                                 "cmdEnd"};
+
+// The place of a control in the main window.
+QRect placeOf(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+// Controls in reading order: rows top to bottom (a row is the controls whose
+// heights overlap), each row left to right.
+QList<QWidget*> readingOrder(QList<QWidget*> controls) {
+    std::sort(controls.begin(), controls.end(),
+              [](QWidget* a, QWidget* b) { return placeOf(a).top() < placeOf(b).top(); });
+    QList<QWidget*> ordered;
+    while (!controls.isEmpty()) {
+        QList<QWidget*> row{controls.takeFirst()};
+        int bottom = placeOf(row.first()).bottom();
+        while (!controls.isEmpty() && placeOf(controls.first()).top() <= bottom) {
+            bottom = qMax(bottom, placeOf(controls.first()).bottom());
+            row << controls.takeFirst();
+        }
+        std::sort(row.begin(), row.end(),
+                  [](QWidget* a, QWidget* b) { return placeOf(a).left() < placeOf(b).left(); });
+        ordered << row;
+    }
+    return ordered;
+}
+
+// The controls that can take the focus among the children of a widget; with
+// the frames (group boxes) apart or not.
+QList<QWidget*> focusable(QWidget* parent, bool inFrames) {
+    QList<QWidget*> out;
+    for (QWidget* w : parent->findChildren<QWidget*>()) {
+        const bool inFrame = qobject_cast<QGroupBox*>(w->parentWidget()) != nullptr;
+        if (w->focusPolicy() != Qt::NoFocus && inFrame == inFrames)
+            out << w;
+    }
+    return out;
+}
+
+QStringList names(const QList<QWidget*>& widgets) {
+    QStringList out;
+    for (const QWidget* w : widgets)
+        out << w->objectName();
+    return out;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -120,19 +134,19 @@ private slots:
 
 private:
     template <typename T> T* find(const QString& name) {
-        T* w = program->mainWindow().findChild<T*>(name);
+        T* w = rig.program->mainWindow().findChild<T*>(name);
         if (!w)
             qFatal("no control %s", qPrintable(name));
         return w;
     }
-    IForm& form() { return program->mainWindow(); }
-    preview::PreviewWindow& previewWindow() { return program->previewWindow(); }
+    IForm& form() { return rig.program->form(); }
+    preview::PreviewWindow& previewWindow() { return rig.program->previewWindow(); }
     void clickOption(const QString& name) {
         auto* b = find<QAbstractButton>(name);
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
 
-    std::unique_ptr<GuiProgram> program;
+    test::GuiRig rig;
 };
 
 void MainWindowTest::initTestCase() {
@@ -145,22 +159,19 @@ void MainWindowTest::initTestCase() {
                 previous(type, context, message);
         });
     GuiProgram::prepareApplication(*qApp);
-    MessageBoxes::setPreAnswering(true);
 }
 
 void MainWindowTest::init() {
-    program = std::make_unique<GuiProgram>();
-    program->start();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
+    rig.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.program->mainWindow()));
 }
 
 void MainWindowTest::cleanup() {
-    program.reset();
-    MessageBoxes::takeRecords();
+    rig.reset();
 }
 
 void MainWindowTest::windowTextsAndMenus() {
-    auto& main = program->mainWindow();
+    auto& main = rig.program->mainWindow();
     QCOMPARE(main.objectName(), QStringLiteral("frmMain"));
     QCOMPARE(main.windowTitle(), QStringLiteral("ペルノアVer2.2"));
 
@@ -290,15 +301,15 @@ void MainWindowTest::startUpValues() {
 
     // The rest of the start state, once.
     if (control == QLatin1String(ctl::txtSpaceSizeUp)) {
-        QCOMPARE(program->engine().settings().HyojiSize, 3);
-        QCOMPARE(program->engine().settings().PaperHeightTwip, 16840.0);
-        QCOMPARE(program->engine().settings().PaperWidthTwip, 11907.0);
-        QCOMPARE(program->mainWindow().programFolder(), QCoreApplication::applicationDirPath());
+        QCOMPARE(rig.program->engine().settings().HyojiSize, 3);
+        QCOMPARE(rig.program->engine().settings().PaperHeightTwip, 16840.0);
+        QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 11907.0);
+        QCOMPARE(rig.program->programFolder(), QCoreApplication::applicationDirPath());
         QVERIFY(find<QLineEdit>(ctl::txtSpaceSizeUp)->isEnabled());
         QVERIFY(!find<QLineEdit>(ctl::txtTavriInterval)->isEnabled());
         QVERIFY(previewWindow().isVisible());
         QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
-        QVERIFY(MessageBoxes::takeRecords().isEmpty());
+        QVERIFY(rig.answers.takeBoxes().isEmpty());
         QVERIFY(!QApplication::overrideCursor());
     }
 }
@@ -340,16 +351,16 @@ void MainWindowTest::fieldCaptionsAndUnits() {
             tabs->setCurrentIndex(i);
     QVERIFY(field->isVisible());
     QList<QLabel*> found;
-    for (QLabel* label : program->mainWindow().findChildren<QLabel*>())
+    for (QLabel* label : rig.program->mainWindow().findChildren<QLabel*>())
         if (label->buddy() == field)
             found << label;
     QCOMPARE(found.size(), labels.size());
     // The caption stands above the field, the unit after it on the same line.
     QLabel* caption = found.first();
     QLabel* unit = found.size() > 1 ? found.last() : nullptr;
-    const QPoint fieldPos = field->mapTo(&program->mainWindow(), QPoint(0, 0));
+    const QPoint fieldPos = field->mapTo(&rig.program->mainWindow(), QPoint(0, 0));
     for (QLabel* label : found) {
-        const QPoint pos = label->mapTo(&program->mainWindow(), QPoint(0, 0));
+        const QPoint pos = label->mapTo(&rig.program->mainWindow(), QPoint(0, 0));
         if (pos.y() + label->height() <= fieldPos.y() + 1)
             caption = label;
         else
@@ -359,7 +370,7 @@ void MainWindowTest::fieldCaptionsAndUnits() {
     if (labels.size() > 1) {
         QVERIFY(unit && unit != caption);
         QCOMPARE(unit->text(), labels.last());
-        QVERIFY(unit->mapTo(&program->mainWindow(), QPoint(0, 0)).x() > fieldPos.x());
+        QVERIFY(unit->mapTo(&rig.program->mainWindow(), QPoint(0, 0)).x() > fieldPos.x());
     }
 }
 
@@ -382,21 +393,47 @@ void MainWindowTest::numberFieldsUseFixedPitchFont() {
     QVERIFY(reference->fontMetrics().horizontalAdvance(kReference) < reference->width() - 4);
 }
 
+// Tab goes through each tab page row by row, its frames (the column on the
+// right) after its fields, each frame row by row; then through the commands
+// below the tabs row by row, except that "使用するプリンタの選択", which
+// stands under "印刷" and the copy count, follows the copy count.
 void MainWindowTest::focusOrderFollowsRows() {
-    const QStringList& expected = kFocusOrder;
-    QStringList chain;
-    QWidget* start = find<QWidget>(ctl::txtSpaceSizeUp);
-    QWidget* w = start;
+    auto* tabs = find<QTabWidget>(QStringLiteral("SSTab1"));
+    QList<QWidget*> expected;
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i); // a page is laid out once shown
+        QWidget* page = tabs->widget(i);
+        expected << readingOrder(focusable(page, false));
+        QList<QWidget*> frames;
+        for (QGroupBox* frame : page->findChildren<QGroupBox*>())
+            frames << frame;
+        for (QWidget* frame : readingOrder(frames))
+            expected << readingOrder(focusable(frame, true));
+    }
+    tabs->setCurrentIndex(0);
+    QList<QWidget*> commands;
+    for (QWidget* w : focusable(&rig.program->mainWindow(), false))
+        if (w != tabs && !tabs->isAncestorOf(w))
+            commands << w;
+    commands = readingOrder(commands);
+    auto* setPrinter = find<QWidget>(QStringLiteral("cmdSetPrinter"));
+    commands.move(commands.indexOf(setPrinter),
+                  commands.indexOf(find<QWidget>(ctl::txtPrintCount)) + 1);
+    expected << commands;
+    QCOMPARE(expected.size(), 32);
+
+    QList<QWidget*> chain;
+    QWidget* w = expected.first();
     do {
-        if (expected.contains(w->objectName()))
-            chain << w->objectName();
+        if (expected.contains(w))
+            chain << w;
         w = w->nextInFocusChain();
-    } while (w != start);
-    QCOMPARE(chain, expected);
+    } while (w != expected.first());
+    QCOMPARE(names(chain), names(expected));
 }
 
 void MainWindowTest::previewSitsBesideMainWindow() {
-    const QRect main = program->mainWindow().frameGeometry();
+    const QRect main = rig.program->mainWindow().frameGeometry();
     QCOMPARE(previewWindow().frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
 }
 
@@ -418,7 +455,7 @@ void MainWindowTest::previewStaysClearOfTheMainWindow() {
     QFETCH(bool, mainAtRightEdge);
     QFETCH(QString, side);
     const QRect available(QPoint(0, 0), area);
-    auto& main = program->mainWindow();
+    auto& main = rig.program->mainWindow();
     auto& preview = previewWindow();
     preview.setAvailableArea(available);
     if (mainAtRightEdge)
@@ -445,24 +482,24 @@ void MainWindowTest::previewStaysClearOfTheMainWindow() {
 // delete confirmation, the item dialog for its refusals, the main window for
 // its own commands.
 void MainWindowTest::boxesStandOverTheWindowInUse() {
-    auto& items = program->items();
+    auto& items = rig.program->items();
     auto& preview = previewWindow();
     overlay::OverlayText text;
     text.Text = QStringLiteral("item");
     text.X = 300;
     text.Y = 750;
-    const auto slot = items.AddTextItem(text);
-    items.ShowFreeText(slot);
+    text.InUse = true;
+    const auto slot = items.add(text);
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
 
     // Right-click the item, then "この文字を削除".
     QTest::mousePress(preview.page(), Qt::RightButton, {}, QPoint(100 / 15 + 2, 250 / 15 + 2));
-    QCOMPARE(items.CurrentItemIndex, slot);
+    QCOMPARE(preview.clickedSlot(), slot);
     auto* menu = preview.findChild<QMenu*>(QStringLiteral("MnuPopUpLabel"));
     QVERIFY(menu->isVisible());
     menu->hide();
     menu->findChild<QAction*>(QStringLiteral("MneDeleteLabel"))->trigger();
-    QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].parent.data(), &preview);
 
@@ -473,23 +510,22 @@ void MainWindowTest::boxesStandOverTheWindowInUse() {
         QWidget* modal = QApplication::activeModalWidget();
         dialog = modal->objectName();
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
-        const QList<MessageBoxes::Record> refusals = MessageBoxes::takeRecords();
+        const QList<test::BoxRecord> refusals = rig.answers.takeBoxes();
         if (refusals.size() == 1 && refusals[0].parent)
             refusalOver = refusals[0].parent->objectName();
         modal->close();
     });
-    items.ClickX = items.ClickY = 30;
     preview.findChild<QAction*>(QStringLiteral("MnuInsertLabel"))->trigger();
     QCOMPARE(dialog, QStringLiteral("frmSetLabel"));
     QCOMPARE(refusalOver, dialog);
 
     // The print command's copy-count message, over the main window.
     form().setText(ctl::txtPrintCount, "0");
-    MessageBoxes::takeRecords();
+    rig.answers.takeBoxes();
     QTest::mouseClick(find<QPushButton>("cmdPrint"), Qt::LeftButton);
-    shown = MessageBoxes::takeRecords();
+    shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].parent.data(), &program->mainWindow());
+    QCOMPARE(shown[0].parent.data(), &rig.program->mainWindow());
 }
 
 void MainWindowTest::previewCommandDrawsThePage() {
@@ -508,20 +544,20 @@ void MainWindowTest::previewCommandDrawsThePage() {
     QCOMPARE(lines.front().colour, qRgb(0, 0, 0));
     QCOMPARE(form().text(ctl::txtTavriInterval), kReference);
     QCOMPARE(find<QLineEdit>(ctl::txtTavriInterval)->text(), kReference);
-    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
 }
 
 // The program's items are drawn after the staves on the preview window, at
 // the display divisor of the moment, and deleting one asks first.
 void MainWindowTest::itemsFollowTheDisplaySizeAndAskBeforeDeleting() {
-    auto& items = program->items();
+    auto& items = rig.program->items();
     overlay::OverlayText text;
     text.Text = QStringLiteral("item");
     text.X = 300;
     text.Y = 750;
     text.InUse = true;
-    const auto slot = items.AddTextItem(text);
+    const auto slot = items.add(text);
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
     const auto& element = previewWindow().page()->textElement(slot);
     QVERIFY(element.visible);
@@ -529,10 +565,14 @@ void MainWindowTest::itemsFollowTheDisplaySizeAndAskBeforeDeleting() {
     clickOption(QString::fromLatin1(ctl::optHyojiLarge));
     QCOMPARE(QPointF(element.leftTwips, element.topTwips), QPointF(150, 375));
 
-    items.CurrentItemIndex = slot;
+    // Right-clicked where it now stands, then "この文字を削除".
+    QTest::mousePress(previewWindow().page(), Qt::RightButton, {},
+                      QPoint(150 / 15 + 2, 375 / 15 + 2));
+    previewWindow().findChild<QMenu*>(QStringLiteral("MnuPopUpLabel"))->hide();
+    QCOMPARE(previewWindow().clickedSlot(), slot);
     previewWindow().findChild<QAction*>(QStringLiteral("MneDeleteLabel"))->trigger();
-    QCOMPARE(MessageBoxes::takeRecords().size(), 1); // pre-answered OK
-    QVERIFY(!items.FreeTextItems[slot].InUse && !element.visible);
+    QCOMPARE(rig.answers.takeBoxes().size(), 1); // pre-answered OK
+    QVERIFY(!items.inUse(overlay::ItemKind::Text, slot) && !element.visible);
 }
 
 void MainWindowTest::emptyBottomMarginDrawsNothing() {
@@ -540,7 +580,7 @@ void MainWindowTest::emptyBottomMarginDrawsNothing() {
     find<QLineEdit>(ctl::txtSpaceSizeDown)->clear();
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
 
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("下マージンが空欄です。"));
     QCOMPARE(shown[0].title, QStringLiteral("ペルノア"));
@@ -556,7 +596,7 @@ void MainWindowTest::emptyBottomMarginDrawsNothing() {
 void MainWindowTest::valueLongerThanTheFieldIsRefused() {
     form().setText(ctl::txtSpaceSizeUp, QString(40000, u'0') + QStringLiteral("30"));
     QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text,
              QStringLiteral("上マージンが長すぎます。32767文字以内で入力してください。"));
@@ -617,16 +657,16 @@ void MainWindowTest::pageSizes() {
     const double pageWidth = picture.width() * hyoji; // within rounding of the page
     QVERIFY(qAbs(lines.back().x2 - (pageWidth - 850.5) / hyoji) < 1);
     QVERIFY(lines.back().y1 * hyoji < picture.height() * hyoji - 1701 + 1);
-    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
 }
 
 void MainWindowTest::landscapeWithA3() {
     clickOption(ctl::optA3);
-    QCOMPARE(program->engine().settings().PaperHeightTwip, 23814.0);
+    QCOMPARE(rig.program->engine().settings().PaperHeightTwip, 23814.0);
     previewWindow().clear();
     clickOption(ctl::chkPrintDirectionYoko);
-    QCOMPARE(program->engine().settings().PaperHeightTwip, 16840.0);
-    QCOMPARE(program->engine().settings().PaperWidthTwip, 23814.0);
+    QCOMPARE(rig.program->engine().settings().PaperHeightTwip, 16840.0);
+    QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 23814.0);
     QCOMPARE(previewWindow().page()->widthTwips(), 7938);
     QCOMPARE(previewWindow().page()->heightTwips(), 5613);
     QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
@@ -672,9 +712,9 @@ void MainWindowTest::copyCountGuard() {
         form().setText(ctl::txtPrintCount, assigned);
     }
     QCOMPARE(count->text(), result);
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), messages);
-    for (const MessageBoxes::Record& r : shown) {
+    for (const test::BoxRecord& r : shown) {
         QCOMPARE(r.text, QStringLiteral("「印刷枚数」は整数にしてください。"));
         QCOMPARE(r.title, QStringLiteral("ペルノア"));
         QCOMPARE(r.icon, QMessageBox::Warning);
@@ -709,7 +749,7 @@ void MainWindowTest::darknessLabelFollowsScrollBar() {
 void MainWindowTest::printCommandChecksTheCopyCount() {
     form().setText(ctl::txtPrintCount, "0");
     QTest::mouseClick(find<QPushButton>("cmdPrint"), Qt::LeftButton);
-    const QList<MessageBoxes::Record> shown = MessageBoxes::takeRecords();
+    const QList<test::BoxRecord> shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("そんな値、入力していじめちゃいや～ん♪\r\n印刷枚数"));
     QCOMPARE(shown[0].title, QStringLiteral("あなたＳＥでしょ、いじわるね"));
@@ -719,7 +759,7 @@ void MainWindowTest::closedPreviewComesBack() {
     auto& preview = previewWindow();
     QVERIFY(preview.close());
     QVERIFY(!preview.isVisible());
-    QVERIFY(program->mainWindow().isVisible());
+    QVERIFY(rig.program->mainWindow().isVisible());
     QCOMPARE(preview.page()->lines().size(), std::size_t(50));
     // Changing the paper while it is hidden still resizes and redraws it.
     clickOption(ctl::optB5);
@@ -734,12 +774,9 @@ void MainWindowTest::closedPreviewComesBack() {
 // widget showing what was written.
 void MainWindowTest::formRoundTrip_data() {
     QTest::addColumn<QString>("control");
-    // Every control the form interface reaches: the fields in focus order
-    // (the command buttons aside) and the darkness label.
-    QStringList controls = kFocusOrder.filter(QRegularExpression(QStringLiteral("^(?!cmd)")));
-    controls << ctl::lblPrintShade;
-    for (const QString& name : controls)
-        QTest::newRow(qPrintable(name)) << name;
+    // Every control the form interface reaches: the rows of the control table.
+    for (const ControlRow& row : controlTable())
+        QTest::newRow(row.name) << QString::fromLatin1(row.name);
 }
 
 void MainWindowTest::formRoundTrip() {
@@ -803,15 +840,15 @@ void MainWindowTest::formChangesRunTheHandlers() {
     form().setChecked(ctl::optHyojiLarge, true);
     QCOMPARE(QSize(preview.page()->widthTwips(), preview.page()->heightTwips()),
              QSize(10220, 7286));
-    QCOMPARE(program->engine().settings().HyojiSize, 2);
+    QCOMPARE(rig.program->engine().settings().HyojiSize, 2);
     form().setChecked(ctl::opbHyojiSmall, true);
-    QCOMPARE(program->engine().settings().HyojiSize, 3);
+    QCOMPARE(rig.program->engine().settings().HyojiSize, 3);
     QCOMPARE(preview.page()->widthTwips(), 6813);
     form().setValue(ctl::sbrPrintShade, 255);
     QCOMPARE(form().text(ctl::lblPrintShade), QStringLiteral("0%"));
     form().setText(ctl::txtPrintCount, "x");
     QCOMPARE(form().text(ctl::txtPrintCount), QStringLiteral("1"));
-    QCOMPARE(MessageBoxes::takeRecords().size(), 1);
+    QCOMPARE(rig.answers.takeBoxes().size(), 1);
     // The line weight list and the line count options have no handlers.
     previewWindow().clear();
     form().setChecked(ctl::opt2, true);
@@ -828,7 +865,7 @@ void MainWindowTest::closingEndsTheProgram_data() {
 
 void MainWindowTest::closingEndsTheProgram() {
     QFETCH(QString, how);
-    auto& main = program->mainWindow();
+    auto& main = rig.program->mainWindow();
     if (how == QLatin1String("close hidden"))
         previewWindow().close();
     QTimer guard;
@@ -844,7 +881,7 @@ void MainWindowTest::closingEndsTheProgram() {
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!main.isVisible());
     QVERIFY(!previewWindow().isVisible());
-    QVERIFY(MessageBoxes::takeRecords().isEmpty());
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,6 +1,7 @@
 // The message box wrapper: the box each message is shown in, the answers,
 // pre-answering, and the busy pointer.
 
+#include "presetanswers.h"
 #include "ui/messagebox.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,9 @@
 using pernoa::MsgAnswer;
 using pernoa::MsgButtons;
 using pernoa::MsgIcon;
+using pernoa::test::BoxRecord;
+using pernoa::test::PresetAnswers;
+using pernoa::ui::DesktopDialogRunner;
 using pernoa::ui::MessageBoxes;
 
 Q_DECLARE_METATYPE(MsgIcon)
@@ -47,8 +51,6 @@ private slots:
 };
 
 void MessageBoxTest::cleanup() {
-    MessageBoxes::setPreAnswering(false);
-    MessageBoxes::takeRecords();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
 }
@@ -82,13 +84,13 @@ void MessageBoxTest::boxes() {
     QFETCH(int, qtIcon);
     QFETCH(int, qtButtons);
     QFETCH(QStringList, buttonTexts);
-    MessageBoxes messages;
-    MessageBoxes::setPreAnswering(true);
+    PresetAnswers answers;
+    MessageBoxes messages(answers);
     const QString text = QStringLiteral("一行目\r\n<b>二行目</b>");
     QCOMPARE(messages.showMessage(text, QStringLiteral("ペルノア"), icon, buttons), MsgAnswer::Ok);
-    const QList<MessageBoxes::Record> records = MessageBoxes::takeRecords();
+    const QList<BoxRecord> records = answers.takeBoxes();
     QCOMPARE(records.size(), 1);
-    const MessageBoxes::Record& r = records.first();
+    const BoxRecord& r = records.first();
     QCOMPARE(r.text, text);
     QCOMPARE(r.title, QStringLiteral("ペルノア"));
     QCOMPARE(int(r.icon), qtIcon);
@@ -101,18 +103,18 @@ void MessageBoxTest::boxes() {
 }
 
 void MessageBoxTest::presetAnswers() {
-    MessageBoxes messages;
+    PresetAnswers answers;
+    MessageBoxes messages(answers);
     // Queued answers are taken in order, one per box; a box with only an OK
-    // button can only be answered OK. Pre-answering is off: nothing is shown.
-    MessageBoxes::preset({MsgAnswer::Cancel, MsgAnswer::Cancel, MsgAnswer::Ok});
+    // button can only be answered OK. Nothing is shown.
+    answers.boxAnswers = {MsgAnswer::Cancel, MsgAnswer::Cancel, MsgAnswer::Ok};
     QCOMPARE(messages.showMessage("a", "t", MsgIcon::Question, MsgButtons::OkCancel),
              MsgAnswer::Cancel);
     QCOMPARE(messages.showMessage("b", "t", MsgIcon::Warning, MsgButtons::Ok), MsgAnswer::Ok);
     QCOMPARE(messages.showMessage("c", "t", MsgIcon::Question, MsgButtons::OkCancel),
              MsgAnswer::Ok);
-    QCOMPARE(MessageBoxes::takeRecords().size(), 3);
-    // With pre-answering on and the queue empty, OK.
-    MessageBoxes::setPreAnswering(true);
+    QCOMPARE(answers.takeBoxes().size(), 3);
+    // With the queue empty, OK.
     QCOMPARE(messages.showMessage("d", "t", MsgIcon::Question, MsgButtons::OkCancel),
              MsgAnswer::Ok);
 }
@@ -134,7 +136,8 @@ void MessageBoxTest::realBoxAnswers() {
     QFETCH(MsgButtons, buttons);
     QFETCH(int, press);
     QFETCH(MsgAnswer, answer);
-    MessageBoxes messages;
+    DesktopDialogRunner desktop;
+    MessageBoxes messages(desktop);
     onModalBox([press](QMessageBox* box) {
         if (press == 0)
             QTest::keyClick(box, Qt::Key_Escape);
@@ -147,7 +150,8 @@ void MessageBoxTest::realBoxAnswers() {
 }
 
 void MessageBoxTest::realBoxIsPlainTextAndShowsNormalPointer() {
-    MessageBoxes messages;
+    DesktopDialogRunner desktop;
+    MessageBoxes messages(desktop);
     messages.setBusyPointer(true);
     QString seenText;
     Qt::CursorShape seenPointer = Qt::BlankCursor;
@@ -168,7 +172,8 @@ void MessageBoxTest::realBoxIsPlainTextAndShowsNormalPointer() {
 }
 
 void MessageBoxTest::busyPointer() {
-    MessageBoxes messages;
+    PresetAnswers answers;
+    MessageBoxes messages(answers);
     messages.setBusyPointer(true);
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);

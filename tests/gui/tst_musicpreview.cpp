@@ -7,7 +7,7 @@
 #include "engine/tavriengine.h"
 #include "output/musicfont.h"
 #include "preview/pagesurface.h"
-#include "preview/previewwindow.h"
+#include "previewrig.h"
 #include "recorders.h"
 
 #include <QTest>
@@ -44,7 +44,8 @@ private slots:
         RecordingMessages messages;
         TavriEngine engine(form, messages);
         output::MusicFont font;
-        preview::PreviewWindow window;
+        PreviewRig rig;
+        preview::PreviewWindow& window = rig.window;
         engine.InitStartValues();
         engine.setPreviewSurface(&window);
         engine.setPreviewWindow(&window);

@@ -6,8 +6,10 @@
 #include "files/settingsfile.h"
 #include "output/fontmap.h"
 #include "pdfprobe.h"
+#include "presetanswers.h"
 #include "recorders.h"
 #include "ui/filecommands.h"
+#include "ui/formcontrols.h"
 #include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
@@ -48,10 +50,11 @@ QByteArray pdfWithoutDate(const QString& path) {
 class PdfCommandTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
-    std::unique_ptr<GuiProgram> program;
+    test::GuiRig rig;
+    GuiProgram* program = nullptr;
 
     void exportPdf(const QString& path) {
-        FileDialogs::preset({path});
+        rig.answers.fileAnswers = {path};
         auto* action =
             program->mainWindow().findChild<QAction*>(QStringLiteral("mnuSettei_ExportPdf"));
         QVERIFY(action);
@@ -65,21 +68,16 @@ private slots:
         QHashSeed::setDeterministicGlobalSeed();
         output::installFontSubstitutions();
         GuiProgram::prepareApplication(*qApp);
-        MessageBoxes::setPreAnswering(true);
         // The pictures of a settings file are found from the current folder,
         // by the window and by the command line alike.
         QVERIFY(QDir::setCurrent(QStringLiteral(PERNOA_SETTINGS_DATA)));
     }
     void init() {
-        program = std::make_unique<GuiProgram>();
-        program->setProgramFolder(folder.path());
-        program->start();
-        MessageBoxes::takeRecords();
+        rig.start(folder.path());
+        program = rig.program.get();
+        rig.answers.takeBoxes();
     }
-    void cleanup() {
-        program.reset();
-        FileDialogs::takeRecords();
-    }
+    void cleanup() { rig.reset(); }
 
     void sameBytesAsCommandLine_data();
     void sameBytesAsCommandLine();
@@ -101,7 +99,7 @@ void PdfCommandTest::sameBytesAsCommandLine_data() {
 void PdfCommandTest::sameBytesAsCommandLine() {
     QFETCH(QStringList, options);
     QFETCH(QString, settingsFile);
-    IForm& form = program->mainWindow();
+    IForm& form = program->form();
     if (!settingsFile.isEmpty())
         QVERIFY(program->fileCommands().settingsFile().boLoadSetteiFile(settingsFile));
     if (!options.isEmpty()) {
@@ -116,13 +114,13 @@ void PdfCommandTest::sameBytesAsCommandLine() {
     const QString window = folder.filePath("window.pdf");
     exportPdf(window);
 
-    const auto dialogs = FileDialogs::takeRecords();
+    const auto dialogs = rig.answers.takeFileDialogs();
     QCOMPARE(dialogs.size(), 1);
     QCOMPARE(dialogs[0].acceptMode, QFileDialog::AcceptSave);
     QCOMPARE(dialogs[0].nameFilters, QStringList{"PDF (*.pdf)"});
     QCOMPARE(dialogs[0].defaultSuffix, QStringLiteral("pdf"));
     QVERIFY(dialogs[0].confirmOverwrite);
-    const auto shown = MessageBoxes::takeRecords();
+    const auto shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, "PDFファイルに書き出しました。\r\n" + QDir::toNativeSeparators(window));
     QCOMPARE(shown[0].title, QStringLiteral("ペルノア"));
@@ -160,7 +158,7 @@ void PdfCommandTest::cancelLeavesNoFile() {
     RecordingProgress stop;
     stop.cancelAt = 2;
     program->engine().setProgress(&stop);
-    program->mainWindow().setText(ctl::txtPrintCount, "5");
+    program->form().setText(ctl::txtPrintCount, "5");
     exportPdf(path);
     program->engine().setProgress(&program->progress());
 
@@ -172,7 +170,7 @@ void PdfCommandTest::cancelLeavesNoFile() {
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("earlier"));
     }
-    const auto shown = MessageBoxes::takeRecords();
+    const auto shown = rig.answers.takeBoxes();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, QStringLiteral("PDFファイルの書き出しを中止しました。"));
     QCOMPARE(shown[0].icon, QMessageBox::Information);

@@ -2,6 +2,7 @@
 // twips and pixels, the labels around the page, hiding and showing.
 
 #include "preview/previewwindow.h"
+#include "previewrig.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -62,7 +63,8 @@ private slots:
 };
 
 void PreviewWindowTest::windowKindAndTexts() {
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     QCOMPARE(window.objectName(), QStringLiteral("Form2"));
     QCOMPARE(window.windowTitle(), QStringLiteral("ぷれびゅ～♪"));
     QVERIFY(window.windowFlags().testFlag(Qt::Tool));
@@ -88,7 +90,8 @@ void PreviewWindowTest::windowKindAndTexts() {
 }
 
 void PreviewWindowTest::linesArePaintedCrispInTheirColour() {
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.setSurfaceWidth(3000);
     window.setSurfaceHeight(1500);
     window.setUnitTwips();
@@ -119,7 +122,8 @@ void PreviewWindowTest::linesArePaintedCrispInTheirColour() {
 }
 
 void PreviewWindowTest::clearRemovesEveryLine() {
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.drawLine(0, 150, 3969, 150, Qt::black);
     window.clear();
     QVERIFY(window.page()->lines().empty());
@@ -145,7 +149,8 @@ void PreviewWindowTest::sizes() {
     QFETCH(int, pictureHeight);
     QFETCH(int, windowWidth);
     QFETCH(int, windowHeight);
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.setAvailableArea(QRect(0, 0, 4000, 3000));
     sizeFor(window, pictureWidth, pictureHeight, windowWidth, windowHeight);
 
@@ -178,7 +183,8 @@ void PreviewWindowTest::sizes() {
 }
 
 void PreviewWindowTest::closingOnlyHides() {
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.showWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.drawLine(0, 150, 3969, 150, Qt::black);
@@ -195,7 +201,8 @@ void PreviewWindowTest::placedBesideAnotherWindow() {
     other.setGeometry(100, 50, 300, 200);
     other.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other));
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.show();
     window.placeBeside(other);
     const QRect frame = other.frameGeometry();
@@ -229,7 +236,8 @@ void PreviewWindowTest::fitsTheAvailableArea() {
     QFETCH(int, windowHeight);
     QFETCH(bool, whole);
     const QRect available(QPoint(30, 20), area);
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.setAvailableArea(available);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -264,7 +272,8 @@ void PreviewWindowTest::fitsTheAvailableArea() {
 }
 
 void PreviewWindowTest::noticeInTheTitle() {
-    PreviewWindow window;
+    pernoa::test::PreviewRig rig;
+    PreviewWindow& window = rig.window;
     window.setAvailableArea(QRect(0, 0, 1920, 1080));
     sizeFor(window, 3969, 5613, 4320, 7155);
     const QSize plain = window.size();

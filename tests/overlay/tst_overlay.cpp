@@ -1,6 +1,7 @@
 // The item model without windows: slots, coordinates, the preview look and
 // the printer output of texts and images.
 
+#include "engine/numberrules.h"
 #include "engine/sheetsettings.h"
 #include "overlay/overlayitems.h"
 #include "overlay/picture.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,11 +32,25 @@ struct Rig {
         settings.HyojiSize = 3;
         items.setDisplay(&display);
     }
+    // Puts a reserved slot's record to use, as "登録" does.
+    void use(std::int16_t slot) {
+        OverlayText item = items.text(slot);
+        item.InUse = true;
+        items.change(slot, item);
+    }
     std::int16_t insertText(const QString& text) {
-        const auto slot = items.AllocateTextSlot();
-        items.FreeTextItems[slot].Text = text;
-        items.ShowFreeText(slot);
+        const auto slot = items.reserve(ItemKind::Text, 0, 0);
+        OverlayText item = items.text(slot);
+        item.Text = text;
+        item.InUse = true;
+        items.change(slot, item);
         return slot;
+    }
+    int walked(ItemKind kind) const {
+        int n = 0;
+        for (const std::int16_t slot : items.slotsInUse(kind))
+            n += slot > 0 && items.inUse(kind, slot);
+        return n;
     }
 };
 
@@ -47,32 +63,56 @@ private slots:
         Rig r;
         for (int i = 0; i < 6; ++i)
             QCOMPARE(r.insertText(QString::number(i)), std::int16_t(i + 1));
-        r.items.DeleteItem(ItemKind::Text, 5);
-        r.items.DeleteItem(ItemKind::Text, 2);
-        QCOMPARE(r.items.AllocateTextSlot(), std::int16_t(2));
-        // A reserved slot is not in use until shown: the next insert takes it
-        // again, as an insert cancelled leaves it.
-        QCOMPARE(r.items.AllocateTextSlot(), std::int16_t(2));
-        r.items.ShowFreeText(2);
-        QCOMPARE(r.items.AllocateTextSlot(), std::int16_t(5));
-        r.items.ShowFreeText(5);
-        QCOMPARE(r.items.AllocateTextSlot(), std::int16_t(7));
-        QCOMPARE(r.items.FreeTextCount, std::int16_t(7));
+        r.items.remove(ItemKind::Text, 5);
+        r.items.remove(ItemKind::Text, 2);
+        QCOMPARE(r.walked(ItemKind::Text), 4);
+        QCOMPARE(r.items.reserve(ItemKind::Text, 0, 0), std::int16_t(2));
+        // A reserved slot is not in use until an item is put into it: the
+        // next insert takes it again, as an insert cancelled leaves it.
+        QCOMPARE(r.items.reserve(ItemKind::Text, 0, 0), std::int16_t(2));
+        r.use(2);
+        QCOMPARE(r.items.reserve(ItemKind::Text, 0, 0), std::int16_t(5));
+        r.use(5);
+        QCOMPARE(r.items.reserve(ItemKind::Text, 0, 0), std::int16_t(7));
+        QCOMPARE(r.items.count(ItemKind::Text), std::int16_t(7));
         QCOMPARE(r.display.log.filter(QStringLiteral("create text")).size(), 7);
-        // Images count on their own.
-        QCOMPARE(r.items.AllocateImageSlot(), std::int16_t(1));
+        // Images count on their own; slot 0 and slots that do not exist read
+        // as the empty record and change nothing.
+        QCOMPARE(r.items.reserve(ItemKind::Image, 0, 0), std::int16_t(1));
+        QVERIFY(!r.items.inUse(ItemKind::Text, 0) && !r.items.inUse(ItemKind::Text, 8));
+        QCOMPARE(r.items.text(8).Text, QString());
+        r.items.change(8, OverlayText{QStringLiteral("x"), 1, 1});
+        r.items.move(ItemKind::Image, 2, 5, 5);
+        QCOMPARE(r.items.count(ItemKind::Text), std::int16_t(7));
+        QCOMPARE(r.items.count(ItemKind::Image), std::int16_t(1));
+    }
+
+    // Every change of the items is signalled, with its kind and slot.
+    void changesAreSignalled() {
+        Rig r;
+        QSignalSpy changed(&r.items, &OverlayItems::itemChanged);
+        QSignalSpy removed(&r.items, &OverlayItems::itemsRemoved);
+        const auto slot = r.insertText(QStringLiteral("a")); // reserved, then put
+        r.items.move(ItemKind::Text, slot, 90, 90);
+        r.items.remove(ItemKind::Text, slot);
+        r.items.remove(ItemKind::Text, slot); // free already: no change
+        r.items.add(OverlayImage{});
+        QCOMPARE(changed.size(), 5);
+        QCOMPARE(changed.last().at(0).value<ItemKind>(), ItemKind::Image);
+        QCOMPARE(changed.last().at(1).value<std::int16_t>(), std::int16_t(1));
+        QVERIFY(r.items.removeAll());
+        QCOMPARE(removed.size(), 2);
+        QCOMPARE(changed.size(), 5);
     }
 
     void clickPositionAndCoordinates() {
         Rig r;
-        r.items.ClickX = 100;
-        r.items.ClickY = 250;
-        const auto slot = r.items.AllocateTextSlot();
-        QCOMPARE(r.items.FreeTextItems[slot].X, 300);
-        QCOMPARE(r.items.FreeTextItems[slot].Y, 750);
-        QCOMPARE(r.items.FreeTextItems[slot].FontName, QStringLiteral("ＭＳ Ｐゴシック"));
+        const auto slot = r.items.reserve(ItemKind::Text, 100, 250);
+        QCOMPARE(r.items.text(slot).X, 300);
+        QCOMPARE(r.items.text(slot).Y, 750);
+        QCOMPARE(r.items.text(slot).FontName, QStringLiteral("ＭＳ Ｐゴシック"));
         r.settings.HyojiSize = 2;
-        r.items.ShowFreeText(slot);
+        r.use(slot);
         QCOMPARE(r.display.text.left, 150.0);
         QCOMPARE(r.display.text.top, 375.0);
         QCOMPARE(r.display.text.font.pointSizeF(), 10.0);
@@ -80,37 +120,53 @@ private slots:
         QCOMPARE(r.items.pageFromPreview(123.4), 370);
         QCOMPARE(r.items.pageFromPreview(150.2), 451);
         QCOMPARE(r.items.pageFromPreview(-10.5), -32); // -31.5 to even
+        // Moved from the preview: stored rounded once, shown where it was put.
+        r.items.moveFromPreview(ItemKind::Text, slot, 123.4, 150.2);
+        QCOMPARE(QPoint(r.items.text(slot).X, r.items.text(slot).Y), QPoint(370, 451));
+        QCOMPARE(r.display.text.left, 123.4);
+        QVERIFY(!r.items.moveFromPreview(ItemKind::Text, slot, 1e12, 0));
+        QCOMPARE(r.items.text(slot).X, 370);
+        QCOMPARE(r.items.pageFromPreview(1e9), std::nullopt);
+
+        // A click too far out for a page position: no slot, nothing changes.
+        const std::int16_t count = r.items.count(ItemKind::Text);
+        QCOMPARE(r.items.reserve(ItemKind::Text, 2147483647, 0), std::int16_t(0));
+        QCOMPARE(r.items.count(ItemKind::Text), count);
     }
 
     void theLastSlotIsRefusedBeforeAnythingChanges() {
         Rig r;
         r.items.setDisplay(nullptr);
+        OverlayText used;
+        used.InUse = true;
         for (int i = 0; i < MaxItemSlots; ++i)
-            r.items.AddTextItem(OverlayText{});
-        for (int i = 1; i <= MaxItemSlots; ++i)
-            r.items.FreeTextItems[i].InUse = true;
-        r.items.CurrentItemIndex = 9;
-        QCOMPARE(r.items.AllocateTextSlot(), std::int16_t(0));
-        QCOMPARE(r.items.FreeTextCount, MaxItemSlots);
-        QCOMPARE(r.items.CurrentItemIndex, std::int16_t(9));
+            r.items.add(used);
+        // The walk ends after the last slot the 16-bit count can name.
+        QCOMPARE(r.walked(ItemKind::Text), int(MaxItemSlots));
+        QCOMPARE(r.items.reserve(ItemKind::Text, 0, 0), std::int16_t(0));
+        QCOMPARE(r.items.count(ItemKind::Text), MaxItemSlots);
         QCOMPARE(r.messages.shown.size(), 1);
         QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
-        QCOMPARE(r.items.AddTextItem(OverlayText{}), std::int16_t(0));
+        QCOMPARE(r.items.add(OverlayText{}), std::int16_t(0));
     }
 
     void clearDestroysElementsHighestFirst() {
         Rig r;
         r.insertText(QStringLiteral("a"));
         r.insertText(QStringLiteral("b"));
-        r.items.ClickX = 1;
-        r.items.AllocateImageSlot();
+        r.items.reserve(ItemKind::Image, 1, 0);
         r.display.log.clear();
-        QVERIFY(r.items.ClearOverlayItems());
+        QVERIFY(r.items.removeAll());
         QCOMPARE(r.display.log,
                  (QStringList{QStringLiteral("destroy text 2"), QStringLiteral("destroy text 1"),
                               QStringLiteral("destroy image 1")}));
-        QCOMPARE(r.items.FreeTextCount, std::int16_t(0));
-        QCOMPARE(r.items.ImageCount, std::int16_t(0));
+        QCOMPARE(r.items.count(ItemKind::Text), std::int16_t(0));
+        QCOMPARE(r.items.count(ItemKind::Image), std::int16_t(0));
+        // A display set later gets a hidden element for every slot there is.
+        r.insertText(QStringLiteral("c"));
+        test::RecordingDisplay other;
+        r.items.setDisplay(&other);
+        QCOMPARE(other.log, QStringList{QStringLiteral("create text 1")});
     }
 
     void getTextLine_data() {
@@ -160,19 +216,20 @@ private slots:
         Rig r;
         r.settings.PrinterGosaXTwip = 2 * 56.7;
         r.settings.PrinterGosaYTwip = 1 * 56.7;
-        const auto t = r.insertText(QStringLiteral("A\r\nB"));
-        r.items.FreeTextItems[t].X = 1000;
-        r.items.FreeTextItems[t].Y = 2000;
-        r.items.FreeTextItems[t].ForeColor = QStringLiteral("255");
-        const auto i = r.items.AllocateImageSlot();
-        OverlayImage& image = r.items.ImageItems[i];
+        OverlayText text = r.items.text(r.insertText(QStringLiteral("A\r\nB")));
+        text.X = 1000;
+        text.Y = 2000;
+        text.ForeColor = QStringLiteral("255");
+        r.items.change(1, text);
+        OverlayImage image;
         image.X = 1000;
         image.Y = 2000;
         image.ImageSizePer = 25;
         image.Picture.image = QImage(40, 30, QImage::Format_RGB32);
         image.Picture.WidthHimetric = 4000;
         image.Picture.HeightHimetric = 3000;
-        r.items.ShowImage(i);
+        image.InUse = true;
+        r.items.add(image);
         QCOMPARE(r.display.image.width, 1000 / 3.0);
         QCOMPARE(r.display.image.height, 250.0);
 

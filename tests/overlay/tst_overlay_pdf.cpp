@@ -33,6 +33,7 @@ OverlayImage blueImage(int x, int y) {
     image.Picture.WidthHimetric = 4000;
     image.Picture.HeightHimetric = 3000;
     image.ImageSizePer = 25;
+    image.InUse = true;
     return image;
 }
 
@@ -72,13 +73,14 @@ private slots:
         text.X = 2000;
         text.Y = 3000;
         text.ForeColor = QStringLiteral("255");
-        items.ShowFreeText(items.AddTextItem(text));
-        items.ShowImage(items.AddImageItem(blueImage(2000, 3000)));
+        text.InUse = true;
+        items.add(text);
+        items.add(blueImage(2000, 3000));
 
         const QString pdf = m_dir.filePath(QStringLiteral("items.pdf"));
         output::QtPrinter printer(pdf);
-        printer.setPaperSize(9);
-        printer.setOrientation(1);
+        printer.setPaperSize(*paperByKind(PaperKind::A4));
+        printer.setOrientation(Orientation::Portrait);
         printer.setUnitTwips();
         items.outputTextItems(&printer);
         const double left = 2000 - settings.PrinterGosaXTwip; // twips
@@ -146,10 +148,12 @@ private slots:
         OverlayImage image;
         image.X = image.Y = 3000;
         QVERIFY(LoadPictureFile(bmp, image.Picture));
-        items.ShowImage(items.AddImageItem(image));
+        image.InUse = true;
+        items.add(image);
         OverlayText text;
         text.Text = QStringLiteral("copy");
-        items.ShowFreeText(items.AddTextItem(text));
+        text.InUse = true;
+        items.add(text);
 
         engine.DrawTavriSheet(100);
         QCOMPARE(pageCount(pdf), 100);

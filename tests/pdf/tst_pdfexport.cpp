@@ -306,6 +306,13 @@ private slots:
             << kCatchAll +
                    QStringLiteral(
                        "pernoa: cannot write /nonexistent-dir/x.pdf: No such file or directory\n");
+        QTest::newRow("calibration sheet, unwritable file")
+            << QStringList{QStringLiteral("--calibration-sheet"), x,
+                           QStringLiteral("/nonexistent-dir/x.pdf")}
+            << 1
+            << kCatchAll +
+                   QStringLiteral(
+                       "pernoa: cannot write /nonexistent-dir/x.pdf: No such file or directory\n");
         QTest::newRow("a million lines and more")
             << QStringList{x, out, QStringLiteral("--staves"), QStringLiteral("240000")} << 1
             << kCatchAll + QStringLiteral("pernoa: the page would hold 1,200,000 lines\n");
@@ -576,6 +583,9 @@ private slots:
                   "--weight", "--shade", "--offset", "--copies", "--version", "--calibration-sheet",
                   "--verbose"})
                 QVERIFY2(r.out.contains(QLatin1String(name)), name);
+            // The papers' line, in the column of the others.
+            QVERIFY(r.out.contains(
+                QStringLiteral("\n  --paper A3|A4|A5|B4|B5            paper (A4)\n")));
         }
 
         // An answer that cannot be written is no success.

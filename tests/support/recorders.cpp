@@ -1,7 +1,5 @@
 #include "recorders.h"
 
-#include "engine/numberrules.h"
-
 namespace pernoa::test {
 
 MsgAnswer RecordingMessages::showMessage(const QString& text, const QString& title, MsgIcon icon,
@@ -28,17 +26,20 @@ void RecordingSurface::drawLine(float x1, float y1, float x2, float y2, const QC
     lines.append({x1, y1, x2, y2, colour});
 }
 
-void RecordingPrinter::call(const QString& what) {
+bool RecordingPrinter::call(const QString& what) {
+    if (!failed.isEmpty())
+        return false;
     calls << what;
     if (failAtCall > 0 && calls.size() == failAtCall)
-        throw RuntimeError(RuntimeError::Kind::Device, "printer failure (test)");
+        failed = QStringLiteral("printer failure (test)");
+    return failed.isEmpty();
 }
 
-void RecordingPrinter::setPaperSize(int code) {
-    call(QStringLiteral("paper %1").arg(code));
+void RecordingPrinter::setPaperSize(const PaperSize& paper) {
+    call(QStringLiteral("paper %1").arg(paper.printerCode));
 }
-void RecordingPrinter::setOrientation(int o) {
-    call(QStringLiteral("orientation %1").arg(o));
+void RecordingPrinter::setOrientation(Orientation o) {
+    call(QStringLiteral("orientation %1").arg(int(o)));
 }
 void RecordingPrinter::setUnitTwips() {
     call(QStringLiteral("unit twips"));
@@ -52,8 +53,8 @@ void RecordingPrinter::beginDoc() {
 }
 
 void RecordingPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
-    call(QStringLiteral("line"));
-    pages.last().append({x1, y1, x2, y2, colour});
+    if (call(QStringLiteral("line")))
+        pages.last().append({x1, y1, x2, y2, colour});
 }
 
 void RecordingPrinter::drawWideLine(float x1, float y1, float x2, float y2, double ratio,
@@ -73,13 +74,13 @@ void RecordingPrinter::drawGlyphs(const QGlyphRun& run, const QColor&) {
 }
 
 void RecordingPrinter::setCurrentX(float twips) {
-    curX = twips;
-    call(QStringLiteral("x %1").arg(double(twips)));
+    if (call(QStringLiteral("x %1").arg(double(twips))))
+        curX = twips;
 }
 
 void RecordingPrinter::setCurrentY(float twips) {
-    curY = twips;
-    call(QStringLiteral("y %1").arg(double(twips)));
+    if (call(QStringLiteral("y %1").arg(double(twips))))
+        curY = twips;
 }
 
 void RecordingPrinter::setFontName(const QString& face) {
@@ -102,7 +103,8 @@ void RecordingPrinter::setForeColor(const QColor& c) {
 }
 
 void RecordingPrinter::printLine(const QString& line) {
-    call(QStringLiteral("print %1 at %2,%3").arg(line).arg(double(curX)).arg(double(curY)));
+    if (!call(QStringLiteral("print %1 at %2,%3").arg(line).arg(double(curX)).arg(double(curY))))
+        return;
     curY += float(lineHeight);
     curX = 0;
 }
@@ -119,18 +121,19 @@ void RecordingPrinter::paintPicture(const QImage& picture, float x, float y, flo
 }
 
 void RecordingPrinter::newPage() {
-    call(QStringLiteral("newpage"));
-    pages.append(QList<RecordedLine>());
+    if (call(QStringLiteral("newpage")))
+        pages.append(QList<RecordedLine>());
 }
 
 void RecordingPrinter::endDoc() {
-    call(QStringLiteral("enddoc"));
-    ended = true;
+    if (call(QStringLiteral("enddoc")))
+        ended = true;
 }
 
 void RecordingPrinter::abortDoc() {
     calls << QStringLiteral("abort");
     aborted = true;
+    failed.clear();
 }
 
 } // namespace pernoa::test

@@ -106,8 +106,8 @@ public:
 // told to fail at a given call.
 class RecordingPrinter : public IPrinter {
 public:
-    void setPaperSize(int code) override;
-    void setOrientation(int orientation) override;
+    void setPaperSize(const PaperSize& paper) override;
+    void setOrientation(Orientation orientation) override;
     void setUnitTwips() override;
     void setLineWidth(int devicePixels) override;
     void beginDoc() override;
@@ -131,16 +131,19 @@ public:
     void newPage() override;
     void endDoc() override;
     void abortDoc() override;
-    QMarginsF unprintableMargins(int paperCode, int orientation) const override {
-        stripsAsked = QStringLiteral("%1 %2").arg(paperCode).arg(orientation);
+    QString failure() const override { return failed; }
+    QMarginsF unprintableMargins(const PaperSize& paper, Orientation orientation) const override {
+        stripsAsked = QStringLiteral("%1 %2").arg(paper.printerCode).arg(int(orientation));
         return strips;
     }
 
     // The printer's unprintable strips, and the paper they were last asked for.
     QMarginsF strips;
     mutable QString stripsAsked;
-    // Throws RuntimeError(Device) on the call whose 1-based number this is.
+    // Fails on the call whose 1-based number this is: "printer failure (test)"
+    // becomes the failure, and later calls do nothing until abortDoc().
     int failAtCall = 0;
+    QString failed;
     // One line of text per call, e.g. "paper 9", "line 850.5 1701 ...".
     QStringList calls;
     // Lines drawn on each page, one list per page (the open page last).
@@ -157,7 +160,8 @@ public:
     float curX = 0, curY = 0;
 
 private:
-    void call(const QString& what);
+    // Records the call; false when it does nothing (the printer has failed).
+    bool call(const QString& what);
 };
 
 // Records a job's progress, one line per call ("start 3", "step 1",

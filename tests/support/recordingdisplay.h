@@ -14,24 +14,32 @@ struct RecordingDisplay : overlay::IOverlayDisplay {
     overlay::TextElementLook text;
     overlay::ImageElementLook image;
 
-    void createTextElement(std::int16_t s) override { note("create text", s); }
-    void createImageElement(std::int16_t s) override { note("create image", s); }
-    void destroyTextElement(std::int16_t s) override { note("destroy text", s); }
-    void destroyImageElement(std::int16_t s) override { note("destroy image", s); }
+    void createElement(overlay::ItemKind kind, std::int16_t s) override { note("create", kind, s); }
+    void destroyElement(overlay::ItemKind kind, std::int16_t s) override {
+        note("destroy", kind, s);
+    }
     void showTextElement(std::int16_t s, const overlay::TextElementLook& look) override {
         text = look;
-        note("show text", s);
+        note("show", overlay::ItemKind::Text, s);
     }
     void showImageElement(std::int16_t s, const overlay::ImageElementLook& look) override {
         image = look;
-        note("show image", s);
+        note("show", overlay::ItemKind::Image, s);
     }
-    void hideTextElement(std::int16_t s) override { note("hide text", s); }
-    void hideImageElement(std::int16_t s) override { note("hide image", s); }
+    void moveElement(overlay::ItemKind kind, std::int16_t s, double left, double top) override {
+        note("move", kind, s);
+        (kind == overlay::ItemKind::Text ? text.left : image.left) = left;
+        (kind == overlay::ItemKind::Text ? text.top : image.top) = top;
+    }
+    void hideElement(overlay::ItemKind kind, std::int16_t s) override { note("hide", kind, s); }
 
 private:
-    void note(const char* what, std::int16_t slot) {
-        log << QStringLiteral("%1 %2").arg(QLatin1String(what)).arg(slot);
+    void note(const char* what, overlay::ItemKind kind, std::int16_t slot) {
+        log << QStringLiteral("%1 %2 %3")
+                   .arg(QLatin1String(what), kind == overlay::ItemKind::Text
+                                                 ? QLatin1String("text")
+                                                 : QLatin1String("image"))
+                   .arg(slot);
     }
 };
 
