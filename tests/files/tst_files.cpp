@@ -5,6 +5,7 @@
 #include "files/cp932.h"
 #include "files/fields.h"
 #include "files/fileio.h"
+#include "files/keyedsection.h"
 #include "localecheck.h"
 
 #include <QBuffer>
@@ -698,6 +699,67 @@ private slots:
         QCOMPARE(io.M_stGetLine(), QStringLiteral("b"));
     }
 
+    // A keyed section: written only when it has values, read back whole, and
+    // refused whole at the first line that breaks the rules.
+    void keyedSections_data() {
+        QTest::addColumn<QStringList>("section");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("refusedLine");
+        using S = KeyedSectionRead::Status;
+        QTest::newRow("ends at an empty line")
+            << QStringList{"size=12", "", "x=1"} << int(S::Read) << "";
+        QTest::newRow("ends with the file") << QStringList{"size=12"} << int(S::Read) << "";
+        QTest::newRow("empty section") << QStringList{""} << int(S::Read) << "";
+        QTest::newRow("no equals sign")
+            << QStringList{"size=12", "colour"} << int(S::Refused) << "colour";
+        QTest::newRow("empty key") << QStringList{"=12"} << int(S::Refused) << "=12";
+        QTest::newRow("unknown key") << QStringList{"Size=12"} << int(S::Refused) << "Size=12";
+        QTest::newRow("key twice")
+            << QStringList{"size=12", "size=13"} << int(S::Refused) << "size=13";
+        QTest::newRow("value refused")
+            << QStringList{"size=twelve"} << int(S::Refused) << "size=twelve";
+        QTest::newRow("a marker inside")
+            << QStringList{"[$TextSettei$]"} << int(S::Refused) << "[$TextSettei$]";
+    }
+    void keyedSections() {
+        QFETCH(QStringList, section);
+        QFETCH(int, status);
+        QFETCH(QString, refusedLine);
+        const KeyRule rules[] = {
+            {"size",
+             [](const QString& v) { return v == QLatin1String("12") || v == QLatin1String("13"); }},
+            {"name", [](const QString&) { return true; }},
+        };
+        clsFileIO io;
+        io.M_OpenText((QStringList{"[$TavriSettei$]", "size=1", "", "[$KeySettei$]"} + section)
+                          .join(QStringLiteral("\r\n")));
+        const KeyedSectionRead read = readKeyedSection(io, QStringLiteral("[$KeySettei$]"), rules);
+        QCOMPARE(int(read.status), status);
+        QCOMPARE(read.refusedLine, refusedLine);
+        if (read.status == KeyedSectionRead::Status::Read)
+            QCOMPARE(read.values.value("size"), section[0] == "size=12" ? "12" : QString());
+        else
+            QVERIFY(read.values.isEmpty());
+    }
+    void keyedSectionWriting() {
+        QVERIFY(keyedSectionLines(QStringLiteral("[$KeySettei$]"), {}).isEmpty());
+        const QStringList lines =
+            keyedSectionLines(QStringLiteral("[$KeySettei$]"), {{"size", "12"}, {"name", "a=b"}});
+        QCOMPARE(lines, QStringList({"[$KeySettei$]", "size=12", "name=a=b", ""}));
+        // What is written reads back, a value holding "=" included.
+        clsFileIO io;
+        io.M_OpenText(lines.join(QStringLiteral("\r\n")));
+        const KeyRule rules[] = {{"size", [](const QString&) { return true; }},
+                                 {"name", [](const QString&) { return true; }}};
+        const KeyedSectionRead read = readKeyedSection(io, lines[0], rules);
+        QVERIFY(!read.missing() && !read.refused());
+        QCOMPARE(read.values.value("name"), QStringLiteral("a=b"));
+        clsFileIO none;
+        none.M_OpenText(QStringLiteral("[$TavriSettei$]\r\n1,2\r\n"));
+        QVERIFY(readKeyedSection(none, lines[0], rules).missing());
+        QVERIFY(isSectionKey("paper") && isSectionKey("width2"));
+        QVERIFY(!isSectionKey("2width") && !isSectionKey("pa per") && !isSectionKey("用紙"));
+    }
     void deviceModes() {
         QBuffer readOnly;
         readOnly.setData("a\r\n");
