@@ -51,10 +51,11 @@ struct Page {
         form.setText(ctl::txtTavriDansu, QStringLiteral("2"));
         const double spacing = rastralSpacingMm(3, 5);
         form.setText(ctl::txtLineInterval, num::toText(spacing));
-        engine.music() = applyMusicPreset(preset, {}, spacing);
+        MusicSettings music = applyMusicPreset(preset, {}, spacing);
         if (const MusicPresetEntry* entry = musicPreset(preset); entry && !entry->rows.empty())
             form.setText(ctl::txtTavriDansu, QString::number(entry->rows.size()));
-        engine.music().measures = 4;
+        music.measures = 4;
+        engine.PutMusicSettings(music);
         engine.setMusicFont(&font);
     }
 };

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build libcups2-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
-    lilypond-fonts libfreetype-dev
+    lilypond-fonts libfreetype-dev libfontconfig-dev
     cups printer-driver-cups-pdf
     poppler-utils
     clang libclang-rt-14-dev libfuzzer-14-dev clang-format-14

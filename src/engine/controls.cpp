@@ -41,6 +41,19 @@ const ControlRow kOwnControls[] = {
     {ctl::opt4, K::Option, "fraLineCnt", "４本-４弦楽器のタブ譜", "", "0"},
     {ctl::opt5, K::Option, "fraLineCnt", "５本-五線譜", "", "1"},
     {ctl::opt6, K::Option, "fraLineCnt", "６本-ギターのタブ譜", "", "0"},
+    // Tab "譜表の組み合わせ"
+    {ctl::txtFuhyoNarabi, K::Text, "", QT_TRANSLATE_NOOP("engine", "譜表の並び（上から）"), "", ""},
+    {ctl::optKukuriNashi, K::Option, "fraKukuri", QT_TRANSLATE_NOOP("engine", "なし"), "", "1"},
+    {ctl::optKukuriBrace, K::Option, "fraKukuri", QT_TRANSLATE_NOOP("engine", "ブレース"), "", "0"},
+    {ctl::optKukuriBracket, K::Option, "fraKukuri", QT_TRANSLATE_NOOP("engine", "ブラケット"), "",
+     "0"},
+    {ctl::txtShosetsuSu, K::Text, "", QT_TRANSLATE_NOOP("engine", "1段の小節数"),
+     QT_TRANSLATE_NOOP("engine", "小節"), "0"},
+    {ctl::optShosetsuTsuranuku, K::Option, "fraShosetsusen",
+     QT_TRANSLATE_NOOP("engine", "大譜表を貫く"), "", "1"},
+    {ctl::optShosetsuFuhyogoto, K::Option, "fraShosetsusen",
+     QT_TRANSLATE_NOOP("engine", "譜表ごと"), "", "0"},
+    {ctl::lblGosenTakasa, K::Label, "", "", "", ""},
     // Below the tabs
     {ctl::txtPrintCount, K::Text, "", "印刷枚数", "枚", "1"},
 };

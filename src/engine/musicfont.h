@@ -4,10 +4,18 @@
 
 #include <QPointF>
 #include <QRawFont>
+#include <QString>
 
 #include <vector>
 
 namespace pernoa {
+
+// The music font's faces, once a page has drawn them, are families of the
+// font database like any other ("Emmentaler-20", "Emmentaler-Brace"): a face
+// of symbols, which the font chooser of text items leaves out.
+inline bool isMusicFontFamily(const QString& family) {
+    return family.startsWith(QLatin1String("Emmentaler"), Qt::CaseInsensitive);
+}
 
 // One glyph of the music font, placed relative to a point the layout gives.
 struct MusicGlyph {

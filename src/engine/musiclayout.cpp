@@ -1,6 +1,7 @@
 #include "engine/musiclayout.h"
 
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,31 +79,29 @@ double clefY(const std::vector<TavriLine>& lines, const StaffPlace& staff, Clef 
 
 QString CheckMusicSettings(const MusicSettings& music) {
     if (music.stack.size() > MaxStackRows)
-        return QStringLiteral("譜表の段は%1段までにしてください。").arg(MaxStackRows);
+        return texts::stackTooManyRows(int(MaxStackRows));
     for (std::size_t i = 0; i < music.stack.size(); ++i) {
         const StaffRow& row = music.stack[i];
+        const int n = int(i + 1);
         if (row.lineCount < MinStackLines || row.lineCount > MaxStackLines)
-            return QStringLiteral("譜表の%1段目の線の数は%2本から%3本までにしてください。")
-                .arg(i + 1)
-                .arg(MinStackLines)
-                .arg(MaxStackLines);
+            return texts::stackLineCountRange(n, MinStackLines, MaxStackLines);
         if (!std::isfinite(row.spacingMm) || row.spacingMm < 0 ||
             !std::isfinite(num::mmToTwips(row.spacingMm)))
-            return QStringLiteral("譜表の%1段目の線同士の幅が正しくありません。").arg(i + 1);
+            return texts::stackSpacingWrong(n);
         if (row.clef < Clef::None || row.clef > Clef::Tab)
-            return QStringLiteral("譜表の%1段目の音部記号が正しくありません。").arg(i + 1);
+            return texts::stackClefWrong(n);
     }
     if (music.grouping < BlockGrouping::None || music.grouping > BlockGrouping::Bracket)
-        return QStringLiteral("大譜表のくくりが正しくありません。");
+        return texts::groupingWrong();
     if (music.barReach < BarLineReach::Block || music.barReach > BarLineReach::Staff)
-        return QStringLiteral("小節線の引き方が正しくありません。");
+        return texts::barReachWrong();
     if (music.measures < 0)
-        return QStringLiteral("小節の数は0以上にしてください。");
+        return texts::measuresNotWhole();
     return {};
 }
 
 QString tooManyMeasuresMessage(std::int32_t room) {
-    return QStringLiteral("小節の数が多すぎます。1段に入るのは%1小節までです。").arg(room);
+    return texts::tooManyMeasures(room);
 }
 
 MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {

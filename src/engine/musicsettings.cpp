@@ -3,6 +3,11 @@
 #include "engine/numberrules.h"
 #include "engine/sheetsettings.h"
 
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cmath>
+
 namespace pernoa {
 namespace {
 
@@ -13,20 +18,28 @@ const double kLineAllowanceMm = LineThicknessTwip / TwipsPerMm;
 
 const std::vector<MusicPresetEntry>& musicPresets() {
     static const std::vector<MusicPresetEntry> presets = {
-        {MusicPreset::Plain, "標準（音部記号なし）", {}, BlockGrouping::None, BarLineReach::Block},
+        {MusicPreset::Plain,
+         QT_TRANSLATE_NOOP("engine", "標準（音部記号なし）"),
+         "plain",
+         {},
+         BlockGrouping::None,
+         BarLineReach::Block},
         {MusicPreset::Piano,
-         "ピアノ",
+         QT_TRANSLATE_NOOP("engine", "ピアノ"),
+         "piano",
          {{5, 1.0, Clef::Treble}, {5, 1.0, Clef::Bass}},
          BlockGrouping::Brace,
          BarLineReach::Block},
         // Tablature lines lie half as far apart again as the staff's.
         {MusicPreset::GuitarTab,
-         "ギター（TAB譜付き）",
+         QT_TRANSLATE_NOOP("engine", "ギター（TAB譜付き）"),
+         "guitar-tab",
          {{5, 1.0, Clef::Treble}, {6, 1.5, Clef::Tab}},
          BlockGrouping::None,
          BarLineReach::Staff},
         {MusicPreset::ChoirSatb,
-         "合唱（SATB）",
+         QT_TRANSLATE_NOOP("engine", "合唱（SATB）"),
+         "satb",
          {{5, 1.0, Clef::Treble},
           {5, 1.0, Clef::Treble},
           {5, 1.0, Clef::TrebleOctaveDown},
@@ -34,7 +47,8 @@ const std::vector<MusicPresetEntry>& musicPresets() {
          BlockGrouping::Bracket,
          BarLineReach::Staff},
         {MusicPreset::Percussion,
-         "打楽器（1線）",
+         QT_TRANSLATE_NOOP("engine", "打楽器（1線）"),
+         "percussion",
          {{1, 1.0, Clef::Percussion}},
          BlockGrouping::None,
          BarLineReach::Staff},
@@ -68,18 +82,111 @@ MusicSettings applyMusicPreset(MusicPreset preset, const MusicSettings& current,
     return music;
 }
 
+PresetPage presetPage(MusicPreset preset, double windowSpacingMm, double usableHeightMm) {
+    PresetPage page;
+    const MusicPresetEntry* entry = musicPreset(preset);
+    if (!entry || entry->rows.size() < 2)
+        return page;
+    const double step = windowSpacingMm + kLineAllowanceMm;
+    const double staffHeight = 4 * step; // of five lines
+    const double inside = 1.5 * staffHeight;
+    const double between = 2 * staffHeight;
+    double system = (double(entry->rows.size()) - 1) * inside;
+    for (const MusicPresetRow& row : entry->rows)
+        system += (row.lineCount - 1) * step * row.spacingFactor + kLineAllowanceMm;
+    page.stavesPerBlock = std::int32_t(entry->rows.size());
+    const double fit = std::floor((usableHeightMm + between) / (system + between));
+    page.blocks = std::int32_t(std::clamp(fit, 1.0, 100.0));
+    // What the systems leave goes between them, up to three staff heights
+    // (more would part a page of two systems in the middle; the staves of
+    // each system then stand further apart), cut to a tenth of a millimetre
+    // so that each system keeps at least its own height.
+    if (page.blocks > 1) {
+        const double left = (usableHeightMm - page.blocks * system) / (page.blocks - 1);
+        page.blockGapMm = std::floor(std::min(left, 3 * staffHeight) * 10) / 10;
+    }
+    return page;
+}
+
 const std::vector<ClefEntry>& clefTable() {
     static const std::vector<ClefEntry> clefs = {
-        {Clef::None, "なし"},
-        {Clef::Treble, "ト音記号"},
-        {Clef::Bass, "ヘ音記号"},
-        {Clef::Alto, "アルト記号"},
-        {Clef::Tenor, "テノール記号"},
-        {Clef::TrebleOctaveDown, "ト音記号（8下）"},
-        {Clef::Percussion, "打楽器記号"},
-        {Clef::Tab, "TAB"},
+        {Clef::None, QT_TRANSLATE_NOOP("engine", "なし"), "none"},
+        {Clef::Treble, QT_TRANSLATE_NOOP("engine", "ト音記号"), "treble"},
+        {Clef::Bass, QT_TRANSLATE_NOOP("engine", "ヘ音記号"), "bass"},
+        {Clef::Alto, QT_TRANSLATE_NOOP("engine", "アルト記号"), "alto"},
+        {Clef::Tenor, QT_TRANSLATE_NOOP("engine", "テノール記号"), "tenor"},
+        {Clef::TrebleOctaveDown, QT_TRANSLATE_NOOP("engine", "ト音記号（8下）"), "treble8"},
+        {Clef::Percussion, QT_TRANSLATE_NOOP("engine", "打楽器記号"), "percussion"},
+        {Clef::Tab, QT_TRANSLATE_NOOP("engine", "TAB"), "tab"},
     };
     return clefs;
+}
+
+const ClefEntry* clefByWord(const QString& word) {
+    for (const ClefEntry& entry : clefTable())
+        if (word == QLatin1String(entry.word))
+            return &entry;
+    return nullptr;
+}
+
+const ClefEntry& clefEntry(Clef clef) {
+    for (const ClefEntry& entry : clefTable())
+        if (entry.clef == clef)
+            return entry;
+    return clefTable().front();
+}
+
+std::optional<std::vector<StackRowText>> splitStackText(const QString& text) {
+    std::vector<StackRowText> rows;
+    if (text.isEmpty())
+        return rows;
+    for (const QString& row : text.split(u',')) {
+        const QStringList parts = row.split(u':');
+        if (row.isEmpty() || parts.size() > 3)
+            return std::nullopt;
+        rows.push_back({parts[0], parts.value(1), parts.value(2)});
+    }
+    return rows;
+}
+
+std::optional<std::vector<StaffRow>> parseStackText(const QString& text) {
+    const auto parts = splitStackText(text);
+    if (!parts || parts->size() > MaxStackRows)
+        return std::nullopt;
+    std::vector<StaffRow> rows;
+    for (const StackRowText& part : *parts) {
+        const ClefEntry* clef = clefByWord(part.clef);
+        if (!clef)
+            return std::nullopt;
+        StaffRow row;
+        row.clef = clef->clef;
+        if (!part.lines.isEmpty()) {
+            const double lines =
+                num::isNumeric(part.lines) ? num::roundHalfEven(num::toDouble(part.lines)) : 0;
+            if (!(lines >= MinStackLines && lines <= MaxStackLines))
+                return std::nullopt;
+            row.lineCount = std::int32_t(lines);
+        }
+        if (!part.spacing.isEmpty()) {
+            const double spacing = num::isNumeric(part.spacing) ? num::toDouble(part.spacing) : 0;
+            if (!(spacing > 0) || !std::isfinite(num::mmToTwips(spacing)))
+                return std::nullopt;
+            row.spacingMm = spacing;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QString stackText(const std::vector<StaffRow>& rows) {
+    QStringList texts;
+    for (const StaffRow& row : rows) {
+        QString text = QLatin1String(clefEntry(row.clef).word) + u':' + num::toText(row.lineCount);
+        if (row.spacingMm != 0)
+            text += u':' + num::toPlainText(row.spacingMm);
+        texts << text;
+    }
+    return texts.join(u',');
 }
 
 const std::vector<RastralSize>& rastralSizes() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace pernoa {
@@ -73,7 +75,10 @@ struct MusicPresetRow {
 
 struct MusicPresetEntry {
     MusicPreset preset;
-    const char* name; // shown in the preset choice
+    // Shown in the preset choice (translated in the context "engine").
+    const char* name;
+    // The preset's word on the command line.
+    const char* word;
     std::vector<MusicPresetRow> rows;
     BlockGrouping grouping;
     BarLineReach barReach;
@@ -89,14 +94,60 @@ const MusicPresetEntry* musicPreset(MusicPreset preset);
 MusicSettings applyMusicPreset(MusicPreset preset, const MusicSettings& current,
                                double windowSpacingMm);
 
+// How a preset fills the page's other fields.
+struct PresetPage {
+    std::int32_t stavesPerBlock = 10;
+    std::int32_t blocks = 1;
+    double blockGapMm = 0; // rounded to 0.1 mm
+};
+// A preset of one row (or none) gives today's page of ten staves in one
+// block. A preset of several rows makes each block one system of its rows,
+// its staves one and a half five-line staff heights apart, and fills the
+// usable height (mm, between the top and bottom margins) with as many
+// systems as fit at least two such heights apart; the gap between them is
+// what the systems leave of the page, up to three such heights.
+PresetPage presetPage(MusicPreset preset, double windowSpacingMm, double usableHeightMm);
+
 // --- clefs -------------------------------------------------------------------
 
 struct ClefEntry {
     Clef clef;
-    const char* name; // shown in the clef choice
+    // Shown in the clef choice (translated in the context "engine").
+    const char* name;
+    // The clef's word in the staff stack's text, as the settings file and
+    // the command line write it.
+    const char* word;
 };
 // Every clef in the order the choice lists them, None first.
 const std::vector<ClefEntry>& clefTable();
+const ClefEntry* clefByWord(const QString& word);
+const ClefEntry& clefEntry(Clef clef);
+
+// --- the staff stack as text -------------------------------------------------
+//
+// The stack control, the settings file and the command line hold the stack
+// as one text: its rows from the top separated by commas, each
+// CLEF[:LINES[:SPACING]] (a clef word, the line count, the clear space
+// between the lines in mm; without the spacing the row follows the window's
+// line spacing, without the line count it has five lines), e.g.
+// "treble:5,tab:6:3.1". The empty text is no stack at all.
+
+struct StackRowText {
+    QString clef;
+    QString lines;   // "" for five
+    QString spacing; // "" for the window's
+};
+
+// The rows of a stack text, their parts as written; nothing when a row is
+// empty or has more than three parts.
+std::optional<std::vector<StackRowText>> splitStackText(const QString& text);
+// The stack a text holds when every row is one the window's check takes:
+// a clef word, a whole line count from 1 to 6 (halves rounded to even), a
+// spacing greater than 0; at most MaxStackRows rows. Nothing otherwise.
+std::optional<std::vector<StaffRow>> parseStackText(const QString& text);
+// The text of a stack: every row with its line count, and its spacing where
+// it has one of its own (numbers as the number rules write them).
+QString stackText(const std::vector<StaffRow>& rows);
 
 // --- staff size by rastral number --------------------------------------------
 
@@ -106,6 +157,8 @@ struct RastralSize {
 };
 // Rastral 0 (9.2 mm) to 8 (3.9 mm).
 const std::vector<RastralSize>& rastralSizes();
+inline constexpr std::int32_t MinRastral = 0;
+inline constexpr std::int32_t MaxRastral = 8;
 
 // The window's line spacing (clear space between two lines, mm) that gives
 // the rastral's staff height to a staff of lineCount lines (2 to 6). Lines

@@ -1,6 +1,7 @@
 #include "engine/tavriengine.h"
 
 #include "engine/musiclayout.h"
+#include "engine/texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -122,17 +123,16 @@ StaffWarnings FindStaffWarnings(const MusicPage& page, const SheetSettings& s,
 }
 
 QStringList staffWarningTexts(const StaffWarnings& warnings) {
-    QStringList texts;
+    QStringList sentences;
     if (warnings.overlapping)
-        texts << QStringLiteral("五線が重なっています");
+        sentences << QStringLiteral("五線が重なっています");
     if (warnings.pastThePage)
-        texts << QStringLiteral("五線が用紙からはみ出しています");
+        sentences << QStringLiteral("五線が用紙からはみ出しています");
     if (warnings.unprintable)
-        texts << QStringLiteral("五線が印刷できない範囲にあります");
+        sentences << QStringLiteral("五線が印刷できない範囲にあります");
     if (warnings.musicFontMissing)
-        texts << QStringLiteral(
-            "楽譜フォント（lilypond-fonts）が見つからないため音部記号と括弧を省きました");
-    return texts;
+        sentences << texts::musicFontMissing();
+    return sentences;
 }
 
 } // namespace pernoa

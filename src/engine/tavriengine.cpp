@@ -133,6 +133,7 @@ void TavriEngine::InitStartValues() {
     const QSizeF page = defaultPaper().sizeTwips(Orientation::Portrait);
     m_settings.PaperHeightTwip = page.height();
     m_settings.PaperWidthTwip = page.width();
+    ShowStaffHeight();
 }
 
 // ---------------------------------------------------------------------------
@@ -194,6 +195,7 @@ void TavriEngine::GatherSheetSettings() {
             break;
         }
     }
+    m_music = MusicFromControls();
 }
 
 // ---------------------------------------------------------------------------
@@ -251,7 +253,7 @@ bool TavriEngine::CheckSheetParams() {
         if (!ok)
             return false;
     }
-    return true;
+    return CheckMusicParams();
 }
 
 // ---------------------------------------------------------------------------

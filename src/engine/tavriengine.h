@@ -118,8 +118,8 @@ public:
     // without them, with a warning).
     void setMusicFont(IMusicFont* font) { m_musicFont = font; }
 
-    // The music on the staves; a default record draws the plain page.
-    MusicSettings& music() { return m_music; }
+    // The music on the staves as the last drawing gathered it from the
+    // controls; a default record draws the plain page.
     const MusicSettings& music() const { return m_music; }
 
     // The values the main window's load sets before anything is drawn:
@@ -136,6 +136,35 @@ public:
     bool CheckPositiveNumber(const QString& text, const QString& label);
     bool CheckNumber(const QString& text, const QString& label);
     bool CheckSheetParams();
+
+    // --- the music controls (musiccontrols.cpp) ---
+    // Checks the staff stack and the bar count as the window's fields are
+    // checked: false after the message for the first value refused.
+    bool CheckMusicParams();
+    // The record the music controls hold; they have passed the check.
+    MusicSettings MusicFromControls() const;
+    // Writes a record into the music controls, as a user's entries would.
+    void PutMusicSettings(const MusicSettings& music);
+    // A preset's choice: the stack, the grouping and the bar lines, and the
+    // staves, blocks and block gap that fill the page with its systems (see
+    // presetPage). The bar count stays, except that the plain preset is
+    // today's page of five-line staves without bars. Refused, with the
+    // field's message, when the line spacing or a margin the page needs is
+    // not a number greater than 0.
+    Outcome ApplyMusicPreset(MusicPreset preset);
+    // A rastral's choice: the window's line spacing that gives its staff
+    // height to the staves that follow it (see staffSizeLines). The rows
+    // of the stack with a spacing of their own keep their proportion to it.
+    Outcome ApplyRastral(std::int32_t rastral);
+    // The line count whose staff height the rastral and the height label
+    // speak of: the first row of the stack that follows the window's
+    // spacing, else the line-count option; five for a staff of one line.
+    std::int32_t staffSizeLines() const;
+    // The rastral whose spacing the window's line spacing is (-1: none).
+    std::int32_t currentRastral() const;
+    // Writes the staff height label for the line spacing as typed (empty
+    // when it is not a number greater than 0).
+    void ShowStaffHeight();
 
     // --- page sizes and display size ---
     // Puts a paper into effect: the page size in the record, the preview

@@ -9,10 +9,13 @@
 #include "files/cp932.h"
 #include "files/fields.h"
 #include "files/fileio.h"
+#include "files/keyedsection.h"
+#include "files/texts.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace pernoa {
@@ -69,7 +72,8 @@ bool holdsMarkerLine(const QString& value) {
     QString lines = value;
     lines.replace(kCrLf, QStringLiteral("\n")).replace(u'\r', u'\n');
     for (const QString& line : lines.split(u'\n'))
-        if (line == TavriSetteiMarker || line == TextSetteiMarker || line == ImageSetteiMarker)
+        if (line == TavriSetteiMarker || line == TextSetteiMarker || line == ImageSetteiMarker ||
+            line == GakufuSetteiMarker)
             return true;
     return false;
 }
@@ -83,6 +87,47 @@ std::optional<QString> unwritable(const QString& value, bool isText) {
     if (holdsMarkerLine(value))
         return QStringLiteral("見出しと同じ行が含まれています。");
     return std::nullopt;
+}
+
+// The words of the music section: its keys and its values, as the file
+// writes them (words of the format, not texts a user reads).
+constexpr char kStackKey[] = "stack";
+constexpr char kGroupingKey[] = "grouping";
+constexpr char kBarsKey[] = "bars";
+constexpr char kBarsThroughKey[] = "barsthrough";
+const char* const kGroupingWords[] = {"none", "brace", "bracket"}; // by BlockGrouping
+const char* const kBarReachWords[] = {"block", "staff"};           // by BarLineReach
+
+template <std::size_t N> int wordIndex(const char* const (&words)[N], const QString& value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == QLatin1String(words[i]))
+            return int(i);
+    return -1;
+}
+
+// A whole bar count as the window's check takes it.
+std::optional<std::int32_t> barCount(const QString& value) {
+    if (!num::isNumeric(value))
+        return std::nullopt;
+    const double count = num::roundHalfEven(num::toDouble(value));
+    if (!(count >= 0 && count <= std::numeric_limits<std::int32_t>::max()))
+        return std::nullopt;
+    return std::int32_t(count);
+}
+
+QList<KeyedValue> musicValues(const MusicSettings& music) {
+    QList<KeyedValue> values;
+    if (!music.stack.empty())
+        values.append({QLatin1String(kStackKey), stackText(music.stack)});
+    if (music.grouping != BlockGrouping::None)
+        values.append(
+            {QLatin1String(kGroupingKey), QLatin1String(kGroupingWords[int(music.grouping)])});
+    if (music.measures != 0)
+        values.append({QLatin1String(kBarsKey), num::toText(music.measures)});
+    if (music.barReach != BarLineReach::Block)
+        values.append(
+            {QLatin1String(kBarsThroughKey), QLatin1String(kBarReachWords[int(music.barReach)])});
+    return values;
 }
 
 } // namespace
@@ -132,7 +177,9 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         lineCount,
         m_form.isChecked(ctl::chkPrintDirectionYoko) ? QStringLiteral("1") : QStringLiteral("0"),
     };
-    lines << TavriSetteiMarker << parameters.join(u',') << QString() << TextSetteiMarker;
+    lines << TavriSetteiMarker << parameters.join(u',') << QString();
+    lines << keyedSectionLines(GakufuSetteiMarker, musicValues(m_engine.MusicFromControls()));
+    lines << TextSetteiMarker;
 
     auto refuse = [&](const QString& which, const QString& why) {
         if (refusal)
@@ -245,6 +292,40 @@ bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& mar
     io.M_Close();
     m_messages.showMessage(missingMessage, kErrorTitle, MsgIcon::Critical);
     return false;
+}
+
+std::optional<MusicSettings> SettingsFile::readGakufuSettei(const QString& path) {
+    clsFileIO io;
+    if (m_loadingText)
+        io.M_OpenText(*m_loadingText);
+    else if (!io.M_boOpen(path, false, false))
+        return MusicSettings{};
+    static const KeyRule rules[] = {
+        {kStackKey, [](const QString& v) { return !v.isEmpty() && parseStackText(v).has_value(); }},
+        {kGroupingKey, [](const QString& v) { return wordIndex(kGroupingWords, v) >= 0; }},
+        {kBarsKey, [](const QString& v) { return barCount(v).has_value(); }},
+        {kBarsThroughKey, [](const QString& v) { return wordIndex(kBarReachWords, v) >= 0; }},
+    };
+    const KeyedSectionRead read = readKeyedSection(io, GakufuSetteiMarker, rules);
+    io.M_Close();
+    if (read.refused()) {
+        m_messages.showMessage(
+            joinLines({files::texts::musicSectionUnreadable(),
+                       files::texts::lineNotReadable(quotedValue(read.refusedLine))}),
+            kErrorTitle, MsgIcon::Critical);
+        return std::nullopt;
+    }
+    MusicSettings music;
+    const auto value = [&read](const char* key) { return read.values.value(QLatin1String(key)); };
+    if (read.values.contains(QLatin1String(kStackKey)))
+        music.stack = *parseStackText(value(kStackKey));
+    if (read.values.contains(QLatin1String(kGroupingKey)))
+        music.grouping = BlockGrouping(wordIndex(kGroupingWords, value(kGroupingKey)));
+    if (read.values.contains(QLatin1String(kBarsKey)))
+        music.measures = *barCount(value(kBarsKey));
+    if (read.values.contains(QLatin1String(kBarsThroughKey)))
+        music.barReach = BarLineReach(wordIndex(kBarReachWords, value(kBarsThroughKey)));
+    return music;
 }
 
 bool SettingsFile::boLoadTavriSettei(const QString& path) {
@@ -454,7 +535,14 @@ bool SettingsFile::LoadSections(const QString& path) {
     } done{m_loadingText};
     if (readTextFile(path, text))
         m_loadingText = &text;
-    return boLoadTavriSettei(path) && boLoadTextSettei(path) && boLoadImageSettei(path);
+    // The music section is checked whole before the parameters change: a
+    // refused section leaves the page as it was, as a refused parameter
+    // line does. A file without one is a page without music.
+    const std::optional<MusicSettings> music = readGakufuSettei(path);
+    if (!music || !boLoadTavriSettei(path))
+        return false;
+    m_engine.PutMusicSettings(*music);
+    return boLoadTextSettei(path) && boLoadImageSettei(path);
 }
 
 bool SettingsFile::boLoadSetteiFile(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
+#include "output/musicfont.h"
 #include "output/qtprinter.h"
 #include "overlay/overlayitems.h"
 #include "preview/itemdialogs.h"
@@ -58,6 +59,8 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
     : m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                               : programFolder),
       m_messages(std::make_unique<MessageBoxes>(runner)), m_form(std::make_unique<FormControls>()),
+      // Clefs and braces, looked for when a page first needs them.
+      m_musicFont(std::make_unique<output::MusicFont>()),
       m_engine(std::make_unique<TavriEngine>(*m_form, *m_messages)),
       m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)),
       // Every print job goes to the printer current at the time it starts:
@@ -71,6 +74,7 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
       m_main(std::make_unique<MainWindow>(*m_form, *m_engine, *m_fileCommands, *m_printers)),
       m_progress(std::make_unique<JobProgressDialog>(m_main.get())) {
     m_messages->setParentWindow(m_main.get());
+    m_engine->setMusicFont(m_musicFont.get());
     m_engine->setPreviewSurface(m_preview.get());
     m_engine->setPreviewWindow(m_preview.get());
     m_engine->setOverlayOutput(m_items.get());

@@ -5,18 +5,22 @@
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "engine/version.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
+#include "ui/staffstackeditor.h"
+#include "ui/texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -34,6 +38,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -98,10 +103,15 @@ const ControlRow& tableRow(const char* name) {
     return *row;
 }
 
+// A caption or unit of the control table, as the user reads it.
+QString tableText(const char* text) {
+    return QCoreApplication::translate("engine", text);
+}
+
 // An option button or the check box with its caption and start state.
 template <typename Button> Button* button(const char* name) {
     const ControlRow& row = tableRow(name);
-    auto* b = new Button(QString::fromUtf8(row.caption));
+    auto* b = new Button(tableText(row.caption));
     b->setObjectName(QString::fromLatin1(name));
     b->setChecked(qstrcmp(row.initial, "1") == 0);
     return b;
@@ -155,6 +165,7 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->addTab(buildSheetTab(), QStringLiteral("五線譜全体の設定"));
     tabs->addTab(buildStaffTab(), QStringLiteral("五線譜自身の設定"));
+    tabs->addTab(buildMusicTab(), texts::musicTab());
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs);
     layout->addWidget(buildCommands());
@@ -186,8 +197,8 @@ QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
 
 QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name) {
     const ControlRow& field = tableRow(name);
-    const QString caption = QString::fromUtf8(field.caption);
-    const QString unit = QString::fromUtf8(field.unit);
+    const QString caption = tableText(field.caption);
+    const QString unit = tableText(field.unit);
     auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
     edit->setObjectName(QString::fromLatin1(name));
     holdOneCharacterMore(*edit);
@@ -250,8 +261,7 @@ QWidget* MainWindow::buildSheetTab() {
     shade->setFocusPolicy(Qt::StrongFocus);
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
-    shadeCaption->addWidget(
-        captionLabel(QString::fromUtf8(tableRow(ctl::sbrPrintShade).caption), shade));
+    shadeCaption->addWidget(captionLabel(tableText(tableRow(ctl::sbrPrintShade).caption), shade));
     QLabel* percent = plainLabel(QString::fromUtf8(tableRow(ctl::lblPrintShade).initial));
     percent->setObjectName(QString::fromLatin1(ctl::lblPrintShade));
     shadeCaption->addWidget(percent);
@@ -308,8 +318,7 @@ QWidget* MainWindow::buildStaffTab() {
                           rows + 2 * weights->frameWidth());
     auto* weightCell = new QVBoxLayout;
     weightCell->setSpacing(2);
-    weightCell->addWidget(
-        captionLabel(QString::fromUtf8(tableRow(ctl::lstLineWeight).caption), weights));
+    weightCell->addWidget(captionLabel(tableText(tableRow(ctl::lstLineWeight).caption), weights));
     weightCell->addWidget(weights);
     grid->addLayout(weightCell, 1, 0, Qt::AlignTop | Qt::AlignLeft);
 
@@ -332,6 +341,102 @@ QWidget* MainWindow::buildStaffTab() {
     return page;
 }
 
+QWidget* MainWindow::buildMusicTab() {
+    QWidget* page = nullptr;
+    QGridLayout* grid = newTabPage(QStringLiteral("tabMusic"), page);
+
+    // A preset fills the fields; the list then offers the presets again.
+    auto* presets = new QComboBox;
+    presets->setObjectName(QStringLiteral("lstHinagata"));
+    presets->addItem(texts::presetPrompt());
+    for (const MusicPresetEntry& entry : musicPresets())
+        presets->addItem(QCoreApplication::translate("engine", entry.name), int(entry.preset));
+    auto* presetCell = new QVBoxLayout;
+    presetCell->setSpacing(2);
+    presetCell->addWidget(captionLabel(texts::presetCaption(), presets));
+    presetCell->addWidget(presets);
+    grid->addLayout(presetCell, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    connect(presets, &QComboBox::activated, this, [this, presets](int index) {
+        const QVariant preset = presets->itemData(index);
+        presets->setCurrentIndex(0);
+        if (preset.isValid())
+            m_engine.ApplyMusicPreset(MusicPreset(preset.toInt()));
+    });
+
+    // The rastral sizes, and the height of a staff at the spacing as it is.
+    auto* rastral = new QComboBox;
+    rastral->setObjectName(QStringLiteral("lstRastral"));
+    rastral->addItem(texts::rastralNone());
+    for (const RastralSize& size : rastralSizes())
+        rastral->addItem(
+            texts::rastralEntry(num::toText(size.number), num::toText(size.staffHeightMm)),
+            size.number);
+    QLabel* height = plainLabel(QString());
+    height->setObjectName(QString::fromLatin1(ctl::lblGosenTakasa));
+    // As wide as the widest height it shows: the window keeps its size.
+    height->setMinimumWidth(height->fontMetrics().horizontalAdvance(
+        pernoa::texts::staffHeight(QStringLiteral("88.88"))));
+    auto* rastralLine = new QHBoxLayout;
+    rastralLine->setSpacing(6);
+    rastralLine->addWidget(rastral);
+    rastralLine->addWidget(height);
+    rastralLine->addStretch(1);
+    auto* rastralCell = new QVBoxLayout;
+    rastralCell->setSpacing(2);
+    rastralCell->addWidget(captionLabel(texts::rastralCaption(), rastral));
+    rastralCell->addLayout(rastralLine);
+    grid->addLayout(rastralCell, 0, 1, Qt::AlignTop);
+    connect(rastral, &QComboBox::activated, this, [this, rastral](int index) {
+        const QVariant number = rastral->itemData(index);
+        if (number.isValid())
+            m_engine.ApplyRastral(number.toInt());
+        showStaffSize();
+    });
+
+    auto* stack = new StaffStackEditor;
+    stack->setObjectName(QString::fromLatin1(ctl::txtFuhyoNarabi));
+    auto* stackCell = new QVBoxLayout;
+    stackCell->setSpacing(2);
+    stackCell->addWidget(
+        captionLabel(tableText(tableRow(ctl::txtFuhyoNarabi).caption), stack->table()));
+    stackCell->addWidget(stack);
+    grid->addLayout(stackCell, 1, 0, 1, 2);
+
+    addField(grid, 2, 0, ctl::txtShosetsuSu);
+    // The stack's row commands beside the bar count, level with its field.
+    auto* rowCommands = new QHBoxLayout;
+    rowCommands->addWidget(stack->addButton());
+    rowCommands->addWidget(stack->removeButton());
+    rowCommands->addStretch(1);
+    grid->addLayout(rowCommands, 2, 1, Qt::AlignBottom);
+
+    auto* grouping = new QGroupBox(texts::groupingFrame());
+    grouping->setObjectName(QStringLiteral("fraKukuri"));
+    auto* groupingColumn = new QVBoxLayout(grouping);
+    for (const char* name : {ctl::optKukuriNashi, ctl::optKukuriBrace, ctl::optKukuriBracket})
+        groupingColumn->addWidget(option(name));
+    auto* bars = new QGroupBox(texts::barLinesFrame());
+    bars->setObjectName(QStringLiteral("fraShosetsusen"));
+    auto* barsColumn = new QVBoxLayout(bars);
+    for (const char* name : {ctl::optShosetsuTsuranuku, ctl::optShosetsuFuhyogoto})
+        barsColumn->addWidget(option(name));
+    auto* frames = new QVBoxLayout;
+    frames->setSpacing(8);
+    frames->addWidget(grouping);
+    frames->addWidget(bars);
+    frames->addStretch(1);
+    grid->addLayout(frames, 0, 2, 4, 1);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+void MainWindow::showStaffSize() {
+    m_engine.ShowStaffHeight();
+    auto* rastral = qobject_cast<QComboBox*>(control(QStringLiteral("lstRastral")));
+    const int at = rastral->findData(m_engine.currentRastral());
+    rastral->setCurrentIndex(at >= 0 ? at : 0);
+}
+
 QWidget* MainWindow::buildCommands() {
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
@@ -351,9 +456,9 @@ QWidget* MainWindow::buildCommands() {
     count->setFixedSize(fieldSize(*count));
     auto* countCell = new QGridLayout;
     countCell->setSpacing(2);
-    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.caption), count), 0, 0, 1, 2);
+    countCell->addWidget(captionLabel(tableText(countRow.caption), count), 0, 0, 1, 2);
     countCell->addWidget(count, 1, 0);
-    countCell->addWidget(captionLabel(QString::fromUtf8(countRow.unit), count), 1, 1);
+    countCell->addWidget(captionLabel(tableText(countRow.unit), count), 1, 1);
     grid->addLayout(countCell, 0, 2, Qt::AlignBottom);
 
     grid->addWidget(commandButton("cmdShowHelp", QStringLiteral("ヘルプ")), 0, 3, Qt::AlignBottom);
@@ -416,6 +521,17 @@ void MainWindow::setFocusOrder() {
                                ctl::opt4,
                                ctl::opt5,
                                ctl::opt6,
+                               "lstHinagata",
+                               "lstRastral",
+                               "tblFuhyoNarabi",
+                               ctl::txtShosetsuSu,
+                               "cmdFuhyoAdd",
+                               "cmdFuhyoRemove",
+                               ctl::optKukuriNashi,
+                               ctl::optKukuriBrace,
+                               ctl::optKukuriBracket,
+                               ctl::optShosetsuTsuranuku,
+                               ctl::optShosetsuFuhyogoto,
                                "cmdPreview",
                                "cmdPrint",
                                ctl::txtPrintCount,
@@ -481,6 +597,16 @@ void MainWindow::connectHandlers() {
 
     connect(qobject_cast<QScrollBar*>(control(ctl::sbrPrintShade)), &QScrollBar::valueChanged, this,
             [this] { m_engine.sbrPrintShadeChanged(); });
+    // The staff size follows the spacing and the line count, typed or set.
+    connect(qobject_cast<QLineEdit*>(control(ctl::txtLineInterval)), &QLineEdit::textChanged, this,
+            &MainWindow::showStaffSize);
+    for (const QString& name : lineCountOptions())
+        connect(qobject_cast<QRadioButton*>(control(name)), &QRadioButton::toggled, this,
+                &MainWindow::showStaffSize);
+    connect(qobject_cast<StaffStackEditor*>(control(ctl::txtFuhyoNarabi)),
+            &StaffStackEditor::changed, this, &MainWindow::showStaffSize);
+    showStaffSize();
+
     // Every change of the copy count, typed or set by the program.
     connect(qobject_cast<QLineEdit*>(control(ctl::txtPrintCount)), &QLineEdit::textChanged, this,
             [this] { m_engine.txtPrintCountChanged(); });

@@ -58,6 +58,9 @@ private slots:
 private:
     QWidget* buildSheetTab();
     QWidget* buildStaffTab();
+    QWidget* buildMusicTab();
+    // The staff height label and the rastral shown for the spacing as it is.
+    void showStaffSize();
     QWidget* buildCommands();
     void buildMenus();
     void connectHandlers();

@@ -13,8 +13,6 @@
 #include <cmath>
 #include <limits>
 
-Q_DECLARE_METATYPE(pernoa::MusicSettings)
-
 using namespace pernoa;
 using namespace pernoa::test;
 
@@ -34,7 +32,18 @@ struct OneGlyphFont : IMusicFont {
     std::vector<MusicGlyph> bracketTipGlyphs(bool, double) override { return one(); }
 };
 
+// The music record is written into the window's controls before each
+// drawing, as the window, the settings file and the command line put it.
 struct MusicRig : EngineRig {
+    MusicSettings music;
+    Outcome draw() {
+        engine.PutMusicSettings(music);
+        return engine.DrawTavriSheet(0);
+    }
+    Outcome print() {
+        engine.PutMusicSettings(music);
+        return engine.cmdPrintClick();
+    }
     const MusicPage& page() const { return *engine.lastMusicPage(); }
     double step() const { return LineThicknessTwip + engine.settings().LineIntervalTwip; }
     void setStaves(int blocks, int staves) {
@@ -85,8 +94,8 @@ private slots:
             MusicRig rig;
             for (const QString& pair : setup)
                 rig.form.setText(pair.section('=', 0, 0), pair.section('=', 1));
-            rig.engine.music() = music;
-            rig.engine.DrawTavriSheet(0);
+            rig.music = music;
+            rig.draw();
             QVERIFY(rig.messages.shown.isEmpty());
             QVERIFY(rig.engine.lastMusicPage());
             const std::vector<TavriLine>& lines = rig.engine.lastLines();
@@ -109,8 +118,8 @@ private slots:
         MusicRig rig;
         rig.setStaves(2, 5);
         rig.form.setText(ctl::txtDaifuhyoInterval, QStringLiteral("10"));
-        rig.engine.music().stack = {{5, 0, Clef::Treble}, {6, 3, Clef::Tab}, {2, 1, Clef::None}};
-        rig.engine.DrawTavriSheet(0);
+        rig.music.stack = {{5, 0, Clef::Treble}, {6, 3, Clef::Tab}, {2, 1, Clef::None}};
+        rig.draw();
         const MusicPage& page = rig.page();
         QCOMPARE(page.staves.size(), std::size_t(10));
         const SheetSettings& s = rig.engine.settings();
@@ -137,8 +146,8 @@ private slots:
         QVERIFY(!rig.engine.lastWarnings().overlapping);
 
         // A spacing that makes the staves overlap is the page's warning.
-        rig.engine.music().stack[1].spacingMm = 40;
-        rig.engine.DrawTavriSheet(0);
+        rig.music.stack[1].spacingMm = 40;
+        rig.draw();
         QVERIFY(rig.engine.lastWarnings().overlapping);
     }
 
@@ -147,7 +156,7 @@ private slots:
     void clefsOnTheirLines() {
         MusicRig rig;
         rig.setStaves(1, 8);
-        rig.engine.music().stack = {
+        rig.music.stack = {
             {5, 0, Clef::Treble},
             {5, 0, Clef::Bass},
             {5, 0, Clef::Alto},
@@ -157,7 +166,7 @@ private slots:
             {6, 0, Clef::Tab},
             {4, 0, Clef::None},
         };
-        rig.engine.DrawTavriSheet(0);
+        rig.draw();
         const MusicPage& page = rig.page();
         QCOMPARE(page.clefs.size(), std::size_t(7));
         const double step = rig.step();
@@ -184,9 +193,9 @@ private slots:
     void barLinesAndSystemLines() {
         MusicRig rig;
         rig.setStaves(2, 2);
-        rig.engine.music() = applyMusicPreset(MusicPreset::Piano, {}, 2);
-        rig.engine.music().measures = 3;
-        rig.engine.DrawTavriSheet(0);
+        rig.music = applyMusicPreset(MusicPreset::Piano, {}, 2);
+        rig.music.measures = 3;
+        rig.draw();
         const double L = 850.5, right = 11056.5;
         const double clefEnd = L + ClefAreaSteps * rig.step();
         {
@@ -213,9 +222,9 @@ private slots:
             QVERIFY(near(brace.right, L - BraceGapSteps * rig.step()));
         }
 
-        rig.engine.music().barReach = BarLineReach::Staff;
-        rig.engine.music().grouping = BlockGrouping::Bracket;
-        rig.engine.DrawTavriSheet(0);
+        rig.music.barReach = BarLineReach::Staff;
+        rig.music.grouping = BlockGrouping::Bracket;
+        rig.draw();
         {
             const MusicPage& page = rig.page();
             QCOMPARE(page.barLines.size(), std::size_t(2 * (1 + 3 * 2)));
@@ -229,75 +238,85 @@ private slots:
         }
 
         // A one-line staff's bars reach a step above and below its line.
-        rig.engine.music().stack = {{1, 0, Clef::None}};
-        rig.engine.music().grouping = BlockGrouping::None;
-        rig.engine.DrawTavriSheet(0);
+        rig.music.stack = {{1, 0, Clef::None}};
+        rig.music.grouping = BlockGrouping::None;
+        rig.draw();
         QVERIFY(near(rig.page().barLines[1].StartY, rig.page().staves[0].top - rig.step()));
         QVERIFY(near(rig.page().barLines[1].EndY, rig.page().staves[0].top + rig.step()));
 
         // A block of negative height stacks its staves upwards: the signs
         // still reach from its highest line to its lowest.
-        rig.engine.music() = applyMusicPreset(MusicPreset::Piano, {}, 2);
+        rig.music = applyMusicPreset(MusicPreset::Piano, {}, 2);
         rig.form.setText(ctl::txtSpaceSizeUp, QStringLiteral("200"));
         rig.form.setText(ctl::txtSpaceSizeDown, QStringLiteral("200"));
-        rig.engine.DrawTavriSheet(0);
+        rig.draw();
         QVERIFY(rig.page().staves[1].top < rig.page().staves[0].top);
         QCOMPARE(rig.page().braces[0].top, rig.page().staves[1].top);
         QCOMPARE(rig.page().braces[0].bottom, rig.page().staves[0].bottom);
-        rig.engine.music().stack = {{1, 0, Clef::None}};
-        rig.engine.music().grouping = BlockGrouping::None;
-        rig.engine.music().measures = 3;
+        rig.music.stack = {{1, 0, Clef::None}};
+        rig.music.grouping = BlockGrouping::None;
+        rig.music.measures = 3;
 
         // Clefs alone: no system line.
-        rig.engine.music().measures = 0;
-        rig.engine.DrawTavriSheet(0);
+        rig.music.measures = 0;
+        rig.draw();
         QVERIFY(rig.page().barLines.empty());
     }
 
-    // What the record may not hold is refused before the preview changes.
+    // What the music controls may not hold is refused with the window's
+    // message before the preview changes, as a bar count the page cannot
+    // hold is.
     void refusals_data() {
-        QTest::addColumn<MusicSettings>("music");
+        QTest::addColumn<QString>("stack");
+        QTest::addColumn<QString>("bars");
         QTest::addColumn<QString>("message");
-        const auto row = [](std::int32_t lines, double spacing) {
-            return MusicSettings{{{5, 0, Clef::Treble}, {lines, spacing, Clef::None}}};
-        };
-        QTest::newRow("0 lines") << row(0, 0)
-                                 << QStringLiteral(
-                                        "譜表の2段目の線の数は1本から6本までにしてください。");
-        QTest::newRow("7 lines") << row(7, 0)
-                                 << QStringLiteral(
-                                        "譜表の2段目の線の数は1本から6本までにしてください。");
+        const QString range = QStringLiteral("譜表の2段目の線の数は1本から6本までにしてください。");
+        QTest::newRow("0 lines") << "treble,none:0"
+                                 << "0" << range;
+        QTest::newRow("7 lines") << "treble,none:7"
+                                 << "0" << range;
+        QTest::newRow("lines not a number")
+            << "treble:five"
+            << "0" << QStringLiteral("譜表の1段目の線の数に数値以外が入ってます");
         QTest::newRow("negative spacing")
-            << row(5, -1) << QStringLiteral("譜表の2段目の線同士の幅が正しくありません。");
-        QTest::newRow("NaN spacing")
-            << row(5, std::numeric_limits<double>::quiet_NaN())
-            << QStringLiteral("譜表の2段目の線同士の幅が正しくありません。");
-        MusicSettings longStack;
-        longStack.stack.resize(MaxStackRows + 1);
-        QTest::newRow("65 rows") << longStack
+            << "treble,none:5:-1"
+            << "0"
+            << QStringLiteral("そんな値、入力していじめちゃいや～ん♪\r\n譜表の2段目の線同士の幅");
+        QTest::newRow("unknown clef")
+            << "trebel"
+            << "0" << QStringLiteral("譜表の1段目の音部記号「trebel」は使えません。");
+        QTest::newRow("empty row")
+            << "treble,,bass"
+            << "0" << QStringLiteral("譜表の並び「treble,,bass」は読み取れません。");
+        QTest::newRow("65 rows") << QStringList(65, QStringLiteral("none")).join(u',') << "0"
                                  << QStringLiteral("譜表の段は64段までにしてください。");
-        QTest::newRow("negative measures") << MusicSettings{{}, BlockGrouping::None, -1}
-                                           << QStringLiteral("小節の数は0以上にしてください。");
+        QTest::newRow("negative bars")
+            << ""
+            << "-1" << QStringLiteral("「1段の小節数」は0以上の整数にしてください。");
+        QTest::newRow("empty bars") << ""
+                                    << "" << QStringLiteral("1段の小節数が空欄です。");
         // 180 mm less a clef area of 4.5 steps holds 19 measures of 4 steps.
-        QTest::newRow("20 measures")
-            << MusicSettings{{{5, 0, Clef::Treble}}, BlockGrouping::None, 20}
-            << QStringLiteral("小節の数が多すぎます。1段に入るのは19小節までです。");
+        QTest::newRow("20 bars") << "treble"
+                                 << "20"
+                                 << QStringLiteral(
+                                        "小節の数が多すぎます。1段に入るのは19小節までです。");
     }
     void refusals() {
-        QFETCH(MusicSettings, music);
+        QFETCH(QString, stack);
+        QFETCH(QString, bars);
         QFETCH(QString, message);
         MusicRig rig;
-        rig.form.setText(ctl::txtLineInterval, QStringLiteral("2"));
-        rig.engine.music() = music;
+        rig.form.setText(ctl::txtFuhyoNarabi, stack);
+        rig.form.setText(ctl::txtShosetsuSu, bars);
         rig.form.setText(ctl::txtPrintCount, QStringLiteral("1"));
-        rig.engine.cmdPrintClick();
+        QCOMPARE(rig.engine.cmdPrintClick(), Outcome::refused());
         QCOMPARE(rig.messages.texts(), QStringList{message});
         QCOMPARE(rig.messages.shown.first().icon, MsgIcon::Warning);
         QCOMPARE(rig.surface.clears, 0);
         QVERIFY(rig.printer.calls.isEmpty());
-        if (music.measures == 20) { // one fewer fits
-            rig.engine.music().measures = 19;
-            rig.engine.DrawTavriSheet(0);
+        if (bars == QLatin1String("20")) { // one fewer fits
+            rig.form.setText(ctl::txtShosetsuSu, QStringLiteral("19"));
+            QVERIFY(rig.engine.DrawTavriSheet(0).isDone());
             QCOMPARE(rig.messages.shown.size(), 1);
         }
     }
@@ -307,12 +326,12 @@ private slots:
     void pagesTooLargeAreRefused() {
         MusicRig rig;
         rig.form.setText(ctl::txtTavriDansu, QStringLiteral("200000"));
-        rig.engine.music().stack = {{6, 0, Clef::None}};
-        rig.engine.DrawTavriSheet(0);
-        rig.engine.music().stack = {{1, 0, Clef::None}};
-        rig.engine.music().measures = 19;
-        rig.engine.music().barReach = BarLineReach::Staff;
-        rig.engine.DrawTavriSheet(0);
+        rig.music.stack = {{6, 0, Clef::None}};
+        rig.draw();
+        rig.music.stack = {{1, 0, Clef::None}};
+        rig.music.measures = 19;
+        rig.music.barReach = BarLineReach::Staff;
+        rig.draw();
         QCOMPARE(rig.messages.causes,
                  QStringList({QStringLiteral("the page would hold 1,200,000 lines"),
                               QStringLiteral("the page would hold 3,800,000 bar lines")}));
@@ -331,10 +350,10 @@ private slots:
             rig.form.setText(ctl::txtPrinterGosaY, QStringLiteral("-1"));
             rig.form.setText(ctl::txtPrintCount, QStringLiteral("2"));
             rig.setStaves(1, 2);
-            rig.engine.music() = applyMusicPreset(MusicPreset::ChoirSatb, {}, 2);
-            rig.engine.music().stack.resize(2);
-            rig.engine.music().measures = 1;
-            rig.engine.cmdPrintClick();
+            rig.music = applyMusicPreset(MusicPreset::ChoirSatb, {}, 2);
+            rig.music.stack.resize(2);
+            rig.music.measures = 1;
+            rig.print();
             const double hyoji = large ? 2 : 3;
             const MusicPage& page = rig.page();
             const ClefPlace& clef = page.clefs[0];
@@ -367,11 +386,11 @@ private slots:
     // signs are missing, and still prints.
     void missingFontIsAWarning() {
         MusicRig rig;
-        rig.engine.music() = applyMusicPreset(MusicPreset::Piano, {}, 2);
-        rig.engine.music().measures = 2;
+        rig.music = applyMusicPreset(MusicPreset::Piano, {}, 2);
+        rig.music.measures = 2;
         rig.setStaves(1, 2);
         rig.form.setText(ctl::txtPrintCount, QStringLiteral("1"));
-        rig.engine.cmdPrintClick();
+        rig.print();
         QVERIFY(rig.engine.lastWarnings().musicFontMissing);
         QCOMPARE(staffWarningTexts(rig.engine.lastWarnings()).size(), 1);
         QCOMPARE(rig.surface.notice, staffWarningTexts(rig.engine.lastWarnings()).first());
@@ -380,9 +399,9 @@ private slots:
         QVERIFY(rig.printer.ended);
 
         // Bar lines alone need no font.
-        rig.engine.music().stack.clear();
-        rig.engine.music().grouping = BlockGrouping::None;
-        rig.engine.DrawTavriSheet(0);
+        rig.music.stack.clear();
+        rig.music.grouping = BlockGrouping::None;
+        rig.draw();
         QVERIFY(!rig.engine.lastWarnings().any());
     }
 

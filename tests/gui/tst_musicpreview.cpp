@@ -54,8 +54,9 @@ private slots:
         form.setChecked(ctl::opbHyojiSmall, !large);
         form.setText(ctl::txtDaifuhyoCnt, QStringLiteral("3"));
         form.setText(ctl::txtTavriDansu, QStringLiteral("2"));
-        engine.music() = applyMusicPreset(MusicPreset::Piano, {}, 2);
-        engine.music().measures = 2;
+        MusicSettings music = applyMusicPreset(MusicPreset::Piano, {}, 2);
+        music.measures = 2;
+        engine.PutMusicSettings(music);
         engine.settings().HyojiSize = large ? HyojiLarge : HyojiSmall;
         engine.ApplyPaperSize();
         engine.DrawTavriSheet(0);

@@ -91,8 +91,9 @@ class MusicPdfTest : public QObject {
         m_form.setText(ctl::txtDaifuhyoCnt, QString::number(blocks));
         m_form.setText(ctl::txtTavriDansu, QString::number(staves));
         m_form.setText(ctl::txtDaifuhyoInterval, num::toText(gapMm));
-        m_engine.music() = applyMusicPreset(preset, {}, 2.0);
-        m_engine.music().measures = measures;
+        MusicSettings music = applyMusicPreset(preset, {}, 2.0);
+        music.measures = measures;
+        m_engine.PutMusicSettings(music);
     }
 
     // The glyph whose origin is nearest the point.
@@ -207,8 +208,8 @@ private slots:
     // as wide; C clefs centred on their lines.
     void tabAndCClefs() {
         setPage(1, 2, 0, MusicPreset::GuitarTab, 0);
-        m_engine.music().stack.push_back({5, 0, Clef::Alto});
-        m_engine.music().stack.push_back({5, 0, Clef::Tenor});
+        m_form.setText(ctl::txtFuhyoNarabi,
+                       m_form.text(ctl::txtFuhyoNarabi) + QStringLiteral(",alto,tenor"));
         m_form.setText(ctl::txtTavriDansu, QStringLiteral("4"));
         const Measured m = exportPage();
         QCOMPARE(m.staves.size(), 4);
