@@ -9,7 +9,7 @@
 //           and painted
 // Prints one line "name value unit" per figure.
 
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "output/fontmap.h"
@@ -21,6 +21,8 @@
 #include <QMouseEvent>
 
 #include <sys/resource.h>
+
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,17 +40,18 @@ struct NoDialogs : preview::IItemDialogs {
 
 struct Program {
     HeadlessForm form;
-    ConsoleMessages messages;
+    cli::ConsoleMessages messages;
     TavriEngine engine{form, messages};
     OverlayItems items{engine.settings(), messages};
     NoDialogs dialogs;
-    preview::PreviewWindow window{items, messages, dialogs};
+    QUndoStack history;
+    preview::PreviewWindow window{items, messages, dialogs, history};
 
     Program() {
         engine.setPreviewSurface(&window);
         engine.setPreviewWindow(&window);
         engine.setOverlayOutput(&items);
-        engine.InitStartValues();
+        engine.initStartValues();
         engine.ApplyPaperSize();
         window.show();
         for (int i = 0; i < 10; ++i)
@@ -155,7 +158,7 @@ int dragScenario(int rounds) {
     p.redraw();
     // Drag text 1 (at the page's corner) in a circle-like path over the page.
     const QPointF start = p.window.page()->elementTopLeftTwips({preview::ElementKind::Text, 1}) /
-                              preview::TwipsPerPixel +
+                              preview::kTwipsPerPixel +
                           QPointF(3, 3);
     p.mouse(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     std::vector<double> times;
@@ -183,7 +186,7 @@ int manyScenario() {
     clock.restart();
     // As the settings file reader places them: each item read fills a new
     // slot and is shown.
-    for (int i = 0; i < MaxItemSlots - 1; ++i) {
+    for (int i = 0; i < kMaxItemSlots - 1; ++i) {
         OverlayText text;
         text.Text = QStringLiteral("文字 %1").arg(i);
         text.X = (i * 393) % 11700;

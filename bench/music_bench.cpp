@@ -10,7 +10,7 @@
 //                       repaint; prints "name value unit" lines
 // Exits with status 2 when the page cannot be drawn.
 
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/musicsettings.h"
@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QUndoStack>
 
 #include <malloc.h>
 
@@ -40,12 +41,12 @@ namespace {
 
 struct Page {
     HeadlessForm form;
-    ConsoleMessages messages;
+    cli::ConsoleMessages messages;
     TavriEngine engine{form, messages};
     output::MusicFont font;
 
     explicit Page(MusicPreset preset = MusicPreset::Piano) {
-        engine.InitStartValues();
+        engine.initStartValues();
         form.setText(ctl::txtDaifuhyoCnt, QStringLiteral("6"));
         form.setText(ctl::txtDaifuhyoInterval, QStringLiteral("8"));
         form.setText(ctl::txtTavriDansu, QStringLiteral("2"));
@@ -55,7 +56,7 @@ struct Page {
         if (const MusicPresetEntry* entry = musicPreset(preset); entry && !entry->rows.empty())
             form.setText(ctl::txtTavriDansu, QString::number(entry->rows.size()));
         music.measures = 4;
-        engine.PutMusicSettings(music);
+        engine.putMusicSettings(music);
         engine.setMusicFont(&font);
     }
 };
@@ -78,15 +79,17 @@ int exportPdf(const QString& path, int copies, MusicPreset preset) {
 int previewRounds(int rounds) {
     Page page;
     overlay::OverlayItems items(page.engine.settings(), page.messages);
-    preview::ItemDialogs dialogs(items, page.messages, QCoreApplication::applicationDirPath());
-    preview::PreviewWindow window(items, page.messages, dialogs);
+    QUndoStack history;
+    preview::ItemDialogs dialogs(items, page.messages, history,
+                                 QCoreApplication::applicationDirPath());
+    preview::PreviewWindow window(items, page.messages, dialogs, history);
     page.engine.setPreviewSurface(&window);
     page.engine.setPreviewWindow(&window);
     window.show();
-    for (const int size : {HyojiSmall, HyojiLarge}) {
-        const char* name = size == HyojiSmall ? "small" : "large";
-        page.form.setChecked(ctl::optHyojiLarge, size == HyojiLarge);
-        page.form.setChecked(ctl::opbHyojiSmall, size == HyojiSmall);
+    for (const int size : {kHyojiSmall, kHyojiLarge}) {
+        const char* name = size == kHyojiSmall ? "small" : "large";
+        page.form.setChecked(ctl::optHyojiLarge, size == kHyojiLarge);
+        page.form.setChecked(ctl::opbHyojiSmall, size == kHyojiSmall);
         page.engine.settings().HyojiSize = size;
         page.engine.ApplyPaperSize();
         for (int i = 0; i < 10; ++i)

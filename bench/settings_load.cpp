@@ -8,7 +8,7 @@
 // refused in time) and the processor time of the load and the outcome,
 // "loaded" or "refused", follow the wall time.
 
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "files/settingsfile.h"
@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdio>
@@ -63,15 +64,17 @@ int main(int argc, char* argv[]) {
     bool loaded = false;
     for (int round = 0; round < rounds; ++round) {
         pernoa::HeadlessForm form;
-        pernoa::ConsoleMessages messages;
+        pernoa::cli::ConsoleMessages messages;
         pernoa::TavriEngine engine(form, messages);
-        engine.InitStartValues();
+        engine.initStartValues();
         pernoa::overlay::OverlayItems items(engine.settings(), messages);
         engine.setOverlayOutput(&items);
         NoDialogs dialogs;
+        QUndoStack history;
         std::unique_ptr<pernoa::preview::PreviewWindow> preview;
         if (window) {
-            preview = std::make_unique<pernoa::preview::PreviewWindow>(items, messages, dialogs);
+            preview =
+                std::make_unique<pernoa::preview::PreviewWindow>(items, messages, dialogs, history);
             engine.setPreviewSurface(preview.get());
             engine.setPreviewWindow(preview.get());
             engine.ApplyPaperSize();

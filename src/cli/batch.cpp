@@ -1,20 +1,24 @@
 #include "cli/batch.h"
 
+#include "cli/consolemessages.h"
+#include "cli/consoleprogress.h"
+#include "cli/texts.h"
 #include "engine/calibrationsheet.h"
-#include "engine/consolemessages.h"
-#include "engine/consoleprogress.h"
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/musicsettings.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "engine/version.h"
 #include "files/defaultsettings.h"
+#include "files/formatwords.h"
 #include "files/settingsfile.h"
 #include "output/fontconfiguration.h"
 #include "output/musicfont.h"
 #include "output/qtprinter.h"
+#include "output/texts.h"
 #include "overlay/overlayitems.h"
 
 #include <QCommandLineOption>
@@ -48,85 +52,14 @@ using output::QtPrinter;
 using output::QtPrinterList;
 namespace {
 
-const char* const kUsage =
-    "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
-    "       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
-    "       pernoa --list-printers\n"
-    "       pernoa --help | --version\n"
-    "Without any of these options pernoa opens its windows.\n"
-    "\n"
-    "Prints blank staff paper without opening a window. Every message the\n"
-    "windows would show goes to standard error.\n"
-    "\n"
-    "Actions:\n"
-    "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;\n"
-    "                         - writes it to standard output\n"
-    "  --print                print on the system's default printer\n"
-    "  --save-settings OUT.kvs2  write the page as a settings file of the windows\n"
-    "  --printer NAME         with --print: print on the installed printer NAME\n"
-    "  --list-printers        list the installed printers, the default marked\n"
-    "  --calibration-sheet    with --print or --export-pdf: instead of the page, a\n"
-    "                         sheet to measure the printer's offsets on, a frame\n"
-    "                         10 mm inside the paper's edges (paper and orientation\n"
-    "                         from the options; drawn without the offsets)\n"
-    "  --verbose              after an export, name the file and its page count\n"
-    "  -h, --help             show this help\n"
-    "  -V, --version          show the version\n"
-    "\n"
-    "Sheet options, the fields of the main window (checked as the window checks\n"
-    "them; lengths in mm):\n"
-    "%1\n"
-    "  --landscape                       landscape orientation (portrait)\n"
-    "  --margins TOP,BOTTOM,LEFT,RIGHT   page margins (30,30,15,15)\n"
-    "  --blocks N                        number of grand-staff blocks (1)\n"
-    "  --block-gap MM                    gap between the blocks (0)\n"
-    "  --staves N                        staves in each block (10)\n"
-    "  --lines 2..6                      lines of each staff (5)\n"
-    "  --spacing MM                      space between the lines of a staff (2)\n"
-    "  --weight thin|normal|thick        line weight (normal)\n"
-    "  --shade 0..255                    grey level of the lines, 0 black (0)\n"
-    "  --offset X,Y                      printer offset correction, left and top; --print\n"
-    "                                    takes the windows' saved correction without it\n"
-    "  --copies N                        number of copies (1)\n"
-    "\n"
-    "Music on the staves (the third tab of the main window):\n"
-    "  --preset piano|guitar-tab|satb|percussion|plain\n"
-    "                                    fill the fields as the window's preset does;\n"
-    "                                    the other options override it, in any order\n"
-    "  --stack ROWS                      the staves of each block from the top,\n"
-    "                                    separated by commas, each\n"
-    "                                    CLEF[:LINES[:SPACING]] with CLEF one of\n"
-    "                                    treble bass alto tenor treble8 percussion\n"
-    "                                    tab none; LINES 1..6 (5); SPACING in mm\n"
-    "                                    (--spacing); e.g. --stack treble,tab:6:3\n"
-    "  --brace                           a brace before each block\n"
-    "  --bracket                         a bracket before each block\n"
-    "  --bars N                          bar lines: N measures per staff line (0)\n"
-    "  --bars-through block|staff        bar lines through the block or over each\n"
-    "                                    staff alone (block)\n"
-    "  --rastral 0..8                    staff size: the spacing whose staff has the\n"
-    "                                    rastral's height (9.2 mm to 3.9 mm)\n"
-    "An option's value may also follow an equals sign (--copies=3).\n"
-    "\n"
-    "SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is\n"
-    "loaded before the sheet options are applied. A file that does not load\n"
-    "completely stops the run with its messages: nothing is written or printed.\n"
-    "\n"
-    "An export says nothing when it succeeds; after the windows' message\n"
-    "\"エラーが発生しました\" a line starting \"pernoa:\" names the cause.\n"
-    "\n"
-    "Exit status: 0 when done, 1 after an error message, 2 for a usage error.\n";
-
 // The usage text with the papers of the paper table.
 QString usageText() {
     QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
     // The descriptions start in one column, as in the rest of the list.
-    constexpr qsizetype DescriptionColumn = 36;
-    paper += QString(qMax<qsizetype>(2, DescriptionColumn - paper.size()), u' ');
-    paper += QStringLiteral("paper (%1)").arg(QLatin1String(defaultPaper().name));
-    return QString::fromUtf8(kUsage).arg(paper);
+    constexpr qsizetype kDescriptionColumn = 36;
+    paper += QString(qMax<qsizetype>(2, kDescriptionColumn - paper.size()), u' ');
+    paper += texts::paperHelp(QLatin1String(defaultPaper().name));
+    return texts::usage(paper, pernoa::texts::catchAllError());
 }
 
 // "A3|A4|A5|B4|B5", the value of --paper.
@@ -139,8 +72,8 @@ const char* paperValueName() {
 QString choiceOf(const QStringList& words) {
     if (words.size() < 2)
         return words.join(QString());
-    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           words.last();
+    return texts::choiceOr(words.mid(0, words.size() - 1).join(texts::choiceSeparator()),
+                           words.last());
 }
 
 enum class Action { None, ExportPdf, Print, SaveSettings, ListPrinters, Help, Version };
@@ -191,16 +124,14 @@ struct OptionRow {
 QStringList splitValues(const QString& option, const QString& value, const char* valueName) {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != QByteArray(valueName).count(',') + 1)
-        throw UsageError{QStringLiteral("%1 takes %2, not \"%3\"")
-                             .arg(option, QLatin1String(valueName), quotedValue(value))};
+        throw UsageError{texts::takesValues(option, QLatin1String(valueName), quotedValue(value))};
     return parts;
 }
 
 FormEdit paperEdit(const QString&, const QString& value, const char*) {
     const PaperSize* paper = paperByName(value);
     if (!paper)
-        throw UsageError{QStringLiteral("--paper takes %1, not \"%2\"")
-                             .arg(choiceOf(paperNames()), quotedValue(value))};
+        throw UsageError{texts::paperTakes(choiceOf(paperNames()), quotedValue(value))};
     return check(QString::fromLatin1(paper->option));
 }
 
@@ -209,22 +140,21 @@ FormEdit linesEdit(const QString&, const QString& value, const char*) {
     for (qsizetype i = 0; i < options.size(); ++i)
         if (value == num::toText(i + 2))
             return check(options[i]);
-    throw UsageError{
-        QStringLiteral("--lines takes 2, 3, 4, 5 or 6, not \"%1\"").arg(quotedValue(value))};
+    throw UsageError{texts::linesTake(quotedValue(value))};
 }
 
 FormEdit weightEdit(const QString&, const QString& value, const char*) {
-    // The list's entries thin to thick, by name or by caption.
+    // The list's entries thin to thick, by name or by the word of the
+    // settings file (細め, 普通, 太め), whatever the list shows.
     static const char* const names[] = {"thin", "normal", "thick"};
     const QStringList captions = lineWeightCaptions();
     for (qsizetype i = 0; i < captions.size(); ++i) {
-        if (value == QLatin1String(names[i]) || value == captions[i]) {
+        if (value == QLatin1String(names[i]) || value == kLineWeightWords[i]) {
             const QString caption = captions[i];
             return [caption](IForm& form) { form.selectText(ctl::lstLineWeight, caption); };
         }
     }
-    throw UsageError{
-        QStringLiteral("--weight takes thin, normal or thick, not \"%1\"").arg(quotedValue(value))};
+    throw UsageError{texts::weightTakes(quotedValue(value))};
 }
 
 FormEdit shadeEdit(const QString&, const QString& value, const char*) {
@@ -232,8 +162,7 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
     const bool numeric = num::isNumeric(value);
     const double shade = numeric ? num::toDouble(value) : -1;
     if (!numeric || shade < 0 || shade > 255 || shade != std::floor(shade))
-        throw UsageError{QStringLiteral("--shade takes a whole number from 0 to 255, not \"%1\"")
-                             .arg(quotedValue(value))};
+        throw UsageError{texts::shadeTakes(quotedValue(value))};
     const int level = int(shade);
     return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
@@ -251,13 +180,11 @@ FormEdit stackEdit(const QString&, const QString& value, const char*) {
     // line counts and spacings are values the window's check judges.
     const auto rows = splitStackText(value);
     if (!rows || rows->empty())
-        throw UsageError{QStringLiteral("--stack takes rows CLEF[:LINES[:SPACING]] separated by "
-                                        "commas, not \"%1\"")
-                             .arg(quotedValue(value))};
+        throw UsageError{texts::stackTakesRows(quotedValue(value))};
     for (const StackRowText& row : *rows)
         if (!clefByWord(row.clef))
-            throw UsageError{QStringLiteral("--stack: the clef is one of %1, not \"%2\"")
-                                 .arg(choiceOf(wordsOf(clefTable())), quotedValue(row.clef))};
+            throw UsageError{
+                texts::stackClefTakes(choiceOf(wordsOf(clefTable())), quotedValue(row.clef))};
     return setText(ctl::txtFuhyoNarabi, value);
 }
 
@@ -266,8 +193,9 @@ FormEdit barsThroughEdit(const QString&, const QString& value, const char*) {
         return check(QString::fromLatin1(ctl::optShosetsuTsuranuku));
     if (value == QLatin1String("staff"))
         return check(QString::fromLatin1(ctl::optShosetsuFuhyogoto));
-    throw UsageError{
-        QStringLiteral("--bars-through takes block or staff, not \"%1\"").arg(quotedValue(value))};
+    throw UsageError{texts::takesValues(
+        QStringLiteral("--bars-through"),
+        choiceOf({QStringLiteral("block"), QStringLiteral("staff")}), quotedValue(value))};
 }
 
 const OptionRow kOptions[] = {
@@ -389,14 +317,14 @@ Words checkWords(const QStringList& args) {
         if (declared && declared->valueName) {
             if (!value) {
                 if (i + 1 >= args.size())
-                    throw UsageError{QStringLiteral("%1 needs a value").arg(quotedValue(option))};
+                    throw UsageError{texts::needsValue(quotedValue(option))};
                 value = args.at(++i);
             }
         } else if (value) {
-            throw UsageError{QStringLiteral("%1 takes no value").arg(quotedValue(option))};
+            throw UsageError{texts::takesNoValue(quotedValue(option))};
         }
         if (!declared)
-            throw UsageError{QStringLiteral("unknown option %1").arg(quotedValue(option))};
+            throw UsageError{texts::unknownOption(quotedValue(option))};
         words.forParser << (value ? option + QLatin1Char('=') + *value : option);
         words.optionsInOrder << QString::fromLatin1(declared->name);
     }
@@ -425,17 +353,16 @@ Request parseArguments(const QStringList& args) {
             declared.valueName ? parser.values(name).at(occurrence[name]++) : QString();
         if (declared.action != Action::None) {
             if (request.action != Action::None && request.action != declared.action)
-                throw UsageError{
-                    QStringLiteral("%1 cannot be combined with another action").arg(option)};
+                throw UsageError{texts::cannotBeCombined(option)};
             request.action = declared.action;
         }
         if (declared.action == Action::ExportPdf) {
             if (value.isEmpty())
-                throw UsageError{QStringLiteral("--export-pdf needs a file name")};
+                throw UsageError{texts::exportNeedsFileName()};
             request.pdfPath = value;
         } else if (declared.action == Action::SaveSettings) {
             if (value.isEmpty())
-                throw UsageError{QStringLiteral("--save-settings needs a file name")};
+                throw UsageError{texts::saveNeedsFileName()};
             request.settingsOut = value;
         } else if (name == QLatin1String("printer")) {
             request.printer = value;
@@ -449,8 +376,9 @@ Request parseArguments(const QStringList& args) {
                 if (value == QLatin1String(entry.word))
                     request.preset = entry.preset;
             if (!request.preset)
-                throw UsageError{QStringLiteral("--preset takes %1, not \"%2\"")
-                                     .arg(choiceOf(wordsOf(musicPresets())), quotedValue(value))};
+                throw UsageError{texts::takesValues(QStringLiteral("--preset"),
+                                                    choiceOf(wordsOf(musicPresets())),
+                                                    quotedValue(value))};
             request.sheetOptions = true;
         } else if (name == QLatin1String("rastral")) {
             request.rastral.reset();
@@ -458,11 +386,8 @@ Request parseArguments(const QStringList& args) {
                 if (value == num::toText(size.number))
                     request.rastral = size.number;
             if (!request.rastral)
-                throw UsageError{QStringLiteral("--rastral takes a whole number from %1 to %2, "
-                                                "not \"%3\"")
-                                     .arg(MinRastral)
-                                     .arg(MaxRastral)
-                                     .arg(quotedValue(value))};
+                throw UsageError{texts::rastralTakes(num::toText(kMinRastral),
+                                                     num::toText(kMaxRastral), quotedValue(value))};
             request.sheetOptions = true;
         } else if (name == QLatin1String("spacing") && request.rastral) {
             // A spacing after the rastral is the one that counts.
@@ -475,32 +400,29 @@ Request parseArguments(const QStringList& args) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        throw UsageError{QStringLiteral("only one settings file may be given, not also \"%1\"")
-                             .arg(quotedValue(files[1]))};
+        throw UsageError{texts::onlyOneSettingsFile(quotedValue(files[1]))};
     // An empty word names no file: it is not the same as giving none.
     if (!files.isEmpty() && files[0].isEmpty())
-        throw UsageError{QStringLiteral("the settings file name is empty")};
+        throw UsageError{texts::settingsFileNameEmpty()};
     request.settingsFile = files.value(0);
 
     switch (request.action) {
     case Action::None:
-        throw UsageError{QStringLiteral("nothing to do: give --export-pdf, --print, "
-                                        "--save-settings or --list-printers")};
+        throw UsageError{texts::nothingToDo()};
     case Action::Help:
     case Action::Version:
         return request;
     case Action::ListPrinters:
         if (request.sheetOptions || request.printer || !request.settingsFile.isEmpty() ||
             request.calibrationSheet)
-            throw UsageError{QStringLiteral("--list-printers takes no other option")};
+            throw UsageError{texts::listPrintersAlone()};
         return request;
     case Action::ExportPdf:
     case Action::SaveSettings:
         if (request.printer)
-            throw UsageError{QStringLiteral("--printer only goes with --print")};
+            throw UsageError{texts::printerOnlyWithPrint()};
         if (request.action == Action::SaveSettings && request.calibrationSheet)
-            throw UsageError{
-                QStringLiteral("--calibration-sheet only goes with --print or --export-pdf")};
+            throw UsageError{texts::calibrationOnlyWithOutput()};
         break;
     case Action::Print:
         break;
@@ -516,14 +438,19 @@ bool writeTo(std::FILE* out, const QString& text) {
     return written == std::size_t(bytes.size()) && flushed && !std::ferror(out);
 }
 
+// The text and a line break.
+bool writeLine(std::FILE* out, const QString& text) {
+    return writeTo(out, text + QLatin1Char('\n'));
+}
+
 // The exit status of a run whose answer goes to standard output: a help text
 // or a list that never arrived is not success.
 int answer(const QString& text) {
     if (writeTo(stdout, text))
         return 0;
     const int error = errno;
-    writeTo(stderr, QStringLiteral("pernoa: cannot write to standard output: %1\n")
-                        .arg(QString::fromLocal8Bit(std::strerror(error))));
+    writeLine(stderr,
+              texts::cannotWriteStandardOutput(QString::fromLocal8Bit(std::strerror(error))));
     return 1;
 }
 
@@ -563,16 +490,15 @@ int listPrinters() {
     if (names.isEmpty()) {
         // An empty list is an answer only from a scheduler that is running.
         if (!QtPrinterList::schedulerRunning()) {
-            writeTo(stderr, QStringLiteral("pernoa: no print scheduler is running\n"));
+            writeLine(stderr, texts::line(output::texts::noScheduler()));
             return 1;
         }
-        writeTo(stderr, QStringLiteral("pernoa: no printer is installed\n"));
+        writeLine(stderr, texts::line(output::texts::noPrinterInstalled()));
         return 0;
     }
     QString list;
     for (const QString& name : names)
-        list += name + (name == standard ? QStringLiteral(" (default)") : QString()) +
-                QLatin1Char('\n');
+        list += (name == standard ? texts::defaultPrinter(name) : name) + QLatin1Char('\n');
     return answer(list);
 }
 
@@ -580,7 +506,7 @@ int runSheet(const Request& request) {
     HeadlessForm form;
     ConsoleMessages messages;
     TavriEngine engine(form, messages);
-    engine.InitStartValues();
+    engine.initStartValues();
     // The window's change handlers: the copy-count guard and the darkness label.
     bool countRefused = false;
     form.onChanged = [&engine, &countRefused](const QString& control) {
@@ -606,19 +532,19 @@ int runSheet(const Request& request) {
         LoadDefaultSettei(form, DefaultSetteiPath(QCoreApplication::applicationDirPath()));
     // A file that does not load completely has shown why; nothing is made
     // from the part of it that did.
-    if (!request.settingsFile.isEmpty() && !file.LoadSections(request.settingsFile))
+    if (!request.settingsFile.isEmpty() && !file.loadSections(request.settingsFile))
         return 1;
     auto applyOptions = [&] {
         for (const FormEdit& edit : request.edits)
             edit(form);
         engine.ApplyPaperSize();
-        return !request.rastral || engine.ApplyRastral(*request.rastral).isDone();
+        return !request.rastral || engine.applyRastral(*request.rastral).isDone();
     };
     // A preset fills its fields for the page the other options describe,
     // then they override what it filled.
     if (!applyOptions())
         return 1;
-    if (request.preset && (!engine.ApplyMusicPreset(*request.preset).isDone() || !applyOptions()))
+    if (request.preset && (!engine.applyPreset(*request.preset).isDone() || !applyOptions()))
         return 1;
     // The guard has said why and put the count back: nothing is made of it.
     if (countRefused)
@@ -634,8 +560,7 @@ int runSheet(const Request& request) {
     QtPrinterList printers;
     if (request.printer) {
         if (!printers.printerNames().contains(*request.printer)) {
-            writeTo(stderr, QStringLiteral("pernoa: no installed printer is named \"%1\"\n")
-                                .arg(quotedValue(*request.printer)));
+            writeLine(stderr, texts::noPrinterNamed(quotedValue(*request.printer)));
             return 1;
         }
         printers.setCurrentPrinter(*request.printer);
@@ -645,8 +570,7 @@ int runSheet(const Request& request) {
     QFile standardOutput;
     if (toStdout) {
         if (isatty(STDOUT_FILENO)) {
-            writeTo(stderr, QStringLiteral("pernoa: standard output is a terminal: redirect it "
-                                           "to write the PDF there\n"));
+            writeLine(stderr, texts::standardOutputIsTerminal());
             return 1;
         }
         standardOutput.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
@@ -662,29 +586,30 @@ int runSheet(const Request& request) {
     ConsoleProgress progress;
     engine.setProgress(&progress);
     const Outcome outcome =
-        request.calibrationSheet ? DrawCalibrationSheet(engine) : engine.cmdPrintClick();
+        request.calibrationSheet ? drawCalibrationSheet(engine) : engine.cmdPrintClick();
     // Refused or failed: the messages have said why.
     if (!outcome.isDone())
         return 1;
     // The page went out as laid out; what is odd about it is only told.
     for (const QString& warning : staffWarningTexts(engine.lastWarnings()))
-        writeTo(stderr, QStringLiteral("pernoa: warning: %1\n").arg(warning));
+        writeLine(stderr, texts::warning(warning));
     if (outcome.copies() == 0) {
         // Only possible when the copy count rounds to 0: the window then just
         // redraws its preview, but a batch run that produced nothing must not
         // look like success.
-        writeTo(stderr, QStringLiteral("pernoa: the copy count rounds to 0, nothing was %1\n")
-                            .arg(request.action == Action::ExportPdf ? QStringLiteral("written")
-                                                                     : QStringLiteral("printed")));
+        writeLine(stderr, request.action == Action::ExportPdf
+                              ? texts::copiesRoundToZeroNothingWritten()
+                              : texts::copiesRoundToZeroNothingPrinted());
         return 1;
     }
     if (exporting && request.verbose) {
         const int pages = printer->lastJobPages();
-        writeTo(stderr, QStringLiteral("pernoa: wrote %1, %2 %3\n")
-                            .arg(toStdout ? QStringLiteral("the PDF to standard output")
-                                          : visibleText(request.pdfPath))
-                            .arg(pages)
-                            .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+        const QString count = num::toText(pages);
+        writeLine(stderr, toStdout ? (pages == 1 ? texts::wroteStandardOutputOnePage()
+                                                 : texts::wroteStandardOutputPages(count))
+                          : pages == 1
+                              ? texts::wroteFileOnePage(visibleText(request.pdfPath))
+                              : texts::wroteFilePages(visibleText(request.pdfPath), count));
     }
     return 0;
 }
@@ -712,14 +637,13 @@ int runBatch(int argc, char* argv[]) {
     try {
         request = parseArguments(args);
     } catch (const UsageError& error) {
-        writeTo(stderr, QStringLiteral("pernoa: %1\nTry 'pernoa --help' for more information.\n")
-                            .arg(visibleText(error.text)));
+        writeLine(stderr, texts::usageError(visibleText(error.text)));
         return 2;
     }
     if (request.action == Action::Help)
         return answer(usageText());
     if (request.action == Action::Version)
-        return answer(QStringLiteral("pernoa %1\n").arg(QLatin1String(VersionText)));
+        return answer(texts::version(QLatin1String(kVersionText)) + QLatin1Char('\n'));
 
     chooseBatchPlatform();
     keepLargeBlocks();

@@ -1,8 +1,10 @@
 #include "engine/calibrationsheet.h"
 
 #include "engine/controls.h"
+#include "engine/formatwords.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
+#include "engine/texts.h"
 
 #include <QColor>
 #include <QString>
@@ -15,19 +17,11 @@ namespace {
 
 // Exact twips: 1440 to the inch. The sheet is a measuring instrument, so it
 // does not use the program's rounded 56.7 twips to the millimetre.
-constexpr double TwipsPerMmExact = 1440.0 / 25.4;
+constexpr double kTwipsPerMmExact = 1440.0 / 25.4;
 
 float mm(double millimetres) {
-    return float(millimetres * TwipsPerMmExact);
+    return float(millimetres * kTwipsPerMmExact);
 }
-
-const char* const kInstructions[] = {
-    "外側の枠は、用紙の各辺から 10mm 内側に印刷されるはずです。",
-    "用紙の左端から左の枠線まで、上端から上の枠線までを測り、",
-    "それぞれ 10mm を引いた値を「プリンタの誤差設定」の",
-    "「左」と「上」に入力してください（単位 mm）。",
-    "枠が右や下にずれていれば正の値、左や上なら負の値です。",
-};
 
 class SheetPainter {
 public:
@@ -52,7 +46,7 @@ private:
 
 void drawSheet(IPrinter& printer, double width, double height) {
     SheetPainter p(printer);
-    const double inset = CalibrationFrameInsetMm;
+    const double inset = kCalibrationFrameInsetMm;
     const double right = width - inset;
     const double bottom = height - inset;
 
@@ -73,7 +67,7 @@ void drawSheet(IPrinter& printer, double width, double height) {
     // millimetre (longer every 5 and 10), numbered every 10 mm from the paper
     // edge as it was meant to be printed.
     printer.setLineWidth(1);
-    printer.setFontName(QStringLiteral("ＭＳ ゴシック"));
+    printer.setFontName(QString::fromUtf8(face::kCalibrationFace));
     p.font(6, false);
     auto tick = [](int k) { return k % 10 == 0 ? 5.0 : k % 5 == 0 ? 3.5 : 2.0; };
     for (int k = int(inset) + 1; k < int(std::ceil(right)); ++k) {
@@ -90,11 +84,11 @@ void drawSheet(IPrinter& printer, double width, double height) {
     // What to do with it.
     double y = inset + 15;
     p.font(11, true);
-    p.text(inset + 12, y, QStringLiteral("プリンタの誤差測定用紙"));
+    p.text(inset + 12, y, texts::calibrationTitle());
     p.font(8, false);
     y += 7;
-    for (const char* line : kInstructions) {
-        p.text(inset + 12, y, QString::fromUtf8(line));
+    for (const QString& line : texts::calibrationInstructions().split(u'\n')) {
+        p.text(inset + 12, y, line);
         y += 4.5;
     }
     printer.newPage();
@@ -102,7 +96,7 @@ void drawSheet(IPrinter& printer, double width, double height) {
 
 } // namespace
 
-Outcome DrawCalibrationSheet(TavriEngine& engine) {
+Outcome drawCalibrationSheet(TavriEngine& engine) {
     IForm& form = engine.form();
     IMessages& messages = engine.messages();
     IPrinter* printer = engine.printer();
@@ -116,7 +110,7 @@ Outcome DrawCalibrationSheet(TavriEngine& engine) {
     messages.setBusyPointer(true);
     QString cause;
     if (!printer) {
-        cause = QStringLiteral("no printer");
+        cause = texts::noPrinter();
     } else {
         printer->setPaperSize(*paper);
         printer->setOrientation(orientation);
@@ -128,18 +122,18 @@ Outcome DrawCalibrationSheet(TavriEngine& engine) {
             printer->endDoc();
             cause = printer->failure();
         } catch (const std::bad_alloc&) {
-            cause = QStringLiteral("out of memory");
+            cause = texts::outOfMemory();
         }
     }
     messages.setBusyPointer(false);
     if (!cause.isEmpty()) {
         if (printer)
             printer->abortDoc();
-        messages.showMessage(QStringLiteral("エラーが発生しました"), AppTitle, MsgIcon::None);
+        messages.showMessage(texts::catchAllError(), texts::appTitle(), MsgIcon::None);
         messages.explainError(cause);
         return Outcome::failed(cause);
     }
-    messages.showMessage(printRequestedMessage(), AppTitle, MsgIcon::Information);
+    messages.showMessage(texts::printRequested(), texts::appTitle(), MsgIcon::Information);
     return Outcome::done(1);
 }
 

@@ -1,6 +1,7 @@
 #include "engine/controls.h"
 
 #include "engine/papersizes.h"
+#include "engine/texts.h"
 
 #include <vector>
 
@@ -16,46 +17,42 @@ constexpr char kPaperOptions[] = "(the paper options)";
 
 const ControlRow kOwnControls[] = {
     // Tab "五線譜全体の設定"
-    {ctl::txtSpaceSizeUp, K::Text, "", "上マージン", "mm", "30"},
-    {ctl::txtSpaceSizeDown, K::Text, "", "下マージン", "mm", "30"},
-    {ctl::txtSpaceSizeLeft, K::Text, "", "左マージン", "mm", "15"},
-    {ctl::txtSpaceSizeRight, K::Text, "", "右マージン", "mm", "15"},
-    {ctl::txtPrinterGosaY, K::Text, "", "上", "mm", "0"},
-    {ctl::txtPrinterGosaX, K::Text, "", "左", "mm", "0"},
-    {ctl::sbrPrintShade, K::ScrollBar, "", "五線の色の濃さ", "", "0"},
+    {ctl::txtSpaceSizeUp, K::Text, "", texts::kUpperMargin, texts::kUnitMm, "30"},
+    {ctl::txtSpaceSizeDown, K::Text, "", texts::kLowerMargin, texts::kUnitMm, "30"},
+    {ctl::txtSpaceSizeLeft, K::Text, "", texts::kLeftMargin, texts::kUnitMm, "15"},
+    {ctl::txtSpaceSizeRight, K::Text, "", texts::kRightMargin, texts::kUnitMm, "15"},
+    {ctl::txtPrinterGosaY, K::Text, "", texts::kOffsetTop, texts::kUnitMm, "0"},
+    {ctl::txtPrinterGosaX, K::Text, "", texts::kOffsetLeft, texts::kUnitMm, "0"},
+    {ctl::sbrPrintShade, K::ScrollBar, "", texts::kShade, "", "0"},
     {ctl::lblPrintShade, K::Label, "", "", "", "100%"},
     {kPaperOptions, K::Option, "Frame1", "", "", ""},
-    {ctl::chkPrintDirectionYoko, K::Check, "Frame1", "横長", "", "0"},
-    {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", "大", "", "0"},
-    {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", "小", "", "1"},
+    {ctl::chkPrintDirectionYoko, K::Check, "Frame1", texts::kLandscape, "", "0"},
+    {ctl::optHyojiLarge, K::Option, "FrmHyojiSize", texts::kDisplayLarge, "", "0"},
+    {ctl::opbHyojiSmall, K::Option, "FrmHyojiSize", texts::kDisplaySmall, "", "1"},
     // Tab "五線譜自身の設定"
-    {ctl::txtDaifuhyoCnt, K::Text, "", "大譜表の数", "段", "1"},
-    {ctl::txtDaifuhyoInterval, K::Text, "", "大譜表の間隔", "mm", "0"},
-    {ctl::lstLineWeight, K::List, "", "線の幅", "", "普通"},
-    {ctl::txtTavriDansu, K::Text, "", "五線の段数", "段", "10"},
-    {ctl::txtLineInterval, K::Text, "", "線の間隔", "mm", "2"},
+    {ctl::txtDaifuhyoCnt, K::Text, "", texts::kBlockCount, texts::kUnitStaves, "1"},
+    {ctl::txtDaifuhyoInterval, K::Text, "", texts::kBlockGap, texts::kUnitMm, "0"},
+    {ctl::lstLineWeight, K::List, "", texts::kLineWeight, "", texts::kWeightNormal},
+    {ctl::txtTavriDansu, K::Text, "", texts::kStaffCount, texts::kUnitStaves, "10"},
+    {ctl::txtLineInterval, K::Text, "", texts::kLineSpacing, texts::kUnitMm, "2"},
     // Written by every drawing, never by the user.
-    {ctl::txtTavriInterval, K::Text, "", "五線間隔 ・参考値", "mm", ""},
-    {ctl::opt2, K::Option, "fraLineCnt", "２本", "", "0"},
-    {ctl::opt3, K::Option, "fraLineCnt", "３本", "", "0"},
-    {ctl::opt4, K::Option, "fraLineCnt", "４本-４弦楽器のタブ譜", "", "0"},
-    {ctl::opt5, K::Option, "fraLineCnt", "５本-五線譜", "", "1"},
-    {ctl::opt6, K::Option, "fraLineCnt", "６本-ギターのタブ譜", "", "0"},
+    {ctl::txtTavriInterval, K::Text, "", texts::kStaffDistance, texts::kUnitMm, ""},
+    {ctl::opt2, K::Option, "fraLineCnt", texts::kTwoLines, "", "0"},
+    {ctl::opt3, K::Option, "fraLineCnt", texts::kThreeLines, "", "0"},
+    {ctl::opt4, K::Option, "fraLineCnt", texts::kFourLines, "", "0"},
+    {ctl::opt5, K::Option, "fraLineCnt", texts::kFiveLines, "", "1"},
+    {ctl::opt6, K::Option, "fraLineCnt", texts::kSixLines, "", "0"},
     // Tab "譜表の組み合わせ"
-    {ctl::txtFuhyoNarabi, K::Text, "", QT_TRANSLATE_NOOP("engine", "譜表の並び（上から）"), "", ""},
-    {ctl::optKukuriNashi, K::Option, "fraKukuri", QT_TRANSLATE_NOOP("engine", "なし"), "", "1"},
-    {ctl::optKukuriBrace, K::Option, "fraKukuri", QT_TRANSLATE_NOOP("engine", "ブレース"), "", "0"},
-    {ctl::optKukuriBracket, K::Option, "fraKukuri", QT_TRANSLATE_NOOP("engine", "ブラケット"), "",
-     "0"},
-    {ctl::txtShosetsuSu, K::Text, "", QT_TRANSLATE_NOOP("engine", "1段の小節数"),
-     QT_TRANSLATE_NOOP("engine", "小節"), "0"},
-    {ctl::optShosetsuTsuranuku, K::Option, "fraShosetsusen",
-     QT_TRANSLATE_NOOP("engine", "大譜表を貫く"), "", "1"},
-    {ctl::optShosetsuFuhyogoto, K::Option, "fraShosetsusen",
-     QT_TRANSLATE_NOOP("engine", "譜表ごと"), "", "0"},
+    {ctl::txtFuhyoNarabi, K::Text, "", texts::kStackCaption, "", ""},
+    {ctl::optKukuriNashi, K::Option, "fraKukuri", texts::kGroupingNone, "", "1"},
+    {ctl::optKukuriBrace, K::Option, "fraKukuri", texts::kGroupingBrace, "", "0"},
+    {ctl::optKukuriBracket, K::Option, "fraKukuri", texts::kGroupingBracket, "", "0"},
+    {ctl::txtShosetsuSu, K::Text, "", texts::kMeasuresPerLine, texts::kUnitMeasures, "0"},
+    {ctl::optShosetsuTsuranuku, K::Option, "fraShosetsusen", texts::kBarsThroughBlock, "", "1"},
+    {ctl::optShosetsuFuhyogoto, K::Option, "fraShosetsusen", texts::kBarsPerStaff, "", "0"},
     {ctl::lblGosenTakasa, K::Label, "", "", "", ""},
     // Below the tabs
-    {ctl::txtPrintCount, K::Text, "", "印刷枚数", "枚", "1"},
+    {ctl::txtPrintCount, K::Text, "", texts::kPrintCount, texts::kUnitSheets, "1"},
 };
 
 std::vector<ControlRow> buildControls() {
@@ -67,7 +64,7 @@ std::vector<ControlRow> buildControls() {
         }
         for (const PaperSize* p : papersInWindowOrder())
             rows.push_back({p->option, K::Option, c.group, p->caption, "",
-                            p->kind == DefaultPaper ? "1" : "0"});
+                            p->kind == kDefaultPaper ? "1" : "0"});
     }
     return rows;
 }
@@ -106,7 +103,22 @@ QStringList lineCountOptions() {
 }
 
 QStringList lineWeightCaptions() {
-    return {QStringLiteral("細め"), QStringLiteral("普通"), QStringLiteral("太め")};
+    return {texts::tableText(texts::kWeightThin), texts::tableText(texts::kWeightNormal),
+            texts::tableText(texts::kWeightThick)};
+}
+
+QString captionOf(const ControlRow& row) {
+    return texts::tableText(row.caption);
+}
+
+QString unitOf(const ControlRow& row) {
+    return texts::tableText(row.unit);
+}
+
+QString startTextOf(const ControlRow& row) {
+    // A list starts with the caption of an entry, which is shown translated.
+    return row.kind == ControlKind::List ? texts::tableText(row.initial)
+                                         : QString::fromUtf8(row.initial);
 }
 
 } // namespace pernoa

@@ -65,7 +65,7 @@ namespace pernoa {
 // The longest text a field of the main window holds. The check refuses a
 // longer value, wherever it comes from (typed, pasted, a settings file, the
 // command line), rather than taking it cut short.
-inline constexpr int MaxFieldChars = 32767;
+inline constexpr int kMaxFieldChars = 32767;
 
 enum class ControlKind { Text, Label, ScrollBar, Option, Check, List };
 
@@ -78,11 +78,14 @@ struct ControlRow {
     // option buttons of one frame form one group. "" outside the frames.
     const char* group;
     // The caption: above a number field or list, beside a button. "" for none.
+    // A source text of the catalogue (texts.h), shown through captionOf().
     const char* caption;
-    // The unit after a number field ("mm", "段", "枚"); "" for none.
+    // The unit after a number field (mm, 段, 枚); "" for none. Shown through
+    // unitOf().
     const char* unit;
     // The start value: the text of a text box or label, "1" or "0" for a
-    // button, the scroll bar's position, the caption of the selected entry.
+    // button, the scroll bar's position, the caption of the selected entry
+    // (a source text of the catalogue). Shown through startTextOf().
     const char* initial;
 };
 
@@ -99,8 +102,13 @@ QStringList optionGroupOf(const QString& control);
 // The line-count options opt2 ... opt6: entry i selects i + 2 lines.
 QStringList lineCountOptions();
 
-// The entries of the line weight list, thin to thick: entry i is line weight
-// i + 1 (LineWeightThin, LineWeightNormal, LineWeightThick).
+// The entries of the line weight list as shown, thin to thick: entry i is
+// line weight i + 1 (kLineWeightThin, kLineWeightNormal, kLineWeightThick).
 QStringList lineWeightCaptions();
+
+// A control's caption, unit and start value as the window shows them.
+QString captionOf(const ControlRow& row);
+QString unitOf(const ControlRow& row);
+QString startTextOf(const ControlRow& row);
 
 } // namespace pernoa

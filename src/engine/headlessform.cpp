@@ -7,7 +7,7 @@ namespace pernoa {
 
 HeadlessForm::HeadlessForm() {
     for (const ControlRow& c : controlTable()) {
-        const QString initial = QString::fromUtf8(c.initial);
+        const QString initial = startTextOf(c);
         switch (c.kind) {
         case ControlKind::Text:
         case ControlKind::Label:

@@ -28,9 +28,6 @@ public:
     QString selectedText(const QString& control) const override;
     void selectText(const QString& control, const QString& text) override;
 
-    // The entries of a list control.
-    QStringList listItems(const QString& control) const { return m_lists.value(control); }
-
     // Called after a control's value changed through this interface, with the
     // control's name; lets a caller run the window's change handlers.
     std::function<void(const QString&)> onChanged;

@@ -30,7 +30,7 @@ QString visibleText(const QString& text) {
 QString quotedValue(const QString& value) {
     // Counted in characters, so a surrogate pair is never cut in two.
     qsizetype end = 0;
-    for (int n = 0; n < QuotedValueLength && end < value.size(); ++n)
+    for (int n = 0; n < kQuotedValueLength && end < value.size(); ++n)
         end += value.at(end).isHighSurrogate() && end + 1 < value.size() ? 2 : 1;
     QString excerpt = visibleText(value.first(end));
     if (end < value.size())

@@ -7,11 +7,9 @@
 namespace pernoa {
 
 enum class MsgIcon { None, Critical, Question, Warning, Information };
-enum class MsgButtons { Ok, OkCancel };
-enum class MsgAnswer { Ok, Cancel };
-
-// The program's own title, the one a message box takes when none is given.
-inline const QString AppTitle = QStringLiteral("ペルノア");
+// SaveDiscardCancel: the question before changes would be lost.
+enum class MsgButtons { Ok, OkCancel, SaveDiscardCancel };
+enum class MsgAnswer { Ok, Cancel, Save, Discard };
 
 // How the program speaks to the user: modal message boxes and the busy
 // pointer. The windows show real message boxes, the command line writes to
@@ -44,10 +42,10 @@ QString joinLines(std::initializer_list<QString> lines);
 QString visibleText(const QString& text);
 
 // How many characters of a value a message quotes.
-inline constexpr int QuotedValueLength = 40;
+inline constexpr int kQuotedValueLength = 40;
 
 // A value from a file or the command line as a message quotes it: its first
-// QuotedValueLength characters, then "…" if there are more, with control
+// kQuotedValueLength characters, then "…" if there are more, with control
 // characters made visible. However large the value or whatever it holds, the
 // message stays one short line that a message box lays out at once and a
 // terminal only shows.

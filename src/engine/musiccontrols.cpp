@@ -26,22 +26,22 @@ std::optional<double> positiveNumber(const QString& text) {
 
 // The label the window's field check names the line spacing by.
 QString spacingLabel() {
-    return QStringLiteral("線同士の幅");
+    return texts::tableText(texts::kLineSpacingField);
 }
 
 } // namespace
 
-bool TavriEngine::CheckMusicParams() {
+bool TavriEngine::checkMusicParams() {
     auto refuse = [this](const QString& text) {
-        m_messages.showMessage(text, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(text, texts::appTitle(), MsgIcon::Warning);
         return false;
     };
     const QString stack = m_form.text(ctl::txtFuhyoNarabi);
-    const auto rows = stack.size() > MaxFieldChars ? std::nullopt : splitStackText(stack);
+    const auto rows = stack.size() > kMaxFieldChars ? std::nullopt : splitStackText(stack);
     if (!rows)
         return refuse(texts::stackUnreadable(quotedValue(stack)));
-    if (rows->size() > MaxStackRows)
-        return refuse(texts::stackTooManyRows(int(MaxStackRows)));
+    if (rows->size() > kMaxStackRows)
+        return refuse(texts::stackTooManyRows(int(kMaxStackRows)));
     for (std::size_t i = 0; i < rows->size(); ++i) {
         const StackRowText& row = (*rows)[i];
         const int n = int(i + 1);
@@ -51,8 +51,8 @@ bool TavriEngine::CheckMusicParams() {
             if (!CheckNumber(row.lines, texts::stackLineCountField(n)))
                 return false;
             const double lines = num::roundHalfEven(num::toDouble(row.lines));
-            if (!(lines >= MinStackLines && lines <= MaxStackLines))
-                return refuse(texts::stackLineCountRange(n, MinStackLines, MaxStackLines));
+            if (!(lines >= kMinStackLines && lines <= kMaxStackLines))
+                return refuse(texts::stackLineCountRange(n, kMinStackLines, kMaxStackLines));
         }
         if (!row.spacing.isEmpty()) {
             if (!CheckPositiveNumber(row.spacing, texts::stackSpacingField(n)))
@@ -62,7 +62,7 @@ bool TavriEngine::CheckMusicParams() {
         }
     }
     const QString measures = m_form.text(ctl::txtShosetsuSu);
-    if (!CheckNumber(measures, texts::measuresField()))
+    if (!CheckNumber(measures, texts::tableText(texts::kMeasuresPerLine)))
         return false;
     const double count = num::roundHalfEven(num::toDouble(measures));
     if (!(count >= 0 && count <= std::numeric_limits<std::int32_t>::max()))
@@ -70,7 +70,7 @@ bool TavriEngine::CheckMusicParams() {
     return true;
 }
 
-MusicSettings TavriEngine::MusicFromControls() const {
+MusicSettings TavriEngine::musicFromControls() const {
     MusicSettings music;
     music.stack =
         parseStackText(m_form.text(ctl::txtFuhyoNarabi)).value_or(std::vector<StaffRow>{});
@@ -84,7 +84,7 @@ MusicSettings TavriEngine::MusicFromControls() const {
     return music;
 }
 
-void TavriEngine::PutMusicSettings(const MusicSettings& music) {
+void TavriEngine::putMusicSettings(const MusicSettings& music) {
     m_form.setText(ctl::txtFuhyoNarabi, stackText(music.stack));
     const char* grouping = music.grouping == BlockGrouping::Brace     ? ctl::optKukuriBrace
                            : music.grouping == BlockGrouping::Bracket ? ctl::optKukuriBracket
@@ -94,10 +94,10 @@ void TavriEngine::PutMusicSettings(const MusicSettings& music) {
     m_form.setChecked(music.barReach == BarLineReach::Staff ? ctl::optShosetsuFuhyogoto
                                                             : ctl::optShosetsuTsuranuku,
                       true);
-    ShowStaffHeight();
+    showStaffHeight();
 }
 
-Outcome TavriEngine::ApplyMusicPreset(MusicPreset preset) {
+Outcome TavriEngine::applyPreset(MusicPreset preset) {
     const MusicPresetEntry* entry = musicPreset(preset);
     if (!entry)
         return Outcome::refused();
@@ -110,8 +110,8 @@ Outcome TavriEngine::ApplyMusicPreset(MusicPreset preset) {
         const QString up = m_form.text(ctl::txtSpaceSizeUp);
         const QString down = m_form.text(ctl::txtSpaceSizeDown);
         const QString lineSpacing = m_form.text(ctl::txtLineInterval);
-        if (!CheckPositiveNumber(up, QStringLiteral("上マージン")) ||
-            !CheckPositiveNumber(down, QStringLiteral("下マージン")) ||
+        if (!CheckPositiveNumber(up, texts::tableText(texts::kUpperMargin)) ||
+            !CheckPositiveNumber(down, texts::tableText(texts::kLowerMargin)) ||
             !CheckPositiveNumber(lineSpacing, spacingLabel()))
             return Outcome::refused();
         spacing = num::toDouble(lineSpacing);
@@ -134,11 +134,11 @@ Outcome TavriEngine::ApplyMusicPreset(MusicPreset preset) {
         m_form.setText(ctl::txtShosetsuSu, QStringLiteral("0"));
         m_form.setChecked(ctl::opt5, true);
     }
-    ShowStaffHeight();
+    showStaffHeight();
     return Outcome::done();
 }
 
-Outcome TavriEngine::ApplyRastral(std::int32_t rastral) {
+Outcome TavriEngine::applyRastral(std::int32_t rastral) {
     const double spacing = rastralSpacingMm(rastral, staffSizeLines());
     if (!(spacing > 0))
         return Outcome::refused();
@@ -171,7 +171,7 @@ Outcome TavriEngine::ApplyRastral(std::int32_t rastral) {
         }
     }
     m_form.setText(ctl::txtLineInterval, num::toText(spacing));
-    ShowStaffHeight();
+    showStaffHeight();
     return Outcome::done();
 }
 
@@ -188,7 +188,7 @@ std::int32_t TavriEngine::staffSizeLines() const {
             lines = 5;
             if (num::isNumeric(row.lines)) {
                 const double n = num::roundHalfEven(num::toDouble(row.lines));
-                if (n >= MinStackLines && n <= MaxStackLines)
+                if (n >= kMinStackLines && n <= kMaxStackLines)
                     lines = std::int32_t(n);
             }
             break;
@@ -208,7 +208,7 @@ std::int32_t TavriEngine::currentRastral() const {
     return -1;
 }
 
-void TavriEngine::ShowStaffHeight() {
+void TavriEngine::showStaffHeight() {
     const std::optional<double> spacing = positiveNumber(m_form.text(ctl::txtLineInterval));
     const double height = spacing ? staffHeightMm(staffSizeLines(), *spacing) : 0;
     m_form.setText(ctl::lblGosenTakasa,

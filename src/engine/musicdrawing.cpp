@@ -50,7 +50,7 @@ float single(double value) {
 
 } // namespace
 
-MusicInk ResolveMusicGlyphs(const MusicPage& page, IMusicFont* font) {
+MusicInk resolveMusicGlyphs(const MusicPage& page, IMusicFont* font) {
     MusicInk ink;
     const bool needed = !page.clefs.empty() || !page.braces.empty() || !page.brackets.empty();
     if (!needed)
@@ -76,7 +76,7 @@ MusicInk ResolveMusicGlyphs(const MusicPage& page, IMusicFont* font) {
     return ink;
 }
 
-void DrawMusicSigns(const MusicPage& page, const MusicInk& ink, const QColor& colour,
+void drawMusicSigns(const MusicPage& page, const MusicInk& ink, const QColor& colour,
                     IPreviewSurface* surface, double hyoji, IPrinter* printer, double offsetX,
                     double offsetY) {
     if (surface) {
@@ -94,7 +94,7 @@ void DrawMusicSigns(const MusicPage& page, const MusicInk& ink, const QColor& co
         for (const TavriLine& bar : page.barLines)
             printer->drawWideLine(single(bar.StartX - offsetX), single(bar.StartY - offsetY),
                                   single(bar.EndX - offsetX), single(bar.EndY - offsetY),
-                                  BarLineWidthRatio, colour);
+                                  kBarLineWidthRatio, colour);
         for (const BracketPlace& b : page.brackets)
             printer->fillRect(single(b.left - offsetX), single(b.top - offsetY), single(b.width),
                               single(b.bottom - b.top), colour);

@@ -20,12 +20,12 @@ struct MusicInk {
 };
 
 // Looks the page's signs up in the font (null: no font).
-MusicInk ResolveMusicGlyphs(const MusicPage& page, IMusicFont* font);
+MusicInk resolveMusicGlyphs(const MusicPage& page, IMusicFont* font);
 
 // Draws the signs of the page after its staff lines: on the preview (in
 // preview twips, the page divided by hyoji) when a surface is given, on the
 // printer (moved by the printer offsets) when one is given.
-void DrawMusicSigns(const MusicPage& page, const MusicInk& ink, const QColor& colour,
+void drawMusicSigns(const MusicPage& page, const MusicInk& ink, const QColor& colour,
                     IPreviewSurface* surface, double hyoji, IPrinter* printer, double offsetX,
                     double offsetY);
 

@@ -69,22 +69,20 @@ double clefY(const std::vector<TavriLine>& lines, const StaffPlace& staff, Clef 
     return (staff.top + staff.bottom) / 2;
 }
 
-[[noreturn]] void tooLarge(double count, const char* what) {
-    const QString text = QStringLiteral("the page would hold %1 %2")
-                             .arg(num::toGroupedText(count), QLatin1String(what));
-    throw RuntimeError(RuntimeError::Kind::OutOfMemory, text.toStdString());
+[[noreturn]] void tooLarge(const QString& what) {
+    throw RuntimeError(RuntimeError::Kind::OutOfMemory, what.toStdString());
 }
 
 } // namespace
 
-QString CheckMusicSettings(const MusicSettings& music) {
-    if (music.stack.size() > MaxStackRows)
-        return texts::stackTooManyRows(int(MaxStackRows));
+QString checkMusicSettings(const MusicSettings& music) {
+    if (music.stack.size() > kMaxStackRows)
+        return texts::stackTooManyRows(int(kMaxStackRows));
     for (std::size_t i = 0; i < music.stack.size(); ++i) {
         const StaffRow& row = music.stack[i];
         const int n = int(i + 1);
-        if (row.lineCount < MinStackLines || row.lineCount > MaxStackLines)
-            return texts::stackLineCountRange(n, MinStackLines, MaxStackLines);
+        if (row.lineCount < kMinStackLines || row.lineCount > kMaxStackLines)
+            return texts::stackLineCountRange(n, kMinStackLines, kMaxStackLines);
         if (!std::isfinite(row.spacingMm) || row.spacingMm < 0 ||
             !std::isfinite(num::mmToTwips(row.spacingMm)))
             return texts::stackSpacingWrong(n);
@@ -104,7 +102,7 @@ QString tooManyMeasuresMessage(std::int32_t room) {
     return texts::tooManyMeasures(room);
 }
 
-MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
+MusicPage layoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
     const double H = s.PaperHeightTwip;
     const double W = s.PaperWidthTwip;
     const double T = s.SpaceSizeUpTwip;
@@ -118,7 +116,7 @@ MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
 
     const double U = checked(H - checked(B + T));
     if (G == 0)
-        throw RuntimeError(RuntimeError::Kind::DivisionByZero, "the block count rounds to 0");
+        throw RuntimeError(RuntimeError::Kind::DivisionByZero, texts::blockCountRoundsToZero());
     const double Hb = num::divide(checked(U - checked((double(G) - 1) * Gi)), double(G));
     const double endX = checked(W - R);
 
@@ -140,14 +138,15 @@ MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
         linesPerBlock = rounds * perRound + rest;
     }
     const double count = blocks * linesPerBlock;
-    if (count > MaxTavriLines || blocks > MaxTavriLines)
-        tooLarge(count > MaxTavriLines ? count : blocks,
-                 count > MaxTavriLines ? "lines" : "blocks");
+    if (count > kMaxTavriLines)
+        tooLarge(texts::tooManyLines(num::toGroupedText(count)));
+    if (blocks > kMaxTavriLines)
+        tooLarge(texts::tooManyBlocks(num::toGroupedText(blocks)));
     const bool grouped = music.grouping != BlockGrouping::None || music.measures > 0;
     const double bars = blocks * double(music.measures > 0 ? music.measures : 0) *
                         (music.barReach == BarLineReach::Staff ? staves : 1.0);
-    if (bars > MaxTavriLines)
-        tooLarge(bars, "bar lines");
+    if (bars > kMaxTavriLines)
+        tooLarge(texts::tooManyBarLines(num::toGroupedText(bars)));
 
     MusicPage page;
     page.lines.reserve(std::size_t(count));
@@ -210,10 +209,10 @@ MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
                 continue;
             const double em = clefEm(staff, clef);
             page.clefs.push_back(
-                {clef, L + ClefIndentSteps * em / 4, clefY(page.lines, staff, clef), em});
-            clefEnd = std::max(clefEnd, L + ClefAreaSteps * em / 4);
+                {clef, L + kClefIndentSteps * em / 4, clefY(page.lines, staff, clef), em});
+            clefEnd = std::max(clefEnd, L + kClefAreaSteps * em / 4);
         }
-        const double room = std::floor((endX - clefEnd) / (MinMeasureSteps * widestStep));
+        const double room = std::floor((endX - clefEnd) / (kMinMeasureSteps * widestStep));
         page.measureRoom = std::int32_t(std::clamp(room, 0.0, double(page.measureRoom)));
 
         // The signs at the left margin, over the block from its highest line
@@ -226,11 +225,11 @@ MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music) {
         }
         const double space = page.staves[firstStaff].step;
         if (music.grouping == BlockGrouping::Brace)
-            page.braces.push_back({L - BraceGapSteps * space, top, bottom, 4 * space});
+            page.braces.push_back({L - kBraceGapSteps * space, top, bottom, 4 * space});
         if (music.grouping == BlockGrouping::Bracket) {
-            const double width = BracketWidthSteps * space;
+            const double width = kBracketWidthSteps * space;
             page.brackets.push_back(
-                {L - BracketGapSteps * space - width, width, top, bottom, 4 * space});
+                {L - kBracketGapSteps * space - width, width, top, bottom, 4 * space});
         }
         if (grouped)
             page.barLines.push_back(TavriLine{top, L, bottom, L});

@@ -13,21 +13,21 @@ namespace pernoa {
 
 // A bar line is this many times as wide as a staff line: engravers draw a
 // thin bar line 1.2 to 1.9 times as heavy as the staff lines.
-inline constexpr double BarLineWidthRatio = 1.6;
+inline constexpr double kBarLineWidthRatio = 1.6;
 
 // Horizontal measures in line steps of the staff (the distance between two
 // line centres): the clef's origin stands this far right of the left margin,
 // and the clef area, where no bar line goes, ends this far right of it.
-inline constexpr double ClefIndentSteps = 1.0;
-inline constexpr double ClefAreaSteps = 4.5;
+inline constexpr double kClefIndentSteps = 1.0;
+inline constexpr double kClefAreaSteps = 4.5;
 // A measure is at least as wide as four line steps of the block's widest
 // spaced staff (the height of a five-line staff).
-inline constexpr double MinMeasureSteps = 4.0;
+inline constexpr double kMinMeasureSteps = 4.0;
 // A brace stands this far left of the system line, a bracket this far, and
 // the bracket is this wide (steps of the block's first staff).
-inline constexpr double BraceGapSteps = 0.3;
-inline constexpr double BracketGapSteps = 0.5;
-inline constexpr double BracketWidthSteps = 0.5;
+inline constexpr double kBraceGapSteps = 0.3;
+inline constexpr double kBracketGapSteps = 0.5;
+inline constexpr double kBracketWidthSteps = 0.5;
 
 // One staff of the page.
 struct StaffPlace {
@@ -44,7 +44,7 @@ struct StaffPlace {
 };
 
 // A clef: its origin lies on its line at (x, y); em is the font's em, the
-// height of four line steps of its staff (TAB: see LayoutMusicPage).
+// height of four line steps of its staff (TAB: see layoutMusicPage).
 struct ClefPlace {
     Clef clef = Clef::None;
     double x = 0;
@@ -78,7 +78,7 @@ struct MusicPage {
     std::vector<ClefPlace> clefs;
     std::vector<BracePlace> braces;
     std::vector<BracketPlace> brackets;
-    // Vertical system lines and bar lines, BarLineWidthRatio times as wide as
+    // Vertical system lines and bar lines, kBarLineWidthRatio times as wide as
     // the staff lines.
     std::vector<TavriLine> barLines;
     // The most measures every block's staff lines can hold.
@@ -87,14 +87,14 @@ struct MusicPage {
 
 // What is wrong with the music record itself, worded for the user; empty
 // when nothing is.
-QString CheckMusicSettings(const MusicSettings& music);
+QString checkMusicSettings(const MusicSettings& music);
 // The message when the page cannot hold the bar count.
 QString tooManyMeasuresMessage(std::int32_t room);
 
 // Lays out a page with music. With no stack every staff is LineCnt lines
-// at LineIntervalTwip, and the lines are exactly those of LayoutTavriLines.
-// Throws RuntimeError like LayoutTavriLines. Expects a record that
-// CheckMusicSettings accepts.
-MusicPage LayoutMusicPage(const SheetSettings& s, const MusicSettings& music);
+// at LineIntervalTwip, and the lines are exactly those of layoutTavriLines.
+// Throws RuntimeError like layoutTavriLines. Expects a record that
+// checkMusicSettings accepts.
+MusicPage layoutMusicPage(const SheetSettings& s, const MusicSettings& music);
 
 } // namespace pernoa

@@ -2,6 +2,7 @@
 
 #include "engine/numberrules.h"
 #include "engine/sheetsettings.h"
+#include "engine/texts.h"
 
 #include <QtGlobal>
 
@@ -19,26 +20,26 @@ const double kLineAllowanceMm = LineThicknessTwip / TwipsPerMm;
 const std::vector<MusicPresetEntry>& musicPresets() {
     static const std::vector<MusicPresetEntry> presets = {
         {MusicPreset::Plain,
-         QT_TRANSLATE_NOOP("engine", "標準（音部記号なし）"),
+         texts::kPresetPlain,
          "plain",
          {},
          BlockGrouping::None,
          BarLineReach::Block},
         {MusicPreset::Piano,
-         QT_TRANSLATE_NOOP("engine", "ピアノ"),
+         texts::kPresetPiano,
          "piano",
          {{5, 1.0, Clef::Treble}, {5, 1.0, Clef::Bass}},
          BlockGrouping::Brace,
          BarLineReach::Block},
         // Tablature lines lie half as far apart again as the staff's.
         {MusicPreset::GuitarTab,
-         QT_TRANSLATE_NOOP("engine", "ギター（TAB譜付き）"),
+         texts::kPresetGuitarTab,
          "guitar-tab",
          {{5, 1.0, Clef::Treble}, {6, 1.5, Clef::Tab}},
          BlockGrouping::None,
          BarLineReach::Staff},
         {MusicPreset::ChoirSatb,
-         QT_TRANSLATE_NOOP("engine", "合唱（SATB）"),
+         texts::kPresetChoirSatb,
          "satb",
          {{5, 1.0, Clef::Treble},
           {5, 1.0, Clef::Treble},
@@ -47,7 +48,7 @@ const std::vector<MusicPresetEntry>& musicPresets() {
          BlockGrouping::Bracket,
          BarLineReach::Staff},
         {MusicPreset::Percussion,
-         QT_TRANSLATE_NOOP("engine", "打楽器（1線）"),
+         texts::kPresetPercussion,
          "percussion",
          {{1, 1.0, Clef::Percussion}},
          BlockGrouping::None,
@@ -110,14 +111,14 @@ PresetPage presetPage(MusicPreset preset, double windowSpacingMm, double usableH
 
 const std::vector<ClefEntry>& clefTable() {
     static const std::vector<ClefEntry> clefs = {
-        {Clef::None, QT_TRANSLATE_NOOP("engine", "なし"), "none"},
-        {Clef::Treble, QT_TRANSLATE_NOOP("engine", "ト音記号"), "treble"},
-        {Clef::Bass, QT_TRANSLATE_NOOP("engine", "ヘ音記号"), "bass"},
-        {Clef::Alto, QT_TRANSLATE_NOOP("engine", "アルト記号"), "alto"},
-        {Clef::Tenor, QT_TRANSLATE_NOOP("engine", "テノール記号"), "tenor"},
-        {Clef::TrebleOctaveDown, QT_TRANSLATE_NOOP("engine", "ト音記号（8下）"), "treble8"},
-        {Clef::Percussion, QT_TRANSLATE_NOOP("engine", "打楽器記号"), "percussion"},
-        {Clef::Tab, QT_TRANSLATE_NOOP("engine", "TAB"), "tab"},
+        {Clef::None, texts::kClefNone, "none"},
+        {Clef::Treble, texts::kClefTreble, "treble"},
+        {Clef::Bass, texts::kClefBass, "bass"},
+        {Clef::Alto, texts::kClefAlto, "alto"},
+        {Clef::Tenor, texts::kClefTenor, "tenor"},
+        {Clef::TrebleOctaveDown, texts::kClefTrebleOctaveDown, "treble8"},
+        {Clef::Percussion, texts::kClefPercussion, "percussion"},
+        {Clef::Tab, texts::kClefTab, "tab"},
     };
     return clefs;
 }
@@ -151,7 +152,7 @@ std::optional<std::vector<StackRowText>> splitStackText(const QString& text) {
 
 std::optional<std::vector<StaffRow>> parseStackText(const QString& text) {
     const auto parts = splitStackText(text);
-    if (!parts || parts->size() > MaxStackRows)
+    if (!parts || parts->size() > kMaxStackRows)
         return std::nullopt;
     std::vector<StaffRow> rows;
     for (const StackRowText& part : *parts) {
@@ -163,7 +164,7 @@ std::optional<std::vector<StaffRow>> parseStackText(const QString& text) {
         if (!part.lines.isEmpty()) {
             const double lines =
                 num::isNumeric(part.lines) ? num::roundHalfEven(num::toDouble(part.lines)) : 0;
-            if (!(lines >= MinStackLines && lines <= MaxStackLines))
+            if (!(lines >= kMinStackLines && lines <= kMaxStackLines))
                 return std::nullopt;
             row.lineCount = std::int32_t(lines);
         }
@@ -197,7 +198,7 @@ const std::vector<RastralSize>& rastralSizes() {
 }
 
 double rastralSpacingMm(std::int32_t rastral, std::int32_t lineCount) {
-    if (lineCount < 2 || lineCount > MaxStackLines)
+    if (lineCount < 2 || lineCount > kMaxStackLines)
         return 0;
     for (const RastralSize& size : rastralSizes())
         if (size.number == rastral)

@@ -37,10 +37,10 @@ struct StaffRow {
     friend bool operator==(const StaffRow&, const StaffRow&) = default;
 };
 
-inline constexpr std::int32_t MinStackLines = 1;
-inline constexpr std::int32_t MaxStackLines = 6;
+inline constexpr std::int32_t kMinStackLines = 1;
+inline constexpr std::int32_t kMaxStackLines = 6;
 // More rows than any block of real music needs; a longer stack is refused.
-inline constexpr std::size_t MaxStackRows = 64;
+inline constexpr std::size_t kMaxStackRows = 64;
 
 // The music drawn on the staves, beside the sheet parameters. Everything is
 // off by default: a default record leaves the page exactly as it was.
@@ -143,7 +143,7 @@ struct StackRowText {
 std::optional<std::vector<StackRowText>> splitStackText(const QString& text);
 // The stack a text holds when every row is one the window's check takes:
 // a clef word, a whole line count from 1 to 6 (halves rounded to even), a
-// spacing greater than 0; at most MaxStackRows rows. Nothing otherwise.
+// spacing greater than 0; at most kMaxStackRows rows. Nothing otherwise.
 std::optional<std::vector<StaffRow>> parseStackText(const QString& text);
 // The text of a stack: every row with its line count, and its spacing where
 // it has one of its own (numbers as the number rules write them).
@@ -157,8 +157,8 @@ struct RastralSize {
 };
 // Rastral 0 (9.2 mm) to 8 (3.9 mm).
 const std::vector<RastralSize>& rastralSizes();
-inline constexpr std::int32_t MinRastral = 0;
-inline constexpr std::int32_t MaxRastral = 8;
+inline constexpr std::int32_t kMinRastral = 0;
+inline constexpr std::int32_t kMaxRastral = 8;
 
 // The window's line spacing (clear space between two lines, mm) that gives
 // the rastral's staff height to a staff of lineCount lines (2 to 6). Lines

@@ -1,5 +1,7 @@
 #include "engine/numberrules.h"
 
+#include "engine/texts.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -152,7 +154,7 @@ bool isNumeric(const QString& text) {
 double toDouble(const QString& text) {
     double value = 0.0;
     if (!convert(text, value))
-        throw RuntimeError(RuntimeError::Kind::TypeMismatch, "type mismatch");
+        throw RuntimeError(RuntimeError::Kind::TypeMismatch, texts::typeMismatch());
     return value;
 }
 
@@ -223,19 +225,15 @@ double roundHalfEven(double value) {
 std::int16_t toInt16(double value) {
     const double r = roundHalfEven(value);
     if (!std::isfinite(r) || r < -32768.0 || r > 32767.0)
-        throw RuntimeError(RuntimeError::Kind::Overflow, "overflow (16-bit)");
+        throw RuntimeError(RuntimeError::Kind::Overflow, texts::overflow16Bit());
     return static_cast<std::int16_t>(r);
 }
 
 std::int32_t toInt32(double value) {
     const double r = roundHalfEven(value);
     if (!std::isfinite(r) || r < -2147483648.0 || r > 2147483647.0)
-        throw RuntimeError(RuntimeError::Kind::Overflow, "overflow (32-bit)");
+        throw RuntimeError(RuntimeError::Kind::Overflow, texts::overflow32Bit());
     return static_cast<std::int32_t>(r);
-}
-
-std::int16_t textToInt16(const QString& text) {
-    return toInt16(toDouble(text));
 }
 
 std::int32_t textToInt32(const QString& text) {
@@ -244,22 +242,22 @@ std::int32_t textToInt32(const QString& text) {
 
 double checked(double value) {
     if (!std::isfinite(value))
-        throw RuntimeError(RuntimeError::Kind::Overflow, "overflow");
+        throw RuntimeError(RuntimeError::Kind::Overflow, texts::overflow());
     return value;
 }
 
 double divide(double a, double b) {
     if (b == 0.0) {
         if (a == 0.0 || std::isnan(a))
-            throw RuntimeError(RuntimeError::Kind::Overflow, "overflow (0 / 0)");
-        throw RuntimeError(RuntimeError::Kind::DivisionByZero, "division by zero");
+            throw RuntimeError(RuntimeError::Kind::Overflow, texts::overflowZeroByZero());
+        throw RuntimeError(RuntimeError::Kind::DivisionByZero, texts::divisionByZero());
     }
     return checked(a / b);
 }
 
 float toSingle(double value) {
     if (!std::isfinite(value) || std::fabs(value) > double(std::numeric_limits<float>::max()))
-        throw RuntimeError(RuntimeError::Kind::Overflow, "overflow (single)");
+        throw RuntimeError(RuntimeError::Kind::Overflow, texts::overflowSingle());
     return static_cast<float>(value);
 }
 
@@ -267,7 +265,7 @@ QString toText(double value) {
     if (value == 0.0)
         return QStringLiteral("0");
     if (!std::isfinite(value))
-        throw RuntimeError(RuntimeError::Kind::Overflow, "overflow");
+        throw RuntimeError(RuntimeError::Kind::Overflow, texts::overflow());
     QString text = QString::number(value, 'g', 15);
     if (!isNumeric(text)) {
         // Within half a unit in the 15th digit of the largest double, rounding

@@ -26,6 +26,7 @@ public:
     enum class Kind { Overflow, DivisionByZero, TypeMismatch, OutOfMemory, Device };
 
     RuntimeError(Kind kind, const std::string& what) : std::runtime_error(what), m_kind(kind) {}
+    RuntimeError(Kind kind, const QString& what) : RuntimeError(kind, what.toStdString()) {}
     Kind kind() const { return m_kind; }
 
 private:
@@ -67,8 +68,7 @@ double roundHalfEven(double value);
 std::int16_t toInt16(double value);
 std::int32_t toInt32(double value);
 
-// Text conversions that combine toDouble() with the rounding above.
-std::int16_t textToInt16(const QString& text);
+// The text as toDouble() reads it, rounded into 32 bits as toInt32() does.
 std::int32_t textToInt32(const QString& text);
 
 // Throws RuntimeError(Overflow) unless value is finite; returns it otherwise.

@@ -62,7 +62,7 @@ const PaperSize* paperByName(const QString& name) {
 }
 
 const PaperSize& defaultPaper() {
-    return *paperByKind(DefaultPaper);
+    return *paperByKind(kDefaultPaper);
 }
 
 QStringList paperNames() {

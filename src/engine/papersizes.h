@@ -50,7 +50,7 @@ struct PaperSize {
 };
 
 // The paper the main window and the command line start with.
-inline constexpr PaperKind DefaultPaper = PaperKind::A4;
+inline constexpr PaperKind kDefaultPaper = PaperKind::A4;
 
 // Every paper, in the order the paper options are tested (the first selected
 // one wins): A4, B5, A3, B4, A5.
@@ -65,11 +65,5 @@ const PaperSize* paperByName(const QString& name);
 const PaperSize& defaultPaper();
 // The names in window order ("A3", "A4", ...), for the command line.
 QStringList paperNames();
-
-// The preview window's frame around the page picture, in twips.
-inline constexpr int PreviewWindowExtraWidth = 351;
-inline constexpr int PreviewWindowExtraHeight = 1542;
-// The description label sits this far below the top of the picture's bottom edge.
-inline constexpr int DescriptionBelowPicture = 267;
 
 } // namespace pernoa

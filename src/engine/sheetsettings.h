@@ -11,13 +11,13 @@ namespace pernoa {
 inline const double LineThicknessTwip = 0.2 * 56.7;
 
 // Display divisors: preview twips = page twips / HyojiSize.
-inline constexpr std::int32_t HyojiSmall = 3;
-inline constexpr std::int32_t HyojiLarge = 2;
+inline constexpr std::int32_t kHyojiSmall = 3;
+inline constexpr std::int32_t kHyojiLarge = 2;
 
 // Line weight codes, also the printer's line width in device pixels.
-inline constexpr std::int32_t LineWeightThin = 1;
-inline constexpr std::int32_t LineWeightNormal = 2;
-inline constexpr std::int32_t LineWeightThick = 3;
+inline constexpr std::int32_t kLineWeightThin = 1;
+inline constexpr std::int32_t kLineWeightNormal = 2;
+inline constexpr std::int32_t kLineWeightThick = 3;
 
 // The sheet parameters from which a page is laid out, previewed and printed.
 // A snapshot of the main window's controls taken at every drawing; only the

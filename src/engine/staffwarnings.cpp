@@ -1,6 +1,7 @@
-#include "engine/tavriengine.h"
+#include "engine/staffwarnings.h"
 
 #include "engine/musiclayout.h"
+#include "engine/tavriengine.h"
 #include "engine/texts.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ StaffWarnings findWarnings(const std::vector<TavriLine>& lines, std::vector<Staf
 
 } // namespace
 
-StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
                                 const QMarginsF& unprintable) {
     const std::size_t linesPerStaff = std::size_t(s.LineCnt > 0 ? s.LineCnt : 0);
     std::vector<StaffBand> staves;
@@ -111,7 +112,7 @@ StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const Sheet
     return findWarnings(lines, std::move(staves), s, unprintable);
 }
 
-StaffWarnings FindStaffWarnings(const MusicPage& page, const SheetSettings& s,
+StaffWarnings findStaffWarnings(const MusicPage& page, const SheetSettings& s,
                                 const QMarginsF& unprintable) {
     std::vector<StaffBand> staves;
     staves.reserve(page.staves.size());
@@ -125,11 +126,11 @@ StaffWarnings FindStaffWarnings(const MusicPage& page, const SheetSettings& s,
 QStringList staffWarningTexts(const StaffWarnings& warnings) {
     QStringList sentences;
     if (warnings.overlapping)
-        sentences << QStringLiteral("五線が重なっています");
+        sentences << texts::staffsOverlap();
     if (warnings.pastThePage)
-        sentences << QStringLiteral("五線が用紙からはみ出しています");
+        sentences << texts::staffsPastThePaper();
     if (warnings.unprintable)
-        sentences << QStringLiteral("五線が印刷できない範囲にあります");
+        sentences << texts::staffsUnprintable();
     if (warnings.musicFontMissing)
         sentences << texts::musicFontMissing();
     return sentences;

@@ -35,6 +35,14 @@ public:
     virtual void drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) = 0;
 };
 
+// The preview window's frame around the page picture, in twips: a page of
+// h by w preview twips makes a window of h + kPreviewWindowExtraHeight by
+// w + kPreviewWindowExtraWidth, its description label at
+// h + kDescriptionBelowPicture.
+inline constexpr int kPreviewWindowExtraWidth = 351;
+inline constexpr int kPreviewWindowExtraHeight = 1542;
+inline constexpr int kDescriptionBelowPicture = 267;
+
 // The preview window around the page surface: the parts the page-size
 // routines move and resize. Sizes are twips.
 class IPreviewWindow {

@@ -3,20 +3,13 @@
 #include "engine/controls.h"
 #include "engine/musicdrawing.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 
 #include <new>
 #include <utility>
 
 namespace pernoa {
 namespace {
-
-const QString kTitleTease = QStringLiteral("あなたＳＥでしょ、いじわるね");
-const QString kTease = QStringLiteral("そんな値、入力していじめちゃいや～ん♪");
-const QString kEmptySuffix = QStringLiteral("が空欄です。");
-const QString kNotNumericSuffix = QStringLiteral("に数値以外が入ってます");
-const QString kTooLongSuffix = QStringLiteral("が長すぎます。%1文字以内で入力してください。");
-const QString kCatchAll = QStringLiteral("エラーが発生しました");
-const QString kPrintCountNotInteger = QStringLiteral("「印刷枚数」は整数にしてください。");
 
 // Restores the normal pointer however the drawing ends.
 class BusyPointer {
@@ -57,16 +50,7 @@ private:
 
 } // namespace
 
-QString printRequestedMessage() {
-    return joinLines({QStringLiteral("プリンタへ印刷の要求をしました。"),
-                      QStringLiteral("印刷されるまでしばらくお待ちください")});
-}
-
-QString printCancelledMessage() {
-    return QStringLiteral("印刷を中止しました。");
-}
-
-std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
+std::vector<TavriLine> layoutTavriLines(const SheetSettings& s) {
     using num::checked;
     const double H = s.PaperHeightTwip;
     const double W = s.PaperWidthTwip;
@@ -83,7 +67,7 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
 
     const double U = checked(H - checked(B + T));
     if (G == 0)
-        throw RuntimeError(RuntimeError::Kind::DivisionByZero, "the block count rounds to 0");
+        throw RuntimeError(RuntimeError::Kind::DivisionByZero, texts::blockCountRoundsToZero());
     const double Hb = num::divide(checked(U - checked((double(G) - 1) * Gi)), double(G));
     const double endX = checked(W - R);
 
@@ -93,12 +77,10 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
     // count is bounded as well.
     const double blocks = double(G > 0 ? G : 0);
     const double count = blocks * double(S > 0 ? S : 0) * double(N > 0 ? N : 0);
-    if (count > MaxTavriLines || blocks > MaxTavriLines) {
-        const bool tooManyLines = count > MaxTavriLines;
-        const QString what =
-            QStringLiteral("the page would hold %1 %2")
-                .arg(num::toGroupedText(tooManyLines ? count : blocks),
-                     tooManyLines ? QStringLiteral("lines") : QStringLiteral("blocks"));
+    if (count > kMaxTavriLines || blocks > kMaxTavriLines) {
+        const QString what = count > kMaxTavriLines
+                                 ? texts::tooManyLines(num::toGroupedText(count))
+                                 : texts::tooManyBlocks(num::toGroupedText(blocks));
         throw RuntimeError(RuntimeError::Kind::OutOfMemory, what.toStdString());
     }
 
@@ -128,12 +110,12 @@ std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s) {
 
 TavriEngine::TavriEngine(IForm& form, IMessages& messages) : m_form(form), m_messages(messages) {}
 
-void TavriEngine::InitStartValues() {
-    m_settings.HyojiSize = HyojiSmall;
+void TavriEngine::initStartValues() {
+    m_settings.HyojiSize = kHyojiSmall;
     const QSizeF page = defaultPaper().sizeTwips(Orientation::Portrait);
     m_settings.PaperHeightTwip = page.height();
     m_settings.PaperWidthTwip = page.width();
-    ShowStaffHeight();
+    showStaffHeight();
 }
 
 // ---------------------------------------------------------------------------
@@ -167,7 +149,7 @@ void TavriEngine::GatherSheetSettings() {
     }
 
     s.PrintDirectionYoko = checkedOrientation();
-    s.HyojiSize = m_form.isChecked(ctl::optHyojiLarge) ? HyojiLarge : HyojiSmall;
+    s.HyojiSize = m_form.isChecked(ctl::optHyojiLarge) ? kHyojiLarge : kHyojiSmall;
     s.PrintShade = m_form.value(ctl::sbrPrintShade);
 
     s.DaifuhyoCnt = num::textToInt32(m_form.text(ctl::txtDaifuhyoCnt));
@@ -178,11 +160,11 @@ void TavriEngine::GatherSheetSettings() {
     const QStringList weights = lineWeightCaptions();
     const QString weight = m_form.selectedText(ctl::lstLineWeight);
     if (weight == weights[0])
-        s.LineWeight = LineWeightThin;
+        s.LineWeight = kLineWeightThin;
     else if (weight == weights[1])
-        s.LineWeight = LineWeightNormal;
+        s.LineWeight = kLineWeightNormal;
     else
-        s.LineWeight = LineWeightThick;
+        s.LineWeight = kLineWeightThick;
 
     s.TavriDansu = num::textToInt32(m_form.text(ctl::txtTavriDansu));
     s.LineInterval = toDouble(m_form.text(ctl::txtLineInterval));
@@ -195,7 +177,7 @@ void TavriEngine::GatherSheetSettings() {
             break;
         }
     }
-    m_music = MusicFromControls();
+    m_music = musicFromControls();
 }
 
 // ---------------------------------------------------------------------------
@@ -203,16 +185,16 @@ void TavriEngine::GatherSheetSettings() {
 
 bool TavriEngine::CheckNumber(const QString& text, const QString& label) {
     if (text.isEmpty()) {
-        m_messages.showMessage(label + kEmptySuffix, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::fieldEmpty(label), texts::appTitle(), MsgIcon::Warning);
         return false;
     }
-    if (text.size() > MaxFieldChars) {
-        m_messages.showMessage(label + kTooLongSuffix.arg(MaxFieldChars), AppTitle,
+    if (text.size() > kMaxFieldChars) {
+        m_messages.showMessage(texts::fieldTooLong(label, kMaxFieldChars), texts::appTitle(),
                                MsgIcon::Warning);
         return false;
     }
     if (!num::isNumeric(text)) {
-        m_messages.showMessage(label + kNotNumericSuffix, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::fieldNotNumeric(label), texts::appTitle(), MsgIcon::Warning);
         return false;
     }
     return true;
@@ -222,7 +204,8 @@ bool TavriEngine::CheckPositiveNumber(const QString& text, const QString& label)
     if (!CheckNumber(text, label))
         return false;
     if (!(num::toDouble(text) > 0.0)) {
-        m_messages.showMessage(joinLines({kTease, label}), kTitleTease, MsgIcon::Warning);
+        m_messages.showMessage(joinLines({texts::tease(), label}), texts::teaseTitle(),
+                               MsgIcon::Warning);
         return false;
     }
     return true;
@@ -235,25 +218,25 @@ bool TavriEngine::CheckSheetParams() {
         bool positive;
     };
     static const Field fields[] = {
-        {ctl::txtSpaceSizeUp, "上マージン", true},
-        {ctl::txtSpaceSizeDown, "下マージン", true},
-        {ctl::txtSpaceSizeLeft, "左マージン", true},
-        {ctl::txtSpaceSizeRight, "右マージン", true},
-        {ctl::txtTavriDansu, "五線の段数", true},
-        {ctl::txtLineInterval, "線同士の幅", true},
-        {ctl::txtDaifuhyoCnt, "大譜表の数", true},
-        {ctl::txtDaifuhyoInterval, "大譜表の間隔", false},
-        {ctl::txtPrinterGosaX, "プリンタの誤差・左", false},
-        {ctl::txtPrinterGosaY, "プリンタの誤差・上", false},
+        {ctl::txtSpaceSizeUp, texts::kUpperMargin, true},
+        {ctl::txtSpaceSizeDown, texts::kLowerMargin, true},
+        {ctl::txtSpaceSizeLeft, texts::kLeftMargin, true},
+        {ctl::txtSpaceSizeRight, texts::kRightMargin, true},
+        {ctl::txtTavriDansu, texts::kStaffCount, true},
+        {ctl::txtLineInterval, texts::kLineSpacingField, true},
+        {ctl::txtDaifuhyoCnt, texts::kBlockCount, true},
+        {ctl::txtDaifuhyoInterval, texts::kBlockGap, false},
+        {ctl::txtPrinterGosaX, texts::kOffsetLeftField, false},
+        {ctl::txtPrinterGosaY, texts::kOffsetTopField, false},
     };
     for (const Field& f : fields) {
         const QString text = m_form.text(f.control);
-        const QString label = QString::fromUtf8(f.label);
+        const QString label = texts::tableText(f.label);
         const bool ok = f.positive ? CheckPositiveNumber(text, label) : CheckNumber(text, label);
         if (!ok)
             return false;
     }
-    return CheckMusicParams();
+    return checkMusicParams();
 }
 
 // ---------------------------------------------------------------------------
@@ -264,7 +247,7 @@ Orientation TavriEngine::checkedOrientation() const {
                                                         : Orientation::Portrait;
 }
 
-void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
+void TavriEngine::setPaper(const PaperSize& paper, Orientation orientation) {
     const QSizeF page = paper.sizeTwips(orientation);
     const double H = page.height();
     const double W = page.width();
@@ -277,9 +260,9 @@ void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
         m_surface->setSurfaceWidth(w);
     }
     if (m_window) {
-        m_window->setWindowHeight(h + PreviewWindowExtraHeight);
-        m_window->setWindowWidth(w + PreviewWindowExtraWidth);
-        m_window->setDescriptionTop(h + DescriptionBelowPicture);
+        m_window->setWindowHeight(h + kPreviewWindowExtraHeight);
+        m_window->setWindowWidth(w + kPreviewWindowExtraWidth);
+        m_window->setDescriptionTop(h + kDescriptionBelowPicture);
         const float left = float(w) / 2.0f - float(m_window->titleWidth()) / 2.0f;
         m_window->setTitleLeft(left);
     }
@@ -288,19 +271,19 @@ void TavriEngine::SetPaper(const PaperSize& paper, Orientation orientation) {
 void TavriEngine::ApplyPaperSize() {
     for (const PaperSize& p : paperTable()) {
         if (m_form.isChecked(p.option)) {
-            SetPaper(p, checkedOrientation());
+            setPaper(p, checkedOrientation());
             return;
         }
     }
 }
 
 bool TavriEngine::GF_boChangeHyojiSizeSmall() {
-    m_settings.HyojiSize = HyojiSmall;
+    m_settings.HyojiSize = kHyojiSmall;
     return GF_boChangeHyoujiSize();
 }
 
 bool TavriEngine::GF_boChangeHyojiSizeLarge() {
-    m_settings.HyojiSize = HyojiLarge;
+    m_settings.HyojiSize = kHyojiLarge;
     return GF_boChangeHyoujiSize();
 }
 
@@ -314,7 +297,7 @@ void TavriEngine::onPaperOptionSelected(PaperKind paperKind) {
     const PaperSize* paper = paperByKind(paperKind);
     if (!paper)
         return;
-    SetPaper(*paper, checkedOrientation());
+    setPaper(*paper, checkedOrientation());
     DrawTavriSheet(0);
 }
 
@@ -328,7 +311,7 @@ void TavriEngine::onLandscapeClicked() {
 
 QString TavriEngine::preparePrinter(IPrinter* printer) {
     if (!printer)
-        return QStringLiteral("no printer");
+        return texts::noPrinter();
     if (const PaperSize* paper = paperByKind(m_settings.PaperKind))
         printer->setPaperSize(*paper);
     printer->setOrientation(m_settings.PrintDirectionYoko);
@@ -341,7 +324,7 @@ QString TavriEngine::preparePrinter(IPrinter* printer) {
 Outcome TavriEngine::abandonJob(IPrinter* printer, bool jobStarted, const QString& cause) {
     if (jobStarted && printer)
         printer->abortDoc();
-    m_messages.showMessage(kCatchAll, AppTitle, MsgIcon::None);
+    m_messages.showMessage(texts::catchAllError(), texts::appTitle(), MsgIcon::None);
     m_messages.explainError(cause);
     return Outcome::failed(cause);
 }
@@ -369,7 +352,7 @@ QString TavriEngine::drawCopies(std::int32_t passes, IPrinter* printer, bool& ca
             }
         }
         if (m_musicPage)
-            DrawMusicSigns(*m_musicPage, *m_musicInk, colour, pass == 0 ? m_surface : nullptr,
+            drawMusicSigns(*m_musicPage, *m_musicInk, colour, pass == 0 ? m_surface : nullptr,
                            hyoji, printer, m_settings.PrinterGosaXTwip,
                            m_settings.PrinterGosaYTwip);
         if (m_overlay) {
@@ -417,7 +400,7 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
         if (m_surface)
             m_surface->clear();
 
-        m_lines = m_musicPage ? m_musicPage->lines : LayoutTavriLines(m_settings);
+        m_lines = m_musicPage ? m_musicPage->lines : layoutTavriLines(m_settings);
         laidOut = true;
         tellWarnings(target);
 
@@ -440,7 +423,7 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
     } catch (const RuntimeError& error) {
         cause = QString::fromStdString(error.what());
     } catch (const std::bad_alloc&) {
-        cause = QStringLiteral("out of memory");
+        cause = texts::outOfMemory();
     }
     if (!cause.isEmpty()) {
         if (!laidOut && m_window)
@@ -455,14 +438,14 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
         // Dropped whole: nothing reaches the printer, no file is written.
         printer->abortDoc();
         if (!job.cancelledMessage.isEmpty())
-            m_messages.showMessage(job.cancelledMessage, AppTitle, MsgIcon::Information);
+            m_messages.showMessage(job.cancelledMessage, texts::appTitle(), MsgIcon::Information);
         return Outcome::cancelled();
     }
     printer->endDoc();
     if (!printer->failure().isEmpty())
         return abandonJob(printer, true, printer->failure());
     if (!job.doneMessage.isEmpty())
-        m_messages.showMessage(job.doneMessage, AppTitle, MsgIcon::Information);
+        m_messages.showMessage(job.doneMessage, texts::appTitle(), MsgIcon::Information);
     return Outcome::done(copies);
 }
 
@@ -471,28 +454,28 @@ void TavriEngine::tellWarnings(IPrinter* printer) {
     const PaperSize* paper = paperByKind(m_settings.PaperKind);
     if (printer && paper)
         strips = printer->unprintableMargins(*paper, m_settings.PrintDirectionYoko);
-    m_warnings = m_musicPage ? FindStaffWarnings(*m_musicPage, m_settings, strips)
-                             : FindStaffWarnings(m_lines, m_settings, strips);
+    m_warnings = m_musicPage ? findStaffWarnings(*m_musicPage, m_settings, strips)
+                             : findStaffWarnings(m_lines, m_settings, strips);
     m_warnings.musicFontMissing = m_musicPage && m_musicInk->fontMissing;
     if (m_window)
-        m_window->setNotice(staffWarningTexts(m_warnings).join(QStringLiteral("　")));
+        m_window->setNotice(staffWarningTexts(m_warnings).join(texts::warningSeparator()));
 }
 
 bool TavriEngine::layOutMusic() {
     if (!m_music.isActive())
         return true;
-    QString problem = CheckMusicSettings(m_music);
+    QString problem = checkMusicSettings(m_music);
     if (problem.isEmpty()) {
-        auto page = std::make_shared<MusicPage>(LayoutMusicPage(m_settings, m_music));
+        auto page = std::make_shared<MusicPage>(layoutMusicPage(m_settings, m_music));
         if (m_music.measures > page->measureRoom) {
             problem = tooManyMeasuresMessage(page->measureRoom);
         } else {
-            m_musicInk = std::make_shared<MusicInk>(ResolveMusicGlyphs(*page, m_musicFont));
+            m_musicInk = std::make_shared<MusicInk>(resolveMusicGlyphs(*page, m_musicFont));
             m_musicPage = std::move(page);
         }
     }
     if (!problem.isEmpty())
-        m_messages.showMessage(problem, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(problem, texts::appTitle(), MsgIcon::Warning);
     return problem.isEmpty();
 }
 
@@ -507,14 +490,14 @@ Outcome TavriEngine::cmdPreviewClick() {
 
 Outcome TavriEngine::cmdPrintClick(const PrintJobOptions& job) {
     const QString text = m_form.text(ctl::txtPrintCount);
-    if (!CheckPositiveNumber(text, QStringLiteral("印刷枚数")))
+    if (!CheckPositiveNumber(text, texts::tableText(texts::kPrintCount)))
         return Outcome::refused();
     std::int32_t copies = 0;
     try {
         copies = num::textToInt32(text);
     } catch (const RuntimeError&) {
         // Beyond 32 bits: not a copy count this program can hold.
-        m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::printCountNotInteger(), texts::appTitle(), MsgIcon::Warning);
         return Outcome::refused();
     }
     return DrawTavriSheet(copies, job);
@@ -532,14 +515,14 @@ Outcome TavriEngine::txtPrintCountChanged() {
     }
     if (ok)
         return Outcome::done();
-    m_messages.showMessage(kPrintCountNotInteger, AppTitle, MsgIcon::Warning);
+    m_messages.showMessage(texts::printCountNotInteger(), texts::appTitle(), MsgIcon::Warning);
     m_form.setText(ctl::txtPrintCount, QStringLiteral("1"));
     return Outcome::refused();
 }
 
 QString TavriEngine::printShadeLabel(int value) {
     const double p = (255.0 - value) / 255.0 * 100.0;
-    return num::toText(num::roundHalfEven(p)) + QStringLiteral("%");
+    return texts::shadePercent(num::toText(num::roundHalfEven(p)));
 }
 
 void TavriEngine::sbrPrintShadeChanged() {

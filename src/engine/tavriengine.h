@@ -7,7 +7,9 @@
 #include "engine/papersizes.h"
 #include "engine/progress.h"
 #include "engine/sheetsettings.h"
+#include "engine/staffwarnings.h"
 #include "engine/surfaces.h"
+#include "engine/texts.h"
 
 #include <QMarginsF>
 #include <QString>
@@ -35,17 +37,12 @@ struct TavriLine {
 // as a run-time error before any memory is reserved for it. Blocks count on
 // their own because every block is visited even when it holds no line (a
 // staff count that rounds to 0).
-inline constexpr double MaxTavriLines = 1000000;
+inline constexpr double kMaxTavriLines = 1000000;
 
 // Lays out the staff lines of a page: block by block, staff by staff, line by
 // line, from the top. Throws RuntimeError for a zero block count and for any
 // value that stops being finite.
-std::vector<TavriLine> LayoutTavriLines(const SheetSettings& s);
-
-// The message after a print job was handed to the printer, and after the user
-// stopped one.
-QString printRequestedMessage();
-QString printCancelledMessage();
+std::vector<TavriLine> layoutTavriLines(const SheetSettings& s);
 
 // Where a print job goes and how it ends, for a job other than a plain print
 // on the current printer (the windows' PDF export).
@@ -55,41 +52,10 @@ struct PrintJobOptions {
     IPrinter* printer = nullptr;
     // Shown with the information icon once the job is handed on; nothing is
     // shown when it is empty.
-    QString doneMessage = printRequestedMessage();
+    QString doneMessage = texts::printRequested();
     // Shown likewise when the user stopped the job.
-    QString cancelledMessage = printCancelledMessage();
+    QString cancelledMessage = texts::printCancelled();
 };
-
-// What is odd about a laid-out page. The page is drawn and printed as laid
-// out all the same; these only tell the user.
-struct StaffWarnings {
-    // Two staves share some height (more staves than fit, a negative block gap).
-    bool overlapping = false;
-    // A line lies partly or wholly off the paper.
-    bool pastThePage = false;
-    // A line sent to the printer lies, on the paper, in the strips along the
-    // edges where the printer cannot print.
-    bool unprintable = false;
-    // The page has clefs or braces and the music font is not there: they
-    // are left out.
-    bool musicFontMissing = false;
-
-    bool any() const { return overlapping || pastThePage || unprintable || musicFontMissing; }
-    friend bool operator==(const StaffWarnings&, const StaffWarnings&) = default;
-};
-
-// The warnings for the lines of a page, laid out from these settings, printed
-// on a printer that cannot print within these margins of the paper (twips;
-// none for a PDF). Each line is taken as its band of LineThicknessTwip below
-// its y. The paper is checked at the lines' page positions, the printer's
-// strips at the positions the printer is sent (shifted by the offsets).
-StaffWarnings FindStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
-                                const QMarginsF& unprintable);
-// The same for a page with music, whose staves may differ in line count.
-StaffWarnings FindStaffWarnings(const MusicPage& page, const SheetSettings& s,
-                                const QMarginsF& unprintable);
-// One short sentence per warning, most serious first.
-QStringList staffWarningTexts(const StaffWarnings& warnings);
 
 // The staff engine: the sheet settings record, the parameter checks, the page
 // sizes, the one drawing routine and the print and preview commands. It reads
@@ -124,7 +90,7 @@ public:
 
     // The values the main window's load sets before anything is drawn:
     // small display, A4 portrait.
-    void InitStartValues();
+    void initStartValues();
 
     // --- sheet settings record ---
     // Copies the controls into the record. Throws RuntimeError when a checked
@@ -140,22 +106,22 @@ public:
     // --- the music controls (musiccontrols.cpp) ---
     // Checks the staff stack and the bar count as the window's fields are
     // checked: false after the message for the first value refused.
-    bool CheckMusicParams();
+    bool checkMusicParams();
     // The record the music controls hold; they have passed the check.
-    MusicSettings MusicFromControls() const;
+    MusicSettings musicFromControls() const;
     // Writes a record into the music controls, as a user's entries would.
-    void PutMusicSettings(const MusicSettings& music);
+    void putMusicSettings(const MusicSettings& music);
     // A preset's choice: the stack, the grouping and the bar lines, and the
     // staves, blocks and block gap that fill the page with its systems (see
     // presetPage). The bar count stays, except that the plain preset is
     // today's page of five-line staves without bars. Refused, with the
     // field's message, when the line spacing or a margin the page needs is
     // not a number greater than 0.
-    Outcome ApplyMusicPreset(MusicPreset preset);
+    Outcome applyPreset(MusicPreset preset);
     // A rastral's choice: the window's line spacing that gives its staff
     // height to the staves that follow it (see staffSizeLines). The rows
     // of the stack with a spacing of their own keep their proportion to it.
-    Outcome ApplyRastral(std::int32_t rastral);
+    Outcome applyRastral(std::int32_t rastral);
     // The line count whose staff height the rastral and the height label
     // speak of: the first row of the stack that follows the window's
     // spacing, else the line-count option; five for a staff of one line.
@@ -164,13 +130,13 @@ public:
     std::int32_t currentRastral() const;
     // Writes the staff height label for the line spacing as typed (empty
     // when it is not a number greater than 0).
-    void ShowStaffHeight();
+    void showStaffHeight();
 
     // --- page sizes and display size ---
     // Puts a paper into effect: the page size in the record, the preview
     // surface and window at the current display size. Nothing is drawn.
-    void SetPaper(const PaperSize& paper, Orientation orientation);
-    // SetPaper for the selected paper option and the landscape box; nothing
+    void setPaper(const PaperSize& paper, Orientation orientation);
+    // setPaper for the selected paper option and the landscape box; nothing
     // when no paper option is selected.
     void ApplyPaperSize();
     // The orientation the landscape box chooses.

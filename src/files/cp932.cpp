@@ -9,8 +9,8 @@ namespace {
 // The platform's converter for code page 932. The name is the IANA name of
 // the Windows table; "Shift_JIS" in other converter libraries (glibc iconv,
 // for one) names a different table without the Windows extensions.
-constexpr const char* CodecName = "windows-31j";
-constexpr auto Flags = QStringConverter::Flag::Stateless;
+constexpr const char* kCodecName = "windows-31j";
+constexpr auto kFlags = QStringConverter::Flag::Stateless;
 
 // The underlying table swaps three control codes (0x1A, 0x1C, 0x7F) the way
 // old IBM PC code pages did. Windows maps them one to one, so the bytes are
@@ -56,13 +56,13 @@ QByteArray encodeRaw(QStringEncoder& encoder, QStringView text) {
 } // namespace
 
 bool isAvailable() {
-    static const bool available =
-        QStringDecoder(CodecName, Flags).isValid() && QStringEncoder(CodecName, Flags).isValid();
+    static const bool available = QStringDecoder(kCodecName, kFlags).isValid() &&
+                                  QStringEncoder(kCodecName, kFlags).isValid();
     return available;
 }
 
 QString decode(QByteArrayView bytes) {
-    QStringDecoder decoder(CodecName, Flags);
+    QStringDecoder decoder(kCodecName, kFlags);
     if (!decoder.isValid())
         return {};
     QByteArray prepared(bytes.size() + 1, Qt::Uninitialized);
@@ -84,7 +84,7 @@ QString decode(QByteArrayView bytes) {
 }
 
 QByteArray encode(QStringView text) {
-    QStringEncoder encoder(CodecName, Flags);
+    QStringEncoder encoder(kCodecName, kFlags);
     if (!encoder.isValid())
         return {};
     // U+FFFD stands for a character already lost; the converter would
@@ -101,7 +101,7 @@ QByteArray encode(QStringView text) {
     // takes over after each character that had no code.
     QByteArray out;
     out.reserve(text.size() * 2);
-    encoder = QStringEncoder(CodecName, Flags);
+    encoder = QStringEncoder(kCodecName, kFlags);
     qsizetype i = 0;
     while (i < text.size()) {
         qsizetype len = 1;
@@ -116,7 +116,7 @@ QByteArray encode(QStringView text) {
         const QByteArray code = encodeRaw(encoder, one);
         if (encoder.hasError()) {
             out.append('?');
-            encoder = QStringEncoder(CodecName, Flags);
+            encoder = QStringEncoder(kCodecName, kFlags);
         } else if (code.isEmpty() || decode(code) != one) {
             out.append('?');
         } else {

@@ -21,12 +21,12 @@ bool writableFolder(const QString& folder) {
 
 QString DefaultSetteiPath(const QString& programFolder) {
     if (writableFolder(programFolder))
-        return QDir(programFolder).filePath(DefaultSetteiName);
+        return QDir(programFolder).filePath(kDefaultSetteiName);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(config).filePath(DefaultSetteiName);
+    return QDir(config).filePath(kDefaultSetteiName);
 }
 
-QString SettingsDialogFolder(const QString& programFolder) {
+QString settingsDialogFolder(const QString& programFolder) {
     if (writableFolder(programFolder))
         return programFolder;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -9,13 +9,13 @@
 // an installed program, in the user's configuration folder
 // (~/.config/pernoa/tavri_settei).
 
+#include "files/formatwords.h"
+
 #include <QString>
 
 namespace pernoa {
 
 class IForm;
-
-inline const QString DefaultSetteiName = QStringLiteral("tavri_settei");
 
 // Where the default settings file is read and written for a program in
 // programFolder.
@@ -23,7 +23,7 @@ QString DefaultSetteiPath(const QString& programFolder);
 
 // Where the settings file dialogs start: the program's folder when the
 // program may write there, otherwise the user's documents folder.
-QString SettingsDialogFolder(const QString& programFolder);
+QString settingsDialogFolder(const QString& programFolder);
 
 // Puts the saved offsets into txtPrinterGosaX and txtPrinterGosaY as number
 // texts (1.5, -0.25, 0); "0" into both when the file is missing, unreadable or

@@ -2,6 +2,7 @@
 
 #include "engine/numberrules.h"
 #include "files/cp932.h"
+#include "files/texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,27 +26,27 @@ bool isLineEnd(QChar c) {
 
 // Reads everything from the device's position to its end. False on a read
 // error, so a file cut short by a failing disk is not taken for a short file,
-// and past MaxFileBytes, so an endless source cannot exhaust the memory.
+// and past kMaxFileBytes, so an endless source cannot exhaust the memory.
 bool readToEnd(QIODevice& device, QByteArray& bytes) {
     bytes.clear();
     // A file's size is known: one allocation instead of a growing copy.
     if (!device.isSequential())
-        bytes.reserve(std::min(device.size() - device.pos(), MaxFileBytes) + 1);
-    constexpr qint64 ChunkSize = 64 * 1024;
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+        bytes.reserve(std::min(device.size() - device.pos(), kMaxFileBytes) + 1);
+    constexpr qint64 kChunkSize = 64 * 1024;
+    QByteArray chunk(kChunkSize, Qt::Uninitialized);
     for (;;) {
-        const qint64 got = device.read(chunk.data(), ChunkSize);
+        const qint64 got = device.read(chunk.data(), kChunkSize);
         if (got < 0)
             return false;
         if (got == 0)
             return true;
-        if (bytes.size() + got > MaxFileBytes)
+        if (bytes.size() + got > kMaxFileBytes)
             return false;
         bytes.append(chunk.constData(), got);
     }
 }
 
-// Opens a regular file of at most MaxFileBytes for reading. The type is
+// Opens a regular file of at most kMaxFileBytes for reading. The type is
 // checked on the open file itself, and the open does not wait for a FIFO's
 // writer, so no file swapped in between can make it block.
 bool openRegularFile(const QString& path, QFile& file) {
@@ -54,14 +55,14 @@ bool openRegularFile(const QString& path, QFile& file) {
     if (fd < 0)
         return false;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxFileBytes) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
         ::close(fd);
         return false;
     }
     return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
 #else
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxFileBytes)
+    if (!info.isFile() || info.size() > kMaxFileBytes)
         return false;
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly);
@@ -115,11 +116,11 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
     M_Close();
     m_error.clear();
     if (path.isEmpty()) {
-        m_error = QStringLiteral("no file name");
+        m_error = files::texts::noFileName();
         return false;
     }
     if (!cp932::isAvailable()) {
-        m_error = QStringLiteral("the code page 932 converter is missing");
+        m_error = files::texts::converterMissing();
         return false;
     }
 
@@ -130,7 +131,7 @@ bool clsFileIO::M_boOpen(const QString& path, bool write, bool append) {
         return startReading(file);
     }
     if (!isWritableFilePath(path)) {
-        m_error = QStringLiteral("not a regular file");
+        m_error = files::texts::notRegularFile();
         return false;
     }
 
@@ -163,7 +164,7 @@ bool clsFileIO::M_boOpen(QIODevice& device, bool write) {
     M_Close();
     m_error.clear();
     if (!cp932::isAvailable()) {
-        m_error = QStringLiteral("the code page 932 converter is missing");
+        m_error = files::texts::converterMissing();
         return false;
     }
     const QIODevice::OpenMode needed = write ? QIODevice::WriteOnly : QIODevice::ReadOnly;
@@ -175,7 +176,7 @@ bool clsFileIO::M_boOpen(QIODevice& device, bool write) {
         }
         openedHere = true;
     } else if (!(device.openMode() & needed)) {
-        m_error = QStringLiteral("the device is not open for this");
+        m_error = files::texts::deviceNotOpenForThis();
         return false;
     }
 
@@ -323,7 +324,7 @@ bool clsFileIO::WriteDelimitedNumbers(const QList<double>& numbers) {
             line += num::toPlainText(numbers[i]);
         }
     } catch (const RuntimeError&) {
-        m_error = QStringLiteral("a number that is not finite cannot be written");
+        m_error = files::texts::numberNotFinite();
         m_writeFailed = true;
         return false;
     }

@@ -34,7 +34,7 @@
 // Only regular files are read or written (a link counts as what it points
 // to). A FIFO or a device is refused for reading, since it may never end or
 // block for ever, and for writing, since the replace would put a regular file
-// in its place. Files larger than MaxFileBytes are not read.
+// in its place. Files larger than kMaxFileBytes are not read.
 
 #include <QList>
 #include <QString>
@@ -48,7 +48,7 @@ class QIODevice;
 namespace pernoa {
 
 // The largest file that is read: far beyond any settings file.
-inline constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 // Whether the program may write a file at path: a regular file (a link is
 // followed) or a path where nothing is yet. Every file the program writes
@@ -79,7 +79,7 @@ public:
 
     // Opens the file at path. write false: for reading (append is ignored);
     // false when the file is missing, is no regular file, is larger than
-    // MaxFileBytes, cannot be read, or a read error stops it part of the way
+    // kMaxFileBytes, cannot be read, or a read error stops it part of the way
     // (nothing of a half-read file is handed out). Writing is refused as
     // isWritableFilePath() says.
     // write true, append false: for writing, replacing the file on M_Close.
@@ -92,7 +92,7 @@ public:
     // that is not open yet is opened here and closed by M_Close; a device
     // that is already open must allow reading or writing as asked, and stays
     // open. Reading starts at the device's current position and stops with
-    // a failure past MaxFileBytes; writing goes straight to the device,
+    // a failure past kMaxFileBytes; writing goes straight to the device,
     // without the atomic replace.
     bool M_boOpen(QIODevice& device, bool write);
 

@@ -6,11 +6,14 @@
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "files/cp932.h"
 #include "files/fields.h"
 #include "files/fileio.h"
+#include "files/formatwords.h"
 #include "files/keyedsection.h"
 #include "files/texts.h"
+#include "overlay/texts.h"
 
 #include <QFile>
 
@@ -21,27 +24,18 @@
 namespace pernoa {
 namespace {
 
-const QString kErrorTitle = QStringLiteral("エラーメッセージ");
-const QString kCannotOpen = QStringLiteral("設定ファイルが開けません");
-const QString kTavriMissing = QStringLiteral("五線の設定が読み込めませんでした。");
-const QString kTextMissing = QStringLiteral("テキストの設定が読み込めませんでした。");
-const QString kImageMissing = QStringLiteral("画像の設定が読み込めませんでした。");
-const QString kSaveFailed = QStringLiteral("設定ファイルの保存に失敗しました。");
-const QString kFixAndSave = QStringLiteral("該当の値を修正してから保存してください。");
-const QString kEscapedBreak = QStringLiteral("\\n");
+namespace own = files::texts;
+
 const QString kCrLf = QStringLiteral("\r\n");
 
-const QString kLineWeights[] = {QStringLiteral("細め"), QStringLiteral("普通"),
-                                QStringLiteral("太め")};
-
 QString boolText(bool value) {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
+    return value ? kTrueWord : kFalseWord;
 }
 
 // "True" and "False" in any letter case, or a number (any but 0 is true).
 // Anything else, which the program never writes, reads as false.
 bool boolFromText(const QString& text) {
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+    if (text.compare(kTrueWord, Qt::CaseInsensitive) == 0)
         return true;
     if (num::isNumeric(text))
         return num::toDoubleOrZero(text) != 0;
@@ -72,31 +66,19 @@ bool holdsMarkerLine(const QString& value) {
     QString lines = value;
     lines.replace(kCrLf, QStringLiteral("\n")).replace(u'\r', u'\n');
     for (const QString& line : lines.split(u'\n'))
-        if (line == TavriSetteiMarker || line == TextSetteiMarker || line == ImageSetteiMarker ||
-            line == GakufuSetteiMarker)
+        if (line == kTavriSetteiMarker || line == kTextSetteiMarker || line == kImageSetteiMarker ||
+            line == kGakufuSetteiMarker)
             return true;
     return false;
 }
 
-// Why a text or image value cannot be written faithfully, or nothing.
-std::optional<QString> unwritable(const QString& value, bool isText) {
-    if (!keptByCodePage(value))
-        return QStringLiteral("ペルノアファイルに書けない文字が含まれています。");
-    if (isText && value.contains(kEscapedBreak))
-        return QStringLiteral("「\\n」の2文字は改行として読み込まれるため保存できません。");
-    if (holdsMarkerLine(value))
-        return QStringLiteral("見出しと同じ行が含まれています。");
-    return std::nullopt;
+// The word the file stores for the line weight the list shows selected: the
+// list's entries are the captions, the file keeps its own words for them.
+// "" when none is selected.
+QString lineWeightWord(const QString& caption) {
+    const qsizetype i = lineWeightCaptions().indexOf(caption);
+    return i >= 0 && i < qsizetype(std::size(kLineWeightWords)) ? kLineWeightWords[i] : caption;
 }
-
-// The words of the music section: its keys and its values, as the file
-// writes them (words of the format, not texts a user reads).
-constexpr char kStackKey[] = "stack";
-constexpr char kGroupingKey[] = "grouping";
-constexpr char kBarsKey[] = "bars";
-constexpr char kBarsThroughKey[] = "barsthrough";
-const char* const kGroupingWords[] = {"none", "brace", "bracket"}; // by BlockGrouping
-const char* const kBarReachWords[] = {"block", "staff"};           // by BarLineReach
 
 template <std::size_t N> int wordIndex(const char* const (&words)[N], const QString& value) {
     for (std::size_t i = 0; i < N; ++i)
@@ -129,6 +111,32 @@ QList<KeyedValue> musicValues(const MusicSettings& music) {
             {QLatin1String(kBarsThroughKey), QLatin1String(kBarReachWords[int(music.barReach)])});
     return values;
 }
+
+// Why a text or image value cannot be written faithfully, or nothing.
+enum class Unwritable { No, Character, EscapedBreak, MarkerLine };
+
+Unwritable unwritable(const QString& value, bool isText) {
+    if (!keptByCodePage(value))
+        return Unwritable::Character;
+    if (isText && value.contains(kEscapedBreak))
+        return Unwritable::EscapedBreak;
+    if (holdsMarkerLine(value))
+        return Unwritable::MarkerLine;
+    return Unwritable::No;
+}
+
+// The sentences for a value of the n-th item that cannot be written: a
+// character code page 932 lacks, and a line that is a section marker (the
+// two characters \n only ever stop a text).
+struct UnwritableSentences {
+    QString (*character)(const QString& n, const QString& text);
+    QString (*markerLine)(const QString& n, const QString& text);
+};
+
+const UnwritableSentences kTextSentences{own::textHasUnwritableCharacter, own::textHasMarkerLine};
+const UnwritableSentences kFontSentences{own::fontHasUnwritableCharacter, own::fontHasMarkerLine};
+const UnwritableSentences kColourSentences{own::colourHasUnwritableCharacter,
+                                           own::colourHasMarkerLine};
 
 } // namespace
 
@@ -167,7 +175,7 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         m_form.text(ctl::txtSpaceSizeDown),
         m_form.text(ctl::txtSpaceSizeLeft),
         m_form.text(ctl::txtSpaceSizeRight),
-        m_form.selectedText(ctl::lstLineWeight),
+        lineWeightWord(m_form.selectedText(ctl::lstLineWeight)),
         m_form.text(ctl::txtTavriDansu),
         m_form.text(ctl::txtLineInterval),
         paper,
@@ -177,15 +185,13 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         lineCount,
         m_form.isChecked(ctl::chkPrintDirectionYoko) ? QStringLiteral("1") : QStringLiteral("0"),
     };
-    lines << TavriSetteiMarker << parameters.join(u',') << QString();
-    lines << keyedSectionLines(GakufuSetteiMarker, musicValues(m_engine.MusicFromControls()));
-    lines << TextSetteiMarker;
+    lines << kTavriSetteiMarker << parameters.join(u',') << QString();
+    lines << keyedSectionLines(kGakufuSetteiMarker, musicValues(m_engine.musicFromControls()));
+    lines << kTextSetteiMarker;
 
-    auto refuse = [&](const QString& which, const QString& why) {
+    auto refuse = [&](const QString& why) {
         if (refusal)
-            *refusal = joinLines({QStringLiteral("この設定はペルノアファイルに正しく書けないため"
-                                                 "保存できません。"),
-                                  which + why, kFixAndSave});
+            *refusal = joinLines({own::cannotBeWrittenFaithfully(), why, own::fixAndSave()});
         return QStringList();
     };
 
@@ -193,14 +199,28 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
     for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Text)) {
         const overlay::OverlayText& t = m_items.text(slot);
         ++written;
-        const QString which =
-            QStringLiteral("%1番目の文字「%2」の").arg(written).arg(quotedValue(t.Text));
-        if (auto why = unwritable(t.Text, true))
-            return refuse(which + QStringLiteral("文字列に、"), *why);
-        if (auto why = unwritable(t.FontName, false))
-            return refuse(which + QStringLiteral("フォント名に、"), *why);
-        if (auto why = unwritable(t.ForeColor, false))
-            return refuse(which + QStringLiteral("色に、"), *why);
+        const QString n = num::toText(written);
+        const QString quoted = quotedValue(t.Text);
+        // The text, its font name and its colour, in this order.
+        const struct {
+            const QString& value;
+            bool isText;
+            const UnwritableSentences& sentences;
+        } values[] = {{t.Text, true, kTextSentences},
+                      {t.FontName, false, kFontSentences},
+                      {t.ForeColor, false, kColourSentences}};
+        for (const auto& [value, isText, sentences] : values) {
+            switch (unwritable(value, isText)) {
+            case Unwritable::No:
+                break;
+            case Unwritable::Character:
+                return refuse(sentences.character(n, quoted));
+            case Unwritable::EscapedBreak:
+                return refuse(own::textHasEscapedBreak(n, quoted));
+            case Unwritable::MarkerLine:
+                return refuse(sentences.markerLine(n, quoted));
+            }
+        }
         QString text = t.Text;
         text.replace(kCrLf, kEscapedBreak);
         lines << fileValue(text, true) + u',' + num::toText(t.X) + u',' + num::toText(t.Y) + u',' +
@@ -208,14 +228,21 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
                      boolText(t.FontBold) + u',' + boolText(t.FontItalic) + u',' +
                      boolText(t.FontUnderline) + u',' + fileValue(t.ForeColor, false);
     }
-    lines << QString() << ImageSetteiMarker;
+    lines << QString() << kImageSetteiMarker;
 
     written = 0;
     for (const std::int16_t slot : m_items.slotsInUse(overlay::ItemKind::Image)) {
         const overlay::OverlayImage& image = m_items.image(slot);
         ++written;
-        if (auto why = unwritable(image.ImagePath, false))
-            return refuse(QStringLiteral("%1番目の画像のパスに、").arg(written), *why);
+        switch (unwritable(image.ImagePath, false)) {
+        case Unwritable::No:
+        case Unwritable::EscapedBreak: // never asked of a path
+            break;
+        case Unwritable::Character:
+            return refuse(own::imagePathHasUnwritableCharacter(num::toText(written)));
+        case Unwritable::MarkerLine:
+            return refuse(own::imagePathHasMarkerLine(num::toText(written)));
+        }
         lines << num::toText(image.X) + u',' + num::toText(image.Y) + u',' +
                      fileValue(image.ImagePath, true) + u',' + num::toText(image.ImageSizePer);
     }
@@ -224,15 +251,14 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
 
 bool SettingsFile::prepareSave(QStringList& lines) {
     if (!m_engine.CheckSheetParams()) {
-        m_messages.showMessage(
-            joinLines({QStringLiteral("この設定は完全ではないため保存できません。"), kFixAndSave}),
-            AppTitle, MsgIcon::Information);
+        m_messages.showMessage(joinLines({own::incompleteNotSaved(), own::fixAndSave()}),
+                               texts::appTitle(), MsgIcon::Information);
         return false;
     }
     QString refusal;
     lines = composeLines(&refusal);
     if (lines.isEmpty()) {
-        m_messages.showMessage(refusal, kErrorTitle, MsgIcon::Warning);
+        m_messages.showMessage(refusal, texts::errorTitle(), MsgIcon::Warning);
         return false;
     }
     return true;
@@ -253,8 +279,8 @@ bool SettingsFile::SaveSetteiFile(const QString& path) {
     // when every line is written: a failed save keeps the old file.
     clsFileIO io;
     if (!io.M_boOpen(path, true, false) || !writeLines(io, lines)) {
-        m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
-        m_messages.explainError(QStringLiteral("cannot write %1: %2").arg(path, io.errorString()));
+        m_messages.showMessage(own::saveFailed(), texts::errorTitle(), MsgIcon::Critical);
+        m_messages.explainError(own::cannotWriteFile(path, io.errorString()));
         return false;
     }
     return true;
@@ -266,9 +292,8 @@ bool SettingsFile::SaveSetteiFile(QIODevice& device) {
         return false;
     clsFileIO io;
     if (!io.M_boOpen(device, true) || !writeLines(io, lines)) {
-        m_messages.showMessage(kSaveFailed, kErrorTitle, MsgIcon::Critical);
-        m_messages.explainError(
-            QStringLiteral("cannot write the settings: %1").arg(io.errorString()));
+        m_messages.showMessage(own::saveFailed(), texts::errorTitle(), MsgIcon::Critical);
+        m_messages.explainError(own::cannotWriteSettings(io.errorString()));
         return false;
     }
     return true;
@@ -282,7 +307,7 @@ bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& mar
     if (m_loadingText) {
         io.M_OpenText(*m_loadingText);
     } else if (!io.M_boOpen(path, false, false)) {
-        m_messages.showMessage(kCannotOpen, AppTitle, MsgIcon::None);
+        m_messages.showMessage(own::cannotOpen(), texts::appTitle(), MsgIcon::None);
         return false;
     }
     while (!io.M_boEof()) {
@@ -290,7 +315,7 @@ bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& mar
             return true;
     }
     io.M_Close();
-    m_messages.showMessage(missingMessage, kErrorTitle, MsgIcon::Critical);
+    m_messages.showMessage(missingMessage, texts::errorTitle(), MsgIcon::Critical);
     return false;
 }
 
@@ -306,13 +331,12 @@ std::optional<MusicSettings> SettingsFile::readGakufuSettei(const QString& path)
         {kBarsKey, [](const QString& v) { return barCount(v).has_value(); }},
         {kBarsThroughKey, [](const QString& v) { return wordIndex(kBarReachWords, v) >= 0; }},
     };
-    const KeyedSectionRead read = readKeyedSection(io, GakufuSetteiMarker, rules);
+    const KeyedSectionRead read = readKeyedSection(io, kGakufuSetteiMarker, rules);
     io.M_Close();
     if (read.refused()) {
-        m_messages.showMessage(
-            joinLines({files::texts::musicSectionUnreadable(),
-                       files::texts::lineNotReadable(quotedValue(read.refusedLine))}),
-            kErrorTitle, MsgIcon::Critical);
+        m_messages.showMessage(joinLines({own::musicSectionUnreadable(),
+                                          own::lineNotReadable(quotedValue(read.refusedLine))}),
+                               texts::errorTitle(), MsgIcon::Critical);
         return std::nullopt;
     }
     MusicSettings music;
@@ -330,7 +354,7 @@ std::optional<MusicSettings> SettingsFile::readGakufuSettei(const QString& path)
 
 bool SettingsFile::boLoadTavriSettei(const QString& path) {
     clsFileIO io;
-    if (!openAt(io, path, TavriSetteiMarker, kTavriMissing))
+    if (!openAt(io, path, kTavriSetteiMarker, own::tavriSectionNotLoaded()))
         return false;
     const QString line = io.M_stGetLine();
     io.M_Close();
@@ -346,9 +370,9 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     // take the values an older, shorter line stands for.
     auto refuse = [&](const char* field, const QString& value) {
         m_messages.showMessage(
-            joinLines({kTavriMissing, QStringLiteral("「%1」の値「%2」は読み込めません。")
-                                          .arg(QString::fromUtf8(field), quotedValue(value))}),
-            kErrorTitle, MsgIcon::Critical);
+            joinLines({own::tavriSectionNotLoaded(),
+                       own::valueNotReadable(texts::tableText(field), quotedValue(value))}),
+            texts::errorTitle(), MsgIcon::Critical);
         return false;
     };
     auto number = [](const QString& text, double& value) {
@@ -360,32 +384,34 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
         return true;
     };
 
-    // An empty caption (a line cut short) keeps the start-up weight "普通".
-    QString weight = f[5].isEmpty() ? kLineWeights[1] : f[5];
-    if (!std::count(std::begin(kLineWeights), std::end(kLineWeights), weight))
-        return refuse("線の幅", f[5]);
+    // An empty word (a line cut short) keeps the start-up weight "普通".
+    const QString word = f[5].isEmpty() ? kDefaultLineWeightWord : f[5];
+    const auto stored = std::find(std::begin(kLineWeightWords), std::end(kLineWeightWords), word);
+    if (stored == std::end(kLineWeightWords))
+        return refuse(texts::kLineWeight, f[5]);
+    const QString weight = lineWeightCaptions().value(stored - std::begin(kLineWeightWords));
 
     double shade = 0;
     if (!number(f[9], shade) || num::roundHalfEven(shade) < 0 || num::roundHalfEven(shade) > 255)
-        return refuse("五線の色の濃さ", f[9]);
+        return refuse(texts::kShade, f[9]);
     double blocks = 1;
     std::int32_t blockCount = 1;
     if (!number(f[10], blocks))
-        return refuse("大譜表の数", f[10]);
+        return refuse(texts::kBlockCount, f[10]);
     try {
         blockCount = num::toInt32(blocks);
     } catch (const RuntimeError&) {
-        return refuse("大譜表の数", f[10]);
+        return refuse(texts::kBlockCount, f[10]);
     }
     double gap = 0;
     if (!number(f[11], gap))
-        return refuse("大譜表の間隔", f[11]);
+        return refuse(texts::kBlockGap, f[11]);
     double lineCount = 5;
     if (!number(f[12], lineCount))
-        return refuse("線の本数", f[12]);
+        return refuse(texts::kLineCount, f[12]);
     double yokoValue = 0;
     if (!number(f[13], yokoValue))
-        return refuse("横長", f[13]);
+        return refuse(texts::kLandscape, f[13]);
     const Orientation orientation =
         num::roundHalfEven(yokoValue) != 0 ? Orientation::Landscape : Orientation::Portrait;
 
@@ -405,7 +431,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     // Exact comparison: "a4" is no paper and leaves the page as it was.
     if (const PaperSize* paper = paperByName(f[8])) {
         m_form.setChecked(paper->option, true);
-        m_engine.SetPaper(*paper, orientation);
+        m_engine.setPaper(*paper, orientation);
     }
 
     m_form.setText(ctl::txtDaifuhyoCnt, num::toText(blockCount));
@@ -423,7 +449,7 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
 
 bool SettingsFile::boLoadTextSettei(const QString& path) {
     clsFileIO io;
-    if (!openAt(io, path, TextSetteiMarker, kTextMissing))
+    if (!openAt(io, path, kTextSetteiMarker, own::textSectionNotLoaded()))
         return false;
     m_items.removeAll(overlay::ItemKind::Text);
     for (;;) {
@@ -441,26 +467,25 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
         }
         if (item.Text.isEmpty() && !quoted && item.X == 0)
             break;
-        if (m_items.count(overlay::ItemKind::Text) >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Text) >= overlay::kMaxItemSlots) {
             // Refused whole, as if the section were missing: no text items.
             m_items.removeAll();
             m_messages.showMessage(
-                joinLines({kTextMissing, QStringLiteral("ひとつのページに置ける文字は32767個まで"
-                                                        "です。")}),
-                kErrorTitle, MsgIcon::Critical);
+                joinLines({own::textSectionNotLoaded(), overlay::texts::textLimit()}),
+                texts::errorTitle(), MsgIcon::Critical);
             return false;
         }
         // The size as the font chooser gives it, whole points from 1 to 1638.
         // No other size is ever written: one that cannot be printed (an empty
         // field, 0) refuses the section, as if it were missing.
         const double points = num::isNumeric(size) ? num::roundHalfEven(num::toDouble(size)) : 0;
-        if (!(points >= overlay::MinFontSize && points <= overlay::MaxFontSize)) {
-            const QString why = QStringLiteral("%1番目の文字「%2」の「文字の大きさ」の値「%3」は"
-                                               "読み込めません。")
-                                    .arg(m_items.count(overlay::ItemKind::Text) + 1)
-                                    .arg(quotedValue(item.Text), quotedValue(size));
+        if (!(points >= overlay::kMinFontSize && points <= overlay::kMaxFontSize)) {
+            const QString why =
+                own::fontSizeNotReadable(num::toText(m_items.count(overlay::ItemKind::Text) + 1),
+                                         quotedValue(item.Text), quotedValue(size));
             m_items.removeAll();
-            m_messages.showMessage(joinLines({kTextMissing, why}), kErrorTitle, MsgIcon::Critical);
+            m_messages.showMessage(joinLines({own::textSectionNotLoaded(), why}),
+                                   texts::errorTitle(), MsgIcon::Critical);
             return false;
         }
         item.FontSize = std::int16_t(points);
@@ -476,7 +501,7 @@ bool SettingsFile::boLoadTextSettei(const QString& path) {
 
 bool SettingsFile::boLoadImageSettei(const QString& path) {
     clsFileIO io;
-    if (!openAt(io, path, ImageSetteiMarker, kImageMissing))
+    if (!openAt(io, path, kImageSetteiMarker, own::imageSectionNotLoaded()))
         return false;
     m_items.removeAll(overlay::ItemKind::Image);
     for (;;) {
@@ -488,13 +513,12 @@ bool SettingsFile::boLoadImageSettei(const QString& path) {
             return true;
         if (item.ImagePath.isEmpty() && !quoted)
             return true;
-        if (m_items.count(overlay::ItemKind::Image) >= overlay::MaxItemSlots) {
+        if (m_items.count(overlay::ItemKind::Image) >= overlay::kMaxItemSlots) {
             // Refused whole: the texts stay, no image item does.
             m_items.removeAll(overlay::ItemKind::Image);
             m_messages.showMessage(
-                joinLines({kImageMissing, QStringLiteral("ひとつのページに置ける画像は32767個まで"
-                                                         "です。")}),
-                kErrorTitle, MsgIcon::Critical);
+                joinLines({own::imageSectionNotLoaded(), overlay::texts::imageLimit()}),
+                texts::errorTitle(), MsgIcon::Critical);
             return false;
         }
         // An item whose picture cannot be loaded stays as a free slot.
@@ -509,23 +533,23 @@ bool SettingsFile::LoadItemPicture(overlay::OverlayImage& item) {
     // Every item naming the same file shares its one decoded picture.
     if (m_items.pictures().load(item.ImagePath, item.Picture))
         return true;
-    m_messages.showMessage(
-        joinLines({QStringLiteral("画像の取得に失敗しました。"),
-                   QStringLiteral("ペルノアファイルに定義された画像ファイルが指定したパスに存在し"
-                                  "ません。"),
-                   QStringLiteral("この画像の情報を削除します。")}),
-        kErrorTitle, MsgIcon::Warning);
+    m_messages.showMessage(joinLines({overlay::texts::pictureNotLoaded(), own::pictureNotAtPath(),
+                                      overlay::texts::pictureRemoved()}),
+                           texts::errorTitle(), MsgIcon::Warning);
     return false;
 }
 
 // ---------------------------------------------------------------------------
 // The loading sequence
 
-bool SettingsFile::LoadSections(const QString& path) {
+bool SettingsFile::loadSections(const QString& path) {
+    return readSections(path) == LoadReach::Whole;
+}
+
+LoadReach SettingsFile::readSections(const QString& path) {
     if (!m_items.removeAll()) {
-        m_messages.showMessage(QStringLiteral("初期化に失敗しました。"), AppTitle,
-                               MsgIcon::Warning);
-        return false;
+        m_messages.showMessage(own::clearingFailed(), texts::appTitle(), MsgIcon::Warning);
+        return LoadReach::Nothing;
     }
     // A file that cannot be read is left to the first reader, which says so.
     QString text;
@@ -540,13 +564,17 @@ bool SettingsFile::LoadSections(const QString& path) {
     // line does. A file without one is a page without music.
     const std::optional<MusicSettings> music = readGakufuSettei(path);
     if (!music || !boLoadTavriSettei(path))
-        return false;
-    m_engine.PutMusicSettings(*music);
-    return boLoadTextSettei(path) && boLoadImageSettei(path);
+        return LoadReach::Nothing;
+    m_engine.putMusicSettings(*music);
+    return boLoadTextSettei(path) && boLoadImageSettei(path) ? LoadReach::Whole : LoadReach::Partly;
+}
+
+bool isSettingsFilePath(const QString& path) {
+    return path.endsWith(QLatin1String(".kvs2"), Qt::CaseInsensitive);
 }
 
 bool SettingsFile::boLoadSetteiFile(const QString& path) {
-    if (!LoadSections(path))
+    if (!loadSections(path))
         return false;
     m_engine.DrawTavriSheet(0);
     return true;

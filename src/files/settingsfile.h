@@ -43,6 +43,7 @@
 // old file stays.
 
 #include "engine/musicsettings.h"
+#include "files/formatwords.h"
 #include "overlay/overlayitems.h"
 
 #include <QIODevice>
@@ -59,10 +60,15 @@ class IForm;
 class IMessages;
 class clsFileIO;
 
-inline const QString TavriSetteiMarker = QStringLiteral("[$TavriSettei$]");
-inline const QString TextSetteiMarker = QStringLiteral("[$TextSettei$]");
-inline const QString ImageSetteiMarker = QStringLiteral("[$ImageSettei$]");
-inline const QString GakufuSetteiMarker = QStringLiteral("[$GakufuSettei$]");
+// How far a load got: nothing taken (the file could not be read, or its
+// parameter section was missing or refused: only the items were removed), the
+// parameters and part of the items (a later section was missing or refused,
+// a picture could not be loaded), or the whole file.
+enum class LoadReach { Nothing, Partly, Whole };
+
+// Whether a path names a settings file (by its extension, "kvs2" in any
+// letter case): a file dropped on a window is opened as one only then.
+bool isSettingsFilePath(const QString& path);
 
 // The settings file's readers and writer, working on the main window's
 // controls (through the engine's form), the engine's page size and the item
@@ -95,7 +101,9 @@ public:
     bool boLoadSetteiFile(const QString& path);
     // The same without the final redraw (the command line applies its own
     // options after the file, then draws once).
-    bool LoadSections(const QString& path);
+    bool loadSections(const QString& path);
+    // The same, telling how far it got.
+    LoadReach readSections(const QString& path);
 
     // The file's bytes for the current page, or an empty list of lines and
     // the reason in *refusal when something cannot be written faithfully.

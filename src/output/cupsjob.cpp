@@ -1,6 +1,7 @@
 #include "output/cupsjob.h"
 
 #include "engine/numberrules.h"
+#include "output/texts.h"
 
 #include <cups/cups.h>
 #include <dlfcn.h>
@@ -11,7 +12,7 @@ namespace pernoa::output::cups {
 namespace {
 
 [[noreturn]] void fail(const QString& what) {
-    throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
+    throw RuntimeError(RuntimeError::Kind::Device, what);
 }
 
 // The printing system's client library, loaded when the first job needs it.
@@ -76,7 +77,7 @@ const CupsApi& loadedCups() {
 const CupsApi& cupsApi() {
     const CupsApi& api = loadedCups();
     if (!api.loaded)
-        fail(QStringLiteral("the printing system's library (libcups.so.2) cannot be loaded"));
+        fail(texts::cupsLibraryMissing());
     return api;
 }
 
@@ -143,8 +144,7 @@ void submitPdf(const QString& printer, const QString& pdfFile, const QString& ti
     const CupsApi& lib = cupsApi();
     DestPtr dest = namedDest(printer);
     if (!dest)
-        fail(QStringLiteral("printer %1 is not known to the printing system: %2")
-                 .arg(printer, QString::fromUtf8(lib.lastErrorString())));
+        fail(texts::printerUnknownToCups(printer, QString::fromUtf8(lib.lastErrorString())));
 
     // The instance's saved options, then the job's own paper.
     cups_option_t* options = nullptr;
@@ -158,8 +158,7 @@ void submitPdf(const QString& printer, const QString& pdfFile, const QString& ti
                                    title.toUtf8().constData(), count, options);
     lib.freeOptions(count, options);
     if (job <= 0)
-        fail(QStringLiteral("the printing system refused the job: %1")
-                 .arg(QString::fromUtf8(lib.lastErrorString())));
+        fail(texts::jobRefused(QString::fromUtf8(lib.lastErrorString())));
 }
 
 } // namespace pernoa::output::cups

@@ -1,5 +1,7 @@
 #include "output/fontmap.h"
 
+#include "engine/formatwords.h"
+
 #include <QFont>
 
 namespace pernoa::output {
@@ -21,9 +23,10 @@ const QList<FaceSubstitute>& japaneseFaceSubstitutes() {
                                         QStringLiteral("Noto Serif CJK JP"),
                                         QStringLiteral("IPAMincho")};
     static const QList<FaceSubstitute> table = {
-        {"ＭＳ Ｐゴシック", pGothic}, {"MS PGothic", pGothic}, {"ＭＳ ゴシック", gothic},
-        {"MS Gothic", gothic},        {"ＭＳ 明朝", mincho},   {"MS Mincho", mincho},
-        {"ＭＳ Ｐ明朝", pMincho},     {"MS PMincho", pMincho},
+        {face::kMsPGothic, pGothic}, {face::kMsPGothicEnglish, pGothic},
+        {face::kMsGothic, gothic},   {face::kMsGothicEnglish, gothic},
+        {face::kMsMincho, mincho},   {face::kMsMinchoEnglish, mincho},
+        {face::kMsPMincho, pMincho}, {face::kMsPMinchoEnglish, pMincho},
     };
     return table;
 }

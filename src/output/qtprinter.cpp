@@ -1,8 +1,12 @@
 #include "output/qtprinter.h"
 
+#include "engine/formatwords.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 #include "files/fileio.h"
+#include "files/texts.h"
 #include "output/cupsjob.h"
+#include "output/texts.h"
 #include "overlay/textrun.h"
 
 #include <QDir>
@@ -29,11 +33,11 @@ namespace {
 // (0.0009 mm at most), which lets the PDF writer store whole numbers: they
 // are a third as long as fractions and compress far better, so a copy costs
 // less than half the space.
-constexpr double UnitsPerTwip = 20.0;
-constexpr double UnitsPerInch = 1440.0 * UnitsPerTwip;
+constexpr double kUnitsPerTwip = 20.0;
+constexpr double kUnitsPerInch = 1440.0 * kUnitsPerTwip;
 
 double toUnits(double twips) {
-    return std::round(twips * UnitsPerTwip);
+    return std::round(twips * kUnitsPerTwip);
 }
 
 QPointF toUnits(float x, float y) {
@@ -42,16 +46,28 @@ QPointF toUnits(float x, float y) {
 
 // Lines drawn one after the other with the same pen go to the painter
 // together, as one path: far cheaper per line than one stroke each.
-constexpr std::size_t MaxBatchedLines = 4096;
+constexpr std::size_t kMaxBatchedLines = 4096;
 
 [[noreturn]] void fail(const QString& what) {
-    throw RuntimeError(RuntimeError::Kind::Device, what.toStdString());
+    throw RuntimeError(RuntimeError::Kind::Device, what);
 }
 
-void requireFinite(std::initializer_list<double> values, const char* what) {
+// The causes for output of one kind (a line, a text, a picture) that cannot
+// be placed.
+struct Placement {
+    QString (*notFinite)();
+    QString (*beyondDocument)(double units);
+};
+const Placement kLine{texts::lineNotFinite, texts::lineBeyondDocument};
+const Placement kText{texts::textNotFinite, texts::textBeyondDocument};
+const Placement kPicture{texts::pictureNotFinite, texts::pictureBeyondDocument};
+const Placement kRectangle{texts::rectangleNotFinite, texts::rectangleBeyondDocument};
+const Placement kGlyphs{texts::glyphsNotFinite, texts::glyphsBeyondDocument};
+
+void requireFinite(std::initializer_list<double> values, const Placement& what) {
     for (double v : values)
         if (!std::isfinite(v))
-            fail(QStringLiteral("%1: coordinate is not a finite number").arg(QLatin1String(what)));
+            fail(what.notFinite());
 }
 
 // How far from the paper's corner the PDF writer can place output, in painter
@@ -60,15 +76,13 @@ void requireFinite(std::initializer_list<double> values, const char* what) {
 // come operators no reader accepts. It positions the glyphs of a text in 26.6
 // fixed point: beyond 2^25 the text silently lands somewhere else. Either
 // would be a broken page reported as printed, so such output is refused.
-constexpr double MaxPathUnits = 4294967295.0;
-constexpr double MaxTextUnits = 33554431.0;
+constexpr double kMaxPathUnits = 4294967295.0;
+constexpr double kMaxTextUnits = 33554431.0;
 
-void requirePrintable(std::initializer_list<double> units, double limit, const char* what) {
+void requirePrintable(std::initializer_list<double> units, double limit, const Placement& what) {
     for (double v : units)
         if (!(std::fabs(v) <= limit)) // NaN fails too
-            fail(QStringLiteral("%1: coordinate %2 is beyond what the document can hold")
-                     .arg(QLatin1String(what))
-                     .arg(v));
+            fail(what.beyondDocument(v));
 }
 
 // The largest font the painter is given, in painter units to the em. Qt's
@@ -78,13 +92,13 @@ void requirePrintable(std::initializer_list<double> units, double limit, const c
 // back to one of empty boxes). A larger text is drawn with a font of this
 // size and the painter scaled up: the metrics are those of the outlines,
 // unhinted, and scale exactly.
-constexpr double UnitsPerPoint = UnitsPerTwip * 20.0;
-constexpr double MaxGlyphUnits = 8192.0;
+constexpr double kUnitsPerPoint = kUnitsPerTwip * 20.0;
+constexpr double kMaxGlyphUnits = 8192.0;
 
 // The face a text starts with when no face has been set: the one the
 // program's text items start with.
 QString defaultFace() {
-    return QStringLiteral("ＭＳ Ｐゴシック");
+    return QString::fromUtf8(face::kDefaultTextFace);
 }
 
 // Hands what a stream has buffered on to its file (standard output).
@@ -157,7 +171,7 @@ QPageSize pageSizeOf(const PaperSize& paper) {
 }
 
 QString documentTitle() {
-    return QStringLiteral("ペルノア");
+    return pernoa::texts::appTitle();
 }
 
 // ---------------------------------------------------------------------------
@@ -198,7 +212,7 @@ struct QtPrinter::Job {
     std::unique_ptr<QPdfWriter> writer;
     QPainter painter;
 
-    int dpi = PdfResolution;
+    int dpi = kPdfResolution;
     QPageLayout layout; // of the page being drawn
     int pages = 1;      // pages begun, the open one included
     // newPage() calls not yet carried out: the page break happens only when
@@ -298,27 +312,26 @@ void QtPrinter::startJob() {
 
     QIODevice* device = nullptr;
     if (m_stream) {
-        job->dpi = PdfResolution;
+        job->dpi = kPdfResolution;
         job->stream = std::make_unique<StreamOutput>(*m_stream);
         device = job->stream.get();
     } else if (isPdf()) {
-        job->dpi = PdfResolution;
+        job->dpi = kPdfResolution;
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
-            fail(QStringLiteral("cannot write %1: not a regular file").arg(m_pdfPath));
+            fail(files::texts::cannotWriteFile(m_pdfPath, files::texts::notRegularFile()));
         job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
         if (!job->pdfFile->open(QIODevice::WriteOnly))
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->pdfFile->errorString()));
         device = job->pdfFile.get();
     } else {
         job->printer = m_printers->currentPrinterName();
         if (job->printer.isEmpty())
-            fail(QtPrinterList::schedulerRunning()
-                     ? QStringLiteral("no printer is installed")
-                     : QStringLiteral("no print scheduler is running"));
+            fail(QtPrinterList::schedulerRunning() ? texts::noPrinterInstalled()
+                                                   : texts::noScheduler());
         const QPrinterInfo info = QPrinterInfo::printerInfo(job->printer);
         if (info.isNull())
-            fail(QStringLiteral("printer %1 is not installed").arg(job->printer));
+            fail(texts::printerNotInstalled(job->printer));
 
         // The printer's own name for the paper; a paper it does not list is
         // refused unless it takes any size.
@@ -331,18 +344,17 @@ void QtPrinter::startJob() {
         }
         if (job->media.isEmpty()) {
             if (!sizes.isEmpty() && !info.supportsCustomPageSizes())
-                fail(QStringLiteral("printer %1 has no %2 paper")
-                         .arg(job->printer, m_pageSize.name()));
+                fail(texts::printerLacksPaper(job->printer, m_pageSize.name()));
             job->media = m_pageSize.key();
         }
 
         const int dpi = cups::defaultResolution(job->printer);
-        job->dpi = dpi > 0 ? dpi : PdfResolution;
+        job->dpi = dpi > 0 ? dpi : kPdfResolution;
 
         job->spool = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                       QStringLiteral("/pernoa-job-XXXXXX.pdf"));
         if (!job->spool->open())
-            fail(QStringLiteral("cannot create the spool file: %1").arg(job->spool->errorString()));
+            fail(texts::cannotCreateSpoolFile(job->spool->errorString()));
         device = job->spool.get();
     }
 
@@ -351,11 +363,11 @@ void QtPrinter::startJob() {
     job->writer->setTitle(documentTitle());
     job->writer->setCreator(documentTitle());
     if (!job->writer->setPageLayout(job->layout))
-        fail(QStringLiteral("the page layout was refused"));
+        fail(texts::pageLayoutRefused());
     if (!job->painter.begin(job->writer.get()))
-        fail(QStringLiteral("cannot start drawing the document"));
+        fail(texts::cannotStartDrawing());
     // Painter units from the paper's corner to device pixels.
-    const double scale = job->dpi / UnitsPerInch;
+    const double scale = job->dpi / kUnitsPerInch;
     job->painter.scale(scale, scale);
 
     m_resolution = job->dpi;
@@ -371,14 +383,14 @@ QtPrinter::Job& QtPrinter::output() {
         const QPageLayout next = pageLayout();
         if (next != job.layout) {
             if (!job.writer->setPageLayout(next))
-                fail(QStringLiteral("the page layout was refused"));
+                fail(texts::pageLayoutRefused());
             job.layout = next;
         }
         if (!job.writer->newPage())
-            fail(QStringLiteral("cannot start a new page"));
+            fail(texts::cannotStartPage());
         // The page just finished has gone to the stream, or failed to.
         if (job.stream && !job.stream->failure().isEmpty())
-            fail(QStringLiteral("cannot write the document: %1").arg(job.stream->failure()));
+            fail(texts::cannotWriteDocument(job.stream->failure()));
         --job.pendingBreaks;
         ++job.pages;
     }
@@ -393,7 +405,7 @@ void QtPrinter::setPaperSize(const PaperSize& paper) try {
         return;
     const QPageSize size = pageSizeOf(paper);
     if (!size.isValid())
-        fail(QStringLiteral("paper size %1 is not supported").arg(QLatin1String(paper.name)));
+        fail(texts::paperNotSupported(QString::fromLatin1(paper.name)));
     m_pageSize = size;
 } catch (...) {
     keepFailure();
@@ -410,7 +422,7 @@ void QtPrinter::setOrientation(Orientation orientation) try {
         m_orientation = QPageLayout::Landscape;
         return;
     }
-    fail(QStringLiteral("orientation %1 is not supported").arg(int(orientation)));
+    fail(texts::orientationNotSupported(int(orientation)));
 } catch (...) {
     keepFailure();
 }
@@ -423,7 +435,7 @@ void QtPrinter::setLineWidth(int devicePixels) try {
     if (!m_failure.isEmpty())
         return;
     if (devicePixels < 1)
-        fail(QStringLiteral("line width %1 is not supported").arg(devicePixels));
+        fail(texts::lineWidthNotSupported(devicePixels));
     m_lineWidth = devicePixels;
 } catch (...) {
     keepFailure();
@@ -447,15 +459,15 @@ void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widt
     if (!m_failure.isEmpty())
         return;
     if (!(widthRatio > 0) || !std::isfinite(widthRatio))
-        fail(QStringLiteral("line width ratio %1 is not supported").arg(widthRatio));
+        fail(texts::lineWidthRatioNotSupported(widthRatio));
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);
-    requirePrintable({from.x(), from.y(), to.x(), to.y()}, MaxPathUnits, "line");
+    requirePrintable({from.x(), from.y(), to.x(), to.y()}, kMaxPathUnits, kLine);
     Job* job = m_job.get();
-    if (!job || job->pendingBreaks > 0 || job->lines.size() >= MaxBatchedLines)
+    if (!job || job->pendingBreaks > 0 || job->lines.size() >= kMaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    const double width = m_lineWidth * widthRatio * UnitsPerInch / job->dpi;
+    const double width = m_lineWidth * widthRatio * kUnitsPerInch / job->dpi;
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
@@ -468,10 +480,10 @@ void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widt
 void QtPrinter::fillRect(float x, float y, float width, float height, const QColor& colour) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({x, y, width, height}, "rectangle");
+    requireFinite({x, y, width, height}, kRectangle);
     const QRectF target(toUnits(x), toUnits(y), toUnits(width), toUnits(height));
-    requirePrintable({target.left(), target.top(), target.right(), target.bottom()}, MaxPathUnits,
-                     "rectangle");
+    requirePrintable({target.left(), target.top(), target.right(), target.bottom()}, kMaxPathUnits,
+                     kRectangle);
     output().painter.fillRect(target, colour);
 } catch (...) {
     keepFailure();
@@ -482,16 +494,16 @@ void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) try {
         return;
     const QRawFont font = glyphs.rawFont();
     if (!font.isValid() || !std::isfinite(font.pixelSize()) || font.pixelSize() <= 0)
-        fail(QStringLiteral("glyphs: no usable font"));
-    // As with text, the font is set up at no more than MaxGlyphUnits to the
+        fail(texts::glyphsWithoutFont());
+    // As with text, the font is set up at no more than kMaxGlyphUnits to the
     // em and the painter scaled up for larger sizes.
-    const double units = font.pixelSize() * UnitsPerTwip;
-    const double glyphScale = std::max(1.0, units / MaxGlyphUnits);
+    const double units = font.pixelSize() * kUnitsPerTwip;
+    const double glyphScale = std::max(1.0, units / kMaxGlyphUnits);
     QList<QPointF> positions = glyphs.positions();
     for (QPointF& p : positions) {
-        requireFinite({p.x(), p.y()}, "glyphs");
+        requireFinite({p.x(), p.y()}, kGlyphs);
         p = QPointF(toUnits(p.x()), toUnits(p.y()));
-        requirePrintable({p.x(), p.y()}, MaxTextUnits, "glyphs");
+        requirePrintable({p.x(), p.y()}, kMaxTextUnits, kGlyphs);
         p /= glyphScale;
     }
     Job& job = output();
@@ -538,7 +550,7 @@ void QtPrinter::setFontSize(double points) try {
     if (!m_failure.isEmpty())
         return;
     if (!std::isfinite(points) || points <= 0)
-        fail(QStringLiteral("font size %1 is not supported").arg(points));
+        fail(texts::fontSizeNotSupported(points));
     m_fontPoints = points;
 } catch (...) {
     keepFailure();
@@ -563,19 +575,19 @@ void QtPrinter::setForeColor(const QColor& colour) {
 void QtPrinter::printLine(const QString& line) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({m_x, m_y}, "text");
-    const double x = m_x * UnitsPerTwip;
+    requireFinite({m_x, m_y}, kText);
+    const double x = m_x * kUnitsPerTwip;
     if (!line.isEmpty())
-        requirePrintable({x, m_y * UnitsPerTwip}, MaxTextUnits, "text");
+        requirePrintable({x, m_y * kUnitsPerTwip}, kMaxTextUnits, kText);
     Job& job = output();
-    // The font is set up at no more than MaxGlyphUnits to the em and the
-    // painter scaled up to the size asked for (see MaxGlyphUnits).
-    const double glyphScale = std::max(1.0, m_fontPoints * UnitsPerPoint / MaxGlyphUnits);
+    // The font is set up at no more than kMaxGlyphUnits to the em and the
+    // painter scaled up to the size asked for (see kMaxGlyphUnits).
+    const double glyphScale = std::max(1.0, m_fontPoints * kUnitsPerPoint / kMaxGlyphUnits);
     QFont font(m_fontFace.isEmpty() ? defaultFace() : m_fontFace);
     // The painter works in twips, 1440 per inch, while Qt sizes a font for
     // the device's own resolution: scaled so that the text comes out at the
     // size asked for.
-    font.setPointSizeF(m_fontPoints / glyphScale * UnitsPerInch / job.dpi);
+    font.setPointSizeF(m_fontPoints / glyphScale * kUnitsPerInch / job.dpi);
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
@@ -585,12 +597,12 @@ void QtPrinter::printLine(const QString& line) try {
     if (!line.isEmpty()) {
         // From here on in the font's own units.
         const double left = x / glyphScale;
-        const double baseline = m_y * UnitsPerTwip / glyphScale + metrics.ascent();
+        const double baseline = m_y * kUnitsPerTwip / glyphScale + metrics.ascent();
         const double paperRight =
-            job.layout.fullRect(QPageLayout::Point).width() * UnitsPerPoint / glyphScale;
+            job.layout.fullRect(QPageLayout::Point).width() * kUnitsPerPoint / glyphScale;
         const overlay::TextRun run =
-            overlay::runToTheEdge(metrics, line, left, paperRight, MaxTextUnits);
-        requirePrintable({baseline, left + run.advance, run.advance}, MaxTextUnits, "text");
+            overlay::runToTheEdge(metrics, line, left, paperRight, kMaxTextUnits);
+        requirePrintable({baseline, left + run.advance, run.advance}, kMaxTextUnits, kText);
         const QString shown = run.length < line.size() ? line.left(run.length) : line;
         if (glyphScale > 1) {
             job.painter.save();
@@ -601,7 +613,7 @@ void QtPrinter::printLine(const QString& line) try {
             job.painter.drawText(QPointF(left, baseline), shown);
         }
     }
-    m_y = float(m_y + metrics.lineSpacing() * glyphScale / UnitsPerTwip);
+    m_y = float(m_y + metrics.lineSpacing() * glyphScale / kUnitsPerTwip);
     m_x = 0;
 } catch (...) {
     keepFailure();
@@ -611,12 +623,12 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
                              float height) try {
     if (!m_failure.isEmpty())
         return;
-    requireFinite({x, y, width, height}, "picture");
-    const QRectF target(x * UnitsPerTwip, y * UnitsPerTwip, width * UnitsPerTwip,
-                        height * UnitsPerTwip);
+    requireFinite({x, y, width, height}, kPicture);
+    const QRectF target(x * kUnitsPerTwip, y * kUnitsPerTwip, width * kUnitsPerTwip,
+                        height * kUnitsPerTwip);
     if (!picture.isNull())
         requirePrintable({target.left(), target.top(), target.right(), target.bottom()},
-                         MaxPathUnits, "picture");
+                         kMaxPathUnits, kPicture);
     Job& job = output();
     if (picture.isNull())
         return;
@@ -658,12 +670,12 @@ void QtPrinter::endDoc() try {
 void QtPrinter::finishJob() {
     std::unique_ptr<Job> job = std::move(m_job);
     if (!job->painter.end())
-        fail(QStringLiteral("cannot finish the document"));
+        fail(texts::cannotFinishDocument());
     job->writer.reset();
 
     if (job->stream) {
         if (!job->stream->finish())
-            fail(QStringLiteral("cannot write the document: %1").arg(job->stream->failure()));
+            fail(texts::cannotWriteDocument(job->stream->failure()));
     } else if (job->pdfFile) {
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
@@ -674,14 +686,14 @@ void QtPrinter::finishJob() {
             const QString why = failureReason(*job->pdfFile);
             job->pdfFile->cancelWriting();
             job->pdfFile->commit();
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, why));
+            fail(files::texts::cannotWriteFile(m_pdfPath, why));
         }
         takeOverPermissions(*job->pdfFile, m_pdfPath);
         if (!job->pdfFile->commit())
-            fail(QStringLiteral("cannot write %1: %2").arg(m_pdfPath, job->pdfFile->errorString()));
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->pdfFile->errorString()));
     } else {
         if (!job->spool->flush() || job->spool->error() != QFileDevice::NoError)
-            fail(QStringLiteral("cannot write the spool file: %1").arg(job->spool->errorString()));
+            fail(texts::cannotWriteSpoolFile(job->spool->errorString()));
         cups::submitPdf(job->printer, job->spool->fileName(), documentTitle(), job->media);
     }
     ++m_jobsDelivered;
@@ -695,11 +707,11 @@ void QtPrinter::keepFailure() {
     } catch (const RuntimeError& error) {
         m_failure = QString::fromStdString(error.what());
     } catch (const std::bad_alloc&) {
-        m_failure = QStringLiteral("out of memory");
+        m_failure = pernoa::texts::outOfMemory();
     } catch (...) {
     }
     if (m_failure.isEmpty())
-        m_failure = QStringLiteral("the printer failed");
+        m_failure = texts::printerFailed();
 }
 
 void QtPrinter::abortDoc() noexcept {

@@ -22,7 +22,7 @@ QPageSize pageSizeOf(const PaperSize& paper);
 // A PDF has no device pixels of its own: line widths in device pixels are
 // taken at this resolution, so thin, normal and thick lines are 1, 2 and 3
 // six-hundredths of an inch wide.
-inline constexpr int PdfResolution = 600;
+inline constexpr int kPdfResolution = 600;
 
 // The program's title on print jobs and in PDF documents.
 QString documentTitle();
@@ -63,7 +63,7 @@ private:
 //
 // Coordinates are twips from the paper's top left corner (the whole paper,
 // not its printable area). A line width is in device pixels of the job's
-// resolution: the printer's own, or PdfResolution for a PDF. Output placed
+// resolution: the printer's own, or kPdfResolution for a PDF. Output placed
 // farther from the corner than the document can hold (lines and pictures
 // past about 214,000,000 twips, text past about 1,670,000, a line of text
 // whose glyphs from its start to the paper would run longer than that) is

@@ -3,6 +3,8 @@
 #include "engine/messages.h"
 #include "engine/numberrules.h"
 #include "engine/sheetsettings.h"
+#include "engine/texts.h"
+#include "overlay/texts.h"
 
 #include <type_traits>
 
@@ -104,7 +106,7 @@ template <typename Item> constexpr ItemKind kindOf() {
 template <typename Item> std::int16_t OverlayItems::append(const Item& item) {
     constexpr ItemKind kind = kindOf<Item>();
     std::vector<Item>& items = slotsOf<Item>();
-    if (count(kind) >= MaxItemSlots)
+    if (count(kind) >= kMaxItemSlots)
         return 0;
     items.push_back(item);
     const std::int16_t slot = count(kind);
@@ -145,13 +147,10 @@ std::int16_t OverlayItems::reserve(ItemKind kind, std::int32_t clickX, std::int3
         ++slot;
     }
     const bool text = kind == ItemKind::Text;
-    if (slot > count(kind) && count(kind) >= MaxItemSlots) {
-        m_messages.showMessage(
-            text ? joinLines({QStringLiteral("これ以上文字を挿入できません。"),
-                              QStringLiteral("ひとつのページに置ける文字は32767個までです。")})
-                 : joinLines({QStringLiteral("これ以上画像を挿入できません。"),
-                              QStringLiteral("ひとつのページに置ける画像は32767個までです。")}),
-            QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
+    if (slot > count(kind) && count(kind) >= kMaxItemSlots) {
+        m_messages.showMessage(text ? joinLines({texts::cannotInsertText(), texts::textLimit()})
+                                    : joinLines({texts::cannotInsertImage(), texts::imageLimit()}),
+                               pernoa::texts::errorTitle(), MsgIcon::Warning);
         return 0;
     }
     const auto take = [&](auto item) {

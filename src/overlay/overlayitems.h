@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/formatwords.h"
 #include "engine/surfaces.h"
 #include "overlay/picture.h"
 
@@ -25,7 +26,7 @@ struct OverlayText {
     QString Text;       // lines separated by CR LF
     std::int32_t X = 0; // left edge
     std::int32_t Y = 0; // top edge
-    QString FontName = QStringLiteral("ＭＳ Ｐゴシック");
+    QString FontName = QString::fromUtf8(face::kDefaultTextFace);
     std::int16_t FontSize = 20; // points on paper
     bool FontBold = false;
     bool FontItalic = false;
@@ -85,11 +86,11 @@ public:
 
 // The sizes a text item may have, in whole points: those the font chooser
 // offers.
-inline constexpr std::int16_t MinFontSize = 1;
-inline constexpr std::int16_t MaxFontSize = 1638;
+inline constexpr std::int16_t kMinFontSize = 1;
+inline constexpr std::int16_t kMaxFontSize = 1638;
 
 // At most this many slots of each kind (the counts are 16-bit).
-inline constexpr std::int16_t MaxItemSlots = 32767;
+inline constexpr std::int16_t kMaxItemSlots = 32767;
 
 class OverlayItems;
 

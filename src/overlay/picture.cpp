@@ -17,22 +17,38 @@ std::int32_t himetricFromPixels(int pixels, int dotsPerMeter) {
     // rounded to whole dots per metre (3780); count that, and nonsense, as the
     // exact 96 dpi a file without a resolution is taken at.
     double dpi = dotsPerMeter * 0.0254;
-    if (dotsPerMeter <= 0 || std::abs(dpi - DefaultPictureDpi) < 0.05)
-        dpi = DefaultPictureDpi;
+    if (dotsPerMeter <= 0 || std::abs(dpi - kDefaultPictureDpi) < 0.05)
+        dpi = kDefaultPictureDpi;
     const double himetric = pixels * 2540.0 / dpi;
     if (!(himetric < 2147483647.0))
         return 2147483647;
     return static_cast<std::int32_t>(num::roundHalfEven(himetric));
 }
 
-bool LoadPictureFile(const QString& path, Picture& picture, qint64 maxBytes) {
+namespace {
+
+bool isPictureFormat(const QByteArray& format) {
+    return format == "bmp" || format == "gif" || format == "jpeg" || format == "jpg";
+}
+
+} // namespace
+
+bool isPictureFile(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return isPictureFormat(reader.format());
+}
+
+bool loadPictureFile(const QString& path, Picture& picture, qint64 maxBytes) {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     QImageReader reader(path);
     // The content decides, so a JPEG saved as .bmp still loads.
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
-    if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg")
+    if (!isPictureFormat(format))
         return false;
     // The paint-ready image takes four bytes a pixel.
     const QSize size = reader.size();
@@ -82,7 +98,7 @@ bool PictureStore::load(const QString& path, Picture& picture) {
         return true;
     }
     Picture decoded;
-    if (!LoadPictureFile(path, decoded, qMax(qint64(0), m_limit - bytesInUse())))
+    if (!loadPictureFile(path, decoded, qMax(qint64(0), m_limit - bytesInUse())))
         return false;
     m_pictures.insert(id, decoded);
     picture = std::move(decoded);

@@ -24,7 +24,7 @@ struct Picture {
 };
 
 // Resolution assumed for a file that records none, in dots per inch.
-inline constexpr double DefaultPictureDpi = 96.0;
+inline constexpr double kDefaultPictureDpi = 96.0;
 
 // Decodes a BMP, GIF or JPEG file (whatever the file really is, not what its
 // name says). False when the file is missing, is no picture, is cut short,
@@ -32,8 +32,12 @@ inline constexpr double DefaultPictureDpi = 96.0;
 // image more than maxBytes (judged from the file's header where it tells the
 // size, so such a picture is not even decoded); the picture is then left as
 // it was.
-bool LoadPictureFile(const QString& path, Picture& picture,
+bool loadPictureFile(const QString& path, Picture& picture,
                      qint64 maxBytes = std::numeric_limits<qint64>::max());
+
+// Whether a file is a BMP, GIF or JPEG by its content (its first bytes only;
+// nothing is decoded).
+bool isPictureFile(const QString& path);
 
 // The decoded pictures of one page, one per file: items naming the same file
 // under any spelling of its path ("p/./a.bmp", "q/../p/a.bmp", a link, a
@@ -46,11 +50,11 @@ public:
     // The bound of the decoded pictures of one page: 256 MiB, two pictures
     // at the decoder's allocation limit or five photographs of twelve
     // million pixels.
-    static constexpr qint64 DefaultLimitBytes = qint64(256) * 1024 * 1024;
+    static constexpr qint64 kDefaultLimitBytes = qint64(256) * 1024 * 1024;
 
     // The picture of the file at path: the image already decoded from the
     // same file, if the file has not changed since, or else the file decoded
-    // now. False, the picture left as it was, when LoadPictureFile fails or
+    // now. False, the picture left as it was, when loadPictureFile fails or
     // the images in use and the new one would pass the limit.
     bool load(const QString& path, Picture& picture);
 
@@ -75,7 +79,7 @@ private:
     }
 
     QHash<FileId, Picture> m_pictures;
-    qint64 m_limit = DefaultLimitBytes;
+    qint64 m_limit = kDefaultLimitBytes;
 };
 
 // The natural size of an image in hundredths of a millimetre, from its own

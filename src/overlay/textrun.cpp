@@ -8,7 +8,7 @@ namespace pernoa::overlay {
 namespace {
 
 // A piece this long stays far from the fixed-point limit at any size.
-constexpr qsizetype PieceChars = 256;
+constexpr qsizetype kPieceChars = 256;
 
 } // namespace
 
@@ -19,7 +19,7 @@ TextRun runToTheEdge(const QFontMetricsF& metrics, const QString& line, double l
     TextRun run;
     while (run.length < size) {
         while (run.length < size && (run.length == 0 || left + run.advance < reach)) {
-            qsizetype end = std::min(size, run.length + PieceChars);
+            qsizetype end = std::min(size, run.length + kPieceChars);
             if (end < size && line[end].isLowSurrogate())
                 ++end; // a surrogate pair stays whole
             run.advance += metrics.horizontalAdvance(line.mid(run.length, end - run.length));

@@ -1,5 +1,7 @@
 #include "preview/filechooser.h"
 
+#include "preview/texts.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,11 +31,7 @@ void PictureFolder::remember(const QString& chosenFile) {
 QStringList pictureNameFilters() {
     // The dialog shows only what stands before the last parenthesis, so the
     // caption keeps its one pattern while the list after it does the matching.
-    return {
-        QStringLiteral("画像ファイル(*.bmp) (*.bmp *.BMP)"),
-        QStringLiteral("画像ファイル(*.gif) (*.gif *.GIF)"),
-        QStringLiteral("画像ファイル(*.jpg) (*.jpg *.JPG *.jpeg *.JPEG)"),
-    };
+    return texts::pictureFileTypes();
 }
 
 std::unique_ptr<QFileDialog> createPictureFileDialog(QWidget* parent, const QString& folder) {

@@ -2,6 +2,8 @@
 
 #include "engine/musicfont.h"
 #include "engine/numberrules.h"
+#include "overlay/overlayitems.h"
+#include "preview/texts.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -20,21 +22,20 @@
 namespace pernoa::preview {
 namespace {
 
-// The sizes the chooser takes; the largest as the usual font dialogs have it.
-constexpr int MinFontSize = 1;
-constexpr int MaxFontSize = 1638;
+using overlay::kMaxFontSize;
+using overlay::kMinFontSize;
 
 // A typed size, or 0 when it is none the chooser takes.
 double sizeFromText(const QString& text) {
     if (!num::isNumeric(text))
         return 0;
     const double size = num::toDouble(text);
-    return size >= MinFontSize && size <= MaxFontSize ? size : 0;
+    return size >= kMinFontSize && size <= kMaxFontSize ? size : 0;
 }
 
 // The sizes the chooser takes, as the user reads them.
 QString sizeRangeText() {
-    return QStringLiteral("%1～%2").arg(MinFontSize).arg(MaxFontSize);
+    return texts::sizeRange(num::toText(kMinFontSize), num::toText(kMaxFontSize));
 }
 
 QIcon swatch(const QColor& colour) {
@@ -56,13 +57,12 @@ QColor colourFromNumber(std::int32_t number) {
 
 FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     : QDialog(parent), m_faces(new QListWidget(this)), m_size(new QComboBox(this)),
-      m_bold(new QCheckBox(QStringLiteral("太字"), this)),
-      m_italic(new QCheckBox(QStringLiteral("斜体"), this)),
-      m_underline(new QCheckBox(QStringLiteral("下線"), this)),
-      m_colourButton(new QPushButton(QStringLiteral("色..."), this)), m_sample(new QLabel(this)),
+      m_bold(new QCheckBox(texts::bold(), this)), m_italic(new QCheckBox(texts::italic(), this)),
+      m_underline(new QCheckBox(texts::underline(), this)),
+      m_colourButton(new QPushButton(texts::colourButton(), this)), m_sample(new QLabel(this)),
       m_sizeError(new QLabel(this)), m_presetSize(choice.size) {
     setObjectName(QStringLiteral("FontChooser"));
-    setWindowTitle(QStringLiteral("フォント"));
+    setWindowTitle(texts::fontTitle());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -105,7 +105,7 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
 
     m_sample->setObjectName(QStringLiteral("sample"));
     m_sample->setTextFormat(Qt::PlainText);
-    m_sample->setText(QStringLiteral("AaBbYyZz あぁアァ亜宇"));
+    m_sample->setText(texts::fontSample());
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFixedHeight(72);
     m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -124,12 +124,12 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
-    m_ok->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    m_ok->setText(texts::ok());
+    buttons->button(QDialogButtonBox::Cancel)->setText(texts::cancel());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* styles = new QGroupBox(QStringLiteral("スタイルと文字飾り"), this);
+    auto* styles = new QGroupBox(texts::stylesFrame(), this);
     auto* styleLayout = new QVBoxLayout(styles);
     styleLayout->addWidget(m_bold);
     styleLayout->addWidget(m_italic);
@@ -143,12 +143,12 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     sizeColumn->addStretch();
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("フォント名"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("サイズ"), this), 0, 1);
+    grid->addWidget(new QLabel(texts::faceCaption(), this), 0, 0);
+    grid->addWidget(new QLabel(texts::sizeCaption(), this), 0, 1);
     grid->addWidget(m_faces, 1, 0);
     grid->addLayout(sizeColumn, 1, 1);
     grid->addWidget(styles, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("サンプル"), this), 2, 0);
+    grid->addWidget(new QLabel(texts::sampleCaption(), this), 2, 0);
     grid->addWidget(m_sample, 3, 0, 1, 3);
     grid->addWidget(m_sizeError, 4, 0, 1, 3);
     grid->addWidget(buttons, 5, 0, 1, 3);
@@ -167,10 +167,9 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
 
 void FontChooserDialog::checkSize() {
     const bool taken = sizeFromText(m_size->currentText()) > 0;
-    m_sizeError->setText(taken ? QString()
-                               : QStringLiteral("サイズは%1以上%2以下の数値にしてください")
-                                     .arg(MinFontSize)
-                                     .arg(MaxFontSize));
+    m_sizeError->setText(
+        taken ? QString()
+              : texts::sizeOutOfRange(num::toText(kMinFontSize), num::toText(kMaxFontSize)));
     m_ok->setEnabled(taken);
 }
 
@@ -181,7 +180,7 @@ void FontChooserDialog::setColour(const QColor& colour) {
 }
 
 void FontChooserDialog::askColour() {
-    const QColor colour = QColorDialog::getColor(m_colour, this, QStringLiteral("色の設定"));
+    const QColor colour = QColorDialog::getColor(m_colour, this, texts::colourTitle());
     if (colour.isValid())
         setColour(colour);
 }

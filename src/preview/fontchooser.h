@@ -65,7 +65,6 @@ public:
     QCheckBox* boldBox() const { return m_bold; }
     QCheckBox* italicBox() const { return m_italic; }
     QCheckBox* underlineBox() const { return m_underline; }
-    QPushButton* colourButton() const { return m_colourButton; }
     QPushButton* okButton() const { return m_ok; }
     // The line that says what the size box takes, empty while it takes the
     // typed size.

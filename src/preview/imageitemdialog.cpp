@@ -2,10 +2,13 @@
 
 #include "engine/messages.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 #include "overlay/overlayitems.h"
 #include "overlay/picture.h"
+#include "overlay/texts.h"
 #include "preview/filechooser.h"
 #include "preview/pagesurface.h"
+#include "preview/texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,38 +20,26 @@
 namespace pernoa::preview {
 namespace {
 
-constexpr int ClientWidth = 3645;
-constexpr int ClientHeight = 1155;
-
-const QString ErrorTitle = QStringLiteral("エラーメッセージ");
-const QString ScaleName = QStringLiteral("画像の倍率");
-
-QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setFocusPolicy(Qt::NoFocus);
-    return l;
-}
+constexpr int kClientWidth = 3645;
+constexpr int kClientHeight = 1155;
 
 } // namespace
 
 ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messages,
                                  IFileChooser& files, const ItemTarget& target, QWidget* parent)
-    : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
+    : ItemDialog(kClientWidth, kClientHeight, parent), m_items(items), m_messages(messages),
       m_files(files), m_insert(target.insert),
-      m_path(label(QStringLiteral("lblImagePath"), QString(), this)),
-      m_browse(
-          dialogButton(QStringLiteral("CmdImagePath"), QStringLiteral("参照"), 585, 360, this)),
+      m_path(dialogLabel(QStringLiteral("lblImagePath"), QString(), this)),
+      m_browse(dialogButton(QStringLiteral("CmdImagePath"), texts::browse(), 585, 360, this)),
       m_scale(new QLineEdit(QStringLiteral("100"), this)),
-      m_cancel(dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), 600, 360, this)),
-      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), 600, 360, this)) {
+      m_cancel(dialogButton(QStringLiteral("cmdCancel"), texts::giveUp(), 600, 360, this)),
+      m_ok(dialogButton(QStringLiteral("cmdOk"), texts::registerItem(), 600, 360, this)) {
     setObjectName(QStringLiteral("frmSetImage"));
-    setWindowTitle(QStringLiteral("ペルノア－画像の設定"));
+    setWindowTitle(texts::imageDialogTitle());
 
-    QLabel* caption = label(QStringLiteral("Label8"), QStringLiteral("画像の場所"), this);
-    QLabel* scaleCaption = label(QStringLiteral("Label2"), QStringLiteral("もとの大きさの"), this);
-    QLabel* percent = label(QStringLiteral("Label10"), QStringLiteral("%"), this);
+    QLabel* caption = dialogLabel(QStringLiteral("Label8"), texts::imagePlace(), this);
+    QLabel* scaleCaption = dialogLabel(QStringLiteral("Label2"), texts::scaleCaption(), this);
+    QLabel* percent = dialogLabel(QStringLiteral("Label10"), texts::percentUnit(), this);
     m_path->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_path->setLineWidth(1);
     m_scale->setObjectName(QStringLiteral("txtImageSizePer"));
@@ -85,13 +76,18 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     connect(m_cancel, &QPushButton::clicked, this, &ImageItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &ImageItemDialog::confirm);
 
-    m_slot = takeSlot(m_items, {overlay::ItemKind::Image, target.insert, target.slot, target.clickX,
-                                target.clickY});
+    ItemTarget own = target;
+    own.kind = overlay::ItemKind::Image;
+    m_slot = takeSlot(m_items, own);
     if (m_slot == 0)
         return;
     m_item = m_items.image(m_slot);
-    if (m_insert)
+    if (m_insert) {
+        // A picture dropped on the page comes with its file.
+        if (!target.picturePath.isEmpty())
+            setPath(target.picturePath);
         return;
+    }
     setPath(m_item.ImagePath);
     m_scale->setText(num::toText(m_item.ImageSizePer));
     m_pathChanged = false;
@@ -112,25 +108,24 @@ void ImageItemDialog::browse() {
 bool ImageItemDialog::scaleAccepted(std::int16_t& scale) {
     const QString text = m_scale->text();
     if (text.isEmpty()) {
-        m_messages.showMessage(ScaleName + QStringLiteral("が空欄です。"), ErrorTitle,
-                               MsgIcon::Warning);
+        m_messages.showMessage(pernoa::texts::fieldEmpty(texts::imageScale()),
+                               pernoa::texts::errorTitle(), MsgIcon::Warning);
         return false;
     }
     if (!num::isNumeric(text)) {
-        m_messages.showMessage(ScaleName + QStringLiteral("に数値以外が入ってます"), ErrorTitle,
-                               MsgIcon::Warning);
+        m_messages.showMessage(pernoa::texts::fieldNotNumeric(texts::imageScale()),
+                               pernoa::texts::errorTitle(), MsgIcon::Warning);
         return false;
     }
     const double value = num::toDouble(text);
     if (!(value > 0)) {
-        m_messages.showMessage(QStringLiteral("そんな値、入力していじめちゃいや～ん♪"),
-                               QStringLiteral("あなたっていじわるね"), MsgIcon::Warning);
+        m_messages.showMessage(pernoa::texts::tease(), texts::imageTeaseTitle(), MsgIcon::Warning);
         return false;
     }
     // The scale is held in 16 bits; a larger one would overflow on storing.
     if (num::roundHalfEven(value) > std::numeric_limits<std::int16_t>::max()) {
-        m_messages.showMessage(ScaleName + QStringLiteral("は32767以下の数値にしてください"),
-                               ErrorTitle, MsgIcon::Warning);
+        m_messages.showMessage(texts::scaleTooLarge(), pernoa::texts::errorTitle(),
+                               MsgIcon::Warning);
         return false;
     }
     scale = num::toInt16(value);
@@ -140,9 +135,9 @@ bool ImageItemDialog::scaleAccepted(std::int16_t& scale) {
 bool ImageItemDialog::loadPicture(overlay::OverlayImage& item) {
     if (m_items.pictures().load(item.ImagePath, item.Picture))
         return true;
-    m_messages.showMessage(joinLines({QStringLiteral("画像の取得に失敗しました。"),
-                                      QStringLiteral("この画像の情報を削除します。")}),
-                           ErrorTitle, MsgIcon::Warning);
+    m_messages.showMessage(
+        joinLines({overlay::texts::pictureNotLoaded(), overlay::texts::pictureRemoved()}),
+        pernoa::texts::errorTitle(), MsgIcon::Warning);
     m_items.remove(overlay::ItemKind::Image, m_slot);
     return false;
 }
@@ -155,8 +150,7 @@ void ImageItemDialog::confirm() {
         return;
     const QString path = m_path->text();
     if (path.isEmpty()) {
-        m_messages.showMessage(QStringLiteral("画像の指定をしてください"), ErrorTitle,
-                               MsgIcon::Warning);
+        m_messages.showMessage(texts::chooseImage(), pernoa::texts::errorTitle(), MsgIcon::Warning);
         return;
     }
     m_item.ImagePath = path;

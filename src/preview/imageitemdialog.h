@@ -1,7 +1,7 @@
 #pragma once
 
 #include "overlay/overlayitems.h"
-#include "preview/itemdialog.h"
+#include "preview/itemdialogbase.h"
 
 #include <cstdint>
 

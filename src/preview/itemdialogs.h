@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QUndoStack;
 class QWidget;
 
 namespace pernoa {
@@ -25,6 +26,8 @@ struct ItemTarget {
     // top left corner.
     std::int32_t clickX = 0;
     std::int32_t clickY = 0;
+    // A new image item's picture file, already chosen (dropped on the page).
+    QString picturePath;
 };
 
 // The item dialogs as the preview window's insert and edit commands open
@@ -38,25 +41,32 @@ public:
     virtual void open(const ItemTarget& target, QWidget* previewWindow) = 0;
 };
 
-// Opens the text item dialog for a target.
-void openTextItemDialog(overlay::OverlayItems& items, IMessages& messages, IFontChooser& fonts,
-                        const ItemTarget& target, QWidget* previewWindow);
+// Opens the text item dialog for a target. Returns the slot it worked on (0
+// when there was none).
+std::int16_t openTextItemDialog(overlay::OverlayItems& items, IMessages& messages,
+                                IFontChooser& fonts, const ItemTarget& target,
+                                QWidget* previewWindow);
 
 // The same for the image item dialog.
-void openImageItemDialog(overlay::OverlayItems& items, IMessages& messages, IFileChooser& files,
-                         const ItemTarget& target, QWidget* previewWindow);
+std::int16_t openImageItemDialog(overlay::OverlayItems& items, IMessages& messages,
+                                 IFileChooser& files, const ItemTarget& target,
+                                 QWidget* previewWindow);
 
 // The two dialogs on the desktop's choosers for the whole run (the picture
-// folder is remembered from one dialog to the next).
+// folder is remembered from one dialog to the next). What a dialog did to
+// the page is one step of the history: an insert, an edit, or the deletion
+// of an image item whose picture could not be loaded.
 class ItemDialogs : public IItemDialogs {
 public:
-    ItemDialogs(overlay::OverlayItems& items, IMessages& messages, const QString& programFolder);
+    ItemDialogs(overlay::OverlayItems& items, IMessages& messages, QUndoStack& history,
+                const QString& programFolder);
 
     void open(const ItemTarget& target, QWidget* previewWindow) override;
 
 private:
     overlay::OverlayItems& m_items;
     IMessages& m_messages;
+    QUndoStack& m_history;
     QtFontChooser m_fonts;
     QtFileChooser m_files;
 };

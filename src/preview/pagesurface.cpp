@@ -1,6 +1,7 @@
 #include "preview/pagesurface.h"
 
 #include "overlay/textrun.h"
+#include "preview/texts.h"
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
@@ -17,26 +18,23 @@
 namespace pernoa::preview {
 namespace {
 
-const QString kTextTip = QStringLiteral("右クリックでこの文字を編集・削除できます。");
-const QString kImageTip = QStringLiteral("右クリックでこの画像を編集・削除できます。");
-
 // Qt places the glyphs of a painted run in fixed point, which wraps past
 // 2^25 pixels: a line is never painted that far.
-constexpr double MaxRunPixels = 33554431.0;
+constexpr double kMaxRunPixels = 33554431.0;
 
 // Beyond this many separate areas waiting to be repainted, the whole page is
 // repainted instead: merging thousands of small areas costs more than that.
 constexpr int kMaxPendingAreas = 32;
 
 QRectF twipsRect(double left, double top, double width, double height) {
-    return QRectF(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                  height / TwipsPerPixel);
+    return QRectF(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                  height / kTwipsPerPixel);
 }
 
 } // namespace
 
 int twipsToPixels(double twips) {
-    return int(std::lround(twips / TwipsPerPixel));
+    return int(std::lround(twips / kTwipsPerPixel));
 }
 
 QCursor itemCursor() {
@@ -58,7 +56,7 @@ QCursor itemCursor() {
 }
 
 QRectF PageSurface::TextElement::rect() const {
-    return QRectF(QPointF(leftTwips / TwipsPerPixel, topTwips / TwipsPerPixel), size);
+    return QRectF(QPointF(leftTwips / kTwipsPerPixel, topTwips / kTwipsPerPixel), size);
 }
 
 QRectF PageSurface::ImageElement::rect() const {
@@ -88,8 +86,8 @@ void PageSurface::updateSize() {
 }
 
 void PageSurface::fitLines(TextElement& e, bool measured) {
-    const double pageWidth = qMax(0, m_widthTwips) / TwipsPerPixel;
-    const double needed = pageWidth - e.leftTwips / TwipsPerPixel;
+    const double pageWidth = qMax(0, m_widthTwips) / kTwipsPerPixel;
+    const double needed = pageWidth - e.leftTwips / kTwipsPerPixel;
     if (measured && needed <= e.reach)
         return;
     // A page's width of room, so that dragging the element to the left does
@@ -100,8 +98,8 @@ void PageSurface::fitLines(TextElement& e, bool measured) {
     e.reach = std::numeric_limits<double>::infinity();
     double width = 0;
     for (const QString& line : std::as_const(e.lines)) {
-        const overlay::TextRun run = overlay::runToTheEdge(metrics, line, 0, reach, MaxRunPixels);
-        if (run.advance > MaxRunPixels) {
+        const overlay::TextRun run = overlay::runToTheEdge(metrics, line, 0, reach, kMaxRunPixels);
+        if (run.advance > kMaxRunPixels) {
             // So far left of the page that no glyph of it can show.
             e.shown << QString();
             e.reach = reach;
@@ -136,7 +134,7 @@ void PageSurface::addLine(float x1, float y1, float x2, float y2, const QColor& 
 }
 
 void PageSurface::addFill(const QRectF& twips, const QColor& colour) {
-    m_fills.emplace_back(QRectF(twips.topLeft() / TwipsPerPixel, twips.size() / TwipsPerPixel),
+    m_fills.emplace_back(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel),
                          colour);
     if (!m_wholePending) {
         update();
@@ -149,11 +147,11 @@ void PageSurface::addGlyphs(const QGlyphRun& twips, const QColor& colour) {
     // painter: the glyph cache then serves every repaint.
     QGlyphRun run = twips;
     QRawFont font = twips.rawFont();
-    font.setPixelSize(font.pixelSize() / TwipsPerPixel);
+    font.setPixelSize(font.pixelSize() / kTwipsPerPixel);
     run.setRawFont(font);
     QList<QPointF> positions = twips.positions();
     for (QPointF& p : positions)
-        p /= TwipsPerPixel;
+        p /= kTwipsPerPixel;
     run.setPositions(positions);
     m_glyphs.emplace_back(run, colour);
     if (!m_wholePending) {
@@ -305,9 +303,9 @@ ElementRef PageSurface::elementAt(const QPointF& pos) const {
 QString PageSurface::toolTipAt(const QPointF& pos) const {
     switch (elementAt(pos).kind) {
     case ElementKind::Text:
-        return kTextTip;
+        return texts::textTip();
     case ElementKind::Image:
-        return kImageTip;
+        return texts::imageTip();
     case ElementKind::None:
         break;
     }
@@ -370,7 +368,7 @@ void PageSurface::paintEvent(QPaintEvent* event) {
         // Lines are kept in twips; the painter maps them to logical pixels. A
         // cosmetic pen (width 0) is one device pixel wide at any scale.
         painter.save();
-        painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+        painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
         QPen pen(QColor(m_lines.front().colour), 0);
         painter.setPen(pen);
         QRgb current = m_lines.front().colour;

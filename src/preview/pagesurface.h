@@ -15,7 +15,7 @@ namespace pernoa::preview {
 
 // Twips per logical pixel: the screen's resolution at 96 dots per inch. Qt
 // maps logical pixels to device pixels on high-resolution screens.
-inline constexpr double TwipsPerPixel = 15.0;
+inline constexpr double kTwipsPerPixel = 15.0;
 
 // A length in twips as whole logical pixels.
 int twipsToPixels(double twips);

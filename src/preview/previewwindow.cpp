@@ -2,9 +2,16 @@
 
 #include "engine/messages.h"
 #include "engine/numberrules.h"
+#include "files/settingsfile.h"
+#include "overlay/itemhistory.h"
+#include "overlay/picture.h"
+#include "preview/historyactions.h"
+#include "preview/texts.h"
 
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
@@ -15,13 +22,6 @@
 
 namespace pernoa::preview {
 namespace {
-
-const QString kWindowTitle = QStringLiteral("ぷれびゅ～♪");
-const QString kPageTip = QStringLiteral("右クリックで文字と画像が挿入できます。");
-const QString kDescription =
-    QStringLiteral("右クリックで、文字・画像の挿入が出来ます。　　　現存の文字・画像を右クリック"
-                   "で編集が出来ます。テキスト、画像の位置は、ドラッグすることにより、位置を調"
-                   "整できます。");
 
 // The window as laid out for A4 portrait at the small display size, the state
 // the program starts in.
@@ -50,12 +50,12 @@ public:
 } // namespace
 
 PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
-                             IItemDialogs& dialogs, QWidget* parent)
+                             IItemDialogs& dialogs, QUndoStack& history, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_items(items), m_messages(messages), m_dialogs(dialogs) {
+      m_items(items), m_messages(messages), m_dialogs(dialogs), m_history(history) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(texts::previewTitle());
 
     // The view shows the page whole wherever it fits: no frame, the window's
     // own background around it.
@@ -67,7 +67,7 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_view->setFocusPolicy(Qt::NoFocus);
     m_page = new PageSurface;
     m_page->setObjectName(QStringLiteral("Picture1"));
-    m_page->setToolTip(kPageTip);
+    m_page->setToolTip(texts::pageTip());
     m_page->installEventFilter(this);
     m_view->setWidget(m_page);
 
@@ -76,7 +76,7 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_description->setTextFormat(Qt::PlainText);
     m_description->setWordWrap(true);
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_description->setText(kDescription);
+    m_description->setText(texts::previewDescription());
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("title"));
@@ -91,7 +91,13 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_descriptionTop = kStartDescriptionTop;
     m_titleLeft = float(kStartPageWidth) / 2.0f - float(kTitleWidth) / 2.0f;
     relayout();
+    const HistoryActions actions = createHistoryActions(m_history, this, [this] { endDrag(); });
+    m_undo = actions.undo;
+    m_redo = actions.redo;
+    addAction(m_undo);
+    addAction(m_redo);
     buildMenus();
+    setAcceptDrops(true);
     items.setDisplay(this);
 }
 
@@ -196,11 +202,11 @@ QSize PreviewWindow::frameExtent() const {
 
 PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
     Layout out;
-    const int margin = twipsToPixels(PageLeft);
+    const int margin = twipsToPixels(kPageLeft);
     const int pageWidth = m_page->width();
     const int pageHeight = m_page->height();
-    const int clientWidth = qMax(1, twipsToPixels(m_windowWidth - DesignFrameWidth));
-    const int clientHeight = qMax(1, twipsToPixels(m_windowHeight - DesignFrameHeight));
+    const int clientWidth = qMax(1, twipsToPixels(m_windowWidth - kDesignFrameWidth));
+    const int clientHeight = qMax(1, twipsToPixels(m_windowHeight - kDesignFrameHeight));
     const int descriptionTop = twipsToPixels(m_descriptionTop);
     const int maxWidth = qMax(1, room.width());
     const int maxHeight = qMax(1, room.height());
@@ -216,8 +222,8 @@ PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
                             m_title->fontMetrics().horizontalAdvance(m_notice) + 4, widest);
         titleHeight = m_title->heightForWidth(titleWidth);
     }
-    const int pageTop = qMax(twipsToPixels(PageTop), titleHeight);
-    const int shiftDown = pageTop - twipsToPixels(PageTop);
+    const int pageTop = qMax(twipsToPixels(kPageTop), titleHeight);
+    const int shiftDown = pageTop - twipsToPixels(kPageTop);
 
     // The explanation label spans the client area less the page's margin on
     // either side, and the window keeps it whole: what the window needs in
@@ -261,7 +267,7 @@ PreviewWindow::Layout PreviewWindow::layoutFor(QSize room) const {
 
     // The title's left is computed relative to the page surface; over a page
     // that does not show whole, it is centred over what shows.
-    int titleLeft = margin + int(std::lround(m_titleLeft / TwipsPerPixel));
+    int titleLeft = margin + int(std::lround(m_titleLeft / kTwipsPerPixel));
     const int shownWidth = viewWidth - (down ? bar : 0);
     if (shownWidth < pageWidth)
         titleLeft = margin + shownWidth / 2 - designTitleWidth / 2;
@@ -430,41 +436,47 @@ void PreviewWindow::buildMenus() {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    m_menuSinki = menu("MnuPopUpSinki", QStringLiteral("新規"));
-    connect(command(m_menuSinki, "MnuInsertLabel", QStringLiteral("この位置に文字を挿入")),
-            &QAction::triggered, this, [this] { insertOrEdit(true, overlay::ItemKind::Text); });
-    connect(command(m_menuSinki, "MneInsertPicture", QStringLiteral("この位置に画像を挿入")),
-            &QAction::triggered, this, [this] { insertOrEdit(true, overlay::ItemKind::Image); });
+    m_menuSinki = menu("MnuPopUpSinki", texts::newMenu());
+    connect(command(m_menuSinki, "MnuInsertLabel", texts::insertTextHere()), &QAction::triggered,
+            this, [this] { insertOrEdit(true, overlay::ItemKind::Text); });
+    connect(command(m_menuSinki, "MneInsertPicture", texts::insertImageHere()), &QAction::triggered,
+            this, [this] { insertOrEdit(true, overlay::ItemKind::Image); });
 
-    m_menuLabel = menu("MnuPopUpLabel", QStringLiteral("文字編集"));
-    connect(command(m_menuLabel, "MnuEditLabel", QStringLiteral("この文字を編集")),
-            &QAction::triggered, this, [this] { insertOrEdit(false, overlay::ItemKind::Text); });
-    connect(command(m_menuLabel, "MneDeleteLabel", QStringLiteral("この文字を削除")),
-            &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Text); });
+    m_menuLabel = menu("MnuPopUpLabel", texts::textMenu());
+    connect(command(m_menuLabel, "MnuEditLabel", texts::editThisText()), &QAction::triggered, this,
+            [this] { insertOrEdit(false, overlay::ItemKind::Text); });
+    connect(command(m_menuLabel, "MneDeleteLabel", texts::deleteThisText()), &QAction::triggered,
+            this, [this] { deleteCurrent(overlay::ItemKind::Text); });
 
-    m_menuImage = menu("MnuPopUpImage", QStringLiteral("画像編集"));
-    connect(command(m_menuImage, "MnuEditImage", QStringLiteral("この画像を編集")),
-            &QAction::triggered, this, [this] { insertOrEdit(false, overlay::ItemKind::Image); });
-    connect(command(m_menuImage, "MnuDeleteImage", QStringLiteral("この画像を削除")),
-            &QAction::triggered, this, [this] { deleteCurrent(overlay::ItemKind::Image); });
+    m_menuImage = menu("MnuPopUpImage", texts::imageMenu());
+    connect(command(m_menuImage, "MnuEditImage", texts::editThisImage()), &QAction::triggered, this,
+            [this] { insertOrEdit(false, overlay::ItemKind::Image); });
+    connect(command(m_menuImage, "MnuDeleteImage", texts::deleteThisImage()), &QAction::triggered,
+            this, [this] { deleteCurrent(overlay::ItemKind::Image); });
+
+    for (QMenu* m : {m_menuSinki, m_menuLabel, m_menuImage}) {
+        m->addSeparator();
+        m->addAction(m_undo);
+        m->addAction(m_redo);
+    }
 }
 
 void PreviewWindow::insertOrEdit(bool insert, overlay::ItemKind kind) {
-    m_dialogs.open({kind, insert, m_clickedSlot, m_clickPoint.x(), m_clickPoint.y()}, this);
+    ItemTarget target;
+    target.kind = kind;
+    target.insert = insert;
+    target.slot = m_clickedSlot;
+    target.clickX = m_clickPoint.x();
+    target.clickY = m_clickPoint.y();
+    m_dialogs.open(target, this);
 }
 
 void PreviewWindow::deleteCurrent(overlay::ItemKind kind) {
-    const MsgAnswer answer =
-        m_messages.showMessage(QStringLiteral("本当に削除しますか？"), QStringLiteral("削除確認"),
-                               MsgIcon::Question, MsgButtons::OkCancel);
+    const MsgAnswer answer = m_messages.showMessage(texts::deleteQuestion(), texts::deleteTitle(),
+                                                    MsgIcon::Question, MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok)
         return;
-    m_items.remove(kind, m_clickedSlot);
-}
-
-QPoint PreviewWindow::dialogPosition() const {
-    const QRect frame = frameGeometry();
-    return {frame.left(), frame.top() + frame.height() / 2};
+    overlay::deleteItem(m_history, m_items, kind, m_clickedSlot);
 }
 
 // ---------------------------------------------------------------------------
@@ -505,8 +517,8 @@ void PreviewWindow::pagePressed(const QPointF& pos, Qt::MouseButton button,
         return;
     const QPointF origin = m_page->elementTopLeftTwips(element);
     try {
-        const std::int32_t x = num::toInt32(pos.x() * TwipsPerPixel - origin.x());
-        const std::int32_t y = num::toInt32(pos.y() * TwipsPerPixel - origin.y());
+        const std::int32_t x = num::toInt32(pos.x() * kTwipsPerPixel - origin.x());
+        const std::int32_t y = num::toInt32(pos.y() * kTwipsPerPixel - origin.y());
         m_clickedSlot = static_cast<std::int16_t>(element.slot);
         m_clickPoint = QPoint(x, y);
     } catch (const RuntimeError&) {
@@ -523,7 +535,7 @@ void PreviewWindow::pageMoved(const QPointF& pos, Qt::MouseButtons buttons) {
     if (!element.isItem())
         return; // moves over the page itself do nothing
     if (buttons != Qt::LeftButton) {
-        m_dragging = false;
+        endDrag();
         return;
     }
     dragTo(element, pos);
@@ -535,7 +547,19 @@ void PreviewWindow::pageReleased(Qt::MouseButtons buttons) {
     // Every drag ends with the button: the next one takes a new grab point
     // even when the pointer leaves the page before it moves again.
     m_captured = {};
+    endDrag();
+}
+
+void PreviewWindow::endDrag() {
     m_dragging = false;
+    const ElementRef dragged = std::exchange(m_dragged, {});
+    if (!dragged.isItem())
+        return;
+    // The whole drag is one step, from where the item stood before it.
+    overlay::recordItemMove(m_history, m_items,
+                            dragged.kind == ElementKind::Text ? overlay::ItemKind::Text
+                                                              : overlay::ItemKind::Image,
+                            static_cast<std::int16_t>(dragged.slot), m_dragStart);
 }
 
 void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
@@ -544,10 +568,17 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     const auto slot = static_cast<std::int16_t>(element.slot);
     if (!m_items.exists(kind, slot))
         return;
+    if (!m_dragging) {
+        endDrag();
+        m_dragged = element;
+        m_dragStart = kind == overlay::ItemKind::Text
+                          ? QPoint(m_items.text(slot).X, m_items.text(slot).Y)
+                          : QPoint(m_items.image(slot).X, m_items.image(slot).Y);
+    }
     const QPointF origin = m_page->elementTopLeftTwips(element);
     // The pointer relative to the element's corner, preview twips.
-    const double x = pos.x() * TwipsPerPixel - origin.x();
-    const double y = pos.y() * TwipsPerPixel - origin.y();
+    const double x = pos.x() * kTwipsPerPixel - origin.x();
+    const double y = pos.y() * kTwipsPerPixel - origin.y();
     std::int16_t offsetX = m_dragOffsetX;
     std::int16_t offsetY = m_dragOffsetY;
     QPointF grab = m_grabPoint;
@@ -571,14 +602,97 @@ void PreviewWindow::dragTo(ElementRef element, const QPointF& pos) {
     if (!moved) {
         // A position the item cannot hold: the drag stops here, the item
         // stays where it was last stored, until the button is released.
-        m_dragging = false;
         m_captured = {};
+        endDrag();
         return;
     }
     m_dragOffsetX = offsetX;
     m_dragOffsetY = offsetY;
     m_grabPoint = grab;
     m_dragging = true;
+}
+
+// ---------------------------------------------------------------------------
+// Files dropped on the window
+
+namespace {
+
+// The one local file a drag brings, or "" (several files, or none).
+QString draggedFile(const QMimeData* data) {
+    // Several would leave open which one counts: one file at a time.
+    if (!data || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().first().isLocalFile())
+        return QString();
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+bool PreviewWindow::acceptsDrop(const QMimeData* data, const QPointF& pos, QString* path) const {
+    const QString file = draggedFile(data);
+    if (file.isEmpty())
+        return false;
+    if (path)
+        *path = file;
+    if (isSettingsFilePath(file))
+        return true;
+    const QPointF onPage = m_page->mapFrom(this, pos);
+    return QRectF(m_page->rect()).contains(onPage) && overlay::isPictureFile(file);
+}
+
+void PreviewWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // A picture is judged where it moves to (the move that follows at once),
+    // a settings file is welcome anywhere.
+    const QString file = draggedFile(event->mimeData());
+    if (!file.isEmpty() && (isSettingsFilePath(file) || overlay::isPictureFile(file)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PreviewWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (acceptsDrop(event->mimeData(), event->position()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void PreviewWindow::dropEvent(QDropEvent* event) {
+    QString path;
+    if (!acceptsDrop(event->mimeData(), event->position(), &path)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // What the drop starts asks questions and opens dialogs: it runs once
+    // the drop itself has ended, so the program the file came from is not
+    // kept waiting for the answer.
+    if (isSettingsFilePath(path)) {
+        QMetaObject::invokeMethod(
+            this, [this, path] { emit settingsFileDropped(path); }, Qt::QueuedConnection);
+        return;
+    }
+    const QPointF onPage = m_page->mapFrom(this, event->position());
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    try {
+        x = num::toInt32(onPage.x() * kTwipsPerPixel);
+        y = num::toInt32(onPage.y() * kTwipsPerPixel);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, path, x, y] {
+            ItemTarget target;
+            target.kind = overlay::ItemKind::Image;
+            target.insert = true;
+            target.clickX = x;
+            target.clickY = y;
+            target.picturePath = path;
+            m_dialogs.open(target, this);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace pernoa::preview

@@ -13,9 +13,15 @@
 #include <cstdint>
 #include <optional>
 
+class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLabel;
+class QMimeData;
 class QMenu;
 class QScrollArea;
+class QUndoStack;
 
 namespace pernoa {
 class IMessages;
@@ -64,7 +70,16 @@ namespace pernoa::preview {
 // display elements of the page surface (IOverlayDisplay), opens the popup
 // menus of a right click (the right button alone), moves an item dragged with
 // the left button and deletes one after asking. Inserting and editing open
-// the item dialogs on the slot or the point of the right click.
+// the item dialogs on the slot or the point of the right click. A deletion
+// and a whole drag are one step each of the page's history, which the
+// window's undo and redo commands (in each popup menu, and Ctrl+Z,
+// Ctrl+Shift+Z, Ctrl+Y) walk.
+//
+// Files dropped on it: a settings file anywhere on the window is handed on
+// (settingsFileDropped), a BMP, GIF or JPEG file on the page opens the image
+// item dialog with that file at the drop point. Anything else, and more than
+// one file at a time, is refused while it is dragged over the window (the
+// pointer shows that it cannot be dropped).
 class PreviewWindow : public QWidget,
                       public IPreviewSurface,
                       public IPreviewWindow,
@@ -72,17 +87,17 @@ class PreviewWindow : public QWidget,
     Q_OBJECT
 public:
     // The frame the outer sizes include, in twips.
-    static constexpr int DesignFrameWidth = 90;
-    static constexpr int DesignFrameHeight = 345;
+    static constexpr int kDesignFrameWidth = 90;
+    static constexpr int kDesignFrameHeight = 345;
     // The page surface's position in the client area, in twips.
-    static constexpr int PageLeft = 120;
-    static constexpr int PageTop = 120;
+    static constexpr int kPageLeft = 120;
+    static constexpr int kPageTop = 120;
 
     // The window shows and edits the items (their display for as long as it
     // lives); the messages ask before an item is deleted; the dialogs insert
     // and edit items.
     PreviewWindow(overlay::OverlayItems& items, IMessages& messages, IItemDialogs& dialogs,
-                  QWidget* parent = nullptr);
+                  QUndoStack& history, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
     // IPreviewSurface
@@ -112,10 +127,6 @@ public:
     void moveElement(overlay::ItemKind kind, std::int16_t slot, double left, double top) override;
     void hideElement(overlay::ItemKind kind, std::int16_t slot) override;
 
-    // Where an item dialog opens: its top edge half the window's outer height
-    // below the window's top, its left edge at the window's left edge.
-    QPoint dialogPosition() const;
-
     // --- the pointer on the page (the page surface's events end here) ---
     // pos is in the page surface's logical pixels; button is the one that
     // changed, buttons those held after the change.
@@ -131,6 +142,10 @@ public:
     // The drag state: whether a drag is in progress and its grab point in the
     // element, preview twips.
     bool dragging() const { return m_dragging; }
+    // Ends a drag in progress as one step, as releasing the button does.
+    void endDrag();
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
     std::int16_t dragOffsetX() const { return m_dragOffsetX; }
     std::int16_t dragOffsetY() const { return m_dragOffsetY; }
 
@@ -151,8 +166,16 @@ public:
     // The scrolled view around the page.
     QScrollArea* pageView() const { return m_view; }
 
+signals:
+    // A settings file was dropped on the window (handed on after the drop
+    // has ended).
+    void settingsFileDropped(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Where everything stands for a client area of at most a given size, in
@@ -178,6 +201,9 @@ private:
     void insertOrEdit(bool insert, overlay::ItemKind kind);
     void deleteCurrent(overlay::ItemKind kind);
     void dragTo(ElementRef element, const QPointF& pos);
+    // Whether a drag of files may be dropped at a point of the window; the
+    // file it brings.
+    bool acceptsDrop(const QMimeData* data, const QPointF& pos, QString* path = nullptr) const;
 
     PageSurface* m_page;
     QScrollArea* m_view;
@@ -194,6 +220,9 @@ private:
     overlay::OverlayItems& m_items;
     IMessages& m_messages;
     IItemDialogs& m_dialogs;
+    QUndoStack& m_history;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     std::int16_t m_clickedSlot = 0;
     QPoint m_clickPoint;
     QMenu* m_menuSinki = nullptr;
@@ -209,6 +238,9 @@ private:
     std::int16_t m_dragOffsetY = 0;
     // The grab point as the pointer gave it, unrounded.
     QPointF m_grabPoint;
+    // The dragged item and where it stood (page twips) when the drag began.
+    ElementRef m_dragged;
+    QPoint m_dragStart;
 };
 
 } // namespace pernoa::preview

@@ -2,8 +2,10 @@
 
 #include "engine/messages.h"
 #include "engine/numberrules.h"
+#include "engine/texts.h"
 #include "preview/fontchooser.h"
 #include "preview/pagesurface.h"
+#include "preview/texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,8 +18,8 @@ namespace pernoa::preview {
 namespace {
 
 // The client area and the controls, in twips.
-constexpr int ClientWidth = 4185;
-constexpr int ClientHeight = 1440;
+constexpr int kClientWidth = 4185;
+constexpr int kClientHeight = 1440;
 
 // The stored text has CR LF line breaks, the text field plain line feeds.
 QString fieldText(const QString& stored) {
@@ -37,23 +39,19 @@ QString storedText(const QString& field) {
 
 TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages,
                                IFontChooser& fonts, const ItemTarget& target, QWidget* parent)
-    : ItemDialog(ClientWidth, ClientHeight, parent), m_items(items), m_messages(messages),
+    : ItemDialog(kClientWidth, kClientHeight, parent), m_items(items), m_messages(messages),
       m_fonts(fonts), m_insert(target.insert),
-      m_caption(new QLabel(QStringLiteral("表示するテキスト(改行できます）"), this)),
+      m_caption(dialogLabel(QStringLiteral("Label15"), texts::textCaption(), this)),
       m_text(new QPlainTextEdit(this)),
-      m_fontButton(
-          dialogButton(QStringLiteral("cmdFreeTextSettei"),
-                       QString(FontButtonCaption)
-                           .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral("\n")),
-                       1455, 480, this)),
-      m_cancel(
-          dialogButton(QStringLiteral("cmdCancel"), QStringLiteral("やめる"), 1095, 480, this)),
-      m_ok(dialogButton(QStringLiteral("cmdOk"), QStringLiteral("登録"), 1155, 480, this)) {
+      m_fontButton(dialogButton(QStringLiteral("cmdFreeTextSettei"),
+                                texts::fontButton().replace(
+                                    QRegularExpression(QStringLiteral(" +")), QStringLiteral("\n")),
+                                1455, 480, this)),
+      m_cancel(dialogButton(QStringLiteral("cmdCancel"), texts::giveUp(), 1095, 480, this)),
+      m_ok(dialogButton(QStringLiteral("cmdOk"), texts::registerItem(), 1155, 480, this)) {
     setObjectName(QStringLiteral("frmSetLabel"));
-    setWindowTitle(QStringLiteral("ペルノア－テキストの設定"));
+    setWindowTitle(texts::textDialogTitle());
 
-    m_caption->setObjectName(QStringLiteral("Label15"));
-    m_caption->setTextFormat(Qt::PlainText);
     m_text->setObjectName(QStringLiteral("txtFreeText"));
     // Enter starts a new line; Tab moves on to the buttons.
     m_text->setTabChangesFocus(true);
@@ -77,15 +75,15 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
     setTabOrder(m_text, m_fontButton);
     setTabOrder(m_fontButton, m_cancel);
     setTabOrder(m_cancel, m_ok);
-    m_caption->setFocusPolicy(Qt::NoFocus);
     m_text->setFocus();
 
     connect(m_fontButton, &QPushButton::clicked, this, &TextItemDialog::chooseFont);
     connect(m_cancel, &QPushButton::clicked, this, &TextItemDialog::cancel);
     connect(m_ok, &QPushButton::clicked, this, &TextItemDialog::confirm);
 
-    m_slot = takeSlot(m_items, {overlay::ItemKind::Text, target.insert, target.slot, target.clickX,
-                                target.clickY});
+    ItemTarget own = target;
+    own.kind = overlay::ItemKind::Text;
+    m_slot = takeSlot(m_items, own);
     if (m_slot == 0)
         return;
     m_item = m_items.text(m_slot);
@@ -123,8 +121,7 @@ void TextItemDialog::confirm() {
         return;
     const QString text = m_text->toPlainText();
     if (text.isEmpty()) {
-        m_messages.showMessage(QStringLiteral("文字を入力してください"),
-                               QStringLiteral("エラーメッセージ"), MsgIcon::Warning);
+        m_messages.showMessage(texts::enterText(), pernoa::texts::errorTitle(), MsgIcon::Warning);
         return;
     }
     m_item.Text = storedText(text);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "overlay/overlayitems.h"
-#include "preview/itemdialog.h"
+#include "preview/itemdialogbase.h"
 
 #include <cstdint>
 
@@ -61,9 +61,5 @@ private:
     QPushButton* m_cancel;
     QPushButton* m_ok;
 };
-
-// The caption of the font button as designed; the button shows it on two
-// lines, the run of spaces as the line break.
-inline const QString FontButtonCaption = QStringLiteral("テキストの     フォント設定");
 
 } // namespace pernoa::preview

@@ -1,7 +1,10 @@
 #include "ui/aboutbox.h"
 
+#include "engine/texts.h"
 #include "engine/version.h"
-#include "ui/looks.h"
+#include "preview/texts.h"
+#include "ui/texts.h"
+#include "ui/windowparts.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -23,21 +26,6 @@ namespace {
 // 5730 x 3555 twips at 15 twips to a pixel.
 constexpr int kWidth = 382;
 constexpr int kHeight = 237;
-
-const QString kAppTitle = QStringLiteral("ペルノア");
-
-QLabel* label(const char* name, const QString& text) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    w->setPalette(palette);
-}
 
 QFrame* separator(int index, const QColor& colour) {
     auto* line = new QFrame;
@@ -61,41 +49,33 @@ AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kAppTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    setWindowTitle(texts::aboutTitle(pernoa::texts::appTitle()));
+    setWhiteBackground(*this);
 
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(programIcon().pixmap(32, 32));
     icon->setFixedSize(32, 32);
 
-    QLabel* title = label("lblTitle", kAppTitle);
+    QLabel* title = plainLabel(pernoa::texts::appTitle(), "lblTitle");
     title->setFont(displayFont(18));
-    setTextColour(title, QColor(0, 128, 0));
+    setTextColour(*title, QColor(0, 128, 0));
 
     // The version in full-width characters ("Ｖｅｒ　２．２"), from the one
     // place it is written.
     QString digits;
-    for (const QChar c : QLatin1String(VersionText))
+    for (const QChar c : QLatin1String(kVersionText))
         digits += QChar(c.unicode() + 0xFEE0);
-    QLabel* version = label("lblVersion", QStringLiteral("Ｖｅｒ　") + digits);
+    QLabel* version = plainLabel(texts::aboutVersion(digits), "lblVersion");
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
-    setTextColour(version, QColor(0, 0, 255));
+    setTextColour(*version, QColor(0, 0, 255));
 
-    QLabel* description =
-        label("lblDescription",
-              QStringLiteral(
-                  "ペルノアは、段数や線の間隔、太さ、濃さを決めて白紙の五線譜を印刷するソフトです"
-                  "。\nこのソフトの最新版は以下のＵＲＬにあります。クリックするとジャンプします。ご"
-                  "意見・バグ報告も以下のＵＲＬのソフトサポート掲示板まで"));
+    QLabel* description = plainLabel(texts::aboutDescription(), "lblDescription");
     description->setWordWrap(true);
 
-    m_url = label("lblUrl", homePage());
+    m_url = plainLabel(homePage(), "lblUrl");
     QFont underlined = m_url->font();
     underlined.setUnderline(true);
     m_url->setFont(underlined);
@@ -104,9 +84,9 @@ AboutBox::AboutBox(QWidget* parent)
     m_url->installEventFilter(this);
     setLinkColour(Qt::black);
 
-    QLabel* disclaimer = label("lblDisclaimer", QStringLiteral("警告:バグがあったらごめんね。"));
+    QLabel* disclaimer = plainLabel(texts::aboutDisclaimer(), "lblDisclaimer");
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(preview::texts::ok());
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     // Enter and Esc both close the box: "OK" is its only button.
@@ -146,7 +126,7 @@ AboutBox::AboutBox(QWidget* parent)
 }
 
 void AboutBox::setLinkColour(const QColor& colour) {
-    setTextColour(m_url, colour);
+    setTextColour(*m_url, colour);
 }
 
 void AboutBox::mouseMoveEvent(QMouseEvent* event) {

@@ -9,9 +9,16 @@ namespace pernoa::ui {
 MsgAnswer DesktopDialogRunner::runMessageBox(QMessageBox& box) {
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
-    if (clicked && box.standardButton(clicked) == QMessageBox::Cancel)
+    switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {
+    case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
-    return MsgAnswer::Ok;
+    case QMessageBox::Save:
+        return MsgAnswer::Save;
+    case QMessageBox::Discard:
+        return MsgAnswer::Discard;
+    default:
+        return MsgAnswer::Ok;
+    }
 }
 
 QString DesktopDialogRunner::runFileDialog(QFileDialog& dialog) {

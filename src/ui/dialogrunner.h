@@ -17,7 +17,8 @@ public:
     virtual ~IDialogRunner() = default;
 
     // The answer to a message box: the button the user pressed (Cancel only
-    // for the Cancel button).
+    // for the Cancel button, also when the box is closed; Save and Discard
+    // for those buttons).
     virtual MsgAnswer runMessageBox(QMessageBox& box) = 0;
     // The path chosen in a file dialog, or "" when the user cancelled.
     virtual QString runFileDialog(QFileDialog& dialog) = 0;

@@ -1,9 +1,12 @@
 #include "ui/filecommands.h"
 
+#include "document/document.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
 #include "output/qtprinter.h"
+#include "ui/texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -20,15 +23,6 @@ QString pdfStartFolder() {
 }
 
 } // namespace
-
-QString pdfWrittenMessage(const QString& path) {
-    return joinLines(
-        {QStringLiteral("PDFファイルに書き出しました。"), QDir::toNativeSeparators(path)});
-}
-
-QString pdfCancelledMessage() {
-    return QStringLiteral("PDFファイルの書き出しを中止しました。");
-}
 
 QString FileDialogs::run(QWidget* parent, bool save) {
     QFileDialog dialog(parent);
@@ -62,28 +56,75 @@ QString FileDialogs::getSavePath(QWidget* parent) {
     return run(parent, true);
 }
 
-FileCommands::FileCommands(TavriEngine& engine, overlay::OverlayItems& items,
+FileCommands::FileCommands(TavriEngine& engine, document::Document& document,
                            const QString& programFolder, IDialogRunner& runner)
-    : m_engine(engine), m_form(engine.form()),
-      m_file(std::make_unique<SettingsFile>(engine, items)),
-      m_dialogs(runner, SettingsDialogFolder(programFolder)),
-      m_pdfDialogs(runner, pdfStartFolder(), PdfFileFilter, QStringLiteral("pdf")),
+    : m_engine(engine), m_form(engine.form()), m_document(document),
+      m_dialogs(runner, settingsDialogFolder(programFolder), texts::settingsFileFilter()),
+      m_pdfDialogs(runner, pdfStartFolder(), texts::pdfFileFilter(), QStringLiteral("pdf")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 
 FileCommands::~FileCommands() = default;
 
+SettingsFile& FileCommands::settingsFile() {
+    return m_document.settingsFile();
+}
+
+bool FileCommands::load(const QString& path) {
+    const bool whole = m_document.load(path);
+    if (m_document.currentFile() == path)
+        m_dialogs.setLastFileName(path);
+    return whole;
+}
+
+bool FileCommands::mayDiscardChanges(QWidget* parent) {
+    // A drag in progress is a change too.
+    m_document.settle();
+    if (!m_document.isModified())
+        return true;
+    const QString file = m_document.currentFile();
+    const MsgAnswer answer = m_engine.messages().showMessage(
+        file.isEmpty() ? texts::saveChangesQuestion()
+                       : texts::saveChangesToFileQuestion(QFileInfo(file).fileName()),
+        pernoa::texts::appTitle(), MsgIcon::Warning, MsgButtons::SaveDiscardCancel);
+    switch (answer) {
+    case MsgAnswer::Save:
+        return saveCommand(parent);
+    case MsgAnswer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void FileCommands::openCommand(QWidget* dialogParent) {
+    if (!mayDiscardChanges(dialogParent))
+        return;
     const QString path = m_dialogs.getOpenPath(dialogParent);
     if (path.isEmpty())
         return;
-    m_file->boLoadSetteiFile(path);
+    m_document.load(path);
 }
 
-void FileCommands::saveCommand(QWidget* dialogParent) {
+bool FileCommands::saveCommand(QWidget* dialogParent) {
     const QString path = m_dialogs.getSavePath(dialogParent);
     if (path.isEmpty())
+        return false;
+    return m_document.save(path);
+}
+
+void FileCommands::openFile(const QString& path, QWidget* parent) {
+    if (mayDiscardChanges(parent))
+        load(path);
+}
+
+void FileCommands::openRecentFile(const QString& path, QWidget* parent) {
+    if (!QFileInfo(path).isFile()) {
+        // The reader says it cannot open the file; the page stays as it is.
+        m_document.load(path);
+        m_document.recentFiles().remove(path);
         return;
-    m_file->SaveSetteiFile(path);
+    }
+    openFile(path, parent);
 }
 
 void FileCommands::exportPdfCommand(QWidget* dialogParent) {
@@ -93,8 +134,8 @@ void FileCommands::exportPdfCommand(QWidget* dialogParent) {
     output::QtPrinter pdf(path);
     PrintJobOptions job;
     job.printer = &pdf;
-    job.doneMessage = pdfWrittenMessage(path);
-    job.cancelledMessage = pdfCancelledMessage();
+    job.doneMessage = texts::pdfWritten(QDir::toNativeSeparators(path));
+    job.cancelledMessage = texts::pdfCancelled();
     m_engine.cmdPrintClick(job);
 }
 
@@ -102,10 +143,9 @@ void FileCommands::loadStartupFile(const QStringList& arguments) {
     const QString path = stGetCommandLine(arguments);
     if (path.isEmpty())
         return;
-    if (!m_file->boLoadSetteiFile(path))
-        m_engine.messages().showMessage(
-            QStringLiteral("関連づけされた設定ファイルの読み込みに失敗しました。"), AppTitle,
-            MsgIcon::Critical);
+    if (!load(path))
+        m_engine.messages().showMessage(texts::startupFileFailed(), pernoa::texts::appTitle(),
+                                        MsgIcon::Critical);
 }
 
 void FileCommands::LoadDefaultSettei() {

@@ -18,21 +18,12 @@ namespace pernoa {
 class SettingsFile;
 class TavriEngine;
 class IForm;
-namespace overlay {
-class OverlayItems;
+namespace document {
+class Document;
 }
 } // namespace pernoa
 
 namespace pernoa::ui {
-
-// The filter of the settings files' dialogs, and of the PDF export's.
-inline const QString SettingsFileFilter = QStringLiteral("ペルノアファイル(*.kvs2)");
-inline const QString PdfFileFilter = QStringLiteral("PDF (*.pdf)");
-
-// The message after the PDF export, naming the file; and after the user
-// stopped it.
-QString pdfWrittenMessage(const QString& path);
-QString pdfCancelledMessage();
 
 // File dialogs of one kind of file with one dialog state (the last accepted
 // file name): the settings files' open and save share one, as one dialog
@@ -43,7 +34,7 @@ public:
     // The folder the dialogs start in when no file was accepted yet, the
     // filter, and the suffix added to a name typed without one (none for the
     // settings files).
-    FileDialogs(IDialogRunner& runner, QString startFolder, QString filter = SettingsFileFilter,
+    FileDialogs(IDialogRunner& runner, QString startFolder, QString filter,
                 QString defaultSuffix = {})
         : m_runner(runner), m_startFolder(std::move(startFolder)), m_filter(std::move(filter)),
           m_defaultSuffix(std::move(defaultSuffix)) {}
@@ -54,6 +45,8 @@ public:
     QString getSavePath(QWidget* parent);
 
     QString lastFileName() const { return m_lastFileName; }
+    // The file the next dialog offers.
+    void setLastFileName(const QString& path) { m_lastFileName = path; }
 
 private:
     QString run(QWidget* parent, bool save);
@@ -66,19 +59,33 @@ private:
 };
 
 // The commands themselves, on the engine (its form and messages) and the
-// item model; their dialogs stand over the window given to each command.
+// page as a document; their dialogs stand over the window given to each
+// command. Whatever would replace a page with unsaved changes (opening a
+// file, the end of the program) asks first whether to save them.
 class FileCommands {
 public:
-    FileCommands(TavriEngine& engine, overlay::OverlayItems& items, const QString& programFolder,
+    FileCommands(TavriEngine& engine, document::Document& document, const QString& programFolder,
                  IDialogRunner& runner);
     ~FileCommands();
 
-    // Menu "設定": the open and the save command.
+    // Menu "設定": the open and the save command. The save is true when the
+    // file was written.
     void openCommand(QWidget* dialogParent);
-    void saveCommand(QWidget* dialogParent);
+    bool saveCommand(QWidget* dialogParent);
     // Menu "設定": "PDFに書き出す…", the print command (copy count and all)
     // onto a PDF file chosen in a save dialog instead of the printer.
     void exportPdfCommand(QWidget* dialogParent);
+    // A settings file dropped on a window, or chosen among the recent files:
+    // opened after the question about unsaved changes. A recent file that no
+    // longer exists is dropped from the list after the reader's message,
+    // nothing else changing.
+    void openFile(const QString& path, QWidget* parent);
+    void openRecentFile(const QString& path, QWidget* parent);
+
+    // Asks, when the page has unsaved changes, whether to save them: true
+    // when the page may go (nothing to save, saved, or the user chose not to
+    // save), false when the user cancelled or the save did not happen.
+    bool mayDiscardChanges(QWidget* parent);
 
     // Start-up: the settings file named on the command line. Shows
     // "関連づけされた設定ファイルの読み込みに失敗しました。" after the readers'
@@ -89,16 +96,18 @@ public:
     // at shutdown.
     void LoadDefaultSettei();
     void SaveDefaultSettei();
-    QString defaultSetteiPath() const { return m_defaultPath; }
 
     FileDialogs& dialogs() { return m_dialogs; }
-    FileDialogs& pdfDialogs() { return m_pdfDialogs; }
-    SettingsFile& settingsFile() { return *m_file; }
+    SettingsFile& settingsFile();
+    document::Document& document() { return m_document; }
 
 private:
+    // Loads through the document; the next save dialog offers the file.
+    bool load(const QString& path);
+
     TavriEngine& m_engine;
     IForm& m_form;
-    std::unique_ptr<SettingsFile> m_file;
+    document::Document& m_document;
     FileDialogs m_dialogs;
     FileDialogs m_pdfDialogs;
     QString m_defaultPath;

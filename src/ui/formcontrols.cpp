@@ -11,7 +11,19 @@
 namespace pernoa::ui {
 
 void FormControls::add(QWidget* control) {
-    m_controls.insert(control->objectName(), control);
+    const QString name = control->objectName();
+    m_controls.insert(name, control);
+    const auto tell = [this, name] { changed(name); };
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        QObject::connect(edit, &QLineEdit::textChanged, control, tell);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        QObject::connect(button, &QAbstractButton::toggled, control, tell);
+    else if (auto* bar = qobject_cast<QScrollBar*>(control))
+        QObject::connect(bar, &QScrollBar::valueChanged, control, tell);
+    else if (auto* list = qobject_cast<QListWidget*>(control))
+        QObject::connect(list, &QListWidget::itemSelectionChanged, control, tell);
+    else if (auto* stack = qobject_cast<StaffStackEditor*>(control))
+        QObject::connect(stack, &StaffStackEditor::changed, control, tell);
 }
 
 QString FormControls::text(const QString& name) const {

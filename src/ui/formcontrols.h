@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 namespace pernoa::ui {
 
 // The main window's controls, by name, as the engine and the settings files
@@ -20,6 +22,12 @@ class FormControls : public IForm {
 public:
     // Registers a control under its name (its object name).
     void add(QWidget* control);
+    // Told the name of a control after each change of its value, by the user
+    // or the program (the text of a field or label, an option or the box
+    // checked or cleared, the scroll bar moved, the list's selection).
+    void setChangeListener(std::function<void(const QString& control)> listener) {
+        m_listener = std::move(listener);
+    }
     QWidget* control(const QString& name) const { return m_controls.value(name); }
 
     QString text(const QString& control) const override;
@@ -32,7 +40,13 @@ public:
     void selectText(const QString& control, const QString& text) override;
 
 private:
+    void changed(const QString& name) {
+        if (m_listener)
+            m_listener(name);
+    }
+
     QHash<QString, QPointer<QWidget>> m_controls;
+    std::function<void(const QString&)> m_listener;
 };
 
 } // namespace pernoa::ui

@@ -1,5 +1,6 @@
 #include "ui/gui.h"
 
+#include "document/document.h"
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
 #include "output/musicfont.h"
@@ -10,15 +11,17 @@
 #include "ui/dialogrunner.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
-#include "ui/looks.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
 #include "ui/progressdialog.h"
+#include "ui/texts.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QWindow>
 
@@ -63,14 +66,18 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
       m_musicFont(std::make_unique<output::MusicFont>()),
       m_engine(std::make_unique<TavriEngine>(*m_form, *m_messages)),
       m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)),
+      m_document(std::make_unique<document::Document>(*m_engine, *m_items, recentFilesStore())),
       // Every print job goes to the printer current at the time it starts:
       // the system's default until the printer selection makes another
       // current.
       m_printers(std::make_unique<output::QtPrinterList>()),
       m_printer(std::make_unique<output::QtPrinter>(*m_printers)),
-      m_fileCommands(std::make_unique<FileCommands>(*m_engine, *m_items, m_programFolder, runner)),
-      m_dialogs(std::make_unique<preview::ItemDialogs>(*m_items, *m_messages, m_programFolder)),
-      m_preview(std::make_unique<preview::PreviewWindow>(*m_items, *m_messages, *m_dialogs)),
+      m_fileCommands(
+          std::make_unique<FileCommands>(*m_engine, *m_document, m_programFolder, runner)),
+      m_dialogs(std::make_unique<preview::ItemDialogs>(*m_items, *m_messages, m_document->history(),
+                                                       m_programFolder)),
+      m_preview(std::make_unique<preview::PreviewWindow>(*m_items, *m_messages, *m_dialogs,
+                                                         m_document->history())),
       m_main(std::make_unique<MainWindow>(*m_form, *m_engine, *m_fileCommands, *m_printers)),
       m_progress(std::make_unique<JobProgressDialog>(m_main.get())) {
     m_messages->setParentWindow(m_main.get());
@@ -80,9 +87,26 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
     m_engine->setOverlayOutput(m_items.get());
     m_engine->setPrinter(m_printer.get());
     m_engine->setProgress(m_progress.get());
+
+    m_form->setChangeListener(
+        [this](const QString& control) { m_document->fieldChanged(control); });
+    // A drag in progress ends as its own step before a load, save, undo or
+    // redo takes the page.
+    QObject::connect(m_document.get(), &document::Document::settling, m_preview.get(),
+                     &preview::PreviewWindow::endDrag);
+    QObject::connect(
+        m_preview.get(), &preview::PreviewWindow::settingsFileDropped, m_main.get(),
+        [this](const QString& path) { m_fileCommands->openFile(path, m_preview.get()); });
 }
 
-GuiProgram::~GuiProgram() = default;
+GuiProgram::~GuiProgram() {
+    m_form->setChangeListener({});
+}
+
+QString GuiProgram::recentFilesStore() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/recent-files.ini");
+}
 
 void GuiProgram::prepareApplication(QApplication& app) {
     // The windows take the desktop's font and size; Japanese text the face
@@ -107,10 +131,9 @@ void GuiProgram::start(const QStringList& arguments) {
     // 1. The preview window, shown modeless.
     m_preview->show();
     // 2. Start values: small display, A4 portrait.
-    m_engine->InitStartValues();
+    m_engine->initStartValues();
     // 3. Line weight.
-    m_form->selectText(ctl::lstLineWeight,
-                       QString::fromUtf8(controlRow(ctl::lstLineWeight)->initial));
+    m_form->selectText(ctl::lstLineWeight, startTextOf(*controlRow(ctl::lstLineWeight)));
     // 4. The program's folder was taken when the program was built.
     // 5. The printer offsets of the last run.
     m_fileCommands->LoadDefaultSettei();
@@ -122,6 +145,8 @@ void GuiProgram::start(const QStringList& arguments) {
     // The default page, at the size of the selected paper and display size.
     m_engine->ApplyPaperSize();
     m_engine->DrawTavriSheet(0);
+    // From here on the page's changes count.
+    m_document->begin();
     // 8. The settings file named on the command line.
     m_fileCommands->loadStartupFile(arguments);
 }
@@ -146,12 +171,7 @@ int runGui(int argc, char* argv[]) {
     // Without a display Qt can only abort with a note about its platform
     // plugins; say what is missing and what works without one.
     if (!hasDisplay(argc, argv)) {
-        std::fputs("pernoa: no display to open the windows on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set).\n"
-                   "To make the page as a PDF file without windows:\n"
-                   "  pernoa --export-pdf page.pdf [SETTINGS.kvs2]\n"
-                   "See 'pernoa --help' for everything the command line does.\n",
-                   stderr);
+        std::fputs(texts::noDisplay().toUtf8().constData(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

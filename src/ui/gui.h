@@ -8,6 +8,9 @@ class QApplication;
 
 namespace pernoa {
 class TavriEngine;
+namespace document {
+class Document;
+}
 namespace preview {
 class PreviewWindow;
 class ItemDialogs;
@@ -34,7 +37,8 @@ class JobProgressDialog;
 // The program's windows and what they work on: the message boxes, the form
 // of the main window's controls, the staff engine that reads it and draws on
 // the preview window, the page's items, which the engine draws after the
-// staves and the preview window shows and edits, the printers, the file
+// staves and the preview window shows and edits, the page as a document
+// (its file, its history, the recent files), the printers, the file
 // commands and the item dialogs. Everything a window works on is built before
 // it and handed to it, and outlives it.
 class GuiProgram {
@@ -58,6 +62,10 @@ public:
     // named by the first argument after the program's name, if any.
     void start(const QStringList& arguments = {});
 
+    // Where the recent files are kept: recent-files.ini in the user's
+    // configuration folder of the program.
+    static QString recentFilesStore();
+
     // The folder taken as the program's own, without a trailing separator.
     QString programFolder() const { return m_programFolder; }
 
@@ -71,6 +79,8 @@ public:
     overlay::OverlayItems& items() { return *m_items; }
     // The settings-file commands.
     FileCommands& fileCommands() { return *m_fileCommands; }
+    // The page as a document: its file, its history, the recent files.
+    document::Document& document() { return *m_document; }
     // The system's printers and the one the program prints on.
     output::QtPrinterList& printers() { return *m_printers; }
     // The progress of print jobs and PDF exports.
@@ -84,6 +94,7 @@ private:
     std::unique_ptr<output::MusicFont> m_musicFont;
     std::unique_ptr<TavriEngine> m_engine;
     std::unique_ptr<overlay::OverlayItems> m_items;
+    std::unique_ptr<document::Document> m_document;
     std::unique_ptr<output::QtPrinterList> m_printers;
     std::unique_ptr<output::QtPrinter> m_printer;
     std::unique_ptr<FileCommands> m_fileCommands;

@@ -1,6 +1,7 @@
 #include "ui/helpwindow.h"
 
-#include "ui/looks.h"
+#include "ui/texts.h"
+#include "ui/windowparts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,44 +19,32 @@ constexpr int kHeight = 539;
 constexpr int kDiagramWidth = 339;
 constexpr int kDiagramHeight = 222;
 
+// The page's labels wrap their lines.
 QLabel* label(const char* name, const QString& text, int index = -1) {
-    auto* l = new QLabel;
-    l->setObjectName(QString::fromLatin1(name));
-    if (index >= 0)
-        l->setProperty("index", index);
-    l->setTextFormat(Qt::PlainText);
-    l->setText(text);
+    QLabel* l = plainLabel(text, name, index);
     l->setWordWrap(true);
     return l;
-}
-
-void setTextColour(QLabel* l, const QColor& colour) {
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    l->setPalette(palette);
 }
 
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("ペルノアのへるぷ"));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    setWindowTitle(texts::helpTitle());
+    setWhiteBackground(*this);
 
-    QLabel* title = label("Label1", QStringLiteral("ペルノア　Ver2.0"), 0);
+    // The page's own title, "Ver2.0" as the page was written: not the
+    // program's version, which the main window's title and the About box show.
+    QLabel* title = label("Label1", texts::helpHeading(), 0);
     title->setFont(displayFont(20));
     title->setAlignment(Qt::AlignHCenter);
-    setTextColour(title, QColor(0, 128, 0));
-    QLabel* subtitle = label("Label1", QStringLiteral("のヘルプ"), 1);
+    setTextColour(*title, QColor(0, 128, 0));
+    QLabel* subtitle = label("Label1", texts::helpSubheading(), 1);
     subtitle->setFont(displayFont(20));
     subtitle->setAlignment(Qt::AlignHCenter);
-    setTextColour(subtitle, QColor(0, 0, 128));
+    setTextColour(*subtitle, QColor(0, 0, 128));
 
-    QLabel* excuse = label(
-        "Label2", QStringLiteral("ヘルプエディタ、持ってないんです。これで勘弁してください。"));
+    QLabel* excuse = label("Label2", texts::helpExcuse());
     excuse->setAlignment(Qt::AlignCenter);
     excuse->setAutoFillBackground(true);
     QPalette band = excuse->palette();
@@ -63,31 +52,23 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     excuse->setPalette(band);
     excuse->setContentsMargins(0, 4, 0, 4);
 
-    QLabel* purpose =
-        label("Label4",
-              QStringLiteral(
-                  "コンピュータ譜面は綺麗でいいけど、魂が入ってない為か何か味気なく、そして見にく"
-                  "いですね。そんなことはいいとして、このソフトは、市販の五線譜では段数が多すぎる"
-                  "、少なすぎるけどコンピュータ譜面は使いたくない、試し書き（写譜など）したいとい"
-                  "うときなどにご使用ください。"));
-    QLabel* usage =
-        label("Label6", QStringLiteral("このソフトの使い方は見たままです。ということで・・・"));
+    QLabel* purpose = label("Label4", texts::helpPurpose());
+    QLabel* usage = label("Label6", texts::helpUsage());
 
-    QLabel* heading = label("Label3", QStringLiteral("◎使用されている語句の説明"));
+    QLabel* heading = label("Label3", texts::helpTermsHeading());
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    setTextColour(heading, QColor(255, 0, 0));
+    setTextColour(*heading, QColor(255, 0, 0));
 
     auto* diagram = new QSvgWidget(termsDiagramPath());
     diagram->setObjectName(QStringLiteral("Image1"));
     diagram->setFixedSize(kDiagramWidth, kDiagramHeight);
 
-    const QString notes[] = {QStringLiteral("・単位はｍｍで、小数点以下も設定可能です。"),
-                             QStringLiteral("・五線の間隔は自動で計算してくれます。"),
-                             QStringLiteral("・プリンタによっては下方向に６ｍｍほどずれます。")};
+    const QString notes[] = {texts::helpNoteUnits(), texts::helpNoteStaffDistance(),
+                             texts::helpNotePrinterShift()};
 
-    auto* ok = new QPushButton(QStringLiteral("ＯＫ"));
+    auto* ok = new QPushButton(texts::helpOk());
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

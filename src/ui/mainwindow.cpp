@@ -1,5 +1,7 @@
 #include "ui/mainwindow.h"
 
+#include "document/document.h"
+#include "document/texts.h"
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
 #include "engine/numberrules.h"
@@ -7,6 +9,8 @@
 #include "engine/tavriengine.h"
 #include "engine/texts.h"
 #include "engine/version.h"
+#include "files/settingsfile.h"
+#include "preview/historyactions.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
@@ -14,6 +18,7 @@
 #include "ui/printerdialog.h"
 #include "ui/staffstackeditor.h"
 #include "ui/texts.h"
+#include "ui/windowparts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,6 +26,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -32,6 +40,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -40,6 +49,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <vector>
 
@@ -79,14 +89,7 @@ QSize fieldSize(const QLineEdit& edit) {
 // pasted or loaded, then reaches the check as too long and is refused with
 // its message, instead of being cut silently to what may be another number.
 void holdOneCharacterMore(QLineEdit& edit) {
-    edit.setMaxLength(MaxFieldChars + 1);
-}
-
-QLabel* plainLabel(const QString& text, QWidget* parent = nullptr) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
+    edit.setMaxLength(kMaxFieldChars + 1);
 }
 
 QPushButton* commandButton(const char* name, const QString& caption) {
@@ -103,15 +106,10 @@ const ControlRow& tableRow(const char* name) {
     return *row;
 }
 
-// A caption or unit of the control table, as the user reads it.
-QString tableText(const char* text) {
-    return QCoreApplication::translate("engine", text);
-}
-
 // An option button or the check box with its caption and start state.
 template <typename Button> Button* button(const char* name) {
     const ControlRow& row = tableRow(name);
-    auto* b = new Button(tableText(row.caption));
+    auto* b = new Button(captionOf(row));
     b->setObjectName(QString::fromLatin1(name));
     b->setChecked(qstrcmp(row.initial, "1") == 0);
     return b;
@@ -157,14 +155,14 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     : QMainWindow(parent), m_form(form), m_engine(engine), m_fileCommands(fileCommands),
       m_printers(printers) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("ペルノアVer") + QLatin1String(VersionText));
+    setWindowTitle(texts::mainWindowTitle(QLatin1String(kVersionText)));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->addTab(buildSheetTab(), QStringLiteral("五線譜全体の設定"));
-    tabs->addTab(buildStaffTab(), QStringLiteral("五線譜自身の設定"));
+    tabs->addTab(buildSheetTab(), texts::sheetTab());
+    tabs->addTab(buildStaffTab(), texts::staffTab());
     tabs->addTab(buildMusicTab(), texts::musicTab());
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs);
@@ -183,6 +181,62 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     setFocusOrder();
     tabToSelectedOptions();
     connectHandlers();
+
+    // Files dropped anywhere on the window, the fields included (which
+    // would otherwise take a file's path as text).
+    setAcceptDrops(true);
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->acceptDrops())
+            w->installEventFilter(this);
+
+    document::Document& document = m_fileCommands.document();
+    connect(&document, &document::Document::stateChanged, this, &MainWindow::updateTitle);
+    connect(&document.recentFiles(), &document::RecentFiles::changed, this,
+            &MainWindow::updateRecentFiles);
+    updateTitle();
+    updateRecentFiles();
+}
+
+void MainWindow::updateTitle() {
+    const document::Document& document = m_fileCommands.document();
+    const QString title = texts::mainWindowTitle(QLatin1String(kVersionText));
+    // "[*]" stands for the mark of unsaved changes; a file name's own is
+    // written twice to stay as it is.
+    QString name = QFileInfo(document.currentFile()).fileName();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle((name.isEmpty() ? title : texts::titleWithFile(title, name)) +
+                   QStringLiteral("[*]"));
+    setWindowModified(document.isModified());
+}
+
+QString MainWindow::shownTitle() const {
+    return windowHandle() ? windowHandle()->title() : QString();
+}
+
+void MainWindow::updateRecentFiles() {
+    for (QAction* entry : std::as_const(m_recentEntries))
+        delete entry;
+    m_recentEntries.clear();
+    const QStringList paths = m_fileCommands.document().recentFiles().paths();
+    if (paths.isEmpty())
+        return;
+    m_recentEntries << m_settingsMenu->addSeparator();
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
+        // The file's name, or its whole path where two files share a name.
+        QString shown = names.count(names[i]) > 1 ? QDir::toNativeSeparators(path) : names[i];
+        shown.replace(u'&', QStringLiteral("&&"));
+        QAction* entry = m_settingsMenu->addAction(texts::recentFileEntry(i + 1, shown));
+        entry->setObjectName(QStringLiteral("mnuSettei_Recent%1").arg(i + 1));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
+        connect(entry, &QAction::triggered, this,
+                [this, path] { m_fileCommands.openRecentFile(path, this); });
+        m_recentEntries << entry;
+    }
 }
 
 QWidget* MainWindow::control(const QString& name) const {
@@ -197,9 +251,9 @@ QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
 
 QLineEdit* MainWindow::addField(QGridLayout* grid, int row, int column, const char* name) {
     const ControlRow& field = tableRow(name);
-    const QString caption = tableText(field.caption);
-    const QString unit = tableText(field.unit);
-    auto* edit = new QLineEdit(QString::fromUtf8(field.initial));
+    const QString caption = captionOf(field);
+    const QString unit = unitOf(field);
+    auto* edit = new QLineEdit(startTextOf(field));
     edit->setObjectName(QString::fromLatin1(name));
     holdOneCharacterMore(*edit);
     edit->setFont(numberFont());
@@ -243,8 +297,7 @@ QWidget* MainWindow::buildSheetTab() {
     offsets->setContentsMargins(0, 0, 0, 0);
     offsets->setHorizontalSpacing(16);
     offsets->setVerticalSpacing(2);
-    QLabel* heading = plainLabel(QStringLiteral("プリンタの誤差設定"));
-    heading->setObjectName(QStringLiteral("lblPrinterGosa"));
+    QLabel* heading = plainLabel(texts::offsetHeading(), "lblPrinterGosa");
     offsets->addWidget(heading, 0, 0, 1, 2);
     addField(offsets, 1, 0, ctl::txtPrinterGosaY);
     addField(offsets, 1, 1, ctl::txtPrinterGosaX);
@@ -254,16 +307,15 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
     shade->setRange(0, 255);
-    shade->setValue(num::textToInt32(QString::fromLatin1(tableRow(ctl::sbrPrintShade).initial)));
+    shade->setValue(num::textToInt32(startTextOf(tableRow(ctl::sbrPrintShade))));
     shade->setSingleStep(1);
     shade->setPageStep(16);
     // Reached with Tab and moved with the arrow keys and Page Up/Down.
     shade->setFocusPolicy(Qt::StrongFocus);
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
-    shadeCaption->addWidget(captionLabel(tableText(tableRow(ctl::sbrPrintShade).caption), shade));
-    QLabel* percent = plainLabel(QString::fromUtf8(tableRow(ctl::lblPrintShade).initial));
-    percent->setObjectName(QString::fromLatin1(ctl::lblPrintShade));
+    shadeCaption->addWidget(captionLabel(captionOf(tableRow(ctl::sbrPrintShade)), shade));
+    QLabel* percent = plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
     auto* shadeCell = new QVBoxLayout;
@@ -273,7 +325,7 @@ QWidget* MainWindow::buildSheetTab() {
     grid->addLayout(shadeCell, 3, 0, 1, 2);
 
     // Third column: paper and display size.
-    auto* paper = new QGroupBox(QStringLiteral("紙のサイズ"));
+    auto* paper = new QGroupBox(texts::paperFrame());
     paper->setObjectName(QStringLiteral("Frame1"));
     auto* paperGrid = new QGridLayout(paper);
     for (const PaperSize* p : papersInWindowOrder())
@@ -282,7 +334,7 @@ QWidget* MainWindow::buildSheetTab() {
     paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), paperGrid->rowCount(), 0, 1,
                          paperGrid->columnCount());
 
-    auto* display = new QGroupBox(QStringLiteral("表示サイズ"));
+    auto* display = new QGroupBox(texts::displayFrame());
     display->setObjectName(QStringLiteral("FrmHyojiSize"));
     auto* displayRow = new QHBoxLayout(display);
     displayRow->addWidget(option(ctl::optHyojiLarge));
@@ -318,7 +370,7 @@ QWidget* MainWindow::buildStaffTab() {
                           rows + 2 * weights->frameWidth());
     auto* weightCell = new QVBoxLayout;
     weightCell->setSpacing(2);
-    weightCell->addWidget(captionLabel(tableText(tableRow(ctl::lstLineWeight).caption), weights));
+    weightCell->addWidget(captionLabel(captionOf(tableRow(ctl::lstLineWeight)), weights));
     weightCell->addWidget(weights);
     grid->addLayout(weightCell, 1, 0, Qt::AlignTop | Qt::AlignLeft);
 
@@ -331,7 +383,7 @@ QWidget* MainWindow::buildStaffTab() {
         QFontMetrics(reference->font()).horizontalAdvance(QStringLiteral("-16.5335292964923")) +
         12);
 
-    auto* lineCount = new QGroupBox(QStringLiteral("線の本数"));
+    auto* lineCount = new QGroupBox(pernoa::texts::tableText(pernoa::texts::kLineCount));
     lineCount->setObjectName(QStringLiteral("fraLineCnt"));
     auto* column = new QVBoxLayout(lineCount);
     for (const QString& name : lineCountOptions())
@@ -350,7 +402,7 @@ QWidget* MainWindow::buildMusicTab() {
     presets->setObjectName(QStringLiteral("lstHinagata"));
     presets->addItem(texts::presetPrompt());
     for (const MusicPresetEntry& entry : musicPresets())
-        presets->addItem(QCoreApplication::translate("engine", entry.name), int(entry.preset));
+        presets->addItem(pernoa::texts::tableText(entry.name), int(entry.preset));
     auto* presetCell = new QVBoxLayout;
     presetCell->setSpacing(2);
     presetCell->addWidget(captionLabel(texts::presetCaption(), presets));
@@ -360,7 +412,9 @@ QWidget* MainWindow::buildMusicTab() {
         const QVariant preset = presets->itemData(index);
         presets->setCurrentIndex(0);
         if (preset.isValid())
-            m_engine.ApplyMusicPreset(MusicPreset(preset.toInt()));
+            m_fileCommands.document().changeFields(
+                document::texts::chooseOption(texts::presetCaption()),
+                [this, preset] { m_engine.applyPreset(MusicPreset(preset.toInt())); });
     });
 
     // The rastral sizes, and the height of a staff at the spacing as it is.
@@ -389,7 +443,9 @@ QWidget* MainWindow::buildMusicTab() {
     connect(rastral, &QComboBox::activated, this, [this, rastral](int index) {
         const QVariant number = rastral->itemData(index);
         if (number.isValid())
-            m_engine.ApplyRastral(number.toInt());
+            m_fileCommands.document().changeFields(
+                document::texts::chooseOption(texts::rastralCaption()),
+                [this, number] { m_engine.applyRastral(number.toInt()); });
         showStaffSize();
     });
 
@@ -397,8 +453,7 @@ QWidget* MainWindow::buildMusicTab() {
     stack->setObjectName(QString::fromLatin1(ctl::txtFuhyoNarabi));
     auto* stackCell = new QVBoxLayout;
     stackCell->setSpacing(2);
-    stackCell->addWidget(
-        captionLabel(tableText(tableRow(ctl::txtFuhyoNarabi).caption), stack->table()));
+    stackCell->addWidget(captionLabel(captionOf(tableRow(ctl::txtFuhyoNarabi)), stack->table()));
     stackCell->addWidget(stack);
     grid->addLayout(stackCell, 1, 0, 1, 2);
 
@@ -431,7 +486,7 @@ QWidget* MainWindow::buildMusicTab() {
 }
 
 void MainWindow::showStaffSize() {
-    m_engine.ShowStaffHeight();
+    m_engine.showStaffHeight();
     auto* rastral = qobject_cast<QComboBox*>(control(QStringLiteral("lstRastral")));
     const int at = rastral->findData(m_engine.currentRastral());
     rastral->setCurrentIndex(at >= 0 ? at : 0);
@@ -444,54 +499,65 @@ QWidget* MainWindow::buildCommands() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    grid->addWidget(commandButton("cmdPreview", QStringLiteral("プレビュー")), 0, 0,
-                    Qt::AlignBottom);
-    grid->addWidget(commandButton("cmdPrint", QStringLiteral("印刷")), 0, 1, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdPreview", texts::previewButton()), 0, 0, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdPrint", texts::printButton()), 0, 1, Qt::AlignBottom);
 
     const ControlRow& countRow = tableRow(ctl::txtPrintCount);
-    auto* count = new QLineEdit(QString::fromUtf8(countRow.initial));
+    auto* count = new QLineEdit(startTextOf(countRow));
     count->setObjectName(QString::fromLatin1(ctl::txtPrintCount));
     holdOneCharacterMore(*count);
     count->setFont(numberFont());
     count->setFixedSize(fieldSize(*count));
     auto* countCell = new QGridLayout;
     countCell->setSpacing(2);
-    countCell->addWidget(captionLabel(tableText(countRow.caption), count), 0, 0, 1, 2);
+    countCell->addWidget(captionLabel(captionOf(countRow), count), 0, 0, 1, 2);
     countCell->addWidget(count, 1, 0);
-    countCell->addWidget(captionLabel(tableText(countRow.unit), count), 1, 1);
+    countCell->addWidget(captionLabel(unitOf(countRow), count), 1, 1);
     grid->addLayout(countCell, 0, 2, Qt::AlignBottom);
 
-    grid->addWidget(commandButton("cmdShowHelp", QStringLiteral("ヘルプ")), 0, 3, Qt::AlignBottom);
-    grid->addWidget(commandButton("cmdSetPrinter", QStringLiteral("使用するプリンタの選択")), 1, 1,
-                    1, 2, Qt::AlignLeft);
-    grid->addWidget(commandButton("cmdEnd", QStringLiteral("終了")), 1, 3);
+    grid->addWidget(commandButton("cmdShowHelp", texts::helpButton()), 0, 3, Qt::AlignBottom);
+    grid->addWidget(commandButton("cmdSetPrinter", texts::choosePrinterButton()), 1, 1, 1, 2,
+                    Qt::AlignLeft);
+    grid->addWidget(commandButton("cmdEnd", texts::endButton()), 1, 3);
     grid->setColumnStretch(4, 1);
     return box;
 }
 
 void MainWindow::buildMenus() {
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("設定"));
+    QMenu* settings = menuBar()->addMenu(texts::settingsMenu());
     settings->setObjectName(QStringLiteral("mnuSettei"));
-    QAction* open = settings->addAction(QStringLiteral("開く(&O)"));
+    settings->setToolTipsVisible(true);
+    m_settingsMenu = settings;
+    QAction* open = settings->addAction(texts::openCommand());
     open->setObjectName(QStringLiteral("mnuSettei_Open"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* save = settings->addAction(QStringLiteral("保存(&S)"));
+    QAction* save = settings->addAction(texts::saveCommand());
     save->setObjectName(QStringLiteral("mnuSettei_Save"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    QAction* pdf = settings->addAction(QStringLiteral("PDFに書き出す…"));
+    QAction* pdf = settings->addAction(texts::exportPdfCommand());
     pdf->setObjectName(QStringLiteral("mnuSettei_ExportPdf"));
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     // A sheet to measure the printer's offsets on, printed on the paper and
     // in the orientation chosen here.
-    QAction* calibration = settings->addAction(QStringLiteral("誤差測定用紙を印刷"));
+    QAction* calibration = settings->addAction(texts::calibrationCommand());
     calibration->setObjectName(QStringLiteral("mnuSettei_CalibrationSheet"));
-    connect(calibration, &QAction::triggered, this, [this] { DrawCalibrationSheet(m_engine); });
+    connect(calibration, &QAction::triggered, this, [this] { drawCalibrationSheet(m_engine); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    QMenu* edit = menuBar()->addMenu(texts::editMenu());
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    document::Document& document = m_fileCommands.document();
+    const preview::HistoryActions history =
+        preview::createHistoryActions(document.history(), this, [&document] { document.settle(); });
+    history.undo->setObjectName(QStringLiteral("mnuEdit_Undo"));
+    history.redo->setObjectName(QStringLiteral("mnuEdit_Redo"));
+    edit->addAction(history.undo);
+    edit->addAction(history.redo);
+
+    QMenu* help = menuBar()->addMenu(texts::helpMenu());
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* view = help->addAction(QStringLiteral("ヘルプ"));
+    QAction* view = help->addAction(texts::helpCommand());
     view->setObjectName(QStringLiteral("mnuHelp_View"));
-    QAction* version = help->addAction(QStringLiteral("バージョン情報"));
+    QAction* version = help->addAction(texts::aboutCommand());
     version->setObjectName(QStringLiteral("mnuHelp_Ver"));
 
     connect(open, &QAction::triggered, this, &MainWindow::openSettings);
@@ -623,7 +689,13 @@ void MainWindow::connectHandlers() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The printer offsets are kept for the next run; nothing else is saved.
+    // Unsaved changes are saved or given up as the user says; a cancel keeps
+    // the program running with everything as it is.
+    if (!m_fileCommands.mayDiscardChanges(this)) {
+        event->ignore();
+        return;
+    }
+    // The printer offsets are kept for the next run.
     m_fileCommands.SaveDefaultSettei();
     event->accept();
     // The program ends at once, every other window with it, none asked.
@@ -683,6 +755,69 @@ void MainWindow::saveSettings() {
 
 void MainWindow::exportPdf() {
     m_fileCommands.exportPdfCommand(this);
+}
+
+// ---------------------------------------------------------------------------
+// Files dropped on the window
+
+QString MainWindow::droppedSettingsFile(const QMimeData* data) {
+    // One file at a time: of several, none would be the obvious one.
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return QString();
+    const QUrl url = data->urls().first();
+    return url.isLocalFile() && isSettingsFilePath(url.toLocalFile()) ? url.toLocalFile()
+                                                                      : QString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedSettingsFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedSettingsFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedSettingsFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The question and the load run once the drop has ended, so the program
+    // the file came from is not kept waiting for the answer.
+    QMetaObject::invokeMethod(
+        this, [this, path] { m_fileCommands.openFile(path, this); }, Qt::QueuedConnection);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Files dragged over a field are the window's to take or refuse; a text
+    // dragged there stays the field's.
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasUrls())
+            break;
+        if (event->type() == QEvent::Drop)
+            dropEvent(drop);
+        else if (droppedSettingsFile(drop->mimeData()).isEmpty())
+            drop->ignore();
+        else
+            drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace pernoa::ui

@@ -1,12 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
+class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMimeData;
 class QWidget;
 
 namespace pernoa {
@@ -26,7 +33,12 @@ class FormControls;
 // the commands and menu entries theirs) as its object name and is registered
 // in the form the engine and the settings files reach them through.
 //
-// Closing the window ("終了" or the close box) ends the whole program.
+// Its title names the page's file, marked while there are unsaved changes
+// ("ペルノアVer2.2 - etude.kvs2*"). Closing the window ("終了" or the close
+// box) ends the whole program, after asking about unsaved changes. The menu
+// "設定" lists the recent files (Ctrl+1 ... Ctrl+5), the menu "編集" undoes
+// and redoes the page's changes. A settings file dropped on the window is
+// opened; anything else dropped is refused.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,8 +52,15 @@ public:
     HelpWindow* helpWindow() const;
     AboutBox* aboutBox() const;
 
+    // The title as the window system shows it (the mark resolved).
+    QString shownTitle() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     // Opens the help window, or brings the open one forward.
@@ -63,6 +82,10 @@ private:
     void showStaffSize();
     QWidget* buildCommands();
     void buildMenus();
+    void updateTitle();
+    void updateRecentFiles();
+    // The settings file a drag brings, or "" when it brings anything else.
+    static QString droppedSettingsFile(const QMimeData* data);
     void connectHandlers();
     void setFocusOrder();
     void tabToSelectedOptions();
@@ -80,6 +103,8 @@ private:
     IPrinterList& m_printers;
     QPointer<HelpWindow> m_help;
     QPointer<AboutBox> m_about;
+    QMenu* m_settingsMenu = nullptr;
+    QList<QAction*> m_recentEntries;
 };
 
 } // namespace pernoa::ui

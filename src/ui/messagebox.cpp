@@ -1,5 +1,8 @@
 #include "ui/messagebox.h"
 
+#include "preview/texts.h"
+#include "ui/texts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
@@ -80,15 +83,24 @@ std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const 
     box->setText(text);
     box->setIcon(toQtIcon(icon));
     box->setWindowModality(Qt::ApplicationModal);
+    if (buttons == MsgButtons::SaveDiscardCancel) {
+        box->setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box->button(QMessageBox::Save)->setText(texts::saveButton());
+        box->button(QMessageBox::Discard)->setText(texts::discardButton());
+        box->button(QMessageBox::Cancel)->setText(preview::texts::cancel());
+        box->setEscapeButton(QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Save);
+        return box;
+    }
     if (buttons == MsgButtons::OkCancel) {
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box->button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box->button(QMessageBox::Cancel)->setText(preview::texts::cancel());
         box->setEscapeButton(QMessageBox::Cancel);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setEscapeButton(QMessageBox::Ok);
     }
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->button(QMessageBox::Ok)->setText(preview::texts::ok());
     box->setDefaultButton(QMessageBox::Ok);
     return box;
 }

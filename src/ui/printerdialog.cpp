@@ -1,6 +1,9 @@
 #include "ui/printerdialog.h"
 
 #include "engine/surfaces.h"
+#include "preview/texts.h"
+#include "ui/texts.h"
+#include "ui/windowparts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,18 +25,16 @@ PrinterDialog::PrinterDialog(IPrinterList& printers, QWidget* parent)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_printers(printers) {
     setObjectName(QStringLiteral("frmSetPrinter"));
-    setWindowTitle(QStringLiteral("ペルノア－使用するプリンターの設定"));
+    setWindowTitle(texts::printerDialogTitle());
 
-    m_label = new QLabel;
-    m_label->setObjectName(QStringLiteral("lblSelectPrinter"));
-    m_label->setTextFormat(Qt::PlainText);
+    m_label = plainLabel(QString(), "lblSelectPrinter");
     m_label->setWordWrap(true);
 
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("lstSelectPrinter"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(preview::texts::ok());
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &PrinterDialog::cmdOKClick);
@@ -56,11 +57,11 @@ PrinterDialog::PrinterDialog(IPrinterList& printers, QWidget* parent)
 }
 
 QString PrinterDialog::noPrinterText() {
-    return QStringLiteral("プリンターがインストールされていません");
+    return texts::noPrinterInstalled();
 }
 
 QString PrinterDialog::noSchedulerText() {
-    return QStringLiteral("印刷スケジューラー（CUPS）が起動していません");
+    return texts::noScheduler();
 }
 
 void PrinterDialog::load() {
@@ -74,7 +75,7 @@ void PrinterDialog::load() {
             m_list->setCurrentRow(m_list->count() - 1, QItemSelectionModel::ClearAndSelect);
     }
     if (!names.isEmpty())
-        m_label->setText(QStringLiteral("印刷に使用するプリンターを選択してください"));
+        m_label->setText(texts::choosePrinter());
     else
         m_label->setText(m_printers.schedulerAnswers() ? noPrinterText() : noSchedulerText());
 }

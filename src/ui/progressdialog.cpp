@@ -1,6 +1,8 @@
 #include "ui/progressdialog.h"
 
-#include "engine/messages.h"
+#include "engine/numberrules.h"
+#include "engine/texts.h"
+#include "ui/texts.h"
 
 #include <QApplication>
 
@@ -11,14 +13,14 @@ JobProgressDialog::~JobProgressDialog() {
 }
 
 QString JobProgressDialog::labelText(int done, int total) {
-    return QStringLiteral("出力中… %1 / %2 枚").arg(done).arg(total);
+    return texts::copiesDone(num::toText(done), num::toText(total));
 }
 
 void JobProgressDialog::start(int total) {
     finish();
-    m_dialog = std::make_unique<QProgressDialog>(labelText(0, total), QStringLiteral("中止"), 0,
-                                                 total, m_parent);
-    m_dialog->setWindowTitle(AppTitle);
+    m_dialog = std::make_unique<QProgressDialog>(labelText(0, total), texts::stopJob(), 0, total,
+                                                 m_parent);
+    m_dialog->setWindowTitle(pernoa::texts::appTitle());
     m_dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog->setMinimumDuration(500);
     m_dialog->setAutoClose(false);

@@ -1,10 +1,12 @@
 #include "ui/staffstackeditor.h"
 
 #include "engine/musicsettings.h"
+#include "engine/texts.h"
 #include "ui/texts.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -14,20 +16,29 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pernoa::ui {
 namespace {
 
 enum Column { ClefColumn, LinesColumn, SpacingColumn };
 // The clef's word (the stack text's) beside its caption.
-constexpr int WordRole = Qt::UserRole;
+constexpr int kWordRole = Qt::UserRole;
 // Rows the table shows without scrolling.
-constexpr int VisibleRows = 3;
+constexpr int kVisibleRows = 3;
 // A cell holds no more than this; a count or a spacing never needs it.
-constexpr int MaxCellChars = 32;
+constexpr int kMaxCellChars = 32;
 
 QString clefCaption(const QString& word) {
     const ClefEntry* entry = clefByWord(word);
-    return entry ? QCoreApplication::translate("engine", entry->name) : word;
+    return entry ? pernoa::texts::tableText(entry->name) : word;
+}
+
+int widestClefCaption(const QFontMetrics& metrics) {
+    int widest = 0;
+    for (const ClefEntry& entry : clefTable())
+        widest = std::max(widest, metrics.horizontalAdvance(pernoa::texts::tableText(entry.name)));
+    return widest;
 }
 
 // The clef column edits with a list of the clefs; the number columns with a
@@ -41,13 +52,13 @@ public:
         if (index.column() == ClefColumn) {
             auto* clefs = new QComboBox(parent);
             for (const ClefEntry& entry : clefTable())
-                clefs->addItem(QCoreApplication::translate("engine", entry.name),
+                clefs->addItem(pernoa::texts::tableText(entry.name),
                                QString::fromLatin1(entry.word));
             return clefs;
         }
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-            edit->setMaxLength(MaxCellChars);
+            edit->setMaxLength(kMaxCellChars);
             edit->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[^,:]*")), edit));
         }
@@ -64,7 +75,7 @@ public:
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         if (auto* clefs = qobject_cast<QComboBox*>(editor)) {
-            const int at = clefs->findData(index.data(WordRole));
+            const int at = clefs->findData(index.data(kWordRole));
             clefs->setCurrentIndex(at >= 0 ? at : 0);
             return;
         }
@@ -73,7 +84,7 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {
         if (auto* clefs = qobject_cast<QComboBox*>(editor)) {
-            model->setData(index, clefs->currentData(), WordRole);
+            model->setData(index, clefs->currentData(), kWordRole);
             model->setData(index, clefs->currentText(), Qt::DisplayRole);
             return;
         }
@@ -100,13 +111,13 @@ StaffStackEditor::StaffStackEditor(QWidget* parent) : QWidget(parent) {
     header->setSectionResizeMode(SpacingColumn, QHeaderView::ResizeToContents);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const int rowHeight = m_table->verticalHeader()->defaultSectionSize();
-    m_table->setMinimumHeight(header->sizeHint().height() + VisibleRows * rowHeight +
+    m_table->setMinimumHeight(header->sizeHint().height() + kVisibleRows * rowHeight +
                               2 * m_table->frameWidth());
     m_table->setMaximumHeight(m_table->minimumHeight());
-    m_table->setMinimumWidth(
-        header->sectionSizeHint(LinesColumn) + header->sectionSizeHint(SpacingColumn) +
-        m_table->fontMetrics().horizontalAdvance(QStringLiteral("ト音記号（8下）")) +
-        m_table->verticalHeader()->sizeHint().width() + 40);
+    m_table->setMinimumWidth(header->sectionSizeHint(LinesColumn) +
+                             header->sectionSizeHint(SpacingColumn) +
+                             widestClefCaption(m_table->fontMetrics()) +
+                             m_table->verticalHeader()->sizeHint().width() + 40);
 
     m_add = new QPushButton(texts::stackAddRow());
     m_add->setObjectName(QStringLiteral("cmdFuhyoAdd"));
@@ -133,7 +144,7 @@ StaffStackEditor::StaffStackEditor(QWidget* parent) : QWidget(parent) {
 QString StaffStackEditor::text() const {
     QStringList rows;
     for (int r = 0; r < m_table->rowCount(); ++r) {
-        const QString clef = m_table->item(r, ClefColumn)->data(WordRole).toString();
+        const QString clef = m_table->item(r, ClefColumn)->data(kWordRole).toString();
         const QString lines = m_table->item(r, LinesColumn)->text();
         const QString spacing = m_table->item(r, SpacingColumn)->text();
         QString row = clef;
@@ -171,7 +182,7 @@ void StaffStackEditor::appendRow(const QString& clef, const QString& lines,
     const int r = m_table->rowCount();
     m_table->insertRow(r);
     auto* clefItem = new QTableWidgetItem(clefCaption(clef));
-    clefItem->setData(WordRole, clef);
+    clefItem->setData(kWordRole, clef);
     m_table->setItem(r, ClefColumn, clefItem);
     m_table->setItem(r, LinesColumn, new QTableWidgetItem(lines));
     m_table->setItem(r, SpacingColumn, new QTableWidgetItem(spacing));
@@ -185,7 +196,7 @@ void StaffStackEditor::addRow() {
     const int last = m_table->rowCount() - 1;
     m_filling = true;
     if (last >= 0)
-        appendRow(m_table->item(last, ClefColumn)->data(WordRole).toString(),
+        appendRow(m_table->item(last, ClefColumn)->data(kWordRole).toString(),
                   m_table->item(last, LinesColumn)->text(), QString());
     else
         appendRow(QStringLiteral("treble"), QStringLiteral("5"), QString());
@@ -205,7 +216,7 @@ void StaffStackEditor::removeRow() {
 }
 
 void StaffStackEditor::updateButtons() {
-    m_add->setEnabled(m_table->rowCount() < int(MaxStackRows));
+    m_add->setEnabled(m_table->rowCount() < int(kMaxStackRows));
     m_remove->setEnabled(m_table->rowCount() > 0);
 }
 

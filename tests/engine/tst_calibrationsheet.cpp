@@ -37,7 +37,7 @@ private slots:
         rig.form.setText(ctl::txtPrinterGosaY, "-4");
         rig.form.setText(ctl::txtTavriDansu, "");
 
-        QCOMPARE(DrawCalibrationSheet(rig.engine), Outcome::done(1));
+        QCOMPARE(drawCalibrationSheet(rig.engine), Outcome::done(1));
         QCOMPARE(rig.printer.calls.mid(0, 4),
                  QStringList({QStringLiteral("paper %1").arg(paperCode),
                               QStringLiteral("orientation %1").arg(landscape ? 2 : 1), "unit twips",
@@ -70,7 +70,7 @@ private slots:
     void printerFailureTakesTheCatchAll() {
         EngineRig rig;
         rig.printer.failAtCall = 8; // within the frame
-        QCOMPARE(DrawCalibrationSheet(rig.engine), Outcome::failed("printer failure (test)"));
+        QCOMPARE(drawCalibrationSheet(rig.engine), Outcome::failed("printer failure (test)"));
         QVERIFY(rig.printer.aborted);
         QVERIFY(!rig.printer.ended);
         QCOMPARE(rig.messages.texts(), QStringList{"エラーが発生しました"});

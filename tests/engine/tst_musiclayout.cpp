@@ -37,11 +37,11 @@ struct OneGlyphFont : IMusicFont {
 struct MusicRig : EngineRig {
     MusicSettings music;
     Outcome draw() {
-        engine.PutMusicSettings(music);
+        engine.putMusicSettings(music);
         return engine.DrawTavriSheet(0);
     }
     Outcome print() {
-        engine.PutMusicSettings(music);
+        engine.putMusicSettings(music);
         return engine.cmdPrintClick();
     }
     const MusicPage& page() const { return *engine.lastMusicPage(); }
@@ -197,7 +197,7 @@ private slots:
         rig.music.measures = 3;
         rig.draw();
         const double L = 850.5, right = 11056.5;
-        const double clefEnd = L + ClefAreaSteps * rig.step();
+        const double clefEnd = L + kClefAreaSteps * rig.step();
         {
             const MusicPage& page = rig.page();
             QCOMPARE(page.barLines.size(), std::size_t(2 * 4));
@@ -219,7 +219,7 @@ private slots:
             const BracePlace& brace = page.braces[1];
             QCOMPARE(brace.top, page.staves[2].top);
             QCOMPARE(brace.bottom, page.staves[3].bottom);
-            QVERIFY(near(brace.right, L - BraceGapSteps * rig.step()));
+            QVERIFY(near(brace.right, L - kBraceGapSteps * rig.step()));
         }
 
         rig.music.barReach = BarLineReach::Staff;
@@ -232,7 +232,7 @@ private slots:
             QCOMPARE(page.barLines[1].EndY, page.staves[0].bottom);
             QCOMPARE(page.barLines[2].StartY, page.staves[1].top);
             const BracketPlace& bracket = page.brackets[0];
-            QVERIFY(near(bracket.left + bracket.width, L - BracketGapSteps * rig.step()));
+            QVERIFY(near(bracket.left + bracket.width, L - kBracketGapSteps * rig.step()));
             QCOMPARE(bracket.top, page.staves[0].top);
             QCOMPARE(bracket.bottom, page.staves[1].bottom);
         }
@@ -376,7 +376,7 @@ private slots:
             QVERIFY(near(printed.y(), clef.y + 20 + 1 * TwipsPerMm));
             QCOMPARE(rig.printer.wideLines.size(), 2 * 3);
             QVERIFY(
-                rig.printer.calls.contains(QStringLiteral("wideline %1").arg(BarLineWidthRatio)));
+                rig.printer.calls.contains(QStringLiteral("wideline %1").arg(kBarLineWidthRatio)));
             QCOMPARE(rig.printer.fills.size(), 2);
             QVERIFY(!rig.engine.lastWarnings().any());
         }

@@ -123,7 +123,7 @@ void TestPageSizes::setPaperPutsEachSizeInEffect() {
         {PaperKind::A5, O::Portrait, 11907, 8420},  {PaperKind::A5, O::Landscape, 8420, 11907},
     };
     for (const Case& c : cases) {
-        rig.engine.SetPaper(*paperByKind(c.kind), c.orientation);
+        rig.engine.setPaper(*paperByKind(c.kind), c.orientation);
         QCOMPARE(rig.engine.settings().PaperHeightTwip, c.H);
         QCOMPARE(rig.engine.settings().PaperWidthTwip, c.W);
     }

@@ -1,4 +1,4 @@
-#include "engine/consoleprogress.h"
+#include "cli/consoleprogress.h"
 #include "engine/controls.h"
 #include "enginerig.h"
 
@@ -351,7 +351,7 @@ void TestPrintJob::consoleProgress() {
     QFETCH(QByteArray, written);
     std::FILE* out = std::tmpfile();
     QVERIFY(out);
-    ConsoleProgress progress(out, terminal, delayMs);
+    cli::ConsoleProgress progress(out, terminal, delayMs);
     progress.start(2);
     QVERIFY(progress.step(1));
     QVERIFY(progress.step(2));

@@ -1,7 +1,7 @@
 // The text-file primitives of the settings files: field splitting, code page
 // 932, the line reader, the value reader and the writer.
 
-#include "faildevice.h"
+#include "failingdevice.h"
 #include "files/cp932.h"
 #include "files/fields.h"
 #include "files/fileio.h"
@@ -30,10 +30,10 @@ using pernoa::test::FailingDevice;
 
 namespace {
 
-const QString DataDir = QStringLiteral(PERNOA_FILES_TESTDATA);
+const QString kDataDir = QStringLiteral(PERNOA_FILES_TESTDATA);
 
 QByteArray fixture(const QString& name) {
-    QFile file(DataDir + u'/' + name);
+    QFile file(kDataDir + u'/' + name);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", qPrintable(name));
     return file.readAll();
@@ -119,7 +119,7 @@ QByteArray written(const std::function<void(clsFileIO&)>& write) {
 }
 
 // The lines of written_lines.txt as the program is given them.
-const QStringList LinesToWrite = {
+const QStringList kLinesToWrite = {
     QStringLiteral("[$TextSettei$]"),
     QStringLiteral("練習曲\\n第1番,3000,1200,ＭＳ Ｐゴシック,20,True,False,False,0"),
     QStringLiteral("表,ソ,～,－,①,髙"),
@@ -234,7 +234,7 @@ private slots:
     void writtenLinesMatchFixture() {
         const QByteArray expected = fixture(QStringLiteral("written_lines.txt"));
         QCOMPARE(written([](clsFileIO& io) {
-                     for (const QString& line : LinesToWrite)
+                     for (const QString& line : kLinesToWrite)
                          QVERIFY(io.M_boWriteLine(line));
                  }),
                  expected);
@@ -244,7 +244,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("out.kvs2"));
         clsFileIO io;
         QVERIFY(io.M_boOpen(path, true, false));
-        for (const QString& line : LinesToWrite)
+        for (const QString& line : kLinesToWrite)
             QVERIFY(io.M_boWriteLine(line));
         QVERIFY(io.M_Close());
         QCOMPARE(fileBytes(path), expected);
@@ -252,8 +252,8 @@ private slots:
 
     void fixtureReadsBack() {
         clsFileIO io;
-        QVERIFY(io.M_boOpen(DataDir + QStringLiteral("/written_lines.txt"), false, false));
-        QStringList expected = LinesToWrite;
+        QVERIFY(io.M_boOpen(kDataDir + QStringLiteral("/written_lines.txt"), false, false));
+        QStringList expected = kLinesToWrite;
         expected[4] = QStringLiteral("?100");
         QCOMPARE(allLines(io), expected);
         QVERIFY(io.M_Close());
@@ -267,7 +267,8 @@ private slots:
 
     void lastLineWithoutLineEnd() {
         clsFileIO io;
-        QVERIFY(io.M_boOpen(DataDir + QStringLiteral("/last_line_without_crlf.txt"), false, false));
+        QVERIFY(
+            io.M_boOpen(kDataDir + QStringLiteral("/last_line_without_crlf.txt"), false, false));
         QCOMPARE(io.M_stGetLine(), QStringLiteral("[$TavriSettei$]"));
         QVERIFY(!io.M_boEof());
         QCOMPARE(io.M_stGetLine(), QStringLiteral("30,30,15,15,普通,10,2,A4,0,1,0,5,0"));
@@ -404,7 +405,7 @@ private slots:
 
     void sampleSettingsFile() {
         clsFileIO io;
-        QVERIFY(io.M_boOpen(DataDir + QStringLiteral("/sample.kvs2"), false, false));
+        QVERIFY(io.M_boOpen(kDataDir + QStringLiteral("/sample.kvs2"), false, false));
         QStringList passed;
         while (!io.M_boEof()) {
             const QString line = io.M_stGetLine();
@@ -577,7 +578,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("link"))));
         QFile big(dir.filePath(QStringLiteral("big")));
-        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(MaxFileBytes + 1)); // sparse
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxFileBytes + 1)); // sparse
         big.close();
 #endif
         clsFileIO io;

@@ -5,7 +5,7 @@
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
 #include "enginerig.h"
-#include "faildevice.h"
+#include "failingdevice.h"
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
 #include "files/settingsfile.h"
@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -30,7 +31,7 @@ using namespace pernoa::overlay;
 
 namespace {
 
-const QString DataDir = QStringLiteral(PERNOA_FILES_TESTDATA "/settings");
+const QString kDataDir = QStringLiteral(PERNOA_FILES_TESTDATA "/settings");
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -50,6 +51,22 @@ QByteArray crlfLines(const QStringList& lines) {
     return bytes;
 }
 
+// A translation of the line weights' captions, as an English window shows
+// them: the file keeps its own words whatever the list shows.
+class EnglishWeights : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (qstrcmp(context, "engine") != 0)
+            return {};
+        const QString text = QString::fromUtf8(source);
+        return text == u"細め"   ? QStringLiteral("Thin")
+               : text == u"普通" ? QStringLiteral("Normal")
+               : text == u"太め" ? QStringLiteral("Thick")
+                                 : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 // The main window's state as the files see it, with the window's handlers of
 // the landscape box and the paper options.
 struct Rig {
@@ -62,7 +79,7 @@ struct Rig {
     SettingsFile file{engine, items};
 
     Rig() {
-        engine.InitStartValues();
+        engine.initStartValues();
         engine.setPreviewSurface(&surface);
         engine.setOverlayOutput(&items);
         items.setDisplay(&display);
@@ -100,7 +117,7 @@ private slots:
     void initTestCase() {
         QVERIFY(test::decimalPointAsAsked());
         // Image paths in the fixtures are relative to their folder.
-        QVERIFY(QDir::setCurrent(DataDir));
+        QVERIFY(QDir::setCurrent(kDataDir));
     }
 
     // Parameter line ---------------------------------------------------------
@@ -152,13 +169,38 @@ private slots:
             << bad + "「線の幅」の値「\\x1b]0;x\\x07\\x1b[2J」は読み込めません。";
     }
 
+    // The list shows the captions, the file stores its words: a translated
+    // window reads and writes the same files, and draws the same weight.
+    void lineWeightWordsWhateverTheCaptions() {
+        EnglishWeights english;
+        QCoreApplication::installTranslator(&english);
+        Rig r;
+        QCOMPARE(r.form.selectedText(ctl::lstLineWeight), QStringLiteral("Normal"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("w.kvs2"));
+        writeBytes(path, crlfLines({kTavriSetteiMarker, "30,30,15,15,細め,10,2,A4,0,1,0,5,0", "",
+                                    kTextSetteiMarker, "", kImageSetteiMarker}));
+        const bool loaded = r.file.boLoadSetteiFile(path);
+        const QString shown = r.form.selectedText(ctl::lstLineWeight);
+        const std::int32_t drawn = r.engine.settings().LineWeight;
+        r.form.selectText(ctl::lstLineWeight, QStringLiteral("Thick"));
+        const bool saved = r.file.SaveSetteiFile(path);
+        QCoreApplication::removeTranslator(&english);
+        QVERIFY(loaded);
+        QCOMPARE(shown, QStringLiteral("Thin"));
+        QCOMPARE(drawn, kLineWeightThin);
+        QVERIFY(saved);
+        QVERIFY(fileBytes(path).startsWith(
+            crlfLines({kTavriSetteiMarker, "30,30,15,15,太め,10,2,A4,0,1,0,5,0"})));
+    }
+
     void parameterLine() {
         QFETCH(QString, line);
         QFETCH(bool, ok);
         QFETCH(QString, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.kvs2"));
-        QStringList lines = {TavriSetteiMarker};
+        QStringList lines = {kTavriSetteiMarker};
         if (line != QLatin1String("<none>"))
             lines << line;
         writeBytes(path, crlfLines(lines));
@@ -245,7 +287,7 @@ private slots:
         // Items placed before the load go, whatever the file holds.
         r.addText(OverlayText{QStringLiteral("old"), 1, 1});
         const int clearsBefore = r.surface.clears;
-        QCOMPARE(r.file.boLoadSetteiFile(DataDir + u'/' + name), ok);
+        QCOMPARE(r.file.boLoadSetteiFile(kDataDir + u'/' + name), ok);
         QCOMPARE(r.messages.texts(), messages);
         QCOMPARE(r.paper(), paper);
         QCOMPARE(r.inUseTexts(), texts);
@@ -272,7 +314,7 @@ private slots:
 
     void onePictureDecodedOnce() {
         Rig r;
-        QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
+        QVERIFY(r.file.boLoadSetteiFile(kDataDir + QStringLiteral("/full.kvs2")));
         QCOMPARE(r.items.image(1).Picture.image.cacheKey(),
                  r.items.image(2).Picture.image.cacheKey());
         QCOMPARE(r.items.image(2).ImageSizePer, std::int16_t(250));
@@ -287,17 +329,17 @@ private slots:
     void loadThenSaveGivesTheSameBytes() {
         QFETCH(QString, name);
         Rig r;
-        QVERIFY(r.file.boLoadSetteiFile(DataDir + u'/' + name));
+        QVERIFY(r.file.boLoadSetteiFile(kDataDir + u'/' + name));
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out"));
         QVERIFY(r.file.SaveSetteiFile(out));
-        QCOMPARE(fileBytes(out), fileBytes(DataDir + u'/' + name));
+        QCOMPARE(fileBytes(out), fileBytes(kDataDir + u'/' + name));
         QVERIFY(r.messages.shown.isEmpty());
     }
 
     void deletedItemsAreNotWritten() {
         Rig r;
-        QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
+        QVERIFY(r.file.boLoadSetteiFile(kDataDir + QStringLiteral("/full.kvs2")));
         r.items.remove(ItemKind::Text, 1);
         r.items.remove(ItemKind::Image, 1);
         QTemporaryDir dir;
@@ -359,8 +401,8 @@ private slots:
     void tooManyItemsAreRefused() {
         QFETCH(bool, images);
         QByteArray bytes =
-            crlfLines({TavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
-                       TextSetteiMarker, "t,1,1,A,9,False,False,False,0", "", ImageSetteiMarker});
+            crlfLines({kTavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
+                       kTextSetteiMarker, "t,1,1,A,9,False,False,False,0", "", kImageSetteiMarker});
         const QByteArray line =
             images ? "1,1,pic.bmp,100\r\n" : "t,1,1,A,9,False,False,False,0\r\n";
         QByteArray many;
@@ -398,10 +440,10 @@ private slots:
         QFETCH(int, loaded);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("size.kvs2"));
-        writeBytes(path, crlfLines({TavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
-                                    TextSetteiMarker, "a,1,1,A,9,False,False,False,0",
+        writeBytes(path, crlfLines({kTavriSetteiMarker, "30,30,15,15,普通,10,2,A4,0,1,0,5,0", "",
+                                    kTextSetteiMarker, "a,1,1,A,9,False,False,False,0",
                                     "ab,1000,4000,A," + size + ",False,False,False,0", "",
-                                    ImageSetteiMarker}));
+                                    kImageSetteiMarker}));
         Rig r;
         QCOMPARE(r.file.boLoadSetteiFile(path), loaded > 0);
         if (loaded) {
@@ -464,7 +506,7 @@ private slots:
 
     void failingDeviceReportsTheSave() {
         Rig r;
-        QVERIFY(r.file.boLoadSetteiFile(DataDir + QStringLiteral("/full.kvs2")));
+        QVERIFY(r.file.boLoadSetteiFile(kDataDir + QStringLiteral("/full.kvs2")));
         test::FailingDevice device({}, 100);
         QVERIFY(!r.file.SaveSetteiFile(device));
         QCOMPARE(r.messages.texts(), QStringList({"設定ファイルの保存に失敗しました。"}));
@@ -502,7 +544,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("no extension"));
         Rig r;
         QVERIFY(r.file.SaveSetteiFile(path));
-        QCOMPARE(fileBytes(path), fileBytes(DataDir + QStringLiteral("/empty_page.kvs2")));
+        QCOMPARE(fileBytes(path), fileBytes(kDataDir + QStringLiteral("/empty_page.kvs2")));
     }
 
     // Default settings file --------------------------------------------------
@@ -530,7 +572,7 @@ private slots:
         QFETCH(QString, x);
         QFETCH(QString, y);
         QTemporaryDir dir;
-        const QString path = dir.filePath(DefaultSetteiName);
+        const QString path = dir.filePath(kDefaultSetteiName);
         if (content != "<missing>")
             writeBytes(path, content);
         HeadlessForm form;
@@ -545,7 +587,7 @@ private slots:
 
     void defaultSetteiWriteFailureKeepsTheFile() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(DefaultSetteiName);
+        const QString path = dir.filePath(kDefaultSetteiName);
         writeBytes(path, "1,2\r\n");
         HeadlessForm form;
         form.setText(ctl::txtPrinterGosaX, QStringLiteral("1e999")); // cannot be written
@@ -560,12 +602,12 @@ private slots:
         QTemporaryDir dir;
         qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
         QCoreApplication::setApplicationName(QStringLiteral("pernoa"));
-        QCOMPARE(DefaultSetteiPath(dir.path()), dir.filePath(DefaultSetteiName));
-        QCOMPARE(SettingsDialogFolder(dir.path()), dir.path());
+        QCOMPARE(DefaultSetteiPath(dir.path()), dir.filePath(kDefaultSetteiName));
+        QCOMPARE(settingsDialogFolder(dir.path()), dir.path());
         const QString gone = dir.filePath(QStringLiteral("no such folder"));
         QCOMPARE(DefaultSetteiPath(gone),
                  dir.filePath(QStringLiteral("config/pernoa/tavri_settei")));
-        QVERIFY(SettingsDialogFolder(gone) != gone);
+        QVERIFY(settingsDialogFolder(gone) != gone);
         // The configuration folder is made on the first save.
         HeadlessForm form;
         QVERIFY(SaveDefaultSettei(form, DefaultSetteiPath(gone)));

@@ -46,7 +46,7 @@ struct Window {
     SettingsFile file{engine, items};
 
     Window() {
-        engine.InitStartValues();
+        engine.initStartValues();
         engine.setPreviewSurface(&surface);
         engine.setOverlayOutput(&items);
         test::wirePageHandlers(form, engine);
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // the line limit would be drawn twice per input.)
                 FUZZ_CHECK(writeFile(again, first));
                 Window reread;
-                FUZZ_CHECK(reread.file.LoadSections(again));
+                FUZZ_CHECK(reread.file.loadSections(again));
                 for (const QString& text : reread.messages.texts())
                     FUZZ_CHECK(window.messages.texts().contains(text));
                 FUZZ_CHECK(reread.save() == first);

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HeadlessForm form;
     test::RecordingMessages messages;
     TavriEngine engine(form, messages);
-    engine.InitStartValues();
+    engine.initStartValues();
     for (int i = 0; i < int(std::size(texts)) && i < fields.size(); ++i)
         form.setText(QString::fromLatin1(texts[i]), fields[i]);
     if (size > 0) {
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine.setPrinter(&printer);
     engine.DrawTavriSheet(size > 1 && (data[1] & 1) ? 1 : 0);
     // However the texts fall, the work stays bounded.
-    FUZZ_CHECK(double(engine.lastLines().size()) <= MaxTavriLines);
-    FUZZ_CHECK(printer.lines <= MaxTavriLines);
+    FUZZ_CHECK(double(engine.lastLines().size()) <= kMaxTavriLines);
+    FUZZ_CHECK(printer.lines <= kMaxTavriLines);
     return 0;
 }

@@ -2,6 +2,7 @@
 // main window's keyboard focus: Tab through the darkness scroll bar and into
 // option groups at their selected button.
 
+#include "document/document.h"
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
 #include "fixedprinterlist.h"
@@ -74,11 +75,12 @@ struct MainRig {
     TavriEngine engine{form, messages};
     overlay::OverlayItems items{engine.settings(), messages};
     test::PresetAnswers answers;
-    ui::FileCommands files{engine, items, QString(), answers};
+    document::Document document{engine, items, QString()};
+    ui::FileCommands files{engine, document, QString(), answers};
     FixedPrinterList printers;
     MainWindow main{form, engine, files, printers};
 
-    MainRig() { engine.InitStartValues(); }
+    MainRig() { engine.initStartValues(); }
 };
 
 // Receives the addresses the desktop would open.

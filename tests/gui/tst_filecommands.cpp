@@ -22,7 +22,7 @@ using namespace pernoa::ui;
 
 namespace {
 
-const QString Fixtures = QStringLiteral(PERNOA_FILES_TESTDATA "/settings");
+const QString kFixtures = QStringLiteral(PERNOA_FILES_TESTDATA "/settings");
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -49,13 +49,13 @@ class FileCommandsTest : public QObject {
 private slots:
     void initTestCase() {
         GuiProgram::prepareApplication(*qApp);
-        for (const QString& name : QDir(Fixtures).entryList(QDir::Files))
-            QVERIFY(QFile::copy(Fixtures + u'/' + name, folder.filePath(name)));
+        for (const QString& name : QDir(kFixtures).entryList(QDir::Files))
+            QVERIFY(QFile::copy(kFixtures + u'/' + name, folder.filePath(name)));
         QVERIFY(QDir::setCurrent(folder.path())); // the fixtures' picture paths
     }
     void cleanup() {
         rig.reset();
-        QFile::remove(folder.filePath(DefaultSetteiName));
+        QFile::remove(folder.filePath(kDefaultSetteiName));
     }
 
     void openThenSave() {
@@ -77,7 +77,7 @@ private slots:
         const QString out = folder.filePath(QStringLiteral("typed without extension"));
         rig.answers.fileAnswers = {out};
         trigger("mnuSettei_Save");
-        QCOMPARE(fileBytes(out), fileBytes(Fixtures + QStringLiteral("/full.kvs2")));
+        QCOMPARE(fileBytes(out), fileBytes(kFixtures + QStringLiteral("/full.kvs2")));
 
         const auto dialogs = rig.answers.takeFileDialogs();
         QCOMPARE(dialogs.size(), 3);
@@ -127,7 +127,7 @@ private slots:
         form().setText(ctl::txtPrinterGosaX, QStringLiteral("1.50"));
         form().setText(ctl::txtPrinterGosaY, QStringLiteral("abc"));
         rig.program->mainWindow().close();
-        QCOMPARE(fileBytes(folder.filePath(DefaultSetteiName)), QByteArray("1.5,0\r\n"));
+        QCOMPARE(fileBytes(folder.filePath(kDefaultSetteiName)), QByteArray("1.5,0\r\n"));
         startProgram();
         QCOMPARE(form().text(ctl::txtPrinterGosaX), QStringLiteral("1.5"));
         QCOMPARE(form().text(ctl::txtPrinterGosaY), QStringLiteral("0"));

@@ -38,8 +38,8 @@ using namespace pernoa::preview;
 
 namespace {
 
-const QString Error = QStringLiteral("エラーメッセージ");
-const QString LoadFailed =
+const QString kErrorTitle = QStringLiteral("エラーメッセージ");
+const QString kLoadFailed =
     QStringLiteral("画像の取得に失敗しました。\r\nこの画像の情報を削除します。");
 
 // A font chooser that answers itself: accepts (after an optional change) or
@@ -75,8 +75,8 @@ struct Rig {
         settings.HyojiSize = 3;
         items.setDisplay(&display);
     }
-    void insertAt(int x, int y) { target = {ItemKind::Text, true, 0, x, y}; }
-    void edit(std::int16_t slot) { target = {ItemKind::Text, false, slot, 0, 0}; }
+    void insertAt(int x, int y) { target = {ItemKind::Text, true, 0, x, y, {}}; }
+    void edit(std::int16_t slot) { target = {ItemKind::Text, false, slot, 0, 0, {}}; }
     // A text item through the dialog.
     std::int16_t addText(const QString& text) {
         insertAt(10, 20);
@@ -273,7 +273,7 @@ void ItemDialogsTest::textInsertAndEdit() {
         dialog.confirm();
         QCOMPARE(r.messages.shown.size(), 1);
         QCOMPARE(r.messages.shown[0].text, QStringLiteral("文字を入力してください"));
-        QCOMPARE(r.messages.shown[0].title, Error);
+        QCOMPARE(r.messages.shown[0].title, kErrorTitle);
         QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
         QVERIFY(!r.items.inUse(ItemKind::Text, 1));
         // "やめる" frees the slot again.
@@ -474,15 +474,17 @@ void ItemDialogsTest::scaleChecks_data() {
     const QString joke = QStringLiteral("そんな値、入力していじめちゃいや～ん♪");
     const QString jokeTitle = QStringLiteral("あなたっていじわるね");
     const QString tooLarge = QStringLiteral("画像の倍率は32767以下の数値にしてください");
-    QTest::newRow("empty") << "" << true << "画像の倍率が空欄です。" << Error << -1;
-    QTest::newRow("letters") << "abc" << true << "画像の倍率に数値以外が入ってます" << Error << -1;
-    QTest::newRow("blank") << " " << true << "画像の倍率に数値以外が入ってます" << Error << -1;
+    QTest::newRow("empty") << "" << true << "画像の倍率が空欄です。" << kErrorTitle << -1;
+    QTest::newRow("letters") << "abc" << true << "画像の倍率に数値以外が入ってます" << kErrorTitle
+                             << -1;
+    QTest::newRow("blank") << " " << true << "画像の倍率に数値以外が入ってます" << kErrorTitle
+                           << -1;
     QTest::newRow("zero") << "0" << true << joke << jokeTitle << -1;
     QTest::newRow("negative") << "-5" << true << joke << jokeTitle << -1;
     QTest::newRow("scale checked before file") << "0" << false << joke << jokeTitle << -1;
-    QTest::newRow("no file") << "100" << false << "画像の指定をしてください" << Error << -1;
-    QTest::newRow("too large") << "40000" << true << tooLarge << Error << -1;
-    QTest::newRow("rounds too large") << "32767.5" << true << tooLarge << Error << -1;
+    QTest::newRow("no file") << "100" << false << "画像の指定をしてください" << kErrorTitle << -1;
+    QTest::newRow("too large") << "40000" << true << tooLarge << kErrorTitle << -1;
+    QTest::newRow("rounds too large") << "32767.5" << true << tooLarge << kErrorTitle << -1;
     QTest::newRow("half") << "0.5" << true << ""
                           << "" << 0;
     QTest::newRow("one and a half") << "1.5" << true << ""
@@ -584,8 +586,8 @@ void ItemDialogsTest::pictures() {
         }
         return;
     }
-    QCOMPARE(r.messages.texts(), QStringList{LoadFailed});
-    QCOMPARE(r.messages.shown[0].title, Error);
+    QCOMPARE(r.messages.texts(), QStringList{kLoadFailed});
+    QCOMPARE(r.messages.shown[0].title, kErrorTitle);
     QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
     QVERIFY(!shown && !item.InUse);
     QCOMPARE(r.display.log.last(), QStringLiteral("hide image %1").arg(slot));
@@ -644,7 +646,7 @@ void ItemDialogsTest::imageEdit() {
         ImageItemDialog dialog(r.items, r.messages, r.files, r.target);
         dialog.cancel();
     }
-    QCOMPARE(r.messages.texts(), QStringList{LoadFailed});
+    QCOMPARE(r.messages.texts(), QStringList{kLoadFailed});
     QVERIFY(!item().InUse);
 
     // Edit onto a file that is no picture: the message and the item is gone.
@@ -658,7 +660,7 @@ void ItemDialogsTest::imageEdit() {
         dialog.confirm();
         QVERIFY(!dialog.isVisible());
     }
-    QCOMPARE(r.messages.texts(), QStringList{LoadFailed});
+    QCOMPARE(r.messages.texts(), QStringList{kLoadFailed});
     QVERIFY(!r.items.inUse(ItemKind::Image, other));
 }
 
@@ -738,7 +740,7 @@ void ItemDialogsTest::nothingOpensWithoutASlot() {
     r.items.setDisplay(nullptr);
     OverlayText used;
     used.InUse = true;
-    for (int i = 0; i < MaxItemSlots; ++i)
+    for (int i = 0; i < kMaxItemSlots; ++i)
         r.items.add(used);
     r.insertAt(0, 0);
     openTextItemDialog(r.items, r.messages, r.fonts, r.target, nullptr); // no dialog

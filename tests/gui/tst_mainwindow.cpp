@@ -175,7 +175,7 @@ void MainWindowTest::cleanup() {
 void MainWindowTest::windowTextsAndMenus() {
     auto& main = rig.program->mainWindow();
     QCOMPARE(main.objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(main.windowTitle(), QStringLiteral("ペルノアVer2.2"));
+    QCOMPARE(main.shownTitle(), QStringLiteral("ペルノアVer2.2"));
 
     auto* tabs = find<QTabWidget>(QStringLiteral("SSTab1"));
     QCOMPARE(tabs->count(), 3);
@@ -223,9 +223,10 @@ void MainWindowTest::windowTextsAndMenus() {
 
     // Menus: titles, entries in order, shortcuts.
     const QList<QAction*> menus = main.menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->text(), QStringLiteral("設定"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("ヘルプ"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("編集"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("ヘルプ"));
     const QList<QAction*> settings = menus[0]->menu()->actions();
     QCOMPARE(settings.size(), 4);
     QCOMPARE(settings[0]->objectName(), QStringLiteral("mnuSettei_Open"));
@@ -239,7 +240,7 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(settings[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     QCOMPARE(settings[3]->objectName(), QStringLiteral("mnuSettei_CalibrationSheet"));
     QCOMPARE(settings[3]->text(), QStringLiteral("誤差測定用紙を印刷"));
-    const QList<QAction*> help = menus[1]->menu()->actions();
+    const QList<QAction*> help = menus[2]->menu()->actions();
     QCOMPARE(help.size(), 2);
     QCOMPARE(help[0]->objectName(), QStringLiteral("mnuHelp_View"));
     QCOMPARE(help[0]->text(), QStringLiteral("ヘルプ"));

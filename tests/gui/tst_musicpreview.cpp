@@ -46,7 +46,7 @@ private slots:
         output::MusicFont font;
         PreviewRig rig;
         preview::PreviewWindow& window = rig.window;
-        engine.InitStartValues();
+        engine.initStartValues();
         engine.setPreviewSurface(&window);
         engine.setPreviewWindow(&window);
         engine.setMusicFont(&font);
@@ -56,8 +56,8 @@ private slots:
         form.setText(ctl::txtTavriDansu, QStringLiteral("2"));
         MusicSettings music = applyMusicPreset(MusicPreset::Piano, {}, 2);
         music.measures = 2;
-        engine.PutMusicSettings(music);
-        engine.settings().HyojiSize = large ? HyojiLarge : HyojiSmall;
+        engine.putMusicSettings(music);
+        engine.settings().HyojiSize = large ? kHyojiLarge : kHyojiSmall;
         engine.ApplyPaperSize();
         engine.DrawTavriSheet(0);
         window.show();
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(window.page()->signCount(), 2); // clefs and braces, one run each
 
         const QImage image = window.page()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const double toPixels = 1.0 / ((large ? 2 : 3) * preview::TwipsPerPixel);
+        const double toPixels = 1.0 / ((large ? 2 : 3) * preview::kTwipsPerPixel);
         const MusicPage& page = *engine.lastMusicPage();
         // The G clef's box: ink inside, none in a strip around it.
         const ClefPlace& clef = page.clefs[0];

@@ -163,8 +163,8 @@ void PreviewWindowTest::sizes() {
     const QRect page = pageInWindow(window);
     QCOMPARE(page, QRect(8, 8, twipsToPixels(pictureWidth), twipsToPixels(pictureHeight)));
     // The client area is the outer size less the frame it was designed with.
-    QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::DesignFrameWidth));
-    QVERIFY(window.height() >= twipsToPixels(windowHeight - PreviewWindow::DesignFrameHeight));
+    QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::kDesignFrameWidth));
+    QVERIFY(window.height() >= twipsToPixels(windowHeight - PreviewWindow::kDesignFrameHeight));
     QVERIFY(page.right() < window.width() - 1);
 
     // The explanation below the page, whole and inside the window.
@@ -258,7 +258,7 @@ void PreviewWindowTest::fitsTheAvailableArea() {
     QCOMPARE(view->horizontalScrollBar()->maximum(), window.page()->width() - shown.width());
     QCOMPARE(view->verticalScrollBar()->maximum(), window.page()->height() - shown.height());
     if (whole) {
-        QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::DesignFrameWidth));
+        QCOMPARE(window.width(), twipsToPixels(windowWidth - PreviewWindow::kDesignFrameWidth));
         QCOMPARE(pageInWindow(window).topLeft(), QPoint(8, 8));
     }
     // The explanation whole, just below the view, inside the window.

@@ -139,12 +139,12 @@ private slots:
         r.items.setDisplay(nullptr);
         OverlayText used;
         used.InUse = true;
-        for (int i = 0; i < MaxItemSlots; ++i)
+        for (int i = 0; i < kMaxItemSlots; ++i)
             r.items.add(used);
         // The walk ends after the last slot the 16-bit count can name.
-        QCOMPARE(r.walked(ItemKind::Text), int(MaxItemSlots));
+        QCOMPARE(r.walked(ItemKind::Text), int(kMaxItemSlots));
         QCOMPARE(r.items.reserve(ItemKind::Text, 0, 0), std::int16_t(0));
-        QCOMPARE(r.items.count(ItemKind::Text), MaxItemSlots);
+        QCOMPARE(r.items.count(ItemKind::Text), kMaxItemSlots);
         QCOMPARE(r.messages.shown.size(), 1);
         QCOMPARE(r.messages.shown[0].icon, MsgIcon::Warning);
         QCOMPARE(r.items.add(OverlayText{}), std::int16_t(0));
@@ -265,14 +265,14 @@ private slots:
         f.close();
 
         Picture picture;
-        QVERIFY(LoadPictureFile(bmp, picture));
+        QVERIFY(loadPictureFile(bmp, picture));
         QCOMPARE(picture.WidthHimetric, 2540); // 96 px at 96 dpi: one inch
         QCOMPARE(picture.HeightHimetric, 1270);
-        QVERIFY(LoadPictureFile(jpg, picture));
+        QVERIFY(loadPictureFile(jpg, picture));
         QCOMPARE(picture.WidthHimetric, 813); // 96 px at 300 dpi
-        QVERIFY(!LoadPictureFile(text, picture));
-        QVERIFY(!LoadPictureFile(dir.filePath(QStringLiteral("missing.bmp")), picture));
-        QVERIFY(!LoadPictureFile(dir.path(), picture));
+        QVERIFY(!loadPictureFile(text, picture));
+        QVERIFY(!loadPictureFile(dir.filePath(QStringLiteral("missing.bmp")), picture));
+        QVERIFY(!loadPictureFile(dir.path(), picture));
         QCOMPARE(picture.WidthHimetric, 813); // a failure leaves the picture
     }
 
@@ -293,7 +293,7 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.bmp"))), 0600) == 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.bmp"))));
         Picture picture;
-        QVERIFY(!LoadPictureFile(QDir(dir.path()).filePath(path), picture));
+        QVERIFY(!loadPictureFile(QDir(dir.path()).filePath(path), picture));
         QVERIFY(picture.isEmpty());
     }
 
@@ -305,11 +305,11 @@ private slots:
         const QString bmp = dir.filePath(QStringLiteral("indexed.bmp"));
         QVERIFY(indexed.save(bmp, "BMP"));
         Picture picture;
-        QVERIFY(LoadPictureFile(bmp, picture));
+        QVERIFY(loadPictureFile(bmp, picture));
         QCOMPARE(picture.image.format(), QImage::Format_RGB32);
         const int limit = QImageReader::allocationLimit();
         QImageReader::setAllocationLimit(1); // 1 MB: the 8 bits fit, the 32 do not
-        const bool loaded = LoadPictureFile(bmp, picture);
+        const bool loaded = loadPictureFile(bmp, picture);
         QImageReader::setAllocationLimit(limit);
         QVERIFY(!loaded);
     }

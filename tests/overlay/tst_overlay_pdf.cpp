@@ -98,13 +98,13 @@ private slots:
         // Glyph boxes in points: the left within a side bearing of the
         // corner, the top a little under the line's top.
         for (int i = 0; i < 3; ++i) {
-            QVERIFY2(qAbs(words[i].xMin * TwipsPerPoint - left) < 30, qPrintable(words[i].text));
+            QVERIFY2(qAbs(words[i].xMin * kTwipsPerPoint - left) < 30, qPrintable(words[i].text));
             const double lineTop = top + i * lineHeight;
-            QVERIFY2(words[i].yMin * TwipsPerPoint >= lineTop - 2 &&
-                         words[i].yMin * TwipsPerPoint < lineTop + 60,
+            QVERIFY2(words[i].yMin * kTwipsPerPoint >= lineTop - 2 &&
+                         words[i].yMin * kTwipsPerPoint < lineTop + 60,
                      qPrintable(words[i].text));
         }
-        QVERIFY(qAbs((words[1].yMin - words[0].yMin) * TwipsPerPoint - lineHeight) < 2);
+        QVERIFY(qAbs((words[1].yMin - words[0].yMin) * kTwipsPerPoint - lineHeight) < 2);
 
         // 144 dpi: 10 twips a pixel. The image covers exactly 1000 x 750
         // twips from the corner, over the text.
@@ -138,7 +138,7 @@ private slots:
         HeadlessForm form;
         RecordingMessages messages;
         TavriEngine engine(form, messages);
-        engine.InitStartValues();
+        engine.initStartValues();
         engine.ApplyPaperSize();
         const QString pdf = m_dir.filePath(QStringLiteral("copies.pdf"));
         output::QtPrinter printer(pdf);
@@ -147,7 +147,7 @@ private slots:
         engine.setOverlayOutput(&items);
         OverlayImage image;
         image.X = image.Y = 3000;
-        QVERIFY(LoadPictureFile(bmp, image.Picture));
+        QVERIFY(loadPictureFile(bmp, image.Picture));
         image.InUse = true;
         items.add(image);
         OverlayText text;

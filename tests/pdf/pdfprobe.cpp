@@ -137,7 +137,7 @@ QPainterPath parsePath(const QString& d) {
 }
 
 QRectF toTwips(const QRectF& pt) {
-    return QRectF(pt.topLeft() * TwipsPerPoint, pt.size() * TwipsPerPoint);
+    return QRectF(pt.topLeft() * kTwipsPerPoint, pt.size() * kTwipsPerPoint);
 }
 
 PdfPage parseSvg(const QByteArray& svg) {
@@ -172,7 +172,7 @@ PdfPage parseSvg(const QByteArray& svg) {
                                  attrs.value(QStringLiteral("y")).toDouble());
             if (symbolBox.contains(id))
                 page.glyphs.append(
-                    {origin * TwipsPerPoint, toTwips(symbolBox[id].translated(origin))});
+                    {origin * kTwipsPerPoint, toTwips(symbolBox[id].translated(origin))});
         } else if (xml.name() == QLatin1String("path") && defsDepth == 0) {
             const auto style = parseStyle(attrs.value(QStringLiteral("style")).toString());
             const QTransform t =
@@ -191,7 +191,7 @@ PdfPage parseSvg(const QByteArray& svg) {
             for (const QLineF& seg : parseSegments(attrs.value(QStringLiteral("d")).toString())) {
                 Stroke s;
                 const QLineF pt = t.map(seg);
-                s.line = QLineF(pt.p1() * TwipsPerPoint, pt.p2() * TwipsPerPoint);
+                s.line = QLineF(pt.p1() * kTwipsPerPoint, pt.p2() * kTwipsPerPoint);
                 s.widthPt = style.value(QStringLiteral("stroke-width")).toDouble() * scale;
                 s.colour = parseColour(style.value(QStringLiteral("stroke")));
                 s.cap = style.value(QStringLiteral("stroke-linecap"));

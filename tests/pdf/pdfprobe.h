@@ -17,7 +17,7 @@
 
 namespace pernoa::test {
 
-inline constexpr double TwipsPerPoint = 20.0;
+inline constexpr double kTwipsPerPoint = 20.0;
 
 // One stroked straight segment, in page twips from the top left corner.
 struct Stroke {

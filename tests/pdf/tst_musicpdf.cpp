@@ -93,7 +93,7 @@ class MusicPdfTest : public QObject {
         m_form.setText(ctl::txtDaifuhyoInterval, num::toText(gapMm));
         MusicSettings music = applyMusicPreset(preset, {}, 2.0);
         music.measures = measures;
-        m_engine.PutMusicSettings(music);
+        m_engine.putMusicSettings(music);
     }
 
     // The glyph whose origin is nearest the point.
@@ -127,7 +127,7 @@ class MusicPdfTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(m_font.isAvailable(), "the music font (Debian package lilypond-fonts) is missing");
-        m_engine.InitStartValues();
+        m_engine.initStartValues();
     }
 
     // Six piano systems: treble and bass clefs, a brace and a system line
@@ -139,12 +139,12 @@ private slots:
         QVERIFY(m.page.fills.isEmpty());
         QCOMPARE(m.page.glyphs.size(), 18); // 12 clefs, 6 braces
         QCOMPARE(m.verticals.size(), 6 * 5);
-        QVERIFY(std::fabs(m.barWidthPt / m.staffLineWidthPt - BarLineWidthRatio) < 0.01);
+        QVERIFY(std::fabs(m.barWidthPt / m.staffLineWidthPt - kBarLineWidthRatio) < 0.01);
 
         const double L = 15 * TwipsPerMm;
         const double right = (210 - 15) * TwipsPerMm;
         const double step = LineThicknessTwip + 2 * TwipsPerMm;
-        const double clefAreaEnd = L + ClefAreaSteps * step;
+        const double clefAreaEnd = L + kClefAreaSteps * step;
         for (int block = 0; block < 6; ++block) {
             const PdfStaff& treble = m.staves[2 * block];
             const PdfStaff& bass = m.staves[2 * block + 1];
@@ -161,7 +161,7 @@ private slots:
             const PdfGlyph brace = glyphAt(m.page, {L, (treble.first() + bass.last()) / 2});
             QVERIFY_NEAR(brace.box.top(), treble.first());
             QVERIFY_NEAR(brace.box.bottom(), bass.last());
-            QVERIFY_NEAR(brace.box.right(), L - BraceGapSteps * step);
+            QVERIFY_NEAR(brace.box.right(), L - kBraceGapSteps * step);
             // The G clef's curl on the second line from the bottom, the F
             // clef's dots around the fourth.
             const QPointF g(L + step, treble[3]);
@@ -183,8 +183,8 @@ private slots:
         const double L = 15 * TwipsPerMm;
         const double step = LineThicknessTwip + 2 * TwipsPerMm;
         const QRectF bracket = m.page.fills.first();
-        QVERIFY_NEAR(bracket.left(), L - (BracketGapSteps + BracketWidthSteps) * step);
-        QVERIFY_NEAR(bracket.right(), L - BracketGapSteps * step);
+        QVERIFY_NEAR(bracket.left(), L - (kBracketGapSteps + kBracketWidthSteps) * step);
+        QVERIFY_NEAR(bracket.right(), L - kBracketGapSteps * step);
         QVERIFY_NEAR(bracket.top(), m.staves[0].first());
         QVERIFY_NEAR(bracket.bottom(), m.staves[3].last());
         // System line over the block, then each bar line per staff.

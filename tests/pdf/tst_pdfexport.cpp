@@ -21,7 +21,7 @@ using namespace pernoa::test;
 namespace {
 
 // 0.01 mm in twips: the precision the page is checked to.
-constexpr double Tolerance = 0.567;
+constexpr double kTolerance = 0.567;
 
 // An export that succeeds says nothing; the printer's confirmation belongs
 // to printing.
@@ -34,7 +34,7 @@ std::vector<TavriLine> engineLines(const std::function<void(HeadlessForm&)>& set
     HeadlessForm form;
     RecordingMessages messages;
     TavriEngine engine(form, messages);
-    engine.InitStartValues();
+    engine.initStartValues();
     setup(form);
     engine.ApplyPaperSize();
     engine.DrawTavriSheet(0);
@@ -48,10 +48,10 @@ void compareLines(const PdfPage& page, const std::vector<TavriLine>& expected, d
         const QLineF& got = page.strokes[i].line;
         const TavriLine& want = expected[std::size_t(i)];
         const auto where = qPrintable(QStringLiteral("line %1").arg(i));
-        QVERIFY2(qAbs(got.y1() - (want.StartY + dy)) < Tolerance, where);
-        QVERIFY2(qAbs(got.y2() - (want.EndY + dy)) < Tolerance, where);
-        QVERIFY2(qAbs(qMin(got.x1(), got.x2()) - (want.StartX + dx)) < Tolerance, where);
-        QVERIFY2(qAbs(qMax(got.x1(), got.x2()) - (want.EndX + dx)) < Tolerance, where);
+        QVERIFY2(qAbs(got.y1() - (want.StartY + dy)) < kTolerance, where);
+        QVERIFY2(qAbs(got.y2() - (want.EndY + dy)) < kTolerance, where);
+        QVERIFY2(qAbs(qMin(got.x1(), got.x2()) - (want.StartX + dx)) < kTolerance, where);
+        QVERIFY2(qAbs(qMax(got.x1(), got.x2()) - (want.EndX + dx)) < kTolerance, where);
     }
 }
 
@@ -107,13 +107,13 @@ private slots:
         QVERIFY(page.fills.isEmpty());
         const double firstStaff[] = {1701, 1825.74, 1950.48, 2075.22, 2199.96};
         for (int i = 0; i < 5; ++i)
-            QVERIFY(qAbs(page.strokes[i].line.y1() - firstStaff[i]) < Tolerance);
-        QVERIFY(qAbs(page.strokes[5].line.y1() - 3137.4111) < Tolerance);
-        QVERIFY(qAbs(page.strokes.last().line.y1() - 15127.66) < Tolerance);
+            QVERIFY(qAbs(page.strokes[i].line.y1() - firstStaff[i]) < kTolerance);
+        QVERIFY(qAbs(page.strokes[5].line.y1() - 3137.4111) < kTolerance);
+        QVERIFY(qAbs(page.strokes.last().line.y1() - 15127.66) < kTolerance);
         for (const Stroke& s : page.strokes) {
             QVERIFY(qAbs(s.line.y1() - s.line.y2()) < 1e-6);
-            QVERIFY(qAbs(qMin(s.line.x1(), s.line.x2()) - 850.5) < Tolerance);
-            QVERIFY(qAbs(qMax(s.line.x1(), s.line.x2()) - 11056.5) < Tolerance);
+            QVERIFY(qAbs(qMin(s.line.x1(), s.line.x2()) - 850.5) < kTolerance);
+            QVERIFY(qAbs(qMax(s.line.x1(), s.line.x2()) - 11056.5) < kTolerance);
             QVERIFY(qAbs(s.widthPt - 0.24) < 1e-3); // 2 px at 600 dpi
             QCOMPARE(s.colour, QColor(Qt::black));
             QCOMPARE(s.cap, QStringLiteral("butt")); // no overhang past the margins
@@ -161,7 +161,7 @@ private slots:
         const PaperSize* row = paperByName(paper);
         const double height = landscape ? row->widthTwip : row->heightTwip;
         QVERIFY(qAbs(page.strokes.last().line.y1() + LineThicknessTwip - (height - 1701)) <
-                Tolerance);
+                kTolerance);
     }
 
     void weights_data() {
@@ -244,7 +244,7 @@ private slots:
         const PdfPage page = exportOne(options);
         QCOMPARE(page.strokes.size(), staffTops.size() * linesPerStaff);
         for (qsizetype s = 0; s < staffTops.size(); ++s)
-            QVERIFY2(qAbs(page.strokes[s * linesPerStaff].line.y1() - staffTops[s]) < Tolerance,
+            QVERIFY2(qAbs(page.strokes[s * linesPerStaff].line.y1() - staffTops[s]) < kTolerance,
                      qPrintable(QString::number(page.strokes[s * linesPerStaff].line.y1())));
     }
 
@@ -490,8 +490,8 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         const QList<PdfPage> pages = readPages(out);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(qRound(pages[0].sizePt.width() * TwipsPerPoint / 56.7), 182); // B5
-        QCOMPARE(pages[0].strokes.size(), 60);                                 // 10 x 6 lines
+        QCOMPARE(qRound(pages[0].sizePt.width() * kTwipsPerPoint / 56.7), 182); // B5
+        QCOMPARE(pages[0].strokes.size(), 60);                                  // 10 x 6 lines
         QStringList words;
         for (const PdfWord& w : readWords(out))
             words << w.text;
@@ -707,8 +707,9 @@ private slots:
             bool found = false;
             for (const Stroke& s : page.strokes) {
                 const QLineF& l = s.line;
-                if (qAbs(l.x1() - side.x1()) < Tolerance && qAbs(l.y1() - side.y1()) < Tolerance &&
-                    qAbs(l.x2() - side.x2()) < Tolerance && qAbs(l.y2() - side.y2()) < Tolerance)
+                if (qAbs(l.x1() - side.x1()) < kTolerance &&
+                    qAbs(l.y1() - side.y1()) < kTolerance &&
+                    qAbs(l.x2() - side.x2()) < kTolerance && qAbs(l.y2() - side.y2()) < kTolerance)
                     found = true;
             }
             QVERIFY2(found, qPrintable(QStringLiteral("side %1,%2 - %3,%4")
@@ -721,8 +722,8 @@ private slots:
         const QPointF centre(paperMm.width() / 2 * twipsPerMm, paperMm.height() / 2 * twipsPerMm);
         int through = 0;
         for (const Stroke& s : page.strokes)
-            if (qAbs(s.line.center().x() - centre.x()) < Tolerance &&
-                qAbs(s.line.center().y() - centre.y()) < Tolerance)
+            if (qAbs(s.line.center().x() - centre.x()) < kTolerance &&
+                qAbs(s.line.center().y() - centre.y()) < kTolerance)
                 ++through;
         QCOMPARE(through, 2);
         QStringList words;

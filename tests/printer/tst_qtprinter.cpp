@@ -4,7 +4,7 @@
 
 #include "engine/numberrules.h"
 #include "enginerig.h"
-#include "faildevice.h"
+#include "failingdevice.h"
 #include "fixedprinterlist.h"
 #include "output/fontmap.h"
 #include "output/qtprinter.h"
@@ -138,7 +138,7 @@ private slots:
                  qPrintable(QString::number(words[0].yMax - words[0].yMin)));
         QCOMPARE(words[1].text, QStringLiteral("B"));
         QVERIFY(qAbs(words[1].xMin - 50) < 1.5);
-        QVERIFY(qAbs((words[1].yMin - words[0].yMin) * TwipsPerPoint - lineHeight) < 2);
+        QVERIFY(qAbs((words[1].yMin - words[0].yMin) * kTwipsPerPoint - lineHeight) < 2);
         QCOMPARE(words[2].text, QStringLiteral("五線譜"));
         QVERIFY(qAbs(words[2].yMax - words[2].yMin - (words[0].yMax - words[0].yMin) / 2) < 1.5);
         QVERIFY(fontNames(out).contains(QStringLiteral("IPAMincho")));
@@ -172,15 +172,15 @@ private slots:
         p.setCurrentX(1000);
         p.setCurrentY(top);
         p.printLine(QStringLiteral("ab"));
-        const double lineHeight = (p.currentY() - top) / (points * TwipsPerPoint);
+        const double lineHeight = (p.currentY() - top) / (points * kTwipsPerPoint);
         QVERIFY2(lineHeight > 1 && lineHeight < 1.5, qPrintable(QString::number(lineHeight)));
         p.endDoc();
 
         const QList<PdfWord> words = readWords(out);
         QVERIFY(!words.isEmpty());
-        QVERIFY2(qAbs(words[0].yMin * TwipsPerPoint - top) < 0.5,
-                 qPrintable(QString::number(words[0].yMin * TwipsPerPoint)));
-        QVERIFY(qAbs(words[0].xMin * TwipsPerPoint - 1000) < 0.5);
+        QVERIFY2(qAbs(words[0].yMin * kTwipsPerPoint - top) < 0.5,
+                 qPrintable(QString::number(words[0].yMin * kTwipsPerPoint)));
+        QVERIFY(qAbs(words[0].xMin * kTwipsPerPoint - 1000) < 0.5);
     }
 
     // A line far wider than the paper runs off its right edge on its own
@@ -343,7 +343,7 @@ private slots:
         QCOMPARE(pages.size(), 2);
         QCOMPARE(pages[1].sizePt, QPageSize(QPageSize::A5).sizePoints());
         QCOMPARE(p.jobsDelivered(), 2);
-        QCOMPARE(p.resolution(), output::PdfResolution);
+        QCOMPARE(p.resolution(), output::kPdfResolution);
 
         // A paper of the user's own size is taken in millimetres.
         PaperSize own = paper(PaperKind::A4);

@@ -30,7 +30,7 @@ struct EngineRig {
     TavriEngine engine{form, messages};
 
     EngineRig() {
-        engine.InitStartValues();
+        engine.initStartValues();
         engine.setPreviewSurface(&surface);
         engine.setPreviewWindow(&surface);
         engine.setPrinter(&printer);

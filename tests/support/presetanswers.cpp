@@ -1,6 +1,7 @@
 #include "presetanswers.h"
 
 #include <QAbstractButton>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -49,6 +50,8 @@ void PresetAnswers::clear() {
 }
 
 void GuiRig::start(const QString& programFolder, const QStringList& arguments) {
+    // The recent files go to a test folder, never the user's list.
+    QStandardPaths::setTestModeEnabled(true);
     program = std::make_unique<ui::GuiProgram>(answers, programFolder);
     program->start(arguments);
 }

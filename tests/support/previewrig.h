@@ -10,6 +10,7 @@
 #include "recorders.h"
 
 #include <QList>
+#include <QUndoStack>
 
 namespace pernoa::test {
 
@@ -23,7 +24,8 @@ struct PreviewRig {
     RecordingMessages messages;
     overlay::OverlayItems items{settings, messages};
     RecordingItemDialogs dialogs;
-    preview::PreviewWindow window{items, messages, dialogs};
+    QUndoStack history;
+    preview::PreviewWindow window{items, messages, dialogs, history};
 
     PreviewRig() { settings.HyojiSize = 3; }
 };

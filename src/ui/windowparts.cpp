@@ -1,6 +1,9 @@
-#include "ui/looks.h"
+#include "ui/windowparts.h"
+
+#include "engine/formatwords.h"
 
 #include <QFontDatabase>
+#include <QLabel>
 #include <QStringList>
 
 // The resources live in a static library: they are registered by name before
@@ -17,12 +20,9 @@ void ensureResources() {
     Q_UNUSED(done);
 }
 
-// Names by which rounded Gothic faces are known.
 bool isRoundedFace(const QString& family) {
-    static const QStringList marks = {QStringLiteral("rounded"), QStringLiteral("maru"),
-                                      QStringLiteral("丸ゴ"), QStringLiteral("丸ゴシック")};
-    for (const QString& mark : marks)
-        if (family.contains(mark, Qt::CaseInsensitive))
+    for (const char* mark : face::kRoundedFaceMarks)
+        if (family.contains(QString::fromUtf8(mark), Qt::CaseInsensitive))
             return true;
     return false;
 }
@@ -40,6 +40,30 @@ QIcon programIcon() {
 QString termsDiagramPath() {
     ensureResources();
     return QStringLiteral(":/pernoa/terms.svg");
+}
+
+QLabel* plainLabel(const QString& text, const char* name, int index) {
+    auto* label = new QLabel;
+    if (*name)
+        label->setObjectName(QString::fromLatin1(name));
+    if (index >= 0)
+        label->setProperty("index", index);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+void setTextColour(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+void setWhiteBackground(QWidget& window) {
+    QPalette white = window.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
+    window.setAutoFillBackground(true);
 }
 
 QFont displayFont(double points) {

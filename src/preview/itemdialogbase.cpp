@@ -1,9 +1,10 @@
-#include "preview/itemdialog.h"
+#include "preview/itemdialogbase.h"
 
 #include "engine/numberrules.h"
 #include "preview/pagesurface.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -68,6 +69,14 @@ void ItemDialog::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+QLabel* dialogLabel(const QString& name, const QString& caption, QWidget* parent) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setFocusPolicy(Qt::NoFocus);
+    return l;
 }
 
 QPoint itemDialogPosition(const QWidget& previewWindow) {

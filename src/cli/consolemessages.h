@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-namespace pernoa {
+namespace pernoa::cli {
 
 // Messages for batch use: every message goes to standard error with its text
 // exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
@@ -30,4 +30,4 @@ private:
     bool m_quietInformation = false;
 };
 
-} // namespace pernoa
+} // namespace pernoa::cli

@@ -1,8 +1,10 @@
-#include "engine/consolemessages.h"
+#include "cli/consolemessages.h"
+
+#include "cli/texts.h"
 
 #include <QStringList>
 
-namespace pernoa {
+namespace pernoa::cli {
 namespace {
 
 void writeLine(std::FILE* out, const QString& text) {
@@ -29,7 +31,7 @@ MsgAnswer ConsoleMessages::showMessage(const QString& text, const QString& title
 }
 
 void ConsoleMessages::explainError(const QString& cause) {
-    writeLine(m_out, QStringLiteral("pernoa: ") + visibleText(cause));
+    writeLine(m_out, texts::line(visibleText(cause)));
 }
 
-} // namespace pernoa
+} // namespace pernoa::cli

@@ -3,10 +3,11 @@
 #include "engine/progress.h"
 
 #include <QElapsedTimer>
+#include <QString>
 
 #include <cstdio>
 
-namespace pernoa {
+namespace pernoa::cli {
 
 // Progress of the command line: "pernoa: copy 3 of 100" rewritten in place on
 // one line of a terminal once a job has run for half a second, cleared when it
@@ -23,15 +24,15 @@ public:
     void finish() override;
 
 private:
-    void write(const char* text, int length);
+    void write(const QString& text);
 
     std::FILE* m_out;
     bool m_enabled;
     int m_delayMs;
     int m_total = 0;
-    int m_width = 0; // characters of the line shown, 0 when none
+    int m_width = 0; // terminal columns of the line shown, 0 when none
     QElapsedTimer m_clock;
     qint64 m_lastShown = 0;
 };
 
-} // namespace pernoa
+} // namespace pernoa::cli

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QLabel;
 class QLayout;
 class QPushButton;
 class QWidget;
@@ -59,6 +60,9 @@ QSize twipsSize(int width, int height);
 // twips), or what its caption needs where the desktop's font is larger.
 QPushButton* dialogButton(const QString& name, const QString& caption, int widthTwips,
                           int heightTwips, QWidget* parent);
+
+// A plain-text label of an item dialog, outside the focus chain.
+QLabel* dialogLabel(const QString& name, const QString& caption, QWidget* parent);
 
 // Where an item dialog stands: its left edge at the preview window's left
 // edge, its top at the preview window's top plus half the preview window's

@@ -1,0 +1,2 @@
+// A catalogue may hold any text.
+const char* title = "ペルノア";
