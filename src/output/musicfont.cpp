@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace pernoa::output {
 namespace {
@@ -187,7 +188,10 @@ bool MusicFont::load(Face& face) {
 
 bool MusicFont::isAvailable() {
     locate();
-    return !m_faces.empty() && m_braces;
+    const bool available = !m_faces.empty() && m_braces;
+    if (!available && m_missingReport)
+        std::exchange(m_missingReport, nullptr)();
+    return available;
 }
 
 QString MusicFont::folder() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -30,6 +31,9 @@ public:
 
     MusicFont(const MusicFont&) = delete;
     MusicFont& operator=(const MusicFont&) = delete;
+
+    // Called once, the first time the font is asked for and is not there.
+    void setMissingReport(std::function<void()> report) { m_missingReport = std::move(report); }
 
     bool isAvailable() override;
     std::vector<MusicGlyph> clefGlyphs(Clef clef, double emTwips) override;
@@ -62,6 +66,7 @@ private:
     QString m_folder;
     std::vector<std::unique_ptr<Face>> m_faces; // by design size
     std::unique_ptr<Face> m_braces;
+    std::function<void()> m_missingReport;
 };
 
 } // namespace pernoa::output

@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
 #include "output/musicfont.h"
 #include "output/qtprinter.h"
 #include "overlay/overlayitems.h"
@@ -82,6 +83,13 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
       m_progress(std::make_unique<JobProgressDialog>(m_main.get())) {
     m_messages->setParentWindow(m_main.get());
     m_engine->setMusicFont(m_musicFont.get());
+    // The preview's notice says so on every page that misses the font;
+    // standard error once.
+    m_musicFont->setMissingReport([] {
+        std::fprintf(
+            stderr, "%s\n",
+            qUtf8Printable(texts::standardErrorWarning(pernoa::texts::musicFontMissing())));
+    });
     m_engine->setPreviewSurface(m_preview.get());
     m_engine->setPreviewWindow(m_preview.get());
     m_engine->setOverlayOutput(m_items.get());

@@ -203,6 +203,10 @@ QString noDisplay() {
               "See 'pernoa --help' for everything the command line does.\n");
 }
 
+QString standardErrorWarning(const QString& text) {
+    return QCoreApplication::translate("ui", "pernoa: warning: %1").arg(text);
+}
+
 QString saveChangesQuestion() {
     return QCoreApplication::translate("ui", "変更を保存しますか？");
 }

@@ -76,6 +76,8 @@ QString startupFileFailed();
 // Started without any display: what is missing and what works without one
 // (standard error, in English like the command line).
 QString noDisplay();
+// A warning on standard error, in the command line's form.
+QString standardErrorWarning(const QString& text);
 
 // --- the page as a document ---
 // The question before unsaved changes would be lost, with and without the

@@ -246,6 +246,8 @@ private slots:
     void missingFont() {
         setPage(6, 2, 8, MusicPreset::Piano, 4);
         output::MusicFont none({m_dir.filePath(QStringLiteral("no-such-folder"))});
+        int reports = 0;
+        none.setMissingReport([&reports] { ++reports; });
         m_messages.clear();
         RecordingSurface window;
         m_engine.setPreviewWindow(&window);
@@ -258,6 +260,9 @@ private slots:
         QVERIFY(m_engine.lastWarnings().musicFontMissing);
         QVERIFY(window.notice.contains(QStringLiteral("lilypond-fonts")));
         QVERIFY(m_messages.shown.isEmpty());
+        // Told once, however often a page asks.
+        exportPage(1, &none);
+        QCOMPARE(reports, 1);
     }
 };
 
