@@ -1,14 +1,9 @@
 // A page of six piano systems (A4 portrait, 12 staves of rastral 3, treble
-// and bass clefs, braces, four bars per line) on the offscreen platform:
-//   export PDF COPIES [PRESET]
-//                       writes the page to PDF COPIES times, as the PDF
-//                       export does, on a QGuiApplication (timed as a
-//                       whole process by music_bench.sh); another preset
-//                       (its number) instead of the piano's, to look at
-//   preview ROUNDS      the preview window at both display sizes: the
-//                       drawing routine's preview pass and the page's
-//                       repaint; prints "name value unit" lines
-// Exits with status 2 when the page cannot be drawn.
+// and bass clefs, braces, four bars per line) on the preview window of the
+// offscreen platform, at both display sizes: the drawing routine's preview
+// pass and the page's repaint, ROUNDS times; prints "name value unit" lines
+// (run by music_bench.sh, which times the PDF export through the command
+// line). Exits with status 2 when the page cannot be drawn.
 
 #include "cli/consolemessages.h"
 #include "engine/controls.h"
@@ -17,7 +12,6 @@
 #include "engine/numberrules.h"
 #include "engine/tavriengine.h"
 #include "output/musicfont.h"
-#include "output/qtprinter.h"
 #include "overlay/overlayitems.h"
 #include "preview/itemdialogs.h"
 #include "preview/pagesurface.h"
@@ -25,10 +19,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QUndoStack>
 
-#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,16 +56,6 @@ struct Page {
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-int exportPdf(const QString& path, int copies, MusicPreset preset) {
-    Page page(preset);
-    output::QtPrinter printer(path);
-    PrintJobOptions job;
-    job.printer = &printer;
-    job.doneMessage.clear();
-    const Outcome outcome = page.engine.DrawTavriSheet(copies, job);
-    return outcome.isDone() && printer.jobsDelivered() == 1 ? 0 : 2;
 }
 
 int previewRounds(int rounds) {
@@ -122,20 +104,10 @@ int previewRounds(int rounds) {
 
 int main(int argc, char** argv) {
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (mode == QLatin1String("export") && (argc == 4 || argc == 5)) {
-        // As the command line's export does: the PDF writer's large buffer
-        // of every page stays with the process instead of going back to the
-        // system and coming again.
-        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
-        QGuiApplication app(argc, argv);
-        const auto preset = MusicPreset(argc == 5 ? std::atoi(argv[4]) : int(MusicPreset::Piano));
-        return exportPdf(QString::fromLocal8Bit(argv[2]), std::max(1, std::atoi(argv[3])), preset);
-    }
     if (mode == QLatin1String("preview") && argc == 3) {
         QApplication app(argc, argv);
         return previewRounds(std::max(1, std::atoi(argv[2])));
     }
-    std::fprintf(stderr, "usage: %s export PDF COPIES | preview ROUNDS\n", argv[0]);
+    std::fprintf(stderr, "usage: %s preview ROUNDS\n", argv[0]);
     return 1;
 }

@@ -1,22 +1,26 @@
 #!/bin/bash
-# A page of six piano systems (12 staves, clefs, braces, four bars per line):
-# whole-process PDF export with 1 and 100 copies, each round paired with a
-# bare start of Qt's GUI application object on the offscreen platform
-# (bench/pernoa_bare_start), and the preview's redraw at both display sizes;
-# then checked against the goals:
+# A page of six piano systems (12 staves, clefs, braces, four bars per line),
+# made by the command line as a user makes it:
+#   pernoa --export-pdf OUT.pdf --preset piano --rastral 3 --bars 4 [--copies 100]
+# each run paired with a bare start of Qt's GUI application object on the
+# offscreen platform (bench/pernoa_bare_start), and the preview's redraw at
+# both display sizes (bench/pernoa_music_bench); then checked against the
+# goals:
 #   1 copy      at most 1.3 x the bare start
 #   100 copies  at most 1.7 x the bare start
 #   PDF of 100 copies at most 150 KB, each music face stored once
 #   preview redraw (drawing routine and repaint) at most 16 ms (median)
-# Times are medians over the rounds; the runs of one round are interleaved so
-# that a busy machine affects all of them alike. Exit status 1 if a goal is
-# missed.
+# The ratios are of CPU time (user and system, from each process's resource
+# usage), medians over the rounds: on a machine shared with other work the
+# wall time mostly measures the waiting. Wall times are shown beside them.
+# The runs of one round are interleaved, so that a busy machine affects all
+# of them alike. Exit status 1 if a goal is missed.
 #
-# Usage: bench/music_bench.sh [BUILD_DIR] [ROUNDS]   (defaults: build, 15)
+# Usage: bench/music_bench.sh [BUILD_DIR] [ROUNDS]   (defaults: build, 25)
 
 set -u
 build=${1:-build}
-rounds=${2:-15}
+rounds=${2:-25}
 music=$build/bench/pernoa_music_bench
 bare=$build/bench/pernoa_bare_start
 pernoa=$build/src/app/pernoa
@@ -27,38 +31,41 @@ done
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+page=(--preset piano --rastral 3 --bars 4)
 
-now_us() { echo $(( $(date +%s%N) / 1000 )); }
-
-timed() {
-    local file=$1
-    shift
-    local start end
-    start=$(now_us)
-    "$@" >/dev/null 2>&1 || { echo "failed: $*"; exit 2; }
-    end=$(now_us)
-    echo $((end - start)) >>"$work/$file"
+# name=CPU-ms wall-ms, the medians of each command over the rounds.
+times=$(python3 - "$rounds" "$bare" "$pernoa" "$work" "${page[@]}" <<'EOF'
+import os, statistics, subprocess, sys, time
+rounds, bare, pernoa, work, page = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:]
+runs = {
+    "bare": [bare],
+    "plain": [pernoa, "--export-pdf", work + "/plain.pdf"],
+    "c1": [pernoa, "--export-pdf", work + "/c1.pdf"] + page,
+    "c100": [pernoa, "--export-pdf", work + "/c100.pdf", "--copies", "100"] + page,
 }
+cpu = {name: [] for name in runs}
+wall = {name: [] for name in runs}
+def run(argv):
+    start = time.perf_counter()
+    child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(child.pid, 0)
+    if status != 0:
+        sys.exit("failed: " + " ".join(argv))
+    return (usage.ru_utime + usage.ru_stime) * 1000, (time.perf_counter() - start) * 1000
+for argv in runs.values():  # warm the caches once
+    run(argv)
+for _ in range(rounds):
+    for name, argv in runs.items():
+        c, w = run(argv)
+        cpu[name].append(c)
+        wall[name].append(w)
+for name in runs:
+    print(f"{name} {statistics.median(cpu[name]):.2f} {statistics.median(wall[name]):.2f}")
+EOF
+) || { echo "$times"; exit 2; }
 
-median() { sort -n "$work/$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
-# Warm the caches once.
-"$bare" >/dev/null 2>&1 && "$music" export "$work/warm.pdf" 1 >/dev/null 2>&1
-
-# Today's default page through the command line, for comparison: what the
-# music adds to an export under the same load.
-for _ in $(seq 1 "$rounds"); do
-    timed bare "$bare"
-    timed plain "$pernoa" --export-pdf "$work/plain.pdf"
-    timed c1 "$music" export "$work/c1.pdf" 1
-    timed bare "$bare"
-    timed c100 "$music" export "$work/c100.pdf" 100
-done
-
-tb=$(median bare)
-tplain=$(median plain)
-t1=$(median c1)
-t100=$(median c100)
+get() { echo "$times" | awk -v n="$1" -v f="$2" '$1 == n { print $f }'; }
+ratio() { awk -v a="$(get "$1" "$2")" -v b="$(get bare "$2")" 'BEGIN { printf "%.2f", a / b }'; }
 size1=$(stat -c %s "$work/c1.pdf")
 size100=$(stat -c %s "$work/c100.pdf")
 faces=$(pdffonts "$work/c100.pdf" | tail -n +3 | wc -l)
@@ -72,16 +79,20 @@ check() { # label value limit unit
     awk -v v="$2" -v l="$3" 'BEGIN { exit !(v <= l) }' || { verdict=MISSED; missed=1; }
     printf '  %-34s %10s %-4s (goal <= %s)  %s\n' "$1" "$2" "$4" "$3" "$verdict"
 }
+line() { # label name [bytes]
+    printf '  %-34s %7.1f ms CPU (%s x) %7.1f ms wall (%s x)%s\n' "$1" "$(get "$2" 2)" \
+        "$(ratio "$2" 2)" "$(get "$2" 3)" "$(ratio "$2" 3)" "${3:+  $3 bytes}"
+}
 
 echo "six piano systems, median of $rounds rounds ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
-printf '  %-34s %10.1f ms\n' "bare QGuiApplication start" "$(awk -v t="$tb" 'BEGIN { print t / 1000 }')"
-printf '  %-34s %10.1f ms\n' "default page (pernoa --export-pdf)" "$(awk -v t="$tplain" 'BEGIN { print t / 1000 }')"
-printf '  %-34s %10.1f ms  %8d bytes\n' "1 copy" "$(awk -v t="$t1" 'BEGIN { print t / 1000 }')" "$size1"
-printf '  %-34s %10.1f ms  %8d bytes  %d faces\n' "100 copies" "$(awk -v t="$t100" 'BEGIN { print t / 1000 }')" "$size100" "$faces"
+line "bare QGuiApplication start" bare
+line "default page (pernoa --export-pdf)" plain
+line "1 copy" c1 "$size1"
+line "100 copies" c100 "$size100"
 echo "$preview" | sed 's/^/  /'
 echo "goals:"
-check "1 copy / bare start" "$(awk -v a="$t1" -v b="$tb" 'BEGIN { printf "%.2f", a / b }')" 1.3 x
-check "100 copies / bare start" "$(awk -v a="$t100" -v b="$tb" 'BEGIN { printf "%.2f", a / b }')" 1.7 x
+check "1 copy / bare start" "$(ratio c1 2)" 1.3 x
+check "100 copies / bare start" "$(ratio c100 2)" 1.7 x
 check "PDF, 100 copies" "$size100" 153600 B
 check "faces stored more than once" "$((faces - distinct))" 0 ""
 check "preview redraw, small display" "$(figure preview_small_median)" 16 ms

@@ -1,6 +1,7 @@
 #include "output/musicfont.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -44,10 +45,34 @@ const char* clefGlyphName(Clef clef) {
     return nullptr;
 }
 
+// Takes the character maps out of a font file's table directory (their tag
+// changes, so no reader finds them). Nothing maps a character to a music
+// sign: they are looked up by name. And Qt's PDF writer, for every face it
+// embeds, asks the face's character map for each of the 65,536 code points
+// of the Basic Multilingual Plane, which cost as much as the rest of the
+// face's embedding; without a map the answers come at once.
+void hideCharacterMaps(QByteArray& font) {
+    const auto u16 = [&font](qsizetype at) {
+        return (uchar(font[at]) << 8) | uchar(font[at + 1]);
+    };
+    if (font.size() < 12)
+        return;
+    const int tables = u16(4);
+    for (int i = 0; i < tables; ++i) {
+        const qsizetype at = 12 + 16 * qsizetype(i);
+        if (at + 16 > font.size())
+            return;
+        if (QByteArrayView(font).sliced(at, 4) == "cmap")
+            font[at + 3] = 'q'; // "cmaq": sorts where "cmap" did
+    }
+}
+
 } // namespace
 
 struct MusicFont::Face {
     QString path;
+    // The file's bytes, which FreeType and the font database read.
+    QByteArray data;
     int designSize = 0; // points of staff height; 0 for the braces
     bool loaded = false;
     bool usable = false;
@@ -147,10 +172,15 @@ bool MusicFont::load(Face& face) {
         return face.usable;
     face.loaded = true;
 
-    // Names and boxes come from FreeType, which reads the file.
-    const QByteArray path = QFile::encodeName(face.path);
+    // Names and boxes come from FreeType.
+    QFile file(face.path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    face.data = file.readAll();
+    hideCharacterMaps(face.data);
     if (FT_Init_FreeType(&face.library) != 0 ||
-        FT_New_Face(face.library, path.constData(), 0, &face.ft) != 0 ||
+        FT_New_Memory_Face(face.library, reinterpret_cast<const FT_Byte*>(face.data.constData()),
+                           FT_Long(face.data.size()), 0, &face.ft) != 0 ||
         !FT_HAS_GLYPH_NAMES(face.ft) || face.ft->units_per_EM == 0)
         return false;
     if (face.designSize == 0) {
@@ -174,7 +204,7 @@ bool MusicFont::load(Face& face) {
 
     // Drawn through the font database, so that a PDF embeds the face.
     face.usable = false;
-    const int id = QFontDatabase::addApplicationFont(face.path);
+    const int id = QFontDatabase::addApplicationFontFromData(face.data);
     const QString family = QFontDatabase::applicationFontFamilies(id).value(0);
     if (family.isEmpty())
         return false;
