@@ -21,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QUndoStack>
 
-
 #include <algorithm>
 #include <cstdio>
 #include <memory>

@@ -52,9 +52,7 @@ const char* clefGlyphName(Clef clef) {
 // of the Basic Multilingual Plane, which cost as much as the rest of the
 // face's embedding; without a map the answers come at once.
 void hideCharacterMaps(QByteArray& font) {
-    const auto u16 = [&font](qsizetype at) {
-        return (uchar(font[at]) << 8) | uchar(font[at + 1]);
-    };
+    const auto u16 = [&font](qsizetype at) { return (uchar(font[at]) << 8) | uchar(font[at + 1]); };
     if (font.size() < 12)
         return;
     const int tables = u16(4);
