@@ -80,11 +80,11 @@ help=$(wait_for 'ペルノアのへるぷ')
 shot "$help" help-window.png
 xdotool windowclose "$help" 2>/dev/null || xdotool windowunmap "$help"
 
-# The About box: the menu "ヘルプ", its second command.
+# The About box: the third menu, "ヘルプ", its second command.
 xdotool windowfocus --sync "$main"
 xdotool key --window "$main" alt
 sleep 0.3
-xdotool key --window "$main" Right Down Down Return
+xdotool key --window "$main" Right Right Down Down Return
 about=$(wait_for 'ペルノアのﾊﾞｰｼﾞｮﾝ情報')
 shot "$about" about-box.png
 xdotool windowfocus --sync "$about"

@@ -8,9 +8,10 @@
 
 namespace pernoa::cli {
 
-// Messages for batch use: every message goes to standard error with its text
-// exactly (CR LF between lines becomes a plain line break), and an OK/Cancel
-// question is answered OK.
+// Messages for batch use: every message goes to standard error, the CR LF
+// between its lines written as a plain line break and every other control
+// character made visible (visibleText), and an OK/Cancel question is
+// answered OK.
 class ConsoleMessages : public IMessages {
 public:
     explicit ConsoleMessages(std::FILE* out = stderr) : m_out(out) {}

@@ -16,6 +16,7 @@
 #include "overlay/texts.h"
 
 #include <QFile>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <limits>
@@ -553,10 +554,8 @@ LoadReach SettingsFile::readSections(const QString& path) {
     }
     // A file that cannot be read is left to the first reader, which says so.
     QString text;
-    struct Done {
-        const QString*& text;
-        ~Done() { text = nullptr; }
-    } done{m_loadingText};
+    // However the readers end, the text is not used after this sequence.
+    const QScopedValueRollback<const QString*> loading(m_loadingText);
     if (readTextFile(path, text))
         m_loadingText = &text;
     // The music section is checked whole before the parameters change: a

@@ -4,6 +4,7 @@
 #include "engine/numberrules.h"
 #include "overlay/overlayitems.h"
 #include "preview/texts.h"
+#include "preview/widgetparts.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -59,8 +60,9 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     : QDialog(parent), m_faces(new QListWidget(this)), m_size(new QComboBox(this)),
       m_bold(new QCheckBox(texts::bold(), this)), m_italic(new QCheckBox(texts::italic(), this)),
       m_underline(new QCheckBox(texts::underline(), this)),
-      m_colourButton(new QPushButton(texts::colourButton(), this)), m_sample(new QLabel(this)),
-      m_sizeError(new QLabel(this)), m_presetSize(choice.size) {
+      m_colourButton(new QPushButton(texts::colourButton(), this)),
+      m_sample(plainLabel(texts::fontSample(), "sample", -1, this)),
+      m_sizeError(plainLabel(QString(), "sizeError", -1, this)), m_presetSize(choice.size) {
     setObjectName(QStringLiteral("FontChooser"));
     setWindowTitle(texts::fontTitle());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -103,22 +105,13 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     m_colourButton->setObjectName(QStringLiteral("colourButton"));
     setColour(colourFromNumber(choice.colour));
 
-    m_sample->setObjectName(QStringLiteral("sample"));
-    m_sample->setTextFormat(Qt::PlainText);
-    m_sample->setText(texts::fontSample());
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFixedHeight(72);
     m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    auto* sizeRange = new QLabel(sizeRangeText(), this);
-    sizeRange->setObjectName(QStringLiteral("sizeRange"));
-    sizeRange->setTextFormat(Qt::PlainText);
-    m_sizeError->setObjectName(QStringLiteral("sizeError"));
-    m_sizeError->setTextFormat(Qt::PlainText);
+    QLabel* sizeRange = plainLabel(sizeRangeText(), "sizeRange", -1, this);
     m_sizeError->setWordWrap(true);
-    QPalette warning = m_sizeError->palette();
-    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    m_sizeError->setPalette(warning);
+    setTextColour(*m_sizeError, QColor(192, 0, 0));
     // The line keeps its height when empty, so the window does not jump.
     m_sizeError->setMinimumHeight(m_sizeError->fontMetrics().lineSpacing());
 
@@ -143,12 +136,12 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
     sizeColumn->addStretch();
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(texts::faceCaption(), this), 0, 0);
-    grid->addWidget(new QLabel(texts::sizeCaption(), this), 0, 1);
+    grid->addWidget(plainLabel(texts::faceCaption(), "", -1, this), 0, 0);
+    grid->addWidget(plainLabel(texts::sizeCaption(), "", -1, this), 0, 1);
     grid->addWidget(m_faces, 1, 0);
     grid->addLayout(sizeColumn, 1, 1);
     grid->addWidget(styles, 1, 2);
-    grid->addWidget(new QLabel(texts::sampleCaption(), this), 2, 0);
+    grid->addWidget(plainLabel(texts::sampleCaption(), "", -1, this), 2, 0);
     grid->addWidget(m_sample, 3, 0, 1, 3);
     grid->addWidget(m_sizeError, 4, 0, 1, 3);
     grid->addWidget(buttons, 5, 0, 1, 3);
@@ -208,9 +201,7 @@ void FontChooserDialog::updateSample() {
     font.setItalic(now.italic);
     font.setUnderline(now.underline);
     m_sample->setFont(font);
-    QPalette palette = m_sample->palette();
-    palette.setColor(QPalette::WindowText, m_colour);
-    m_sample->setPalette(palette);
+    setTextColour(*m_sample, m_colour);
 }
 
 bool QtFontChooser::choose(FontChoice& choice, QWidget* parent) {

@@ -9,6 +9,7 @@
 #include "preview/filechooser.h"
 #include "preview/pagesurface.h"
 #include "preview/texts.h"
+#include "preview/widgetparts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +30,7 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
                                  IFileChooser& files, const ItemTarget& target, QWidget* parent)
     : ItemDialog(kClientWidth, kClientHeight, parent), m_items(items), m_messages(messages),
       m_files(files), m_insert(target.insert),
-      m_path(dialogLabel(QStringLiteral("lblImagePath"), QString(), this)),
+      m_path(plainLabel(QString(), "lblImagePath", -1, this)),
       m_browse(dialogButton(QStringLiteral("CmdImagePath"), texts::browse(), 585, 360, this)),
       m_scale(new QLineEdit(QStringLiteral("100"), this)),
       m_cancel(dialogButton(QStringLiteral("cmdCancel"), texts::giveUp(), 600, 360, this)),
@@ -37,9 +38,9 @@ ImageItemDialog::ImageItemDialog(overlay::OverlayItems& items, IMessages& messag
     setObjectName(QStringLiteral("frmSetImage"));
     setWindowTitle(texts::imageDialogTitle());
 
-    QLabel* caption = dialogLabel(QStringLiteral("Label8"), texts::imagePlace(), this);
-    QLabel* scaleCaption = dialogLabel(QStringLiteral("Label2"), texts::scaleCaption(), this);
-    QLabel* percent = dialogLabel(QStringLiteral("Label10"), texts::percentUnit(), this);
+    QLabel* caption = plainLabel(texts::imagePlace(), "Label8", -1, this);
+    QLabel* scaleCaption = plainLabel(texts::scaleCaption(), "Label2", -1, this);
+    QLabel* percent = plainLabel(texts::percentUnit(), "Label10", -1, this);
     m_path->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_path->setLineWidth(1);
     m_scale->setObjectName(QStringLiteral("txtImageSizePer"));

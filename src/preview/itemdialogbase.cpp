@@ -71,14 +71,6 @@ void ItemDialog::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-QLabel* dialogLabel(const QString& name, const QString& caption, QWidget* parent) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setFocusPolicy(Qt::NoFocus);
-    return l;
-}
-
 QPoint itemDialogPosition(const QWidget& previewWindow) {
     const QRect frame = previewWindow.frameGeometry();
     return {frame.left(), frame.top() + frame.height() / 2};

@@ -61,9 +61,6 @@ QSize twipsSize(int width, int height);
 QPushButton* dialogButton(const QString& name, const QString& caption, int widthTwips,
                           int heightTwips, QWidget* parent);
 
-// A plain-text label of an item dialog, outside the focus chain.
-QLabel* dialogLabel(const QString& name, const QString& caption, QWidget* parent);
-
 // Where an item dialog stands: its left edge at the preview window's left
 // edge, its top at the preview window's top plus half the preview window's
 // height (outer edges and height, frame included).

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPolygonF>
 #include <QToolTip>
+#include <QtMath>
 
 #include <cmath>
 #include <limits>
@@ -37,10 +38,13 @@ int twipsToPixels(double twips) {
     return int(std::lround(twips / kTwipsPerPixel));
 }
 
-QCursor itemCursor() {
+QCursor itemCursor(qreal devicePixelRatio) {
     // A white arrow with a black outline and a small four-way mark below it:
-    // the tip at (0, 0) is the hot spot.
-    QPixmap pixmap(32, 32);
+    // the tip at (0, 0) is the hot spot. Drawn in the pointer's own 32 x 32
+    // units on as many device pixels as the screen has for them.
+    const int side = qCeil(32 * devicePixelRatio);
+    QPixmap pixmap(side, side);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -334,7 +338,7 @@ void PageSurface::updatePointer(const QPointF& pos) {
         return;
     m_pointerOverItem = over;
     if (over)
-        setCursor(itemCursor());
+        setCursor(itemCursor(devicePixelRatioF()));
     else
         unsetCursor();
 }

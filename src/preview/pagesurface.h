@@ -29,8 +29,9 @@ struct ElementRef {
     friend bool operator==(const ElementRef&, const ElementRef&) = default;
 };
 
-// The arrow pointer shown over the page's items: 32 x 32, hot spot at the tip.
-QCursor itemCursor();
+// The arrow pointer shown over the page's items: 32 x 32, hot spot at the tip,
+// drawn at the screen's device pixel ratio so that it stays sharp there.
+QCursor itemCursor(qreal devicePixelRatio = 1.0);
 
 // The white page on which the staves are previewed, and the display elements
 // of the page's text and image items. It keeps every line drawn on it, in

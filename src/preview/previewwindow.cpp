@@ -7,6 +7,7 @@
 #include "overlay/picture.h"
 #include "preview/historyactions.h"
 #include "preview/texts.h"
+#include "preview/widgetparts.h"
 
 #include <QDropEvent>
 #include <QLabel>
@@ -71,16 +72,11 @@ PreviewWindow::PreviewWindow(overlay::OverlayItems& items, IMessages& messages,
     m_page->installEventFilter(this);
     m_view->setWidget(m_page);
 
-    m_description = new QLabel(this);
-    m_description->setObjectName(QStringLiteral("lblSetumei"));
-    m_description->setTextFormat(Qt::PlainText);
+    m_description = plainLabel(texts::previewDescription(), "lblSetumei", -1, this);
     m_description->setWordWrap(true);
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_description->setText(texts::previewDescription());
 
-    m_title = new QLabel(this);
-    m_title->setObjectName(QStringLiteral("title"));
-    m_title->setTextFormat(Qt::PlainText);
+    m_title = plainLabel(QString(), "title", -1, this);
     m_title->setAlignment(Qt::AlignCenter);
     m_title->setWordWrap(true);
 

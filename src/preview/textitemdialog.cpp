@@ -6,6 +6,7 @@
 #include "preview/fontchooser.h"
 #include "preview/pagesurface.h"
 #include "preview/texts.h"
+#include "preview/widgetparts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,7 +42,7 @@ TextItemDialog::TextItemDialog(overlay::OverlayItems& items, IMessages& messages
                                IFontChooser& fonts, const ItemTarget& target, QWidget* parent)
     : ItemDialog(kClientWidth, kClientHeight, parent), m_items(items), m_messages(messages),
       m_fonts(fonts), m_insert(target.insert),
-      m_caption(dialogLabel(QStringLiteral("Label15"), texts::textCaption(), this)),
+      m_caption(plainLabel(texts::textCaption(), "Label15", -1, this)),
       m_text(new QPlainTextEdit(this)),
       m_fontButton(dialogButton(QStringLiteral("cmdFreeTextSettei"),
                                 texts::fontButton().replace(

@@ -3,6 +3,7 @@
 #include "engine/texts.h"
 #include "engine/version.h"
 #include "preview/texts.h"
+#include "preview/widgetparts.h"
 #include "ui/texts.h"
 #include "ui/windowparts.h"
 
@@ -23,6 +24,11 @@
 namespace pernoa::ui {
 namespace {
 
+using preview::plainLabel;
+using preview::setBackgroundColour;
+using preview::setBold;
+using preview::setTextColour;
+
 // 5730 x 3555 twips at 15 twips to a pixel.
 constexpr int kWidth = 382;
 constexpr int kHeight = 237;
@@ -32,10 +38,7 @@ QFrame* separator(int index, const QColor& colour) {
     line->setObjectName(QStringLiteral("Line1"));
     line->setProperty("index", index);
     line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
+    setBackgroundColour(*line, colour);
     return line;
 }
 
@@ -50,7 +53,7 @@ AboutBox::AboutBox(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(texts::aboutTitle(pernoa::texts::appTitle()));
-    setWhiteBackground(*this);
+    setBackgroundColour(*this, Qt::white);
 
     auto* icon = new QLabel;
     icon->setObjectName(QStringLiteral("picIcon"));
@@ -67,9 +70,7 @@ AboutBox::AboutBox(QWidget* parent)
     for (const QChar c : QLatin1String(kVersionText))
         digits += QChar(c.unicode() + 0xFEE0);
     QLabel* version = plainLabel(texts::aboutVersion(digits), "lblVersion");
-    QFont bold = version->font();
-    bold.setBold(true);
-    version->setFont(bold);
+    setBold(*version);
     setTextColour(*version, QColor(0, 0, 255));
 
     QLabel* description = plainLabel(texts::aboutDescription(), "lblDescription");

@@ -7,7 +7,10 @@
 namespace pernoa::ui {
 
 MsgAnswer DesktopDialogRunner::runMessageBox(QMessageBox& box) {
+    const QPointer<QMessageBox> open(&box);
     box.exec();
+    if (!open)
+        return MsgAnswer::Cancel;
     QAbstractButton* clicked = box.clickedButton();
     switch (clicked ? box.standardButton(clicked) : QMessageBox::NoButton) {
     case QMessageBox::Cancel:
@@ -22,7 +25,8 @@ MsgAnswer DesktopDialogRunner::runMessageBox(QMessageBox& box) {
 }
 
 QString DesktopDialogRunner::runFileDialog(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QPointer<QFileDialog> open(&dialog);
+    if (dialog.exec() != QDialog::Accepted || !open || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }

@@ -25,24 +25,24 @@ QString pdfStartFolder() {
 } // namespace
 
 QString FileDialogs::run(QWidget* parent, bool save) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    OwnedDialog<QFileDialog> dialog(new QFileDialog(parent));
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open: only an existing file. Save: any name, and a question before an
     // existing file is replaced.
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog.setNameFilter(m_filter);
-    dialog.setDefaultSuffix(m_defaultSuffix);
+    dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog->setNameFilter(m_filter);
+    dialog->setDefaultSuffix(m_defaultSuffix);
     // The last accepted file is offered again, in its own folder.
     if (m_lastFileName.isEmpty()) {
-        dialog.setDirectory(m_startFolder);
+        dialog->setDirectory(m_startFolder);
     } else {
         const QFileInfo last(m_lastFileName);
-        dialog.setDirectory(last.absolutePath());
-        dialog.selectFile(last.fileName());
+        dialog->setDirectory(last.absolutePath());
+        dialog->selectFile(last.fileName());
     }
 
-    const QString path = m_runner.runFileDialog(dialog);
+    const QString path = m_runner.runFileDialog(*dialog);
     if (!path.isEmpty())
         m_lastFileName = path;
     return path;

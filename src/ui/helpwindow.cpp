@@ -1,5 +1,6 @@
 #include "ui/helpwindow.h"
 
+#include "preview/widgetparts.h"
 #include "ui/texts.h"
 #include "ui/windowparts.h"
 
@@ -11,6 +12,11 @@
 
 namespace pernoa::ui {
 namespace {
+
+using preview::plainLabel;
+using preview::setBackgroundColour;
+using preview::setBold;
+using preview::setTextColour;
 
 // 5835 x 8085 twips at 15 twips to a pixel.
 constexpr int kWidth = 389;
@@ -31,7 +37,7 @@ QLabel* label(const char* name, const QString& text, int index = -1) {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(texts::helpTitle());
-    setWhiteBackground(*this);
+    setBackgroundColour(*this, Qt::white);
 
     // The page's own title, "Ver2.0" as the page was written: not the
     // program's version, which the main window's title and the About box show.
@@ -46,19 +52,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     QLabel* excuse = label("Label2", texts::helpExcuse());
     excuse->setAlignment(Qt::AlignCenter);
-    excuse->setAutoFillBackground(true);
-    QPalette band = excuse->palette();
-    band.setColor(QPalette::Window, QColor(255, 255, 192));
-    excuse->setPalette(band);
+    setBackgroundColour(*excuse, QColor(255, 255, 192));
     excuse->setContentsMargins(0, 4, 0, 4);
 
     QLabel* purpose = label("Label4", texts::helpPurpose());
     QLabel* usage = label("Label6", texts::helpUsage());
 
     QLabel* heading = label("Label3", texts::helpTermsHeading());
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
+    setBold(*heading);
     setTextColour(*heading, QColor(255, 0, 0));
 
     auto* diagram = new QSvgWidget(termsDiagramPath());

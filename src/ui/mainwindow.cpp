@@ -11,6 +11,7 @@
 #include "engine/version.h"
 #include "files/settingsfile.h"
 #include "preview/historyactions.h"
+#include "preview/widgetparts.h"
 #include "ui/aboutbox.h"
 #include "ui/filecommands.h"
 #include "ui/formcontrols.h"
@@ -18,7 +19,6 @@
 #include "ui/printerdialog.h"
 #include "ui/staffstackeditor.h"
 #include "ui/texts.h"
-#include "ui/windowparts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -244,7 +244,7 @@ QWidget* MainWindow::control(const QString& name) const {
 }
 
 QLabel* MainWindow::captionLabel(const QString& text, QWidget* buddy) {
-    QLabel* label = plainLabel(text);
+    QLabel* label = preview::plainLabel(text);
     label->setBuddy(buddy);
     return label;
 }
@@ -297,7 +297,7 @@ QWidget* MainWindow::buildSheetTab() {
     offsets->setContentsMargins(0, 0, 0, 0);
     offsets->setHorizontalSpacing(16);
     offsets->setVerticalSpacing(2);
-    QLabel* heading = plainLabel(texts::offsetHeading(), "lblPrinterGosa");
+    QLabel* heading = preview::plainLabel(texts::offsetHeading(), "lblPrinterGosa");
     offsets->addWidget(heading, 0, 0, 1, 2);
     addField(offsets, 1, 0, ctl::txtPrinterGosaY);
     addField(offsets, 1, 1, ctl::txtPrinterGosaX);
@@ -315,7 +315,8 @@ QWidget* MainWindow::buildSheetTab() {
     auto* shadeCaption = new QHBoxLayout;
     shadeCaption->setSpacing(12);
     shadeCaption->addWidget(captionLabel(captionOf(tableRow(ctl::sbrPrintShade)), shade));
-    QLabel* percent = plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
+    QLabel* percent =
+        preview::plainLabel(startTextOf(tableRow(ctl::lblPrintShade)), ctl::lblPrintShade);
     shadeCaption->addWidget(percent);
     shadeCaption->addStretch(1);
     auto* shadeCell = new QVBoxLayout;

@@ -74,10 +74,10 @@ QWidget* MessageBoxes::boxParent() const {
     return m_parentWindow;
 }
 
-std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const QString& title,
-                                                     MsgIcon icon, MsgButtons buttons,
-                                                     QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(parent);
+OwnedDialog<QMessageBox> MessageBoxes::createBox(const QString& text, const QString& title,
+                                                 MsgIcon icon, MsgButtons buttons,
+                                                 QWidget* parent) {
+    OwnedDialog<QMessageBox> box(new QMessageBox(parent));
     box->setWindowTitle(title);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
@@ -107,7 +107,7 @@ std::unique_ptr<QMessageBox> MessageBoxes::createBox(const QString& text, const 
 
 MsgAnswer MessageBoxes::showMessage(const QString& text, const QString& title, MsgIcon icon,
                                     MsgButtons buttons) {
-    std::unique_ptr<QMessageBox> box = createBox(text, title, icon, buttons, boxParent());
+    const OwnedDialog<QMessageBox> box = createBox(text, title, icon, buttons, boxParent());
     // The user has to answer: show the normal pointer over the box even while
     // the program is busy.
     if (m_busy)

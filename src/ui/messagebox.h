@@ -37,9 +37,8 @@ public:
     void setBusyPointer(bool busy) override;
 
     // The box a message is shown in, ready to run.
-    static std::unique_ptr<QMessageBox> createBox(const QString& text, const QString& title,
-                                                  MsgIcon icon, MsgButtons buttons,
-                                                  QWidget* parent);
+    static OwnedDialog<QMessageBox> createBox(const QString& text, const QString& title,
+                                              MsgIcon icon, MsgButtons buttons, QWidget* parent);
 
 private:
     class InputWatcher;

@@ -2,8 +2,8 @@
 
 #include "engine/surfaces.h"
 #include "preview/texts.h"
+#include "preview/widgetparts.h"
 #include "ui/texts.h"
-#include "ui/windowparts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,7 +27,7 @@ PrinterDialog::PrinterDialog(IPrinterList& printers, QWidget* parent)
     setObjectName(QStringLiteral("frmSetPrinter"));
     setWindowTitle(texts::printerDialogTitle());
 
-    m_label = plainLabel(QString(), "lblSelectPrinter");
+    m_label = preview::plainLabel(QString(), "lblSelectPrinter");
     m_label->setWordWrap(true);
 
     m_list = new QListWidget;

@@ -18,8 +18,7 @@ QString JobProgressDialog::labelText(int done, int total) {
 
 void JobProgressDialog::start(int total) {
     finish();
-    m_dialog = std::make_unique<QProgressDialog>(labelText(0, total), texts::stopJob(), 0, total,
-                                                 m_parent);
+    m_dialog.reset(new QProgressDialog(labelText(0, total), texts::stopJob(), 0, total, m_parent));
     m_dialog->setWindowTitle(pernoa::texts::appTitle());
     m_dialog->setWindowModality(Qt::ApplicationModal);
     m_dialog->setMinimumDuration(500);
@@ -42,6 +41,8 @@ bool JobProgressDialog::step(int done) {
     // The first time this shows the dialog; from then on it lets the dialog
     // handle its events (the button, repaints).
     m_dialog->setValue(done);
+    if (!m_dialog)
+        return true; // its window was deleted meanwhile
     if (m_dialog->isVisible() && !m_pointerSet) {
         // The busy pointer would hide that the dialog takes clicks.
         QApplication::setOverrideCursor(Qt::BusyCursor);

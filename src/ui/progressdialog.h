@@ -1,12 +1,11 @@
 #pragma once
 
 #include "engine/progress.h"
+#include "ui/dialogrunner.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QProgressDialog>
-
-#include <memory>
 
 class QWidget;
 
@@ -16,7 +15,8 @@ namespace pernoa::ui {
 // copies done and a "中止" button, shown only when the job runs for more than
 // half a second. The dialog gets its events (the button, repaints) only when
 // a copy is done; being modal for the whole application, it is the only
-// window that takes input meanwhile.
+// window that takes input meanwhile. Should its window be deleted during the
+// job, the job goes on without the dialog.
 class JobProgressDialog : public IProgress {
 public:
     explicit JobProgressDialog(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -26,7 +26,8 @@ public:
     bool step(int done) override;
     void finish() override;
 
-    // The dialog of the job in progress (null between jobs).
+    // The dialog of the job in progress (null between jobs, and once its
+    // window is deleted).
     QProgressDialog* dialog() const { return m_dialog.get(); }
 
     // The label for copies done of the total.
@@ -34,7 +35,7 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
-    std::unique_ptr<QProgressDialog> m_dialog;
+    OwnedDialog<QProgressDialog> m_dialog;
     QElapsedTimer m_clock;
     bool m_pointerSet = false;
 };

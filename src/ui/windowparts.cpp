@@ -3,7 +3,6 @@
 #include "engine/formatwords.h"
 
 #include <QFontDatabase>
-#include <QLabel>
 #include <QStringList>
 
 // The resources live in a static library: they are registered by name before
@@ -40,30 +39,6 @@ QIcon programIcon() {
 QString termsDiagramPath() {
     ensureResources();
     return QStringLiteral(":/pernoa/terms.svg");
-}
-
-QLabel* plainLabel(const QString& text, const char* name, int index) {
-    auto* label = new QLabel;
-    if (*name)
-        label->setObjectName(QString::fromLatin1(name));
-    if (index >= 0)
-        label->setProperty("index", index);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
-
-void setTextColour(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
-void setWhiteBackground(QWidget& window) {
-    QPalette white = window.palette();
-    white.setColor(QPalette::Window, Qt::white);
-    window.setPalette(white);
-    window.setAutoFillBackground(true);
 }
 
 QFont displayFont(double points) {

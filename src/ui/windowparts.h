@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QString>
 
-class QLabel;
-class QWidget;
-
 namespace pernoa::ui {
 
 // What the program's windows share: the icon, the face of the large titles,
-// the terms diagram, and the labels, colours and background of their pages.
+// the terms diagram. Their labels and colours are the preview library's
+// (preview/widgetparts.h), which the item dialogs use too.
 
 // The program's icon at every size it is drawn at (the window frames, the
 // About box).
@@ -23,14 +20,5 @@ QFont displayFont(double points);
 
 // The resource path of the help window's terms diagram.
 QString termsDiagramPath();
-
-// A label that shows its text as plain text (never rich text), with the
-// object name of the design (none when name is empty) and, for the controls
-// of a design that share a name, its index (none when negative).
-QLabel* plainLabel(const QString& text, const char* name = "", int index = -1);
-
-// The colour of a widget's text, and a white page behind a window's controls.
-void setTextColour(QWidget& widget, const QColor& colour);
-void setWhiteBackground(QWidget& window);
 
 } // namespace pernoa::ui

@@ -90,6 +90,7 @@ private slots:
     void deleteAsksFirst_data();
     void deleteAsksFirst();
     void elementsUnderThePointer();
+    void itemPointer();
     void textIsShownAsTyped();
     void longLineReachesThePageEdge();
     void scrolledPageKeepsPositions();
@@ -369,14 +370,6 @@ void ItemEditorTest::elementsUnderThePointer() {
              QStringLiteral("右クリックでこの文字を編集・削除できます。"));
     QCOMPARE(page->toolTipAt({55, 35}), QStringLiteral("右クリックで文字と画像が挿入できます。"));
 
-    // The item pointer: 32 x 32 with its hot spot at the tip, over items only.
-    r.move({65, 35}, Qt::NoButton);
-    QCOMPARE(page->cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(page->cursor().pixmap().size(), QSize(32, 32));
-    QCOMPARE(page->cursor().hotSpot(), QPoint(0, 0));
-    r.move({55, 35}, Qt::NoButton);
-    QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
-
     // Deleted items let the pointer through; clearing removes every element.
     r.items.remove(ItemKind::Image, 1);
     QCOMPARE(page->elementAt({65, 35}).kind, ElementKind::Text);
@@ -384,6 +377,29 @@ void ItemEditorTest::elementsUnderThePointer() {
     QCOMPARE(page->elementCount(ElementKind::Text), 0);
     QCOMPARE(page->elementCount(ElementKind::Image), 0);
     QCOMPARE(page->elementAt({65, 35}).kind, ElementKind::None);
+}
+
+void ItemEditorTest::itemPointer() {
+    // Also run on a screen of two device pixels to a pixel, where a pointer
+    // of 32 x 32 device pixels would be scaled up and blurred.
+    Rig r;
+    r.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.window));
+    r.addImage(2700, 1350);
+    auto* page = r.window.page();
+    const qreal ratio = page->devicePixelRatioF();
+    const int scale = qEnvironmentVariableIntValue("QT_SCALE_FACTOR");
+    QCOMPARE(ratio, scale ? qreal(scale) : 1.0);
+
+    // 32 x 32 with its hot spot at the tip, over items only.
+    r.move({65, 35}, Qt::NoButton);
+    QCOMPARE(page->cursor().shape(), Qt::BitmapCursor);
+    const QPixmap pointer = page->cursor().pixmap();
+    QCOMPARE(pointer.devicePixelRatio(), ratio);
+    QCOMPARE(pointer.deviceIndependentSize(), QSizeF(32, 32));
+    QCOMPARE(page->cursor().hotSpot(), QPoint(0, 0));
+    r.move({55, 35}, Qt::NoButton);
+    QCOMPARE(page->cursor().shape(), Qt::ArrowCursor);
 }
 
 void ItemEditorTest::textIsShownAsTyped() {

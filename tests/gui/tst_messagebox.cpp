@@ -1,12 +1,19 @@
 // The message box wrapper: the box each message is shown in, the answers,
-// pre-answering, and the busy pointer.
+// pre-answering, and the busy pointer; the boxes and dialogs of a window
+// that is deleted while they are open.
 
 #include "presetanswers.h"
+#include "ui/filecommands.h"
 #include "ui/messagebox.h"
+#include "ui/progressdialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +25,8 @@ using pernoa::MsgIcon;
 using pernoa::test::BoxRecord;
 using pernoa::test::PresetAnswers;
 using pernoa::ui::DesktopDialogRunner;
+using pernoa::ui::FileDialogs;
+using pernoa::ui::JobProgressDialog;
 using pernoa::ui::MessageBoxes;
 
 Q_DECLARE_METATYPE(MsgIcon)
@@ -48,6 +57,7 @@ private slots:
     void realBoxAnswers();
     void realBoxIsPlainTextAndShowsNormalPointer();
     void busyPointer();
+    void windowDeletedUnderItsDialogs();
 };
 
 void MessageBoxTest::cleanup() {
@@ -186,6 +196,49 @@ void MessageBoxTest::busyPointer() {
     messages.setBusyPointer(false);
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::CrossCursor);
+}
+
+void MessageBoxTest::windowDeletedUnderItsDialogs() {
+    DesktopDialogRunner desktop;
+    // Deletes the window under the modal dialog it parents, or closes a
+    // dialog that stands over another window so the test goes on.
+    const auto deleteUnder = [](QWidget* window) {
+        QTimer::singleShot(0, [window] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            if (dialog->parentWidget() == window)
+                delete window;
+            else
+                dialog->close();
+        });
+    };
+
+    // A message box: not answered, so the question counts as cancelled.
+    QPointer<QWidget> window = new QWidget;
+    MessageBoxes messages(desktop, window);
+    deleteUnder(window);
+    QCOMPARE(messages.showMessage(QStringLiteral("保存しますか？"), QStringLiteral("ペルノア"),
+                                  MsgIcon::Question, MsgButtons::OkCancel),
+             MsgAnswer::Cancel);
+    QVERIFY(!window);
+
+    // A file dialog: no file chosen.
+    window = new QWidget;
+    FileDialogs files(desktop, QDir::tempPath(), QStringLiteral("*"));
+    deleteUnder(window);
+    QCOMPARE(files.getOpenPath(window), QString());
+    QVERIFY(!window);
+
+    // The progress of a job: the job goes on without its dialog.
+    window = new QWidget;
+    JobProgressDialog progress(window);
+    progress.start(4);
+    QVERIFY(progress.dialog());
+    delete window.data();
+    QVERIFY(!progress.dialog());
+    QVERIFY(progress.step(2));
+    progress.finish();
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(MessageBoxTest)
