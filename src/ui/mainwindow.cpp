@@ -426,8 +426,7 @@ QWidget* MainWindow::buildMusicTab() {
         rastral->addItem(
             texts::rastralEntry(num::toText(size.number), num::toText(size.staffHeightMm)),
             size.number);
-    QLabel* height = plainLabel(QString());
-    height->setObjectName(QString::fromLatin1(ctl::lblGosenTakasa));
+    QLabel* height = preview::plainLabel(QString(), ctl::lblGosenTakasa);
     // As wide as the widest height it shows: the window keeps its size.
     height->setMinimumWidth(height->fontMetrics().horizontalAdvance(
         pernoa::texts::staffHeight(QStringLiteral("88.88"))));
