@@ -73,6 +73,17 @@ shot() { # window id, file
 main=$(wait_for 'ペルノアVer2.2')
 sleep 1
 
+# Both windows as they start, side by side: the README's picture.
+preview=$(wait_for 'ぷれびゅ～♪')
+sleep 0.7
+box=$(for w in "$main" "$preview"; do xdotool getwindowgeometry --shell "$w"; echo; done |
+    awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } /^WIDTH=/ { w = $2 } /^HEIGHT=/ { h = $2
+        if (!n++ || x < x0) x0 = x; if (n == 1 || y < y0) y0 = y
+        if (x + w > x1) x1 = x + w; if (y + h > y1) y1 = y + h }
+        END { m = 10; printf "%dx%d+%d+%d", x1 - x0 + 2 * m, y1 - y0 + 2 * m, x0 - m, y0 - m }')
+import -window root -crop "$box" +repage "$out/screenshot.png"
+echo "wrote docs/screenshot.png"
+
 # The help window: "ヘルプ" is second from the end of the focus chain.
 xdotool windowfocus --sync "$main"
 xdotool key --window "$main" shift+Tab shift+Tab space

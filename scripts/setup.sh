@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build libcups2-dev
+    build-essential cmake ninja-build libcups2-dev zlib1g-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho
     lilypond-fonts libfreetype-dev libfontconfig-dev

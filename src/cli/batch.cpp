@@ -52,19 +52,26 @@ using output::QtPrinter;
 using output::QtPrinterList;
 namespace {
 
+// The word of --paper for a paper of the user's size: the value's name in
+// the help, a word of the command line's format.
+const QString kCustomPaperWord = QStringLiteral("WIDTHxHEIGHT");
+
 // The usage text with the papers of the paper table.
 QString usageText() {
-    QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
     // The descriptions start in one column, as in the rest of the list.
     constexpr qsizetype kDescriptionColumn = 36;
-    paper += QString(qMax<qsizetype>(2, kDescriptionColumn - paper.size()), u' ');
-    paper += texts::paperHelp(QLatin1String(defaultPaper().name));
+    QString paper = QStringLiteral("  --paper ") + paperNames().join(u'|');
+    paper += QStringLiteral("|\n    ") + kCustomPaperWord;
+    const qsizetype lineStart = paper.lastIndexOf(u'\n') + 1;
+    paper += QString(qMax<qsizetype>(2, kDescriptionColumn - (paper.size() - lineStart)), u' ');
+    paper += texts::paperHelp(QLatin1String(defaultPaper().name), num::toText(kCustomPaperMinMm),
+                              num::toText(kCustomPaperMaxMm));
     return texts::usage(paper, pernoa::texts::catchAllError());
 }
 
-// "A3|A4|A5|B4|B5", the value of --paper.
+// "A3|A4|A5|B4|B5|letter|legal|tabloid|WIDTHxHEIGHT", the value of --paper.
 const char* paperValueName() {
-    static const QByteArray names = paperNames().join(u'|').toLatin1();
+    static const QByteArray names = (paperNames().join(u'|') + u'|' + kCustomPaperWord).toLatin1();
     return names.constData();
 }
 
@@ -76,7 +83,17 @@ QString choiceOf(const QStringList& words) {
                            words.last());
 }
 
-enum class Action { None, ExportPdf, Print, SaveSettings, ListPrinters, Help, Version };
+enum class Action {
+    None,
+    ExportPdf,
+    ExportSvg,
+    ExportPng,
+    Print,
+    SaveSettings,
+    ListPrinters,
+    Help,
+    Version
+};
 
 // A change to one control of the form, made in command-line order.
 using FormEdit = std::function<void(IForm& form)>;
@@ -88,8 +105,11 @@ struct Request {
     // Applied after the other sheet options, unless a later --spacing
     // overrides it.
     std::optional<std::int32_t> rastral;
-    QString pdfPath;
+    QString pdfPath;     // the file of --export-pdf, --export-svg or --export-png
     QString settingsOut; // --save-settings
+    std::optional<int> dpi;
+    bool scale = false;  // --scale given
+    bool copies = false; // --copies given
     std::optional<QString> printer;
     QString settingsFile;
     std::vector<FormEdit> edits;
@@ -130,9 +150,35 @@ QStringList splitValues(const QString& option, const QString& value, const char*
 
 FormEdit paperEdit(const QString&, const QString& value, const char*) {
     const PaperSize* paper = paperByName(value);
-    if (!paper)
-        throw UsageError{texts::paperTakes(choiceOf(paperNames()), quotedValue(value))};
-    return check(QString::fromLatin1(paper->option));
+    if (paper && paper->kind != PaperKind::Custom)
+        return check(QString::fromLatin1(paper->option));
+    // A size of the user's: two numbers in mm joined by an x.
+    const QStringList sides = value.split(u'x');
+    if (sides.size() != 2 || !num::isNumeric(sides[0]) || !num::isNumeric(sides[1]))
+        throw UsageError{
+            texts::paperTakes(choiceOf(paperNames() << kCustomPaperWord), quotedValue(value))};
+    if (!isCustomPaperSide(num::toDouble(sides[0])) || !isCustomPaperSide(num::toDouble(sides[1])))
+        throw UsageError{texts::paperSidesTake(num::toText(kCustomPaperMinMm),
+                                               num::toText(kCustomPaperMaxMm), quotedValue(value))};
+    return [sides](IForm& form) {
+        form.setText(ctl::txtNiniHaba, sides[0]);
+        form.setText(ctl::txtNiniTakasa, sides[1]);
+        form.setChecked(ctl::optNini, true);
+    };
+}
+
+FormEdit scaleEdit(const QString& option, const QString& value, const char* valueName) {
+    const QStringList parts = splitValues(option, value, valueName);
+    for (const QString& part : parts)
+        if (!num::isNumeric(part) || num::toDouble(part) < kScaleCorrectionMin ||
+            num::toDouble(part) > kScaleCorrectionMax)
+            throw UsageError{texts::scaleTakes(num::toTenthsText(kScaleCorrectionMin),
+                                               num::toTenthsText(kScaleCorrectionMax),
+                                               quotedValue(value))};
+    return [parts](IForm& form) {
+        form.setText(ctl::txtPrinterBairituX, parts[0]);
+        form.setText(ctl::txtPrinterBairituY, parts[1]);
+    };
 }
 
 FormEdit linesEdit(const QString&, const QString& value, const char*) {
@@ -200,6 +246,9 @@ FormEdit barsThroughEdit(const QString&, const QString& value, const char*) {
 
 const OptionRow kOptions[] = {
     {"export-pdf", "OUT.pdf", Action::ExportPdf, nullptr},
+    {"export-svg", "OUT.svg", Action::ExportSvg, nullptr},
+    {"export-png", "OUT.png", Action::ExportPng, nullptr},
+    {"dpi", "N", Action::None, nullptr},
     {"print", nullptr, Action::Print, nullptr},
     {"save-settings", "OUT.kvs2", Action::SaveSettings, nullptr},
     {"printer", "NAME", Action::None, nullptr},
@@ -250,6 +299,7 @@ const OptionRow kOptions[] = {
              form.setText(ctl::txtPrinterGosaY, parts[1]);
          };
      }},
+    {"scale", "X,Y", Action::None, scaleEdit},
     {"copies", "N", Action::None,
      [](const QString&, const QString& value, const char*) {
          return setText(ctl::txtPrintCount, value);
@@ -356,10 +406,23 @@ Request parseArguments(const QStringList& args) {
                 throw UsageError{texts::cannotBeCombined(option)};
             request.action = declared.action;
         }
-        if (declared.action == Action::ExportPdf) {
+        if (declared.action == Action::ExportPdf || declared.action == Action::ExportSvg ||
+            declared.action == Action::ExportPng) {
             if (value.isEmpty())
-                throw UsageError{texts::exportNeedsFileName()};
+                throw UsageError{texts::exportNeedsFileName(option)};
+            // Only a PDF is written as it is made; a picture is written whole.
+            if (declared.action != Action::ExportPdf && value == QLatin1String("-"))
+                throw UsageError{texts::writesFileNotStandardOutput(option)};
             request.pdfPath = value;
+        } else if (name == QLatin1String("dpi")) {
+            const bool numeric = num::isNumeric(value);
+            const double dpi = numeric ? num::toDouble(value) : 0;
+            if (!numeric || dpi != std::floor(dpi) || dpi < output::kMinPngDpi ||
+                dpi > output::kMaxPngDpi)
+                throw UsageError{texts::dpiTakes(num::toText(output::kMinPngDpi),
+                                                 num::toText(output::kMaxPngDpi),
+                                                 quotedValue(value))};
+            request.dpi = int(dpi);
         } else if (declared.action == Action::SaveSettings) {
             if (value.isEmpty())
                 throw UsageError{texts::saveNeedsFileName()};
@@ -396,6 +459,8 @@ Request parseArguments(const QStringList& args) {
         } else if (declared.edit) {
             request.edits.push_back(declared.edit(option, value, declared.valueName));
             request.sheetOptions = true;
+            request.scale = request.scale || name == QLatin1String("scale");
+            request.copies = request.copies || name == QLatin1String("copies");
         }
     }
     const QStringList files = parser.positionalArguments();
@@ -414,19 +479,30 @@ Request parseArguments(const QStringList& args) {
         return request;
     case Action::ListPrinters:
         if (request.sheetOptions || request.printer || !request.settingsFile.isEmpty() ||
-            request.calibrationSheet)
+            request.calibrationSheet || request.dpi)
             throw UsageError{texts::listPrintersAlone()};
         return request;
     case Action::ExportPdf:
+    case Action::ExportSvg:
+    case Action::ExportPng:
     case Action::SaveSettings:
         if (request.printer)
             throw UsageError{texts::printerOnlyWithPrint()};
-        if (request.action == Action::SaveSettings && request.calibrationSheet)
+        if (request.scale)
+            throw UsageError{texts::scaleOnlyWithPrint()};
+        if (request.action != Action::ExportPdf && request.calibrationSheet)
             throw UsageError{texts::calibrationOnlyWithOutput()};
+        if ((request.action == Action::ExportSvg || request.action == Action::ExportPng) &&
+            request.copies)
+            throw UsageError{texts::copiesNotWithPicture(request.action == Action::ExportSvg
+                                                             ? QStringLiteral("--export-svg")
+                                                             : QStringLiteral("--export-png"))};
         break;
     case Action::Print:
         break;
     }
+    if (request.dpi && request.action != Action::ExportPng)
+        throw UsageError{texts::dpiOnlyWithPng()};
     return request;
 }
 
@@ -565,8 +641,11 @@ int runSheet(const Request& request) {
         }
         printers.setCurrentPrinter(*request.printer);
     }
-    const bool exporting = request.action == Action::ExportPdf;
-    const bool toStdout = exporting && request.pdfPath == QLatin1String("-");
+    const bool exporting = request.action == Action::ExportPdf ||
+                           request.action == Action::ExportSvg ||
+                           request.action == Action::ExportPng;
+    const bool toStdout =
+        request.action == Action::ExportPdf && request.pdfPath == QLatin1String("-");
     QFile standardOutput;
     if (toStdout) {
         if (isatty(STDOUT_FILENO)) {
@@ -575,9 +654,15 @@ int runSheet(const Request& request) {
         }
         standardOutput.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
     }
-    std::unique_ptr<QtPrinter> printer = toStdout    ? std::make_unique<QtPrinter>(standardOutput)
-                                         : exporting ? std::make_unique<QtPrinter>(request.pdfPath)
-                                                     : std::make_unique<QtPrinter>(printers);
+    const output::FileFormat format = request.action == Action::ExportSvg ? output::FileFormat::Svg
+                                      : request.action == Action::ExportPng
+                                          ? output::FileFormat::Png
+                                          : output::FileFormat::Pdf;
+    std::unique_ptr<QtPrinter> printer = toStdout ? std::make_unique<QtPrinter>(standardOutput)
+                                         : exporting
+                                             ? std::make_unique<QtPrinter>(request.pdfPath, format)
+                                             : std::make_unique<QtPrinter>(printers);
+    printer->setPngResolution(request.dpi.value_or(output::kDefaultPngDpi));
     engine.setPrinter(printer.get());
     // The printer's confirmation belongs to printing: an export that worked
     // says nothing.
@@ -597,9 +682,8 @@ int runSheet(const Request& request) {
         // Only possible when the copy count rounds to 0: the window then just
         // redraws its preview, but a batch run that produced nothing must not
         // look like success.
-        writeLine(stderr, request.action == Action::ExportPdf
-                              ? texts::copiesRoundToZeroNothingWritten()
-                              : texts::copiesRoundToZeroNothingPrinted());
+        writeLine(stderr, exporting ? texts::copiesRoundToZeroNothingWritten()
+                                    : texts::copiesRoundToZeroNothingPrinted());
         return 1;
     }
     if (exporting && request.verbose) {

@@ -8,6 +8,8 @@ QString usage(const QString& paperLine, const QString& catchAll) {
     return QCoreApplication::translate(
                "cli",
                "Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]\n"
+               "       pernoa --export-svg OUT.svg [OPTIONS] [SETTINGS.kvs2]\n"
+               "       pernoa --export-png OUT.png [--dpi N] [OPTIONS] [SETTINGS.kvs2]\n"
                "       pernoa --print [--printer NAME] [OPTIONS] [SETTINGS.kvs2]\n"
                "       pernoa --save-settings OUT.kvs2 [OPTIONS] [SETTINGS.kvs2]\n"
                "       pernoa --calibration-sheet --print | --export-pdf OUT.pdf [OPTIONS]\n"
@@ -21,14 +23,20 @@ QString usage(const QString& paperLine, const QString& catchAll) {
                "Actions:\n"
                "  --export-pdf OUT.pdf   write the page to a PDF file, one page per copy;\n"
                "                         - writes it to standard output\n"
+               "  --export-svg OUT.svg   write the page to an SVG file (one page, in mm), a\n"
+               "                         template for note-taking apps\n"
+               "  --export-png OUT.png   write the page to a PNG picture (one page)\n"
+               "  --dpi N                with --export-png: its resolution, 50 to 1200 (300)\n"
                "  --print                print on the system's default printer\n"
                "  --save-settings OUT.kvs2  write the page as a settings file of the windows\n"
                "  --printer NAME         with --print: print on the installed printer NAME\n"
                "  --list-printers        list the installed printers, the default marked\n"
                "  --calibration-sheet    with --print or --export-pdf: instead of the page, a\n"
-               "                         sheet to measure the printer's offsets on, a frame\n"
-               "                         10 mm inside the paper's edges (paper and orientation\n"
-               "                         from the options; drawn without the offsets)\n"
+               "                         sheet to measure the printer's offsets and scale on:\n"
+               "                         a frame 10 mm inside the paper's edges and 100 mm\n"
+               "                         rulers (paper and orientation from the options;\n"
+               "                         drawn without the offsets, printed at the scale\n"
+               "                         correction)\n"
                "  --verbose              after an export, name the file and its page count\n"
                "  -h, --help             show this help\n"
                "  -V, --version          show the version\n"
@@ -49,7 +57,10 @@ QString usage(const QString& paperLine, const QString& catchAll) {
                "--print\n"
                "                                    takes the windows' saved correction without "
                "it\n"
-               "  --copies N                        number of copies (1)\n"
+               "  --scale X,Y                       with --print: printer scale correction across\n"
+               "                                    and down, 98.0 to 102.0 %; without it the\n"
+               "                                    windows' saved correction (100,100)\n"
+               "  --copies N                        number of copies (1); not for SVG and PNG\n"
                "\n"
                "Music on the staves (the third tab of the main window):\n"
                "  --preset piano|guitar-tab|satb|percussion|plain\n"
@@ -81,8 +92,11 @@ QString usage(const QString& paperLine, const QString& catchAll) {
         .arg(paperLine, catchAll);
 }
 
-QString paperHelp(const QString& defaultPaper) {
-    return QCoreApplication::translate("cli", "paper (%1)").arg(defaultPaper);
+QString paperHelp(const QString& defaultPaper, const QString& least, const QString& greatest) {
+    return QCoreApplication::translate("cli", "paper (%1); WIDTHxHEIGHT in mm, each\n"
+                                              "                                    %2 to %3 "
+                                              "(230x305)")
+        .arg(defaultPaper, least, greatest);
 }
 
 QString version(const QString& version) {
@@ -109,6 +123,24 @@ QString takesValues(const QString& option, const QString& values, const QString&
 
 QString paperTakes(const QString& choices, const QString& value) {
     return QCoreApplication::translate("cli", "--paper takes %1, not \"%2\"").arg(choices, value);
+}
+
+QString paperSidesTake(const QString& least, const QString& greatest, const QString& value) {
+    return QCoreApplication::translate(
+               "cli", "--paper takes a width and height from %1 to %2 mm, not \"%3\"")
+        .arg(least, greatest, value);
+}
+
+QString scaleTakes(const QString& least, const QString& greatest, const QString& value) {
+    return QCoreApplication::translate("cli",
+                                       "--scale takes X,Y in per cent from %1 to %2, not \"%3\"")
+        .arg(least, greatest, value);
+}
+
+QString dpiTakes(const QString& least, const QString& greatest, const QString& value) {
+    return QCoreApplication::translate("cli",
+                                       "--dpi takes a whole number from %1 to %2, not \"%3\"")
+        .arg(least, greatest, value);
 }
 
 QString linesTake(const QString& value) {
@@ -144,8 +176,12 @@ QString cannotBeCombined(const QString& option) {
         .arg(option);
 }
 
-QString exportNeedsFileName() {
-    return QCoreApplication::translate("cli", "--export-pdf needs a file name");
+QString exportNeedsFileName(const QString& option) {
+    return QCoreApplication::translate("cli", "%1 needs a file name").arg(option);
+}
+
+QString writesFileNotStandardOutput(const QString& option) {
+    return QCoreApplication::translate("cli", "%1 writes a file, not standard output").arg(option);
 }
 
 QString saveNeedsFileName() {
@@ -164,7 +200,8 @@ QString settingsFileNameEmpty() {
 
 QString nothingToDo() {
     return QCoreApplication::translate(
-        "cli", "nothing to do: give --export-pdf, --print, --save-settings or --list-printers");
+        "cli", "nothing to do: give --export-pdf, --export-svg, --export-png, --print, "
+               "--save-settings or --list-printers");
 }
 
 QString listPrintersAlone() {
@@ -173,6 +210,19 @@ QString listPrintersAlone() {
 
 QString printerOnlyWithPrint() {
     return QCoreApplication::translate("cli", "--printer only goes with --print");
+}
+
+QString scaleOnlyWithPrint() {
+    return QCoreApplication::translate("cli", "--scale only goes with --print");
+}
+
+QString dpiOnlyWithPng() {
+    return QCoreApplication::translate("cli", "--dpi only goes with --export-png");
+}
+
+QString copiesNotWithPicture(const QString& option) {
+    return QCoreApplication::translate("cli", "--copies does not go with %1: it writes one page")
+        .arg(option);
 }
 
 QString calibrationOnlyWithOutput() {

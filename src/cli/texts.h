@@ -16,7 +16,10 @@ namespace pernoa::cli::texts {
 // then paperHelp's description in the descriptions' column), catchAll the
 // windows' catch-all message the help quotes.
 QString usage(const QString& paperLine, const QString& catchAll);
-QString paperHelp(const QString& defaultPaper);
+// The --paper line's description: the default paper, and the least and the
+// greatest side of a paper of the user's size; its second line starts in the
+// descriptions' column.
+QString paperHelp(const QString& defaultPaper, const QString& least, const QString& greatest);
 QString version(const QString& version);
 
 // --- usage errors ---
@@ -28,6 +31,11 @@ QString choiceOr(const QString& head, const QString& last);
 QString choiceSeparator();
 QString takesValues(const QString& option, const QString& values, const QString& value);
 QString paperTakes(const QString& choices, const QString& value);
+// A paper of the user's size outside the sides it may have, a scale
+// correction or a resolution out of range: the range, then the value given.
+QString paperSidesTake(const QString& least, const QString& greatest, const QString& value);
+QString scaleTakes(const QString& least, const QString& greatest, const QString& value);
+QString dpiTakes(const QString& least, const QString& greatest, const QString& value);
 QString linesTake(const QString& value);
 QString weightTakes(const QString& value);
 QString shadeTakes(const QString& value);
@@ -35,13 +43,17 @@ QString needsValue(const QString& option);
 QString takesNoValue(const QString& option);
 QString unknownOption(const QString& option);
 QString cannotBeCombined(const QString& option);
-QString exportNeedsFileName();
+QString exportNeedsFileName(const QString& option);
+QString writesFileNotStandardOutput(const QString& option);
 QString saveNeedsFileName();
 QString onlyOneSettingsFile(const QString& another);
 QString settingsFileNameEmpty();
 QString nothingToDo();
 QString listPrintersAlone();
 QString printerOnlyWithPrint();
+QString scaleOnlyWithPrint();
+QString dpiOnlyWithPng();
+QString copiesNotWithPicture(const QString& option);
 QString calibrationOnlyWithOutput();
 QString stackTakesRows(const QString& value);
 QString stackClefTakes(const QString& choices, const QString& clef);

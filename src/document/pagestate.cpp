@@ -9,9 +9,9 @@ namespace {
 
 // Kept elsewhere or only shown: not part of the page.
 bool keptOutsideThePage(const char* name) {
-    for (const char* outside :
-         {ctl::txtPrinterGosaY, ctl::txtPrinterGosaX, ctl::lblPrintShade, ctl::optHyojiLarge,
-          ctl::opbHyojiSmall, ctl::txtTavriInterval, ctl::txtPrintCount})
+    for (const char* outside : {ctl::txtPrinterGosaY, ctl::txtPrinterGosaX, ctl::txtPrinterBairituX,
+                                ctl::txtPrinterBairituY, ctl::lblPrintShade, ctl::optHyojiLarge,
+                                ctl::opbHyojiSmall, ctl::txtTavriInterval, ctl::txtPrintCount})
         if (qstrcmp(name, outside) == 0)
             return true;
     return false;

@@ -9,8 +9,10 @@
 #include <QColor>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <new>
+#include <optional>
 
 namespace pernoa {
 namespace {
@@ -81,6 +83,27 @@ void drawSheet(IPrinter& printer, double width, double height) {
             p.text(inset + 5.5, k - 1.2, num::toText(k));
     }
 
+    // The scale rulers: one across near the bottom, one down near the right
+    // edge, centred on the paper, each as long as the paper's height and
+    // width both allow, up to kCalibrationRulerMm.
+    const double length = calibrationRulerMm(width, height);
+    if (length > 0) {
+        const double baseY = bottom - 15;
+        const double left = cx - length / 2;
+        p.line(left, baseY, left + length, baseY);
+        const double baseX = right - 15;
+        const double top = cy - length / 2;
+        p.line(baseX, top, baseX, top + length);
+        for (int k = 0; k <= int(length); ++k) {
+            p.line(left + k, baseY, left + k, baseY - tick(k));
+            p.line(baseX, top + k, baseX - tick(k), top + k);
+            if (k % 10 == 0) {
+                p.text(left + k - 1, baseY - 8.5, num::toText(k));
+                p.text(baseX - 11, top + k - 1.2, num::toText(k));
+            }
+        }
+    }
+
     // What to do with it.
     double y = inset + 15;
     p.font(11, true);
@@ -91,21 +114,43 @@ void drawSheet(IPrinter& printer, double width, double height) {
         p.text(inset + 12, y, line);
         y += 4.5;
     }
+    if (length > 0) {
+        y += 2;
+        for (const QString& line : texts::scaleInstructions(num::toText(length)).split(u'\n')) {
+            p.text(inset + 12, y, line);
+            y += 4.5;
+        }
+    }
     printer.newPage();
 }
 
 } // namespace
+
+double calibrationRulerMm(double widthMm, double heightMm) {
+    // Room for the frame, the labels and the crosshairs on either side.
+    const double room = std::min(widthMm, heightMm) - 2 * kCalibrationFrameInsetMm - 20;
+    const double length = std::min(kCalibrationRulerMm, std::floor(room / 10) * 10);
+    return length >= 10 ? length : 0;
+}
 
 Outcome drawCalibrationSheet(TavriEngine& engine) {
     IForm& form = engine.form();
     IMessages& messages = engine.messages();
     IPrinter* printer = engine.printer();
 
-    const PaperSize* paper = &defaultPaper();
-    for (const PaperSize& p : paperTable())
-        if (form.isChecked(p.option))
-            paper = &p;
     const Orientation orientation = engine.checkedOrientation();
+    std::optional<PaperSize> paper = engine.selectedPaper();
+    // The paper of the user's size needs a size it may have.
+    if (!paper && form.isChecked(ctl::optNini) && !engine.CheckSheetParams())
+        return Outcome::refused();
+    if (!paper)
+        paper = defaultPaper();
+    // Drawn at the scale correction the page would be printed at, so that
+    // once the rulers measure true the frame measures the offsets alone.
+    if (!engine.checkScaleCorrection())
+        return Outcome::refused();
+    const double scaleX = num::toDouble(form.text(ctl::txtPrinterBairituX)) / 100;
+    const double scaleY = num::toDouble(form.text(ctl::txtPrinterBairituY)) / 100;
 
     messages.setBusyPointer(true);
     QString cause;
@@ -115,6 +160,7 @@ Outcome drawCalibrationSheet(TavriEngine& engine) {
         printer->setPaperSize(*paper);
         printer->setOrientation(orientation);
         printer->setUnitTwips();
+        printer->setScaleCorrection(scaleX, scaleY);
         printer->beginDoc();
         try {
             const QSizeF size = paper->sizeMm(orientation);

@@ -17,6 +17,9 @@ inline constexpr const char* txtSpaceSizeLeft = "txtSpaceSizeLeft";
 inline constexpr const char* txtSpaceSizeRight = "txtSpaceSizeRight";
 inline constexpr const char* txtPrinterGosaY = "txtPrinterGosaY";
 inline constexpr const char* txtPrinterGosaX = "txtPrinterGosaX";
+// The printer's scale correction per axis, in percent: printing only.
+inline constexpr const char* txtPrinterBairituX = "txtPrinterBairituX";
+inline constexpr const char* txtPrinterBairituY = "txtPrinterBairituY";
 inline constexpr const char* sbrPrintShade = "sbrPrintShade";
 inline constexpr const char* lblPrintShade = "lblPrintShade";
 // The paper options: their captions and places are rows of the paper table
@@ -26,6 +29,13 @@ inline constexpr const char* optA4 = "optA4";
 inline constexpr const char* optA5 = "optA5";
 inline constexpr const char* optB4 = "optB4";
 inline constexpr const char* optB5 = "optB5";
+inline constexpr const char* optLetter = "optLetter";
+inline constexpr const char* optLegal = "optLegal";
+inline constexpr const char* optTabloid = "optTabloid";
+// The paper of the user's size, and its width and height in mm (portrait).
+inline constexpr const char* optNini = "optNini";
+inline constexpr const char* txtNiniHaba = "txtNiniHaba";
+inline constexpr const char* txtNiniTakasa = "txtNiniTakasa";
 inline constexpr const char* chkPrintDirectionYoko = "chkPrintDirectionYoko";
 inline constexpr const char* optHyojiLarge = "optHyojiLarge";
 inline constexpr const char* opbHyojiSmall = "opbHyojiSmall";
@@ -61,6 +71,10 @@ inline constexpr const char* txtPrintCount = "txtPrintCount";
 } // namespace pernoa::ctl
 
 namespace pernoa {
+
+// The range of the printer's scale correction, in percent.
+inline constexpr double kScaleCorrectionMin = 98.0;
+inline constexpr double kScaleCorrectionMax = 102.0;
 
 // The longest text a field of the main window holds. The check refuses a
 // longer value, wherever it comes from (typed, pasted, a settings file, the

@@ -319,6 +319,10 @@ QString toPlainText(double value) {
     return sign + plain;
 }
 
+QString toTenthsText(double value) {
+    return QString::number(checked(value), 'f', 1);
+}
+
 QString toGroupedText(double value) {
     double whole = roundHalfEven(checked(value));
     if (whole == 0.0)

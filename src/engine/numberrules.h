@@ -97,6 +97,11 @@ QString toPlainText(double value);
 // RuntimeError(Overflow) for a value that is not finite.
 QString toGroupedText(double value);
 
+// A number rounded to one decimal, for messages about fields that take
+// tenths: 98 gives "98.0". Throws RuntimeError(Overflow) for a value that is
+// not finite.
+QString toTenthsText(double value);
+
 // A coordinate handed to a drawing surface: single precision, as the surfaces
 // take it. Throws RuntimeError(Overflow) when it does not fit a float.
 float toSingle(double value);

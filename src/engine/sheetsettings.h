@@ -37,6 +37,9 @@ struct SheetSettings {
     double PrinterGosaYTwip = 0;
     double PrinterGosaX = 0;
     double PrinterGosaXTwip = 0;
+    // The printer's scale correction in percent (100: none), printing only.
+    double PrinterBairituX = 100;
+    double PrinterBairituY = 100;
     // None (0) until the first drawing with a paper option selected.
     pernoa::PaperKind PaperKind{};
     std::int32_t HyojiSize = 0;

@@ -78,6 +78,15 @@ public:
     virtual void setUnitTwips() = 0;
     // Width of following lines in the printer's own device pixels.
     virtual void setLineWidth(int devicePixels) = 0;
+    // The printer's scale correction for the next job: everything is drawn
+    // this many times larger (1: as it is), per axis, from the paper's top
+    // left corner, to make up for a printer that prints larger or smaller
+    // than the page it is sent. A file (PDF, SVG, PNG) is the paper at its
+    // true size and takes no correction.
+    virtual void setScaleCorrection(double x, double y) {
+        (void)x;
+        (void)y;
+    }
     // Opens the device for a job with the paper and orientation set so far:
     // the last step of preparing the printer, so that a printer that cannot be
     // used fails before anything of the page is drawn anywhere. A job already

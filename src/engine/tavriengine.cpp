@@ -5,6 +5,7 @@
 #include "engine/numberrules.h"
 #include "engine/texts.h"
 
+#include <cmath>
 #include <new>
 #include <utility>
 
@@ -140,6 +141,8 @@ void TavriEngine::GatherSheetSettings() {
     s.PrinterGosaX = toDouble(m_form.text(ctl::txtPrinterGosaX));
     s.PrinterGosaYTwip = checked(mmToTwips(s.PrinterGosaY));
     s.PrinterGosaXTwip = checked(mmToTwips(s.PrinterGosaX));
+    s.PrinterBairituX = toDouble(m_form.text(ctl::txtPrinterBairituX));
+    s.PrinterBairituY = toDouble(m_form.text(ctl::txtPrinterBairituY));
 
     for (const PaperSize& p : paperTable()) {
         if (m_form.isChecked(p.option)) {
@@ -236,7 +239,41 @@ bool TavriEngine::CheckSheetParams() {
         if (!ok)
             return false;
     }
+    if (!checkScaleCorrection())
+        return false;
+    // The size of the user's paper counts only while that paper is chosen.
+    if (m_form.isChecked(ctl::optNini) &&
+        (!checkNumberInRange(m_form.text(ctl::txtNiniHaba),
+                             texts::tableText(texts::kCustomWidthField), kCustomPaperMinMm,
+                             kCustomPaperMaxMm, false) ||
+         !checkNumberInRange(m_form.text(ctl::txtNiniTakasa),
+                             texts::tableText(texts::kCustomHeightField), kCustomPaperMinMm,
+                             kCustomPaperMaxMm, false)))
+        return false;
     return checkMusicParams();
+}
+
+bool TavriEngine::checkScaleCorrection() {
+    return checkNumberInRange(m_form.text(ctl::txtPrinterBairituX),
+                              texts::tableText(texts::kScaleAcrossField), kScaleCorrectionMin,
+                              kScaleCorrectionMax, true) &&
+           checkNumberInRange(m_form.text(ctl::txtPrinterBairituY),
+                              texts::tableText(texts::kScaleDownField), kScaleCorrectionMin,
+                              kScaleCorrectionMax, true);
+}
+
+bool TavriEngine::checkNumberInRange(const QString& text, const QString& label, double low,
+                                     double high, bool tenths) {
+    if (!CheckNumber(text, label))
+        return false;
+    const double value = num::toDouble(text);
+    if (value >= low && value <= high)
+        return true;
+    // The bounds with one decimal where the field takes tenths (98.0).
+    auto bound = [tenths](double v) { return tenths ? num::toTenthsText(v) : num::toText(v); };
+    m_messages.showMessage(texts::valueOutOfRange(label, bound(low), bound(high)),
+                           texts::appTitle(), MsgIcon::Warning);
+    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -268,13 +305,30 @@ void TavriEngine::setPaper(const PaperSize& paper, Orientation orientation) {
     }
 }
 
+std::optional<PaperSize> TavriEngine::paperOf(const PaperSize& row) const {
+    if (row.kind != PaperKind::Custom)
+        return row;
+    const QString width = m_form.text(ctl::txtNiniHaba);
+    const QString height = m_form.text(ctl::txtNiniTakasa);
+    if (!num::isNumeric(width) || !num::isNumeric(height))
+        return std::nullopt;
+    const double w = num::toDouble(width);
+    const double h = num::toDouble(height);
+    if (!isCustomPaperSide(w) || !isCustomPaperSide(h))
+        return std::nullopt;
+    return customPaper(w, h);
+}
+
+std::optional<PaperSize> TavriEngine::selectedPaper() const {
+    for (const PaperSize& p : paperTable())
+        if (m_form.isChecked(p.option))
+            return paperOf(p);
+    return std::nullopt;
+}
+
 void TavriEngine::ApplyPaperSize() {
-    for (const PaperSize& p : paperTable()) {
-        if (m_form.isChecked(p.option)) {
-            setPaper(p, checkedOrientation());
-            return;
-        }
-    }
+    if (const std::optional<PaperSize> paper = selectedPaper())
+        setPaper(*paper, checkedOrientation());
 }
 
 bool TavriEngine::GF_boChangeHyojiSizeSmall() {
@@ -294,10 +348,20 @@ bool TavriEngine::GF_boChangeHyoujiSize() {
 }
 
 void TavriEngine::onPaperOptionSelected(PaperKind paperKind) {
-    const PaperSize* paper = paperByKind(paperKind);
-    if (!paper)
+    const PaperSize* row = paperByKind(paperKind);
+    if (!row)
         return;
-    setPaper(*paper, checkedOrientation());
+    // A size of the user's that is no size leaves the page as it was; the
+    // drawing's check then says what is wrong with it.
+    if (const std::optional<PaperSize> paper = paperOf(*row))
+        setPaper(*paper, checkedOrientation());
+    DrawTavriSheet(0);
+}
+
+void TavriEngine::onCustomSizeEdited() {
+    if (!m_form.isChecked(ctl::optNini))
+        return;
+    ApplyPaperSize();
     DrawTavriSheet(0);
 }
 
@@ -312,11 +376,13 @@ void TavriEngine::onLandscapeClicked() {
 QString TavriEngine::preparePrinter(IPrinter* printer) {
     if (!printer)
         return texts::noPrinter();
-    if (const PaperSize* paper = paperByKind(m_settings.PaperKind))
+    if (const std::optional<PaperSize> paper = selectedPaper())
         printer->setPaperSize(*paper);
     printer->setOrientation(m_settings.PrintDirectionYoko);
     printer->setUnitTwips();
     printer->setLineWidth(m_settings.LineWeight);
+    printer->setScaleCorrection(m_settings.PrinterBairituX / 100.0,
+                                m_settings.PrinterBairituY / 100.0);
     printer->beginDoc();
     return printer->failure();
 }
@@ -393,6 +459,16 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
     bool laidOut = false;
     bool cancelled = false;
     QString cause;
+    // The paper of the user's size follows its fields, also when a size was
+    // typed and not yet put into effect (the field still has the focus).
+    if (m_form.isChecked(ctl::optNini)) {
+        if (const std::optional<PaperSize> paper = selectedPaper()) {
+            const QSizeF page = paper->sizeTwips(checkedOrientation());
+            if (page.height() != m_settings.PaperHeightTwip ||
+                page.width() != m_settings.PaperWidthTwip)
+                setPaper(*paper, checkedOrientation());
+        }
+    }
     try {
         GatherSheetSettings();
         if (!layOutMusic())
@@ -451,7 +527,7 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
 
 void TavriEngine::tellWarnings(IPrinter* printer) {
     QMarginsF strips;
-    const PaperSize* paper = paperByKind(m_settings.PaperKind);
+    const std::optional<PaperSize> paper = selectedPaper();
     if (printer && paper)
         strips = printer->unprintableMargins(*paper, m_settings.PrintDirectionYoko);
     m_warnings = m_musicPage ? findStaffWarnings(*m_musicPage, m_settings, strips)

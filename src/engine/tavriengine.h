@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace pernoa {
@@ -102,6 +103,9 @@ public:
     bool CheckPositiveNumber(const QString& text, const QString& label);
     bool CheckNumber(const QString& text, const QString& label);
     bool CheckSheetParams();
+    // The scale correction fields alone: numbers from kScaleCorrectionMin to
+    // kScaleCorrectionMax, or the check's message.
+    bool checkScaleCorrection();
 
     // --- the music controls (musiccontrols.cpp) ---
     // Checks the staff stack and the bar count as the window's fields are
@@ -137,8 +141,13 @@ public:
     // surface and window at the current display size. Nothing is drawn.
     void setPaper(const PaperSize& paper, Orientation orientation);
     // setPaper for the selected paper option and the landscape box; nothing
-    // when no paper option is selected.
+    // when no paper option is selected, or when the paper of the user's size
+    // is and its fields hold no size it may have.
     void ApplyPaperSize();
+    // The paper of the selected option, the paper of the user's size with
+    // the sides of its fields; none when no option is selected or those
+    // sides are not numbers from kCustomPaperMinMm to kCustomPaperMaxMm.
+    std::optional<PaperSize> selectedPaper() const;
     // The orientation the landscape box chooses.
     Orientation checkedOrientation() const;
     bool GF_boChangeHyojiSizeSmall();
@@ -149,6 +158,9 @@ public:
     // display-size options.
     void onPaperOptionSelected(PaperKind paperKind);
     void onLandscapeClicked();
+    // A field of the paper of the user's size was edited: while that paper is
+    // selected, its new size is put into effect and the page redrawn.
+    void onCustomSizeEdited();
     void onDisplaySmallSelected() { GF_boChangeHyojiSizeSmall(); }
     void onDisplayLargeSelected() { GF_boChangeHyojiSizeLarge(); }
 
@@ -181,6 +193,13 @@ public:
     static QString printShadeLabel(int value);
 
 private:
+    // The row of a paper option, the paper of the user's size with the sides
+    // of its fields (none when they are not sides it may have).
+    std::optional<PaperSize> paperOf(const PaperSize& row) const;
+    // A number field that must lie in a range: the number check, then the
+    // range, with its message (the bounds with one decimal for tenths).
+    bool checkNumberInRange(const QString& text, const QString& label, double low, double high,
+                            bool tenths);
     // Sets the printer up for the job and opens it; the printer's failure
     // ("" when it is ready).
     QString preparePrinter(IPrinter* printer);

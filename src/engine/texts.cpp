@@ -47,6 +47,11 @@ QString printCountNotInteger() {
     return QCoreApplication::translate("engine", "「印刷枚数」は整数にしてください。");
 }
 
+QString valueOutOfRange(const QString& field, const QString& least, const QString& greatest) {
+    return QCoreApplication::translate("engine", "「%1」は%2から%3までの数値にしてください。")
+        .arg(field, least, greatest);
+}
+
 QString printRequested() {
     return QCoreApplication::translate(
         "engine", "プリンタへ印刷の要求をしました。\r\n印刷されるまでしばらくお待ちください");
@@ -87,6 +92,15 @@ QString calibrationInstructions() {
                   "それぞれ 10mm を引いた値を「プリンタの誤差設定」の\n"
                   "「左」と「上」に入力してください（単位 mm）。\n"
                   "枠が右や下にずれていれば正の値、左や上なら負の値です。");
+}
+
+QString scaleInstructions(const QString& rulerMm) {
+    return QCoreApplication::translate(
+               "engine", "枠より先に、横と縦の %1mm の目盛りの長さを測ってください。\n"
+                         "今の倍率（%）× %1 ÷ 測った長さ（mm）を\n"
+                         "「プリンタの倍率補正」の「横」と「縦」に入力します（単位 %）。\n"
+                         "倍率を直したら、この用紙を印刷し直してから枠を測ってください。")
+        .arg(rulerMm);
 }
 
 QString noPrinter() {

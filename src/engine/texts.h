@@ -27,7 +27,20 @@ inline constexpr char kRightMargin[] = QT_TRANSLATE_NOOP("engine", "右マージ
 // The two printer offsets under their heading "プリンタの誤差設定".
 inline constexpr char kOffsetTop[] = QT_TRANSLATE_NOOP("engine", "上");
 inline constexpr char kOffsetLeft[] = QT_TRANSLATE_NOOP("engine", "左");
+// The printer's scale correction per axis, under its heading
+// (scaleCorrectionHeading in the windows' catalogue), in percent.
+inline constexpr char kScaleAcross[] = QT_TRANSLATE_NOOP("engine", "横");
+inline constexpr char kScaleDown[] = QT_TRANSLATE_NOOP("engine", "縦");
 inline constexpr char kShade[] = QT_TRANSLATE_NOOP("engine", "五線の色の濃さ");
+// The papers of the paper table whose captions are words (the others show
+// their names: "A4").
+inline constexpr char kPaperLetter[] = QT_TRANSLATE_NOOP("engine", "レター");
+inline constexpr char kPaperLegal[] = QT_TRANSLATE_NOOP("engine", "リーガル");
+inline constexpr char kPaperTabloid[] = QT_TRANSLATE_NOOP("engine", "タブロイド");
+inline constexpr char kPaperCustom[] = QT_TRANSLATE_NOOP("engine", "任意");
+// The sides of the paper of the user's size.
+inline constexpr char kCustomWidth[] = QT_TRANSLATE_NOOP("engine", "幅");
+inline constexpr char kCustomHeight[] = QT_TRANSLATE_NOOP("engine", "高さ");
 inline constexpr char kLandscape[] = QT_TRANSLATE_NOOP("engine", "横長");
 inline constexpr char kDisplayLarge[] = QT_TRANSLATE_NOOP("engine", "大");
 inline constexpr char kDisplaySmall[] = QT_TRANSLATE_NOOP("engine", "小");
@@ -69,6 +82,7 @@ inline constexpr char kClefPercussion[] = QT_TRANSLATE_NOOP("engine", "打楽器
 inline constexpr char kClefTab[] = QT_TRANSLATE_NOOP("engine", "TAB");
 inline constexpr char kPrintCount[] = QT_TRANSLATE_NOOP("engine", "印刷枚数");
 inline constexpr char kUnitMm[] = QT_TRANSLATE_NOOP("engine", "mm");
+inline constexpr char kUnitPercent[] = QT_TRANSLATE_NOOP("engine", "%");
 inline constexpr char kUnitStaves[] = QT_TRANSLATE_NOOP("engine", "段");
 inline constexpr char kUnitSheets[] = QT_TRANSLATE_NOOP("engine", "枚");
 // The entries of the line-weight list, thin to thick. The settings file keeps
@@ -80,6 +94,10 @@ inline constexpr char kWeightThick[] = QT_TRANSLATE_NOOP("engine", "太め");
 inline constexpr char kLineSpacingField[] = QT_TRANSLATE_NOOP("engine", "線同士の幅");
 inline constexpr char kOffsetLeftField[] = QT_TRANSLATE_NOOP("engine", "プリンタの誤差・左");
 inline constexpr char kOffsetTopField[] = QT_TRANSLATE_NOOP("engine", "プリンタの誤差・上");
+inline constexpr char kScaleAcrossField[] = QT_TRANSLATE_NOOP("engine", "プリンタの倍率・横");
+inline constexpr char kScaleDownField[] = QT_TRANSLATE_NOOP("engine", "プリンタの倍率・縦");
+inline constexpr char kCustomWidthField[] = QT_TRANSLATE_NOOP("engine", "用紙の幅");
+inline constexpr char kCustomHeightField[] = QT_TRANSLATE_NOOP("engine", "用紙の高さ");
 
 // A table's text as shown: its translation, or the source itself; "" for
 // none (nullptr or "").
@@ -99,6 +117,9 @@ QString fieldTooLong(const QString& field, int maxChars);
 QString tease();
 QString teaseTitle();
 QString printCountNotInteger();
+// A number field whose value lies outside the range it takes: the field's
+// name and the least and the greatest value, already worded as numbers.
+QString valueOutOfRange(const QString& field, const QString& least, const QString& greatest);
 
 // --- the print job ---
 QString printRequested();
@@ -117,6 +138,10 @@ QString warningSeparator();
 QString calibrationTitle();
 // The instructions under the title, one printed line per line.
 QString calibrationInstructions();
+// How to turn what the user measures on the scale rulers into the scale
+// correction, before the frame is measured, one printed line per line; the
+// rulers' length in mm, worded as a number.
+QString scaleInstructions(const QString& rulerMm);
 
 // --- causes of a failed drawing or print job (the command line's
 // "pernoa:" line) ---

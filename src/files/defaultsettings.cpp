@@ -17,6 +17,12 @@ bool writableFolder(const QString& folder) {
     return !folder.isEmpty() && info.isDir() && info.isWritable();
 }
 
+constexpr double kNoScaleCorrection = 100;
+
+bool isScaleCorrection(double percent) {
+    return percent >= kScaleCorrectionMin && percent <= kScaleCorrectionMax;
+}
+
 } // namespace
 
 QString DefaultSetteiPath(const QString& programFolder) {
@@ -43,16 +49,31 @@ void LoadDefaultSettei(IForm& form, const QString& path) {
         form.setText(ctl::txtPrinterGosaX, QStringLiteral("0"));
         form.setText(ctl::txtPrinterGosaY, QStringLiteral("0"));
     }
+    // The scale correction follows on the same line, when it was not 100 %.
+    // Both values or neither, and only values the field takes.
+    double scaleX = kNoScaleCorrection;
+    double scaleY = kNoScaleCorrection;
+    if (!io.ReadDelimitedValue(scaleX, scaleY) || !isScaleCorrection(scaleX) ||
+        !isScaleCorrection(scaleY)) {
+        scaleX = kNoScaleCorrection;
+        scaleY = kNoScaleCorrection;
+    }
+    form.setText(ctl::txtPrinterBairituX, num::toText(scaleX));
+    form.setText(ctl::txtPrinterBairituY, num::toText(scaleY));
     io.M_Close();
 }
 
 bool SaveDefaultSettei(const IForm& form, const QString& path) {
-    const double x = num::valOf(form.text(ctl::txtPrinterGosaX));
-    const double y = num::valOf(form.text(ctl::txtPrinterGosaY));
+    QList<double> numbers = {num::valOf(form.text(ctl::txtPrinterGosaX)),
+                             num::valOf(form.text(ctl::txtPrinterGosaY))};
+    const double scaleX = num::valOf(form.text(ctl::txtPrinterBairituX));
+    const double scaleY = num::valOf(form.text(ctl::txtPrinterBairituY));
+    if (scaleX != kNoScaleCorrection || scaleY != kNoScaleCorrection)
+        numbers << scaleX << scaleY;
     // The configuration folder may not exist yet on a first run.
     QDir().mkpath(QFileInfo(path).absolutePath());
     clsFileIO io;
-    return io.M_boOpen(path, true, false) && io.WriteDelimitedNumbers({x, y}) && io.M_Close();
+    return io.M_boOpen(path, true, false) && io.WriteDelimitedNumbers(numbers) && io.M_Close();
 }
 
 } // namespace pernoa

@@ -1,8 +1,10 @@
 #pragma once
 
-// The default settings file "tavri_settei": the two printer offset
-// corrections, kept from one run to the next as one line "X,Y" in mm
-// (0,0 or 1.5,-2). Nothing else is stored there.
+// The default settings file "tavri_settei": the printer's corrections, kept
+// from one run to the next as one line: the two offsets in mm, then, only
+// when it is not 100 %, the scale correction in percent, horizontal first
+// (0,0 or 1.5,-2 or 1.5,-2,100.4,99.6). The earlier versions read the first
+// two numbers and stop. Nothing else is stored there.
 //
 // It lives in the program's folder when the program may write there (a copy
 // of the program carried on a stick keeps its own offsets); otherwise, as for
@@ -27,11 +29,14 @@ QString settingsDialogFolder(const QString& programFolder);
 
 // Puts the saved offsets into txtPrinterGosaX and txtPrinterGosaY as number
 // texts (1.5, -0.25, 0); "0" into both when the file is missing, unreadable or
-// holds fewer than two values. Shows nothing.
+// holds fewer than two values. The scale correction into txtPrinterBairituX
+// and txtPrinterBairituY likewise; "100" into both unless the file holds two
+// more values in the field's range. Shows nothing.
 void LoadDefaultSettei(IForm& form, const QString& path);
 
 // Writes the numeric values of the two offset texts (the number at their
-// start: 1.5mm gives 1.5, abc gives 0), horizontal first. The file is
+// start: 1.5mm gives 1.5, abc gives 0), horizontal first, and of the two
+// scale texts when either is not 100. The file is
 // replaced only when completely written; a failure keeps the old file and
 // shows nothing. True when written.
 bool SaveDefaultSettei(const IForm& form, const QString& path);

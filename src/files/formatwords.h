@@ -25,6 +25,21 @@ inline constexpr char kBarsThroughKey[] = "barsthrough";
 inline constexpr const char* kGroupingWords[] = {"none", "brace", "bracket"}; // by BlockGrouping
 inline constexpr const char* kBarReachWords[] = {"block", "staff"};           // by BarLineReach
 
+// The paper section: the paper when it is none of the five the parameter
+// line names (whose paper field then holds the nearest of those), and the
+// sides of a paper of the user's size.
+//
+//   [$YoushiSettei$]
+//   paper=custom
+//   width=230
+//   height=305
+inline const QString kYoushiSetteiMarker = QStringLiteral("[$YoushiSettei$]");
+// The paper's word of the paper table: letter, legal, tabloid or custom.
+inline constexpr char kPaperKey[] = "paper";
+// Width and height of a paper of the user's size, mm, portrait as given.
+inline constexpr char kWidthKey[] = "width";
+inline constexpr char kHeightKey[] = "height";
+
 // A text item's style flags as written.
 inline const QString kTrueWord = QStringLiteral("True");
 inline const QString kFalseWord = QStringLiteral("False");

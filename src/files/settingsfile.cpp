@@ -152,12 +152,24 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
     lines.reserve(8 + m_items.count(overlay::ItemKind::Text) +
                   m_items.count(overlay::ItemKind::Image));
 
+    // The parameter line names one of the five papers it always knew; any
+    // other paper stands there as the nearest of them and is named in full in
+    // the paper section, which the earlier versions pass over.
     QString paper;
-    for (const PaperSize& p : paperTable()) {
-        if (m_form.isChecked(p.option)) {
-            paper = QString::fromLatin1(p.name);
-            break;
-        }
+    QList<KeyedValue> paperSection;
+    if (const std::optional<PaperSize> selected = m_engine.selectedPaper()) {
+        paper = QString::fromLatin1(standInPaper(*selected).name);
+        if (!selected->inParameterLine)
+            paperSection << KeyedValue{kPaperKey, QString::fromLatin1(selected->name)};
+        if (selected->kind == PaperKind::Custom)
+            paperSection << KeyedValue{kWidthKey, num::toPlainText(selected->widthMm)}
+                         << KeyedValue{kHeightKey, num::toPlainText(selected->heightMm)};
+    } else {
+        // No option, or the paper of the user's size without a size (the
+        // check has refused it before any save).
+        for (const PaperSize& p : paperTable())
+            if (m_form.isChecked(p.option) && p.inParameterLine)
+                paper = QString::fromLatin1(p.name);
     }
     QString lineCount = QStringLiteral("5");
     if (m_form.isChecked(ctl::opt2))
@@ -186,9 +198,10 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         lineCount,
         m_form.isChecked(ctl::chkPrintDirectionYoko) ? QStringLiteral("1") : QStringLiteral("0"),
     };
-    lines << kTavriSetteiMarker << parameters.join(u',') << QString();
-    lines << keyedSectionLines(kGakufuSetteiMarker, musicValues(m_engine.musicFromControls()));
-    lines << kTextSetteiMarker;
+    lines << kTavriSetteiMarker << parameters.join(u',') << QString()
+          << keyedSectionLines(kYoushiSetteiMarker, paperSection)
+          << keyedSectionLines(kGakufuSetteiMarker, musicValues(m_engine.musicFromControls()))
+          << kTextSetteiMarker;
 
     auto refuse = [&](const QString& why) {
         if (refusal)
@@ -320,6 +333,63 @@ bool SettingsFile::openAt(clsFileIO& io, const QString& path, const QString& mar
     return false;
 }
 
+std::optional<SettingsFile::PaperSection> SettingsFile::readPaperSection(const QString& path) {
+    const KeyRule rules[] = {
+        {kPaperKey,
+         [](const QString& value) {
+             const PaperSize* paper = paperByName(value);
+             return paper && !paper->inParameterLine;
+         }},
+        {kWidthKey,
+         [](const QString& value) {
+             return num::isNumeric(value) && isCustomPaperSide(num::toDouble(value));
+         }},
+        {kHeightKey,
+         [](const QString& value) {
+             return num::isNumeric(value) && isCustomPaperSide(num::toDouble(value));
+         }},
+    };
+    clsFileIO io;
+    if (m_loadingText)
+        io.M_OpenText(*m_loadingText);
+    else
+        io.M_boOpen(path, false, false); // read before, so it opens
+    KeyedSectionRead read = readKeyedSection(io, kYoushiSetteiMarker, rules);
+    io.M_Close();
+
+    PaperSection section;
+    if (read.missing())
+        return section;
+    const auto line = [&read](const char* key) -> QString {
+        return QLatin1String(key) + u'=' + read.values.value(QLatin1String(key));
+    };
+    if (!read.refused()) {
+        // The sides belong to the paper of the user's size, and it needs both.
+        const QString name = read.values.value(QLatin1String(kPaperKey));
+        const bool custom = name == QLatin1String(paperByKind(PaperKind::Custom)->name);
+        const bool hasWidth = read.values.contains(QLatin1String(kWidthKey));
+        const bool hasHeight = read.values.contains(QLatin1String(kHeightKey));
+        if (custom && !(hasWidth && hasHeight))
+            read.refusedLine = line(kPaperKey);
+        else if (!custom && hasWidth)
+            read.refusedLine = line(kWidthKey);
+        else if (!custom && hasHeight)
+            read.refusedLine = line(kHeightKey);
+        else if (custom)
+            section.paper =
+                customPaper(num::toDouble(read.values.value(QLatin1String(kWidthKey))),
+                            num::toDouble(read.values.value(QLatin1String(kHeightKey))));
+        else if (!name.isEmpty())
+            section.paper = *paperByName(name);
+        if (read.refusedLine.isEmpty())
+            return section;
+    }
+    m_messages.showMessage(joinLines({own::paperSectionNotLoaded(),
+                                      own::lineNotReadable(quotedValue(read.refusedLine))}),
+                           texts::errorTitle(), MsgIcon::Critical);
+    return std::nullopt;
+}
+
 std::optional<MusicSettings> SettingsFile::readGakufuSettei(const QString& path) {
     clsFileIO io;
     if (m_loadingText)
@@ -416,6 +486,11 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     const Orientation orientation =
         num::roundHalfEven(yokoValue) != 0 ? Orientation::Landscape : Orientation::Portrait;
 
+    // The paper section, if any, is read whole before anything changes too.
+    const std::optional<PaperSection> paperSection = readPaperSection(path);
+    if (!paperSection)
+        return false;
+
     // The values go in as a user's entries would, in this order; the paper
     // options and the landscape box redraw as they do for the user.
     m_form.setText(ctl::txtSpaceSizeUp, f[1]);
@@ -429,10 +504,20 @@ bool SettingsFile::boLoadTavriSettei(const QString& path) {
     m_form.setValue(ctl::sbrPrintShade, int(num::roundHalfEven(shade)));
     m_form.setChecked(ctl::chkPrintDirectionYoko, orientation == Orientation::Landscape);
 
-    // Exact comparison: "a4" is no paper and leaves the page as it was.
-    if (const PaperSize* paper = paperByName(f[8])) {
+    // The paper section names the paper the parameter line can only stand
+    // in for. Otherwise exact comparison: "a4" is no paper and leaves the
+    // page as it was, and so does any word the line never holds.
+    if (const std::optional<PaperSize>& paper = paperSection->paper) {
+        if (paper->kind == PaperKind::Custom) {
+            // The sides first, so that the option's handler takes them.
+            m_form.setText(ctl::txtNiniHaba, num::toText(paper->widthMm));
+            m_form.setText(ctl::txtNiniTakasa, num::toText(paper->heightMm));
+        }
         m_form.setChecked(paper->option, true);
         m_engine.setPaper(*paper, orientation);
+    } else if (const PaperSize* row = paperByName(f[8]); row && row->inParameterLine) {
+        m_form.setChecked(row->option, true);
+        m_engine.setPaper(*row, orientation);
     }
 
     m_form.setText(ctl::txtDaifuhyoCnt, num::toText(blockCount));

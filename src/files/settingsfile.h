@@ -6,7 +6,10 @@
 //   [$TavriSettei$]
 //   30,30,15,15,普通,10,2,A4,0,1,0,5,0
 //   (empty)
-//   [$GakufuSettei$]            only on a page with music (see below)
+//   [$YoushiSettei$]          only for a paper the earlier versions lack:
+//   paper=letter              the parameter line then names the nearest
+//   (empty)                   paper they know (formatwords.h)
+//   [$GakufuSettei$]          only on a page with music (see below)
 //   stack=treble:5,bass:5
 //   grouping=brace
 //   (empty)
@@ -43,6 +46,7 @@
 // old file stays.
 
 #include "engine/musicsettings.h"
+#include "engine/papersizes.h"
 #include "files/formatwords.h"
 #include "overlay/overlayitems.h"
 
@@ -114,6 +118,13 @@ private:
     // message that refused it. A file without the section gives the plain
     // page's (a file that cannot be opened too: the first reader says so).
     std::optional<MusicSettings> readGakufuSettei(const QString& path);
+    // What the paper section says: the paper, none when the file has no
+    // section. Nothing when the section is refused (its message shown).
+    struct PaperSection {
+        std::optional<PaperSize> paper;
+    };
+    std::optional<PaperSection> readPaperSection(const QString& path);
+
     bool openAt(clsFileIO& io, const QString& path, const QString& marker,
                 const QString& missingMessage);
     bool writeLines(clsFileIO& io, const QStringList& lines);

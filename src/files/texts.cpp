@@ -20,6 +20,14 @@ QString imageSectionNotLoaded() {
     return QCoreApplication::translate("files", "画像の設定が読み込めませんでした。");
 }
 
+QString paperSectionNotLoaded() {
+    return QCoreApplication::translate("files", "用紙の設定が読み込めませんでした。");
+}
+
+QString lineNotReadable(const QString& line) {
+    return QCoreApplication::translate("files", "行「%1」は読み込めません。").arg(line);
+}
+
 QString valueNotReadable(const QString& field, const QString& value) {
     return QCoreApplication::translate("files", "「%1」の値「%2」は読み込めません。")
         .arg(field, value);
@@ -147,10 +155,6 @@ QString numberNotFinite() {
 
 QString musicSectionUnreadable() {
     return QCoreApplication::translate("files", "楽譜の設定が読み込めませんでした。");
-}
-
-QString lineNotReadable(const QString& line) {
-    return QCoreApplication::translate("files", "「%1」の行は読み込めません。").arg(line);
 }
 
 } // namespace pernoa::files::texts

@@ -15,9 +15,12 @@ QString cannotOpen();
 QString tavriSectionNotLoaded();
 QString textSectionNotLoaded();
 QString imageSectionNotLoaded();
+QString paperSectionNotLoaded();
 // A field of the parameter line, named by its caption, holds a value the
 // program never writes.
 QString valueNotReadable(const QString& field, const QString& value);
+// A line of a section of key=value lines that is refused, quoted short.
+QString lineNotReadable(const QString& line);
 // The n-th text item's size is none the program writes.
 QString fontSizeNotReadable(const QString& n, const QString& text, const QString& size);
 QString pictureNotAtPath();
@@ -50,9 +53,8 @@ QString notRegularFile();
 QString deviceNotOpenForThis();
 QString numberNotFinite();
 
-// The music section of a settings file was refused.
+// The music section of a settings file was refused (followed by
+// lineNotReadable()).
 QString musicSectionUnreadable();
-// The line it was refused for (quoted short and escaped).
-QString lineNotReadable(const QString& line);
 
 } // namespace pernoa::files::texts

@@ -101,6 +101,14 @@ DestPtr namedDest(const QString& printer) {
 
 } // namespace
 
+std::span<const std::pair<const char*, const char*>> actualSizeOptions() {
+    static const std::pair<const char*, const char*> options[] = {
+        {"print-scaling", "none"},
+        {"fit-to-page", "false"},
+    };
+    return options;
+}
+
 bool schedulerRunning() {
     const CupsApi& lib = loadedCups();
     if (!lib.loaded)
@@ -146,13 +154,18 @@ void submitPdf(const QString& printer, const QString& pdfFile, const QString& ti
     if (!dest)
         fail(texts::printerUnknownToCups(printer, QString::fromUtf8(lib.lastErrorString())));
 
-    // The instance's saved options, then the job's own paper.
+    // The instance's saved options, then the job's own, which take their
+    // place: the paper, and the page at its actual size. A page fitted to
+    // the printable area would come out a few per cent small, and the
+    // staves no longer where the user measured them.
     cups_option_t* options = nullptr;
     int count = 0;
     for (int i = 0; i < dest->num_options; ++i)
         count = lib.addOption(dest->options[i].name, dest->options[i].value, count, &options);
     if (!media.isEmpty())
         count = lib.addOption("media", media.toUtf8().constData(), count, &options);
+    for (const auto& [name, value] : actualSizeOptions())
+        count = lib.addOption(name, value, count, &options);
 
     const int job = lib.printFile2(CUPS_HTTP_DEFAULT, dest->name, pdfFile.toLocal8Bit().constData(),
                                    title.toUtf8().constData(), count, options);

@@ -6,19 +6,23 @@
 #include "files/fileio.h"
 #include "files/texts.h"
 #include "output/cupsjob.h"
+#include "output/pngwriter.h"
 #include "output/texts.h"
 #include "overlay/textrun.h"
 
 #include <QDir>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QSvgGenerator>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -159,7 +163,114 @@ private:
     bool m_cutOff = false;
 };
 
+double pointsPerUnit(QPageSize::Unit unit) {
+    switch (unit) {
+    case QPageSize::Millimeter:
+        return 72.0 / 25.4;
+    case QPageSize::Point:
+        return 1.0;
+    case QPageSize::Inch:
+        return 72.0;
+    case QPageSize::Pica:
+        return 12.0;
+    case QPageSize::Didot:
+        return 1.07;
+    case QPageSize::Cicero:
+        return 12.84;
+    }
+    return 1.0;
+}
+
+// The page of a layout in points as the paper is, from the size's own
+// definition (Qt's other sizes are rounded to whole points or to 0.01 mm).
+QSizeF exactPoints(const QPageLayout& layout) {
+    const QPageSize size = layout.pageSize();
+    const QSizeF points = size.definitionSize() * pointsPerUnit(size.definitionUnits());
+    return layout.orientation() == QPageLayout::Landscape ? points.transposed() : points;
+}
+
+QSizeF exactMm(const QPageLayout& layout) {
+    return exactPoints(layout) * (25.4 / 72.0);
+}
+
+// Between Qt's PDF writer and where the document goes. Qt writes a page's box
+// in whole points; this puts the paper's own size in its place, as text of
+// the same length, so that every byte offset the writer has counted stays
+// right. The last few bytes are held back until the next write, so that a box
+// split across two writes is found as well.
+class PageBoxFilter final : public QIODevice {
+public:
+    explicit PageBoxFilter(QIODevice& target) : m_target(target) {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // The box Qt writes for a page of this layout, and what goes in its place.
+    void expect(const QPageLayout& layout) {
+        const QSize rounded = layout.fullRectPoints().size();
+        const QSizeF exact = exactPoints(layout);
+        const QByteArray from = "/MediaBox [0 0 " +
+                                QByteArray::number(double(rounded.width()), 'f') + ' ' +
+                                QByteArray::number(double(rounded.height()), 'f') + ']';
+        const QByteArray numbers = QByteArray::number(exact.width(), 'f', 6) + ' ' +
+                                   QByteArray::number(exact.height(), 'f', 6) + ']';
+        const QByteArray start = "/MediaBox [0 0 ";
+        const qsizetype padding = from.size() - start.size() - numbers.size();
+        if (padding < 0)
+            return; // cannot happen for sizes rounded to the nearest point
+        const QByteArray to = start + QByteArray(padding, ' ') + numbers;
+        if (to == from)
+            return;
+        for (const auto& box : std::as_const(m_boxes))
+            if (box.first == from)
+                return;
+        m_boxes.append({from, to});
+        m_holdBack = std::max(m_holdBack, from.size() - 1);
+    }
+
+    // Hands on what is held back; false when the target refused a write.
+    bool finish() {
+        pass(m_held.size());
+        return !m_failed;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+
+    qint64 writeData(const char* data, qint64 size) override {
+        m_held.append(data, size);
+        for (const auto& box : std::as_const(m_boxes))
+            m_held.replace(box.first, box.second);
+        pass(m_held.size() - m_holdBack);
+        return m_failed ? -1 : size;
+    }
+
+private:
+    void pass(qsizetype count) {
+        if (count <= 0)
+            return;
+        if (!m_failed && m_target.write(m_held.constData(), count) != count)
+            m_failed = true;
+        m_held.remove(0, count);
+    }
+
+    QIODevice& m_target;
+    QList<std::pair<QByteArray, QByteArray>> m_boxes;
+    QByteArray m_held;
+    qsizetype m_holdBack = 0;
+    bool m_failed = false;
+};
+
 } // namespace
+
+QSize pngPixelSize(const QSizeF& paperMm, int dpi) {
+    return QSize(qRound(paperMm.width() / 25.4 * dpi), qRound(paperMm.height() / 25.4 * dpi));
+}
+
+qint64 pngBytes(const QSize& pixels) {
+    // A page is drawn in grey, a byte a pixel, and in colour (four) from the
+    // first coloured thing on, the grey page held while it is copied.
+    return qint64(pixels.width()) * qint64(pixels.height()) * 5;
+}
 
 QPageSize pageSizeOf(const PaperSize& paper) {
     if (paper.pageSizeId != QPageSize::Custom)
@@ -204,15 +315,21 @@ void QtPrinterList::setCurrentPrinter(const QString& name) {
 struct QtPrinter::Job {
     // Declared so that the painter ends before the writer goes, and the writer
     // before the file it writes to.
-    std::unique_ptr<QSaveFile> pdfFile;    // PDF mode
-    std::unique_ptr<StreamOutput> stream;  // stream mode
-    std::unique_ptr<QTemporaryFile> spool; // printer mode
-    QString printer;                       // printer mode
-    QString media;                         // printer mode: the printer's name for the paper
-    std::unique_ptr<QPdfWriter> writer;
+    std::unique_ptr<QSaveFile> file;        // file mode
+    std::unique_ptr<StreamOutput> stream;   // stream mode
+    std::unique_ptr<QTemporaryFile> spool;  // printer mode
+    QString printer;                        // printer mode
+    QString media;                          // printer mode: the printer's name for the paper
+    std::unique_ptr<PageBoxFilter> pageBox; // PDF: the exact page box
+    std::unique_ptr<QPdfWriter> writer;     // PDF
+    std::unique_ptr<QSvgGenerator> svg;     // SVG
+    std::unique_ptr<QImage> image;          // PNG
     QPainter painter;
 
+    // Device pixels per inch, and the resolution a line width in device
+    // pixels is taken at (the device's own for a PDF or a printer).
     int dpi = kPdfResolution;
+    int lineDpi = kPdfResolution;
     QPageLayout layout; // of the page being drawn
     int pages = 1;      // pages begun, the open one included
     // newPage() calls not yet carried out: the page break happens only when
@@ -245,7 +362,7 @@ struct QtPrinter::Job {
 
 QtPrinter::QtPrinter(const IPrinterList& printers) : m_printers(&printers) {}
 
-QtPrinter::QtPrinter(const QString& pdfPath) : m_pdfPath(pdfPath) {}
+QtPrinter::QtPrinter(const QString& path, FileFormat format) : m_pdfPath(path), m_format(format) {}
 
 QtPrinter::QtPrinter(QIODevice& stream) : m_stream(&stream) {}
 
@@ -310,6 +427,64 @@ void QtPrinter::startJob() {
     auto job = std::make_unique<Job>();
     job->layout = pageLayout();
 
+    // An SVG or PNG page: the file, then the drawing's own device.
+    if (isPdf() && !m_stream && m_format != FileFormat::Pdf) {
+        const QSizeF mm = exactMm(job->layout);
+        QSize pixels;
+        if (m_format == FileFormat::Png) {
+            if (m_pngDpi < kMinPngDpi || m_pngDpi > kMaxPngDpi)
+                fail(texts::pngResolutionNotSupported(m_pngDpi));
+            pixels = pngPixelSize(mm, m_pngDpi);
+            // Refused before anything is written or taken.
+            if (pngBytes(pixels) > kMaxPngBytes)
+                fail(texts::pngTooLarge(num::toText(pixels.width()), num::toText(pixels.height()),
+                                        num::toGroupedText(double(pngBytes(pixels)) / (1 << 20)),
+                                        num::toGroupedText(double(kMaxPngBytes) / (1 << 20))));
+        }
+        if (!isWritableFilePath(m_pdfPath))
+            fail(files::texts::cannotWriteFile(m_pdfPath, files::texts::notRegularFile()));
+        job->file = std::make_unique<QSaveFile>(m_pdfPath);
+        if (!job->file->open(QIODevice::WriteOnly))
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->file->errorString()));
+        job->lineDpi = kPdfResolution;
+        if (m_format == FileFormat::Svg) {
+            // Drawn in the painter's own units (no transform, whole numbers),
+            // so that the six digits the generator writes hold a hundredth
+            // of a millimetre on the largest paper.
+            job->dpi = int(kUnitsPerInch);
+            const QSize units(qRound(mm.width() / 25.4 * kUnitsPerInch),
+                              qRound(mm.height() / 25.4 * kUnitsPerInch));
+            job->svg = std::make_unique<QSvgGenerator>();
+            job->svg->setOutputDevice(job->file.get());
+            job->svg->setResolution(job->dpi);
+            job->svg->setSize(units);
+            job->svg->setViewBox(QRect(QPoint(0, 0), units));
+            job->svg->setTitle(documentTitle());
+            job->svg->setDescription(documentTitle());
+            if (!job->painter.begin(job->svg.get()))
+                fail(texts::cannotStartSvg());
+        } else {
+            job->dpi = m_pngDpi;
+            // Grey until something in colour is drawn: a quarter of the
+            // memory, and a grey PNG written in a fraction of the time.
+            try {
+                job->image = std::make_unique<QImage>(pixels, QImage::Format_Grayscale8);
+            } catch (const std::bad_alloc&) {
+                job->image.reset();
+            }
+            if (!job->image || job->image->isNull())
+                fail(texts::pngOutOfMemory(pixels.width(), pixels.height()));
+            job->image->fill(0xff);
+            if (!job->painter.begin(job->image.get()))
+                fail(texts::cannotStartPng());
+            job->painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        }
+        placePage(*job);
+        m_resolution = job->dpi;
+        m_job = std::move(job);
+        return;
+    }
+
     QIODevice* device = nullptr;
     if (m_stream) {
         job->dpi = kPdfResolution;
@@ -320,10 +495,10 @@ void QtPrinter::startJob() {
         // The replace would put a regular file in place of a FIFO or a device.
         if (!isWritableFilePath(m_pdfPath))
             fail(files::texts::cannotWriteFile(m_pdfPath, files::texts::notRegularFile()));
-        job->pdfFile = std::make_unique<QSaveFile>(m_pdfPath);
-        if (!job->pdfFile->open(QIODevice::WriteOnly))
-            fail(files::texts::cannotWriteFile(m_pdfPath, job->pdfFile->errorString()));
-        device = job->pdfFile.get();
+        job->file = std::make_unique<QSaveFile>(m_pdfPath);
+        if (!job->file->open(QIODevice::WriteOnly))
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->file->errorString()));
+        device = job->file.get();
     } else {
         job->printer = m_printers->currentPrinterName();
         if (job->printer.isEmpty())
@@ -357,8 +532,11 @@ void QtPrinter::startJob() {
             fail(texts::cannotCreateSpoolFile(job->spool->errorString()));
         device = job->spool.get();
     }
+    job->lineDpi = job->dpi;
 
-    job->writer = std::make_unique<QPdfWriter>(device);
+    job->pageBox = std::make_unique<PageBoxFilter>(*device);
+    job->pageBox->expect(job->layout);
+    job->writer = std::make_unique<QPdfWriter>(job->pageBox.get());
     job->writer->setResolution(job->dpi);
     job->writer->setTitle(documentTitle());
     job->writer->setCreator(documentTitle());
@@ -366,12 +544,45 @@ void QtPrinter::startJob() {
         fail(texts::pageLayoutRefused());
     if (!job->painter.begin(job->writer.get()))
         fail(texts::cannotStartDrawing());
-    // Painter units from the paper's corner to device pixels.
-    const double scale = job->dpi / kUnitsPerInch;
-    job->painter.scale(scale, scale);
+    placePage(*job);
 
     m_resolution = job->dpi;
     m_job = std::move(job);
+}
+
+void QtPrinter::drawInColour(Job& job, const QColor& colour, const QImage* picture) const {
+    if (!job.image || job.image->format() != QImage::Format_Grayscale8)
+        return;
+    const bool grey = colour.red() == colour.green() && colour.green() == colour.blue();
+    if (grey && !(picture && !picture->allGray()))
+        return;
+    job.flushLines();
+    job.painter.end();
+    QImage coloured = job.image->convertToFormat(QImage::Format_RGB32);
+    if (coloured.isNull())
+        fail(texts::pngInColourOutOfMemory(job.image->width(), job.image->height()));
+    *job.image = std::move(coloured);
+    if (!job.painter.begin(job.image.get()))
+        fail(texts::cannotContinuePng());
+    job.painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    placePage(job);
+}
+
+void QtPrinter::placePage(Job& job) const {
+    job.painter.resetTransform();
+    if (job.writer) {
+        // Qt's writer measures the page from the bottom of its rounded box;
+        // the box written is the paper's own, so the page is moved by the
+        // difference to stand at the paper's top.
+        const double rounded = job.layout.fullRectPoints().height();
+        const double shift = (rounded - exactPoints(job.layout).height()) * job.dpi / 72.0;
+        job.painter.translate(0, shift);
+    }
+    // Painter units from the paper's corner to device pixels.
+    const double scale = job.dpi / kUnitsPerInch;
+    job.painter.scale(scale, scale);
+    if (!isPdf())
+        job.painter.scale(m_scaleX, m_scaleY);
 }
 
 QtPrinter::Job& QtPrinter::output() {
@@ -380,14 +591,18 @@ QtPrinter::Job& QtPrinter::output() {
     Job& job = *m_job;
     job.flushLines();
     while (job.pendingBreaks > 0) {
+        if (!job.writer)
+            fail(m_format == FileFormat::Svg ? texts::svgHoldsOnePage() : texts::pngHoldsOnePage());
         const QPageLayout next = pageLayout();
         if (next != job.layout) {
+            job.pageBox->expect(next);
             if (!job.writer->setPageLayout(next))
                 fail(texts::pageLayoutRefused());
             job.layout = next;
         }
         if (!job.writer->newPage())
             fail(texts::cannotStartPage());
+        placePage(job);
         // The page just finished has gone to the stream, or failed to.
         if (job.stream && !job.stream->failure().isEmpty())
             fail(texts::cannotWriteDocument(job.stream->failure()));
@@ -431,6 +646,17 @@ void QtPrinter::setUnitTwips() {
     // Twips are the only unit of this printer.
 }
 
+void QtPrinter::setScaleCorrection(double x, double y) try {
+    if (!m_failure.isEmpty())
+        return;
+    if (!(x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y)))
+        fail(texts::scaleCorrectionNotSupported(x, y));
+    m_scaleX = x;
+    m_scaleY = y;
+} catch (...) {
+    keepFailure();
+}
+
 void QtPrinter::setLineWidth(int devicePixels) try {
     if (!m_failure.isEmpty())
         return;
@@ -467,7 +693,11 @@ void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widt
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= kMaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    const double width = m_lineWidth * widthRatio * kUnitsPerInch / job->dpi;
+    double width = m_lineWidth * widthRatio * kUnitsPerInch / job->lineDpi;
+    // A picture of low resolution keeps its lines visible: a pixel at least.
+    if (job->image)
+        width = std::max(width, kUnitsPerInch / job->dpi);
+    drawInColour(*job, colour);
     if (job->lines.empty() || job->linePen.color() != colour || job->linePen.widthF() != width) {
         job->flushLines();
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
@@ -484,7 +714,9 @@ void QtPrinter::fillRect(float x, float y, float width, float height, const QCol
     const QRectF target(toUnits(x), toUnits(y), toUnits(width), toUnits(height));
     requirePrintable({target.left(), target.top(), target.right(), target.bottom()}, kMaxPathUnits,
                      kRectangle);
-    output().painter.fillRect(target, colour);
+    Job& job = output();
+    drawInColour(job, colour);
+    job.painter.fillRect(target, colour);
 } catch (...) {
     keepFailure();
 }
@@ -507,6 +739,7 @@ void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) try {
         p /= glyphScale;
     }
     Job& job = output();
+    drawInColour(job, colour);
     QRawFont* sized = nullptr;
     for (auto& [given, atSize] : job.glyphFonts)
         if (given == font && atSize.pixelSize() == units / glyphScale)
@@ -516,6 +749,19 @@ void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) try {
         atSize.setPixelSize(units / glyphScale);
         job.glyphFonts.emplace_back(font, atSize);
         sized = &job.glyphFonts.back().second;
+    }
+    if (job.svg) {
+        // An SVG holds text by its characters, and music signs have none: they
+        // go in as their outlines.
+        QPainterPath outlines;
+        const QList<quint32> indexes = glyphs.glyphIndexes();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            outlines.addPath(sized->pathForGlyph(indexes[i]).translated(positions[i]));
+        job.painter.save();
+        job.painter.scale(glyphScale, glyphScale);
+        job.painter.fillPath(outlines, colour);
+        job.painter.restore();
+        return;
     }
     QGlyphRun run;
     run.setRawFont(*sized);
@@ -580,6 +826,7 @@ void QtPrinter::printLine(const QString& line) try {
     if (!line.isEmpty())
         requirePrintable({x, m_y * kUnitsPerTwip}, kMaxTextUnits, kText);
     Job& job = output();
+    drawInColour(job, m_foreColor);
     // The font is set up at no more than kMaxGlyphUnits to the em and the
     // painter scaled up to the size asked for (see kMaxGlyphUnits).
     const double glyphScale = std::max(1.0, m_fontPoints * kUnitsPerPoint / kMaxGlyphUnits);
@@ -591,6 +838,10 @@ void QtPrinter::printLine(const QString& line) try {
     font.setBold(m_bold);
     font.setItalic(m_italic);
     font.setUnderline(m_underline);
+    // An SVG names the face a viewer should use: the installed one that
+    // stands in for a Windows face name, which no viewer here would know.
+    if (job.svg)
+        font.setFamily(QFontInfo(font).family());
     job.painter.setFont(font);
     job.painter.setPen(QPen(m_foreColor));
     const QFontMetricsF metrics(job.painter.font(), job.painter.device());
@@ -632,6 +883,7 @@ void QtPrinter::paintPicture(const QImage& picture, float x, float y, float widt
     Job& job = output();
     if (picture.isNull())
         return;
+    drawInColour(job, Qt::white, &picture);
     // The caller's image itself, not a copy: a PDF then stores a picture that
     // appears on every copy only once.
     job.painter.drawImage(target, picture);
@@ -672,25 +924,35 @@ void QtPrinter::finishJob() {
     if (!job->painter.end())
         fail(texts::cannotFinishDocument());
     job->writer.reset();
+    job->svg.reset();
+    if (job->pageBox && !job->pageBox->finish() && job->spool)
+        fail(texts::cannotWriteSpoolFile(job->spool->errorString()));
 
     if (job->stream) {
         if (!job->stream->finish())
             fail(texts::cannotWriteDocument(job->stream->failure()));
-    } else if (job->pdfFile) {
+    } else if (job->file) {
+        bool shortWrite = false;
+        if (job->image) {
+            // A write that fails, or is cut short (the file size limit),
+            // leaves its reason with the file.
+            shortWrite = !writePng(*job->file, *job->image, job->dpi).isEmpty();
+            job->image.reset();
+        }
         // The end of the document is still in the write buffer. The commit
         // would rename even when writing it fails (a full disk, the file size
         // limit), putting a cut-off document in place of the old file.
-        if (!job->pdfFile->flush() || job->pdfFile->error() != QFileDevice::NoError) {
+        if (shortWrite || !job->file->flush() || job->file->error() != QFileDevice::NoError) {
             // The system's reason (a full disk, the file size limit) when Qt
             // kept none of its own.
-            const QString why = failureReason(*job->pdfFile);
-            job->pdfFile->cancelWriting();
-            job->pdfFile->commit();
+            const QString why = failureReason(*job->file);
+            job->file->cancelWriting();
+            job->file->commit();
             fail(files::texts::cannotWriteFile(m_pdfPath, why));
         }
-        takeOverPermissions(*job->pdfFile, m_pdfPath);
-        if (!job->pdfFile->commit())
-            fail(files::texts::cannotWriteFile(m_pdfPath, job->pdfFile->errorString()));
+        takeOverPermissions(*job->file, m_pdfPath);
+        if (!job->file->commit())
+            fail(files::texts::cannotWriteFile(m_pdfPath, job->file->errorString()));
     } else {
         if (!job->spool->flush() || job->spool->error() != QFileDevice::NoError)
             fail(texts::cannotWriteSpoolFile(job->spool->errorString()));
@@ -724,8 +986,9 @@ void QtPrinter::abortDoc() noexcept {
             job->stream->cutOff();
         job->painter.end();
         job->writer.reset();
-        if (job->pdfFile)
-            job->pdfFile->cancelWriting();
+        job->svg.reset();
+        if (job->file)
+            job->file->cancelWriting();
     } catch (...) {
         // Dropping the job must not fail; whatever is left is discarded below.
     }

@@ -146,4 +146,57 @@ QString fontSizeNotSupported(double points) {
     return QCoreApplication::translate("output", "font size %1 is not supported").arg(points);
 }
 
+QString scaleCorrectionNotSupported(double x, double y) {
+    return QCoreApplication::translate("output", "scale correction %1 x %2 is not supported")
+        .arg(num::toText(x), num::toText(y));
+}
+
+QString svgHoldsOnePage() {
+    return QCoreApplication::translate("output", "an SVG file holds one page");
+}
+
+QString pngHoldsOnePage() {
+    return QCoreApplication::translate("output", "a PNG file holds one page");
+}
+
+QString cannotStartSvg() {
+    return QCoreApplication::translate("output", "cannot start drawing the SVG file");
+}
+
+QString pngResolutionNotSupported(int dpi) {
+    return QCoreApplication::translate("output", "a resolution of %1 dpi is not supported")
+        .arg(num::toText(dpi));
+}
+
+QString pngTooLarge(const QString& width, const QString& height, const QString& megabytes,
+                    const QString& allowedMegabytes) {
+    return QCoreApplication::translate("output",
+                                       "a PNG of %1 x %2 pixels would take %3 MB of memory, more "
+                                       "than the %4 MB allowed: choose a lower resolution")
+        .arg(width, height, megabytes, allowedMegabytes);
+}
+
+QString pngOutOfMemory(int width, int height) {
+    return QCoreApplication::translate("output", "not enough memory for a PNG of %1 x %2 pixels")
+        .arg(num::toText(width), num::toText(height));
+}
+
+QString pngInColourOutOfMemory(int width, int height) {
+    return QCoreApplication::translate("output",
+                                       "not enough memory for a PNG of %1 x %2 pixels in colour")
+        .arg(num::toText(width), num::toText(height));
+}
+
+QString cannotStartPng() {
+    return QCoreApplication::translate("output", "cannot start drawing the PNG picture");
+}
+
+QString cannotContinuePng() {
+    return QCoreApplication::translate("output", "cannot go on drawing the PNG picture");
+}
+
+QString cannotCompressPicture() {
+    return QCoreApplication::translate("output", "cannot compress the picture");
+}
+
 } // namespace pernoa::output::texts

@@ -48,5 +48,21 @@ QString orientationNotSupported(int code);
 QString lineWidthNotSupported(int devicePixels);
 QString lineWidthRatioNotSupported(double ratio);
 QString fontSizeNotSupported(double points);
+QString scaleCorrectionNotSupported(double x, double y);
+
+// SVG and PNG pages.
+QString svgHoldsOnePage();
+QString pngHoldsOnePage();
+QString cannotStartSvg();
+QString pngResolutionNotSupported(int dpi);
+// A PNG page refused before anything is written: its size in pixels and the
+// memory it would take and may take, in MB, already worded as numbers.
+QString pngTooLarge(const QString& width, const QString& height, const QString& megabytes,
+                    const QString& allowedMegabytes);
+QString pngOutOfMemory(int width, int height);
+QString pngInColourOutOfMemory(int width, int height);
+QString cannotStartPng();
+QString cannotContinuePng();
+QString cannotCompressPicture();
 
 } // namespace pernoa::output::texts

@@ -61,6 +61,8 @@ FileCommands::FileCommands(TavriEngine& engine, document::Document& document,
     : m_engine(engine), m_form(engine.form()), m_document(document),
       m_dialogs(runner, settingsDialogFolder(programFolder), texts::settingsFileFilter()),
       m_pdfDialogs(runner, pdfStartFolder(), texts::pdfFileFilter(), QStringLiteral("pdf")),
+      m_svgDialogs(runner, pdfStartFolder(), texts::svgFileFilter(), QStringLiteral("svg")),
+      m_pngDialogs(runner, pdfStartFolder(), texts::pngFileFilter(), QStringLiteral("png")),
       m_defaultPath(DefaultSetteiPath(programFolder)) {}
 
 FileCommands::~FileCommands() = default;
@@ -137,6 +139,32 @@ void FileCommands::exportPdfCommand(QWidget* dialogParent) {
     job.doneMessage = texts::pdfWritten(QDir::toNativeSeparators(path));
     job.cancelledMessage = texts::pdfCancelled();
     m_engine.cmdPrintClick(job);
+}
+
+namespace {
+
+// One page onto an SVG or PNG file: the drawing routine with one copy, its
+// confirmation naming the file.
+void exportPage(TavriEngine& engine, FileDialogs& dialogs, QWidget* parent,
+                output::FileFormat format, QString (*written)(const QString& path)) {
+    const QString path = dialogs.getSavePath(parent);
+    if (path.isEmpty())
+        return;
+    output::QtPrinter page(path, format);
+    PrintJobOptions job;
+    job.printer = &page;
+    job.doneMessage = written(QDir::toNativeSeparators(path));
+    engine.DrawTavriSheet(1, job);
+}
+
+} // namespace
+
+void FileCommands::exportSvgCommand(QWidget* dialogParent) {
+    exportPage(m_engine, m_svgDialogs, dialogParent, output::FileFormat::Svg, texts::svgWritten);
+}
+
+void FileCommands::exportPngCommand(QWidget* dialogParent) {
+    exportPage(m_engine, m_pngDialogs, dialogParent, output::FileFormat::Png, texts::pngWritten);
 }
 
 void FileCommands::loadStartupFile(const QStringList& arguments) {

@@ -1,9 +1,9 @@
 #pragma once
 
-// The file commands of the main window: "開く(&O)", "保存(&S)" and
-// "PDFに書き出す…" of the menu "設定", the settings file named on the command
-// line, and the default settings file read at start-up and written at
-// shutdown.
+// The file commands of the main window: "開く(&O)", "保存(&S)",
+// "PDFに書き出す…", "SVGに書き出す…" and "PNGに書き出す…" of the menu "設定",
+// the settings file named on the command line, and the default settings file
+// read at start-up and written at shutdown.
 
 #include "ui/dialogrunner.h"
 
@@ -75,6 +75,12 @@ public:
     // Menu "設定": "PDFに書き出す…", the print command (copy count and all)
     // onto a PDF file chosen in a save dialog instead of the printer.
     void exportPdfCommand(QWidget* dialogParent);
+    // Menu "設定": "SVGに書き出す…" and "PNGに書き出す…", one page (the copy
+    // count does not count) onto a file chosen in a save dialog; the PNG at
+    // 300 dpi.
+    void exportSvgCommand(QWidget* dialogParent);
+    void exportPngCommand(QWidget* dialogParent);
+
     // A settings file dropped on a window, or chosen among the recent files:
     // opened after the question about unsaved changes. A recent file that no
     // longer exists is dropped from the list after the reader's message,
@@ -110,6 +116,8 @@ private:
     document::Document& m_document;
     FileDialogs m_dialogs;
     FileDialogs m_pdfDialogs;
+    FileDialogs m_svgDialogs;
+    FileDialogs m_pngDialogs;
     QString m_defaultPath;
 };
 

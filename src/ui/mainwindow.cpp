@@ -239,6 +239,19 @@ void MainWindow::updateRecentFiles() {
     }
 }
 
+QLineEdit* MainWindow::sizeField(const char* name) {
+    const ControlRow& field = tableRow(name);
+    auto* edit = new QLineEdit(startTextOf(field));
+    edit->setObjectName(QString::fromLatin1(name));
+    holdOneCharacterMore(*edit);
+    edit->setFont(numberFont());
+    edit->setFixedSize(fieldSize(*edit));
+    // The caption names the field where there is no room to show it.
+    edit->setToolTip(captionOf(field));
+    edit->setAccessibleName(captionOf(field));
+    return edit;
+}
+
 QWidget* MainWindow::control(const QString& name) const {
     return m_form.control(name);
 }
@@ -303,6 +316,18 @@ QWidget* MainWindow::buildSheetTab() {
     addField(offsets, 1, 1, ctl::txtPrinterGosaX);
     grid->addLayout(offsets, 2, 0, 1, 2);
 
+    // The scale correction, printing only, likewise.
+    auto* scale = new QGridLayout;
+    scale->setContentsMargins(0, 0, 0, 0);
+    scale->setHorizontalSpacing(16);
+    scale->setVerticalSpacing(2);
+    QLabel* scaleHeading = preview::plainLabel(texts::scaleCorrectionHeading());
+    scaleHeading->setObjectName(QStringLiteral("lblPrinterBairitu"));
+    scale->addWidget(scaleHeading, 0, 0, 1, 2);
+    addField(scale, 1, 0, ctl::txtPrinterBairituX);
+    addField(scale, 1, 1, ctl::txtPrinterBairituY);
+    grid->addLayout(scale, 3, 0, 1, 2);
+
     // Darkness: caption, the percentage, then the scroll bar.
     auto* shade = new ShadeScrollBar;
     shade->setObjectName(QString::fromLatin1(ctl::sbrPrintShade));
@@ -323,7 +348,7 @@ QWidget* MainWindow::buildSheetTab() {
     shadeCell->setSpacing(2);
     shadeCell->addLayout(shadeCaption);
     shadeCell->addWidget(shade);
-    grid->addLayout(shadeCell, 3, 0, 1, 2);
+    grid->addLayout(shadeCell, 4, 0, 1, 2);
 
     // Third column: paper and display size.
     auto* paper = new QGroupBox(texts::paperFrame());
@@ -331,6 +356,18 @@ QWidget* MainWindow::buildSheetTab() {
     auto* paperGrid = new QGridLayout(paper);
     for (const PaperSize* p : papersInWindowOrder())
         paperGrid->addWidget(option(p->option), p->row, p->column);
+    // The size of the user's paper beside its option: width × height mm.
+    const PaperSize& custom = *paperByKind(PaperKind::Custom);
+    auto* size = new QHBoxLayout;
+    size->setSpacing(4);
+    QLineEdit* width = sizeField(ctl::txtNiniHaba);
+    QLineEdit* height = sizeField(ctl::txtNiniTakasa);
+    size->addWidget(width);
+    size->addWidget(captionLabel(texts::sizeTimes(), height));
+    size->addWidget(height);
+    size->addWidget(captionLabel(unitOf(tableRow(ctl::txtNiniTakasa)), height));
+    size->addStretch(1);
+    paperGrid->addLayout(size, custom.row, custom.column + 1, 1, 2);
     // The landscape box on a row of its own below the papers.
     paperGrid->addWidget(button<QCheckBox>(ctl::chkPrintDirectionYoko), paperGrid->rowCount(), 0, 1,
                          paperGrid->columnCount());
@@ -347,8 +384,8 @@ QWidget* MainWindow::buildSheetTab() {
     frames->addWidget(paper);
     frames->addWidget(display);
     frames->addStretch(1);
-    grid->addLayout(frames, 0, 2, 4, 1);
-    grid->setRowStretch(4, 1);
+    grid->addLayout(frames, 0, 2, 5, 1);
+    grid->setRowStretch(5, 1);
     return page;
 }
 
@@ -537,6 +574,11 @@ void MainWindow::buildMenus() {
     QAction* pdf = settings->addAction(texts::exportPdfCommand());
     pdf->setObjectName(QStringLiteral("mnuSettei_ExportPdf"));
     pdf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    // One page for a note-taking app's template.
+    QAction* svg = settings->addAction(texts::exportSvgCommand());
+    svg->setObjectName(QStringLiteral("mnuSettei_ExportSvg"));
+    QAction* png = settings->addAction(texts::exportPngCommand());
+    png->setObjectName(QStringLiteral("mnuSettei_ExportPng"));
     // A sheet to measure the printer's offsets on, printed on the paper and
     // in the orientation chosen here.
     QAction* calibration = settings->addAction(texts::calibrationCommand());
@@ -563,17 +605,22 @@ void MainWindow::buildMenus() {
     connect(open, &QAction::triggered, this, &MainWindow::openSettings);
     connect(save, &QAction::triggered, this, &MainWindow::saveSettings);
     connect(pdf, &QAction::triggered, this, &MainWindow::exportPdf);
+    connect(svg, &QAction::triggered, this, [this] { m_fileCommands.exportSvgCommand(this); });
+    connect(png, &QAction::triggered, this, [this] { m_fileCommands.exportPngCommand(this); });
     connect(view, &QAction::triggered, this, &MainWindow::showHelp);
     connect(version, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::setFocusOrder() {
     std::vector<const char*> order = {
-        ctl::txtSpaceSizeUp,  ctl::txtSpaceSizeDown, ctl::txtSpaceSizeLeft, ctl::txtSpaceSizeRight,
-        ctl::txtPrinterGosaY, ctl::txtPrinterGosaX,  ctl::sbrPrintShade};
+        ctl::txtSpaceSizeUp,     ctl::txtSpaceSizeDown,   ctl::txtSpaceSizeLeft,
+        ctl::txtSpaceSizeRight,  ctl::txtPrinterGosaY,    ctl::txtPrinterGosaX,
+        ctl::txtPrinterBairituX, ctl::txtPrinterBairituY, ctl::sbrPrintShade};
     for (const PaperSize* p : papersInWindowOrder())
         order.push_back(p->option);
-    order.insert(order.end(), {ctl::chkPrintDirectionYoko,
+    order.insert(order.end(), {ctl::txtNiniHaba,
+                               ctl::txtNiniTakasa,
+                               ctl::chkPrintDirectionYoko,
                                ctl::optHyojiLarge,
                                ctl::opbHyojiSmall,
                                ctl::txtDaifuhyoCnt,
@@ -645,6 +692,17 @@ void MainWindow::connectHandlers() {
         connect(button, &QRadioButton::toggled, this, [this, kind](bool on) {
             if (on)
                 m_engine.onPaperOptionSelected(kind);
+        });
+    }
+    // The size of the user's paper: a size the user edited takes effect when
+    // the field is left (or Enter pressed), while that paper is selected.
+    for (const char* name : {ctl::txtNiniHaba, ctl::txtNiniTakasa}) {
+        auto* edit = qobject_cast<QLineEdit*>(control(QString::fromLatin1(name)));
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            if (!edit->isModified())
+                return;
+            edit->setModified(false);
+            m_engine.onCustomSizeEdited();
         });
     }
     // The landscape box acts on every change, either way.

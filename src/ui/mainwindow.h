@@ -93,6 +93,8 @@ private:
     // A number field with its caption above and its unit after it (from the
     // control table), at a cell of a two-column grid.
     QLineEdit* addField(QGridLayout* grid, int row, int column, const char* name);
+    // A number field of the paper of the user's size, its caption as a tooltip.
+    QLineEdit* sizeField(const char* name);
     QLabel* captionLabel(const QString& text, QWidget* buddy);
 
     QWidget* control(const QString& name) const;

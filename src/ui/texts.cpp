@@ -20,6 +20,14 @@ QString offsetHeading() {
     return QCoreApplication::translate("ui", "プリンタの誤差設定");
 }
 
+QString scaleCorrectionHeading() {
+    return QCoreApplication::translate("ui", "プリンタの倍率補正");
+}
+
+QString sizeTimes() {
+    return QCoreApplication::translate("ui", "×");
+}
+
 QString paperFrame() {
     return QCoreApplication::translate("ui", "紙のサイズ");
 }
@@ -62,6 +70,14 @@ QString saveCommand() {
 
 QString exportPdfCommand() {
     return QCoreApplication::translate("ui", "PDFに書き出す…");
+}
+
+QString exportSvgCommand() {
+    return QCoreApplication::translate("ui", "SVGに書き出す…");
+}
+
+QString exportPngCommand() {
+    return QCoreApplication::translate("ui", "PNGに書き出す…");
 }
 
 QString calibrationCommand() {
@@ -183,6 +199,22 @@ QString pdfFileFilter() {
 
 QString pdfWritten(const QString& path) {
     return QCoreApplication::translate("ui", "PDFファイルに書き出しました。\r\n%1").arg(path);
+}
+
+QString svgFileFilter() {
+    return QCoreApplication::translate("ui", "SVG (*.svg)");
+}
+
+QString pngFileFilter() {
+    return QCoreApplication::translate("ui", "PNG (*.png)");
+}
+
+QString svgWritten(const QString& path) {
+    return QCoreApplication::translate("ui", "SVGファイルに書き出しました。\r\n%1").arg(path);
+}
+
+QString pngWritten(const QString& path) {
+    return QCoreApplication::translate("ui", "PNGファイルに書き出しました。\r\n%1").arg(path);
 }
 
 QString pdfCancelled() {

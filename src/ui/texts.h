@@ -17,6 +17,10 @@ QString mainWindowTitle(const QString& version);
 QString sheetTab();
 QString staffTab();
 QString offsetHeading();
+// The heading over the two fields of the printer's scale correction.
+QString scaleCorrectionHeading();
+// What stands between the two sides of a paper of the user's size.
+QString sizeTimes();
 QString paperFrame();
 QString displayFrame();
 QString previewButton();
@@ -28,6 +32,8 @@ QString settingsMenu();
 QString openCommand();
 QString saveCommand();
 QString exportPdfCommand();
+QString exportSvgCommand();
+QString exportPngCommand();
 QString calibrationCommand();
 QString helpMenu();
 QString helpCommand();
@@ -70,6 +76,10 @@ QString stopJob();
 QString settingsFileFilter();
 QString pdfFileFilter();
 QString pdfWritten(const QString& path);
+QString svgFileFilter();
+QString pngFileFilter();
+QString svgWritten(const QString& path);
+QString pngWritten(const QString& path);
 QString pdfCancelled();
 QString startupFileFailed();
 

@@ -1,6 +1,7 @@
 // The calibration sheet on a recording printer: the paper and orientation of
-// the main window, a frame 10 mm inside the paper whatever the offsets, one
-// page, and the catch-all path when the printer fails.
+// the main window, a frame 10 mm inside the paper whatever the offsets, the
+// window's scale correction, one page, and the catch-all path when the
+// printer fails.
 
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
@@ -65,6 +66,29 @@ private slots:
         for (const RecordedLine& line : lines)
             QVERIFY(qMax(line.x1, line.x2) <= paperMm.width() * t &&
                     qMax(line.y1, line.y2) <= paperMm.height() * t);
+    }
+
+    // The sheet is printed at the window's scale correction, whatever the
+    // printer kept from an earlier job; a correction out of range is refused
+    // with the check's message before anything is printed.
+    void scaleCorrectionOfTheWindow() {
+        EngineRig rig;
+        rig.printer.setScaleCorrection(1.02, 0.98); // an earlier page's
+        QCOMPARE(drawCalibrationSheet(rig.engine), Outcome::done(1));
+        QCOMPARE(rig.printer.scaleX, 1.0);
+        QCOMPARE(rig.printer.scaleY, 1.0);
+        rig.form.setText(ctl::txtPrinterBairituX, "101.5");
+        rig.form.setText(ctl::txtPrinterBairituY, "99");
+        QCOMPARE(drawCalibrationSheet(rig.engine), Outcome::done(1));
+        QCOMPARE(rig.printer.scaleX, 1.015);
+        QCOMPARE(rig.printer.scaleY, 0.99);
+
+        EngineRig refused;
+        refused.form.setText(ctl::txtPrinterBairituY, "102.5");
+        QCOMPARE(drawCalibrationSheet(refused.engine), Outcome::refused());
+        QVERIFY(refused.printer.calls.isEmpty());
+        QCOMPARE(refused.messages.texts(),
+                 QStringList{"「プリンタの倍率・縦」は98.0から102.0までの数値にしてください。"});
     }
 
     void printerFailureTakesTheCatchAll() {

@@ -27,7 +27,27 @@ private slots:
 void TestChecks::initialValuesPass() {
     EngineRig rig;
     QVERIFY(rig.engine.CheckSheetParams());
-    QVERIFY(rig.messages.shown.isEmpty());
+    // The ends of the ranges pass; the size of the user's paper counts only
+    // while that paper is chosen.
+    rig.form.setText(ctl::txtPrinterBairituX, QStringLiteral("98"));
+    rig.form.setText(ctl::txtPrinterBairituY, QStringLiteral("102.0"));
+    rig.form.setText(ctl::txtNiniHaba, QStringLiteral("x"));
+    QVERIFY(rig.engine.CheckSheetParams());
+    rig.form.setChecked(ctl::optNini, true);
+    QVERIFY(!rig.engine.CheckSheetParams());
+    QCOMPARE(rig.messages.shown.size(), 1);
+    QCOMPARE(rig.messages.shown[0].text, QStringLiteral("用紙の幅に数値以外が入ってます"));
+    rig.messages.shown.clear();
+    for (const auto& [width, height] : {std::pair{"50", "1000"}, std::pair{"1000", "50.0"}}) {
+        rig.form.setText(ctl::txtNiniHaba, QLatin1String(width));
+        rig.form.setText(ctl::txtNiniTakasa, QLatin1String(height));
+        QVERIFY(rig.engine.CheckSheetParams());
+    }
+    rig.form.setText(ctl::txtNiniTakasa, QStringLiteral("49.9"));
+    QVERIFY(!rig.engine.CheckSheetParams());
+    QCOMPARE(rig.messages.shown.size(), 1);
+    QCOMPARE(rig.messages.shown[0].text,
+             QStringLiteral("「用紙の高さ」は50から1000までの数値にしてください。"));
 }
 
 void TestChecks::singleFieldFaults_data() {
@@ -61,6 +81,15 @@ void TestChecks::singleFieldFaults_data() {
                                       << "プリンタの誤差・左に数値以外が入ってます" << app;
     QTest::newRow("empty offset y") << ctl::txtPrinterGosaY << ""
                                     << "プリンタの誤差・上が空欄です。" << app;
+    // The scale correction: 98.0 to 102.0 per cent, both ends included.
+    QTest::newRow("scale x below")
+        << ctl::txtPrinterBairituX << "97.99"
+        << "「プリンタの倍率・横」は98.0から102.0までの数値にしてください。" << app;
+    QTest::newRow("scale y above")
+        << ctl::txtPrinterBairituY << "102.01"
+        << "「プリンタの倍率・縦」は98.0から102.0までの数値にしてください。" << app;
+    QTest::newRow("scale x empty") << ctl::txtPrinterBairituX << ""
+                                   << "プリンタの倍率・横が空欄です。" << app;
     // Longer than a field holds: 40,000 zeros and 30 is not taken for 30.
     QTest::newRow("too long top") << ctl::txtSpaceSizeUp << QString(40000, u'0') + "30"
                                   << "上マージンが長すぎます。32767文字以内で入力してください。"

@@ -13,6 +13,8 @@ private slots:
     void sizeTable_data();
     void sizeTable();
     void setPaperPutsEachSizeInEffect();
+    void standInPapers();
+    void customSizeOutOfRangeKeepsThePage();
     void paperOptionRedraws();
     void landscapeBoxAppliesSelectedPaper();
     void displaySizeChangeResizesAndRedraws();
@@ -59,6 +61,16 @@ void TestPageSizes::sizeTable_data() {
          7496},
         {"A5 landscape", "optA5", true, 8420, 11907, 3969, 2807, 4320, 4349, 5954, 4210, 6305,
          5752},
+        // The later papers: mm x 56.7, unrounded.
+        {"letter portrait", "optLetter", false, 279.4 * 56.7, 215.9 * 56.7, 4081, 5281, 4432, 6823,
+         6121, 7921, 6472, 9463},
+        {"legal landscape", "optLegal", true, 215.9 * 56.7, 355.6 * 56.7, 6721, 4081, 7072, 5623,
+         10081, 6121, 10432, 7663},
+        {"tabloid portrait", "optTabloid", false, 431.8 * 56.7, 279.4 * 56.7, 5281, 8161, 5632,
+         9703, 7921, 12242, 8272, 13784},
+        // The size of the user's (the fields start at 210 x 297 mm).
+        {"user's size portrait", "optNini", false, 297 * 56.7, 210 * 56.7, 3969, 5613, 4320, 7155,
+         5954, 8420, 6305, 9962},
     };
     for (const Row& r : rows) {
         QTest::addRow("%s small", r.name) << r.option << r.yoko << 3 << r.H << r.W << r.smallW
@@ -130,6 +142,39 @@ void TestPageSizes::setPaperPutsEachSizeInEffect() {
     // The routine only resizes: nothing is drawn or cleared.
     QCOMPARE(rig.surface.clears, 0);
     QVERIFY(rig.surface.lines.isEmpty());
+}
+
+// Each later paper stands in the parameter line as the paper of the first
+// five nearest in size; the first five stand for themselves.
+void TestPageSizes::standInPapers() {
+    const QList<QPair<const PaperSize*, const char*>> cases = {
+        {paperByKind(PaperKind::Letter), "A4"},  {paperByKind(PaperKind::Legal), "B4"},
+        {paperByKind(PaperKind::Tabloid), "A3"}, {paperByKind(PaperKind::B5), "B5"},
+        {paperByKind(PaperKind::A5), "A5"},
+    };
+    for (const auto& [paper, word] : cases)
+        QCOMPARE(standInPaper(*paper).name, word);
+    QCOMPARE(standInPaper(customPaper(50, 50)).name, "A5");
+    QCOMPARE(standInPaper(customPaper(305, 230)).name, "A4"); // sides compared short to short
+    QCOMPARE(standInPaper(customPaper(800, 1000)).name, "A3");
+    QVERIFY(!paperNames().contains(QStringLiteral("custom")));
+}
+
+// A size of the user's that is no size leaves the page as it was.
+void TestPageSizes::customSizeOutOfRangeKeepsThePage() {
+    EngineRig rig;
+    rig.form.setText(ctl::txtNiniHaba, QStringLiteral("1000.1"));
+    rig.form.setChecked(ctl::optNini, true);
+    rig.engine.onPaperOptionSelected(PaperKind::Custom);
+    QCOMPARE(rig.engine.settings().PaperWidthTwip, 11907.0);
+    QVERIFY(!rig.engine.selectedPaper());
+    QCOMPARE(rig.messages.shown.size(), 1);
+    rig.messages.shown.clear();
+    rig.form.setText(ctl::txtNiniHaba, QStringLiteral("1000"));
+    rig.engine.onCustomSizeEdited();
+    QCOMPARE(rig.engine.settings().PaperWidthTwip, 1000 * 56.7);
+    QVERIFY(rig.messages.shown.isEmpty());
+    QCOMPARE(rig.surface.lines.size(), 50);
 }
 
 void TestPageSizes::paperOptionRedraws() {

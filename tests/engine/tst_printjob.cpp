@@ -19,6 +19,7 @@ class TestPrintJob : public QObject {
 private slots:
     void preparationOrder_data();
     void preparationOrder();
+    void scaleCorrectionGoesToThePrinter();
     void copies_data();
     void copies();
     void printCountChecks_data();
@@ -55,6 +56,11 @@ void TestPrintJob::preparationOrder_data() {
     QTest::newRow("A5 landscape") << "optA5" << true << "普通"
                                   << QStringList{"paper 11", "orientation 2", "unit twips",
                                                  "width 2"};
+    QTest::newRow("letter") << "optLetter" << false << "普通"
+                            << QStringList{"paper 1", "orientation 1", "unit twips", "width 2"};
+    QTest::newRow("user's size") << "optNini" << true << "普通"
+                                 << QStringList{"paper 256", "orientation 2", "unit twips",
+                                                "width 2"};
 }
 
 void TestPrintJob::preparationOrder() {
@@ -71,6 +77,25 @@ void TestPrintJob::preparationOrder() {
     // The device is opened before the first line.
     QCOMPARE(rig.printer.calls.mid(4, 2), QStringList({"begin", "line"}));
     QCOMPARE(rig.printer.calls.last(), QStringLiteral("enddoc"));
+    // No scale correction unless one is typed.
+    QCOMPARE(rig.printer.scaleX, 1.0);
+    QCOMPARE(rig.printer.scaleY, 1.0);
+}
+
+// The scale correction goes to the printer with the job; the page is laid
+// out as it is, and the preview does not change.
+void TestPrintJob::scaleCorrectionGoesToThePrinter() {
+    EngineRig rig;
+    rig.engine.DrawTavriSheet(1);
+    const QList<RecordedLine> plain = rig.printer.pages.first();
+    EngineRig scaled;
+    scaled.form.setText(ctl::txtPrinterBairituX, QStringLiteral("101.5"));
+    scaled.form.setText(ctl::txtPrinterBairituY, QStringLiteral("98"));
+    scaled.engine.DrawTavriSheet(1);
+    QCOMPARE(scaled.printer.scaleX, 1.015);
+    QCOMPARE(scaled.printer.scaleY, 0.98);
+    QCOMPARE(scaled.printer.pages.first(), plain);
+    QCOMPARE(scaled.surface.lines, rig.surface.lines);
 }
 
 void TestPrintJob::copies_data() {

@@ -3,11 +3,14 @@
 
 #include "engine/controls.h"
 #include "engine/headlessform.h"
+#include "engine/numberrules.h"
 #include "engine/tavriengine.h"
 #include "enginerig.h"
 #include "failingdevice.h"
 #include "files/cp932.h"
 #include "files/defaultsettings.h"
+#include "files/fields.h"
+#include "files/fileio.h"
 #include "files/formatwords.h"
 #include "files/settingsfile.h"
 #include "localecheck.h"
@@ -106,18 +109,59 @@ struct Rig {
     }
 };
 
-// What a version that knows only the three old sections reads of a file:
-// each reader looks for its marker from the first line and takes the lines
-// after it (the parameter line; the text lines up to the image section; the
-// image lines).
-QStringList earlierVersionView(const QString& path) {
-    const QStringList lines = cp932::decode(fileBytes(path)).split(QStringLiteral("\r\n"));
-    const auto after = [&lines](const QString& marker) { return lines.indexOf(marker) + 1; };
-    const qsizetype text = after(kTextSetteiMarker);
-    const qsizetype image = after(kImageSetteiMarker);
-    return QStringList{lines.value(after(kTavriSetteiMarker))} + lines.mid(text, image - 1 - text) +
-           lines.mid(image);
-}
+// The readers of the earlier versions, as they read a file: each finds its
+// own marker from the first line on; the parameter line names one of five
+// papers (any other word leaves the paper as it was); the text and image
+// sections are records of values up to an empty text or path.
+struct EarlierReaders {
+    QStringList parameters; // fields 1 to 13
+    QString paper;          // field 8 if it is a paper they know, else ""
+    QStringList texts;
+    QStringList images;
+
+    static bool find(clsFileIO& io, const QString& path, const QString& marker) {
+        if (!io.M_boOpen(path, false, false))
+            return false;
+        while (!io.M_boEof())
+            if (io.M_stGetLine() == marker)
+                return true;
+        return false;
+    }
+    bool read(const QString& path) {
+        clsFileIO io;
+        if (!find(io, path, QStringLiteral("[$TavriSettei$]")))
+            return false;
+        const QString line = io.M_stGetLine();
+        for (int i = 1; i <= 13; ++i)
+            parameters << stGetField(line, i);
+        if (QStringList({"A4", "B5", "A3", "B4", "A5"}).contains(parameters[7]))
+            paper = parameters[7];
+        clsFileIO text;
+        if (!find(text, path, QStringLiteral("[$TextSettei$]")))
+            return false;
+        for (;;) {
+            QString value, face, size, bold, italic, underline, colour;
+            std::int32_t x = 0, y = 0;
+            if (!text.ReadDelimitedValue(value, x, y, face, size, bold, italic, underline,
+                                         colour) ||
+                (value.isEmpty() && x == 0))
+                break;
+            texts << value;
+        }
+        clsFileIO image;
+        if (!find(image, path, QStringLiteral("[$ImageSettei$]")))
+            return false;
+        for (;;) {
+            QString imagePath;
+            std::int32_t x = 0, y = 0;
+            std::int16_t percent = 0;
+            if (!image.ReadDelimitedValue(x, y, imagePath, percent) || imagePath.isEmpty())
+                break;
+            images << imagePath;
+        }
+        return true;
+    }
+};
 
 const QString kPictureMessage =
     QStringLiteral("画像の取得に失敗しました。\r\nペルノアファイルに定義された画像ファイルが指定"
@@ -372,7 +416,12 @@ private slots:
         QCOMPARE(lines.mid(3, 7),
                  QStringList({"[$GakufuSettei$]", "stack=treble:5,tab:6:3", "grouping=bracket",
                               "bars=4", "barsthrough=staff", "", "[$TextSettei$]"}));
-        QCOMPARE(earlierVersionView(music), earlierVersionView(plain));
+        EarlierReaders withMusic, without;
+        QVERIFY(withMusic.read(music) && without.read(plain));
+        QCOMPARE(withMusic.parameters, without.parameters);
+        QCOMPARE(withMusic.texts, QStringList{QStringLiteral("歌詞")});
+        QCOMPARE(withMusic.texts, without.texts);
+        QCOMPARE(withMusic.images, without.images);
 
         Rig back;
         QVERIFY(back.file.loadSections(music));
@@ -410,10 +459,9 @@ private slots:
         Rig r;
         QVERIFY(!r.file.loadSections(path));
         QCOMPARE(r.messages.shown.size(), 1);
-        QCOMPARE(
-            r.messages.shown[0].text,
-            QStringLiteral("楽譜の設定が読み込めませんでした。\r\n「%1」の行は読み込めません。")
-                .arg(line == u"\x01garbage" ? QStringLiteral("\\x01garbage") : line));
+        QCOMPARE(r.messages.shown[0].text,
+                 QStringLiteral("楽譜の設定が読み込めませんでした。\r\n行「%1」は読み込めません。")
+                     .arg(line == u"\x01garbage" ? QStringLiteral("\\x01garbage") : line));
         QCOMPARE(r.form.text(ctl::txtSpaceSizeUp), QStringLiteral("30"));
         QCOMPARE(r.form.text(ctl::txtFuhyoNarabi), QString());
     }
@@ -628,24 +676,147 @@ private slots:
         QCOMPARE(fileBytes(path), fileBytes(kDataDir + QStringLiteral("/empty_page.kvs2")));
     }
 
+    // The paper section -----------------------------------------------------
+
+    // A later paper: the parameter line names the nearest of the five papers
+    // the earlier versions know, the paper section names it in full; this
+    // version reads it back exactly, an earlier one as a page it knows.
+    void laterPapersReadBothWays_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<QStringList>("section");
+        QTest::addColumn<QString>("standIn");
+        QTest::newRow("letter") << QString(ctl::optLetter) << false << QStringList{"paper=letter"}
+                                << "A4";
+        QTest::newRow("legal landscape")
+            << QString(ctl::optLegal) << true << QStringList{"paper=legal"} << "B4";
+        QTest::newRow("tabloid") << QString(ctl::optTabloid) << false
+                                 << QStringList{"paper=tabloid"} << "A3";
+        QTest::newRow("230.5 x 305")
+            << QString(ctl::optNini) << false
+            << QStringList{"paper=custom", "width=230.5", "height=305"} << "A4";
+        QTest::newRow("a typed size written plainly")
+            << QString(ctl::optNini) << true
+            << QStringList{"paper=custom", "width=1000", "height=50"} << "A3";
+        QTest::newRow("A5: no section") << QString(ctl::optA5) << false << QStringList() << "A5";
+    }
+    void laterPapersReadBothWays() {
+        QFETCH(QString, option);
+        QFETCH(bool, landscape);
+        QFETCH(QStringList, section);
+        QFETCH(QString, standIn);
+        Rig r;
+        if (option == QLatin1String(ctl::optNini)) {
+            const bool plain = section[1] == QLatin1String("width=230.5");
+            r.form.setText(ctl::txtNiniHaba, plain ? QStringLiteral("230.5") : " 1e3");
+            r.form.setText(ctl::txtNiniTakasa, plain ? QStringLiteral("305") : "50.000");
+        }
+        r.form.setChecked(option, true);
+        r.form.setChecked(ctl::chkPrintDirectionYoko, landscape);
+        OverlayText title{QStringLiteral("表題"), 3000, 1200};
+        title.InUse = true;
+        r.items.add(title);
+        const QString yoko = landscape ? QStringLiteral("1") : QStringLiteral("0");
+        const QSizeF page(r.engine.settings().PaperWidthTwip, r.engine.settings().PaperHeightTwip);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("later.kvs2"));
+        QVERIFY(r.file.SaveSetteiFile(path));
+        QStringList expected = {kTavriSetteiMarker,
+                                "30,30,15,15,普通,10,2," + standIn + ",0,1,0,5," + yoko, ""};
+        if (!section.isEmpty())
+            expected << "[$YoushiSettei$]" << section << "";
+        expected << kTextSetteiMarker << "表題,3000,1200,ＭＳ Ｐゴシック,20,False,False,False,0"
+                 << "" << kImageSetteiMarker;
+        QCOMPARE(fileBytes(path), crlfLines(expected));
+
+        Rig back;
+        QVERIFY(back.file.boLoadSetteiFile(path));
+        QVERIFY(back.form.isChecked(option));
+        QCOMPARE(back.form.isChecked(ctl::chkPrintDirectionYoko), landscape);
+        QCOMPARE(
+            QSizeF(back.engine.settings().PaperWidthTwip, back.engine.settings().PaperHeightTwip),
+            page);
+        QCOMPARE(back.inUseTexts(), QStringList{"表題"});
+        QVERIFY(back.messages.shown.isEmpty());
+
+        EarlierReaders earlier;
+        QVERIFY(earlier.read(path));
+        QCOMPARE(earlier.paper, standIn);
+        QCOMPARE(earlier.parameters.mid(0, 4), QStringList({"30", "30", "15", "15"}));
+        QCOMPARE(earlier.parameters[12], yoko);
+        QCOMPARE(earlier.texts, QStringList{"表題"});
+        QVERIFY(earlier.images.isEmpty());
+    }
+
+    // A paper section is read whole or refused whole, the line named, and
+    // then nothing of the file changes anything.
+    void refusedPaperSection_data() {
+        QTest::addColumn<QStringList>("section");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("a paper of the parameter line") << QStringList{"paper=A4"} << "paper=A4";
+        QTest::newRow("unknown paper") << QStringList{"paper=Letter"} << "paper=Letter";
+        QTest::newRow("unknown key") << QStringList{"paper=letter", "colour=red"} << "colour=red";
+        QTest::newRow("key twice") << QStringList{"paper=letter", "paper=legal"} << "paper=legal";
+        QTest::newRow("no equals sign") << QStringList{"letter"} << "letter";
+        QTest::newRow("side too small")
+            << QStringList{"paper=custom", "width=49.99", "height=300"} << "width=49.99";
+        QTest::newRow("side not a number")
+            << QStringList{"paper=custom", "width=230", "height=30cm"} << "height=30cm";
+        QTest::newRow("a side missing")
+            << QStringList{"paper=custom", "width=230"} << "paper=custom";
+        QTest::newRow("a side of another paper")
+            << QStringList{"paper=letter", "height=300"} << "height=300";
+    }
+    void refusedPaperSection() {
+        QFETCH(QStringList, section);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.kvs2"));
+        writeBytes(path,
+                   crlfLines(QStringList{kTavriSetteiMarker, "20,20,10,10,細め,8,3,A4,0,1,0,5,1",
+                                         "", "[$YoushiSettei$]"} +
+                             section + QStringList{"", kTextSetteiMarker, "", kImageSetteiMarker}));
+        Rig r;
+        QVERIFY(!r.file.boLoadSetteiFile(path));
+        QCOMPARE(r.messages.texts(), QStringList{"用紙の設定が読み込めませんでした。\r\n行「" +
+                                                 line + "」は読み込めません。"});
+        QCOMPARE(r.messages.shown[0].icon, MsgIcon::Critical);
+        QCOMPARE(r.form.text(ctl::txtSpaceSizeUp), QStringLiteral("30"));
+        QCOMPARE(r.paper(), QStringLiteral("optA4"));
+        QVERIFY(!r.form.isChecked(ctl::chkPrintDirectionYoko));
+    }
+
     // Default settings file --------------------------------------------------
 
     void defaultSettei_data() {
         QTest::addColumn<QByteArray>("content"); // "<missing>": no file
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("scale"); // "X,Y", as the fields show it
+        const QString none = QStringLiteral("100,100");
         QTest::newRow("missing") << QByteArray("<missing>") << "0"
-                                 << "0";
+                                 << "0" << none;
         QTest::newRow("two numbers") << QByteArray("1.5,-2\r\n") << "1.5"
-                                     << "-2";
+                                     << "-2" << none;
         QTest::newRow("written with trailing zeros") << QByteArray("1.50,-0.250\r\n") << "1.5"
-                                                     << "-0.25";
+                                                     << "-0.25" << none;
         QTest::newRow("one number") << QByteArray("1.5\r\n") << "0"
-                                    << "0";
+                                    << "0" << none;
         QTest::newRow("empty") << QByteArray() << "0"
-                               << "0";
+                               << "0" << none;
         QTest::newRow("words") << QByteArray("abc,x\r\n") << "0"
-                               << "0";
+                               << "0" << none;
+        QTest::newRow("with a scale") << QByteArray("1.5,-2,100.4,99.6\r\n") << "1.5"
+                                      << "-2"
+                                      << "100.4,99.6";
+        QTest::newRow("scale at its ends") << QByteArray("0,0,98,102\r\n") << "0"
+                                           << "0"
+                                           << "98,102";
+        QTest::newRow("scale out of range") << QByteArray("0,0,150,100\r\n") << "0"
+                                            << "0" << none;
+        QTest::newRow("one scale") << QByteArray("1,2,101\r\n") << "1"
+                                   << "2" << none;
     }
 
     void defaultSettei() {
@@ -656,14 +827,24 @@ private slots:
         const QString path = dir.filePath(kDefaultSetteiName);
         if (content != "<missing>")
             writeBytes(path, content);
+        QFETCH(QString, scale);
         HeadlessForm form;
         form.setText(ctl::txtPrinterGosaX, QStringLiteral("9"));
+        form.setText(ctl::txtPrinterBairituX, QStringLiteral("99"));
         LoadDefaultSettei(form, path);
         QCOMPARE(form.text(ctl::txtPrinterGosaX), x);
         QCOMPARE(form.text(ctl::txtPrinterGosaY), y);
-        // Shutdown writes both numbers again.
+        QCOMPARE(form.text(ctl::txtPrinterBairituX) + u',' + form.text(ctl::txtPrinterBairituY),
+                 scale);
+        // Shutdown writes the numbers again, the scale only when it is not 100.
         QVERIFY(SaveDefaultSettei(form, path));
-        QCOMPARE(fileBytes(path), QByteArray((x + u',' + y + "\r\n").toLatin1()));
+        const QString line = x + u',' + y + (scale == "100,100" ? QString() : u',' + scale);
+        QCOMPARE(fileBytes(path), QByteArray((line + "\r\n").toLatin1()));
+        // The earlier versions read two numbers from it and stop: the offsets.
+        clsFileIO earlier;
+        double ex = 9, ey = 9;
+        QVERIFY(earlier.M_boOpen(path, false, false) && earlier.ReadDelimitedValue(ex, ey));
+        QCOMPARE(num::toText(ex) + u',' + num::toText(ey), x + u',' + y);
     }
 
     void defaultSetteiWriteFailureKeepsTheFile() {

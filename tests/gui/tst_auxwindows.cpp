@@ -412,7 +412,7 @@ void AuxWindowsTest::tabReachesDarknessScrollBar() {
     main.show();
     QApplication::setActiveWindow(&main);
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    auto* offset = child<QWidget>(&main, ctl::txtPrinterGosaX);
+    auto* offset = child<QWidget>(&main, ctl::txtPrinterBairituY);
     auto* bar = child<QScrollBar>(&main, ctl::sbrPrintShade);
     offset->setFocus();
     const QImage unfocused = bar->grab().toImage();
@@ -447,7 +447,9 @@ void AuxWindowsTest::tabEntersOptionGroupAtSelection_data() {
     QTest::newRow("paper set by program")
         << ctl::optB4 << false << ctl::sbrPrintShade << false << ctl::optB4;
     QTest::newRow("paper clicked, back-tab")
-        << ctl::optB5 << true << ctl::chkPrintDirectionYoko << true << ctl::optB5;
+        << ctl::optB5 << true << ctl::txtNiniHaba << true << ctl::optB5;
+    QTest::newRow("paper of the user's size, back-tab from its field")
+        << ctl::optNini << true << ctl::txtNiniHaba << true << ctl::optNini;
     QTest::newRow("display size at start")
         << "" << false << ctl::chkPrintDirectionYoko << false << ctl::opbHyojiSmall;
     QTest::newRow("line count at start")

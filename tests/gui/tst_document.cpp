@@ -224,6 +224,7 @@ private slots:
         QCOMPARE(title(), QStringLiteral("ペルノアVer2.2 - out.kvs2"));
         // Fields the settings file does not keep are no change either.
         form().setText(ctl::txtPrinterGosaX, QStringLiteral("1"));
+        form().setText(ctl::txtPrinterBairituY, QStringLiteral("101"));
         form().setText(ctl::txtPrintCount, QStringLiteral("2"));
         form().setChecked(ctl::optHyojiLarge, true);
         QCOMPARE(title(), QStringLiteral("ペルノアVer2.2 - out.kvs2"));

@@ -120,6 +120,7 @@ private slots:
     void itemsFollowTheDisplaySizeAndAskBeforeDeleting();
     void pageSizes_data();
     void pageSizes();
+    void customPaperSize();
     void landscapeWithA3();
     void copyCountGuard_data();
     void copyCountGuard();
@@ -195,6 +196,10 @@ void MainWindowTest::windowTextsAndMenus() {
         {ctl::optA5, "A5"},
         {ctl::optB4, "B4"},
         {ctl::optB5, "B5"},
+        {ctl::optLetter, "レター"},
+        {ctl::optLegal, "リーガル"},
+        {ctl::optTabloid, "タブロイド"},
+        {ctl::optNini, "任意"},
         {ctl::chkPrintDirectionYoko, "横長"},
         {ctl::optHyojiLarge, "大"},
         {ctl::opbHyojiSmall, "小"},
@@ -228,7 +233,7 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(menus[1]->text(), QStringLiteral("編集"));
     QCOMPARE(menus[2]->text(), QStringLiteral("ヘルプ"));
     const QList<QAction*> settings = menus[0]->menu()->actions();
-    QCOMPARE(settings.size(), 4);
+    QCOMPARE(settings.size(), 6);
     QCOMPARE(settings[0]->objectName(), QStringLiteral("mnuSettei_Open"));
     QCOMPARE(settings[0]->text(), QStringLiteral("開く(&O)"));
     QCOMPARE(settings[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -238,8 +243,12 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(settings[2]->objectName(), QStringLiteral("mnuSettei_ExportPdf"));
     QCOMPARE(settings[2]->text(), QStringLiteral("PDFに書き出す…"));
     QCOMPARE(settings[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    QCOMPARE(settings[3]->objectName(), QStringLiteral("mnuSettei_CalibrationSheet"));
-    QCOMPARE(settings[3]->text(), QStringLiteral("誤差測定用紙を印刷"));
+    QCOMPARE(settings[3]->objectName(), QStringLiteral("mnuSettei_ExportSvg"));
+    QCOMPARE(settings[3]->text(), QStringLiteral("SVGに書き出す…"));
+    QCOMPARE(settings[4]->objectName(), QStringLiteral("mnuSettei_ExportPng"));
+    QCOMPARE(settings[4]->text(), QStringLiteral("PNGに書き出す…"));
+    QCOMPARE(settings[5]->objectName(), QStringLiteral("mnuSettei_CalibrationSheet"));
+    QCOMPARE(settings[5]->text(), QStringLiteral("誤差測定用紙を印刷"));
     const QList<QAction*> help = menus[2]->menu()->actions();
     QCOMPARE(help.size(), 2);
     QCOMPARE(help[0]->objectName(), QStringLiteral("mnuHelp_View"));
@@ -268,6 +277,8 @@ void MainWindowTest::startUpValues_data() {
         {ctl::txtSpaceSizeRight, "15"},
         {ctl::txtPrinterGosaY, "0"},
         {ctl::txtPrinterGosaX, "0"},
+        {ctl::txtPrinterBairituX, "100"},
+        {ctl::txtPrinterBairituY, "100"},
         {ctl::sbrPrintShade, "0"},
         {ctl::lblPrintShade, "100%"},
         {ctl::optA3, "off"},
@@ -275,6 +286,12 @@ void MainWindowTest::startUpValues_data() {
         {ctl::optA5, "off"},
         {ctl::optB4, "off"},
         {ctl::optB5, "off"},
+        {ctl::optLetter, "off"},
+        {ctl::optLegal, "off"},
+        {ctl::optTabloid, "off"},
+        {ctl::optNini, "off"},
+        {ctl::txtNiniHaba, "210"},
+        {ctl::txtNiniTakasa, "297"},
         {ctl::chkPrintDirectionYoko, "off"},
         {ctl::optHyojiLarge, "off"},
         {ctl::opbHyojiSmall, "on"},
@@ -348,6 +365,8 @@ void MainWindowTest::fieldCaptionsAndUnits_data() {
         {ctl::txtSpaceSizeRight, "右マージン", "mm"},
         {ctl::txtPrinterGosaY, "上", "mm"},
         {ctl::txtPrinterGosaX, "左", "mm"},
+        {ctl::txtPrinterBairituX, "横", "%"},
+        {ctl::txtPrinterBairituY, "縦", "%"},
         {ctl::sbrPrintShade, "五線の色の濃さ", nullptr},
         {ctl::txtDaifuhyoCnt, "大譜表の数", "段"},
         {ctl::txtDaifuhyoInterval, "大譜表の間隔", "mm"},
@@ -445,7 +464,7 @@ void MainWindowTest::focusOrderFollowsRows() {
     commands.move(commands.indexOf(setPrinter),
                   commands.indexOf(find<QWidget>(ctl::txtPrintCount)) + 1);
     expected << commands;
-    QCOMPARE(expected.size(), 43);
+    QCOMPARE(expected.size(), 51);
 
     QList<QWidget*> chain;
     QWidget* w = expected.first();
@@ -651,6 +670,16 @@ void MainWindowTest::pageSizes_data() {
         << QString(ctl::optB4) << false << false << QSize(4857, 6813) << QSize(5208, 8355);
     QTest::newRow("B5 landscape large")
         << QString(ctl::optB5) << true << true << QSize(7286, 5160) << QSize(7637, 6702);
+    // Letter: 215.9 x 279.4 mm, x 56.7 twips.
+    QTest::newRow("letter portrait small")
+        << QString(ctl::optLetter) << false << false << QSize(4081, 5281) << QSize(4432, 6823);
+    QTest::newRow("letter portrait large")
+        << QString(ctl::optLetter) << false << true << QSize(6121, 7921) << QSize(6472, 9463);
+    // 230 x 305 mm typed: 13041 x 17293.5 twips, halves rounded to even.
+    QTest::newRow("230x305 small")
+        << QString(ctl::optNini) << false << false << QSize(4347, 5764) << QSize(4698, 7306);
+    QTest::newRow("230x305 landscape large")
+        << QString(ctl::optNini) << true << true << QSize(8647, 6520) << QSize(8998, 8062);
 }
 
 void MainWindowTest::pageSizes() {
@@ -659,6 +688,15 @@ void MainWindowTest::pageSizes() {
     QFETCH(bool, large);
     QFETCH(QSize, picture);
     QFETCH(QSize, window);
+    if (paper == QLatin1String(ctl::optNini)) {
+        // Typed into the fields, which take effect once that paper is chosen.
+        for (const auto& [name, text] :
+             {std::pair{ctl::txtNiniHaba, "230"}, std::pair{ctl::txtNiniTakasa, "305"}}) {
+            auto* edit = find<QLineEdit>(name);
+            edit->selectAll();
+            QTest::keyClicks(edit, QLatin1String(text));
+        }
+    }
     clickOption(paper);
     if (landscape)
         clickOption(ctl::chkPrintDirectionYoko);
@@ -683,6 +721,43 @@ void MainWindowTest::pageSizes() {
     QVERIFY(qAbs(lines.back().x2 - (pageWidth - 850.5) / hyoji) < 1);
     QVERIFY(lines.back().y1 * hyoji < picture.height() * hyoji - 1701 + 1);
     QVERIFY(rig.answers.takeBoxes().isEmpty());
+}
+
+// The size of the user's paper: an edited field takes effect when it is left
+// while that paper is chosen; a size outside 50 to 1000 mm is refused with
+// the check's message and leaves the page as it was.
+void MainWindowTest::customPaperSize() {
+    clickOption(ctl::optNini);
+    QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 210 * 56.7);
+    auto* width = find<QLineEdit>(ctl::txtNiniHaba);
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClicks(width, QStringLiteral("1000"));
+    QTest::keyClick(width, Qt::Key_Return);
+    QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 1000 * 56.7);
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
+    QCOMPARE(previewWindow().page()->lines().size(), std::size_t(50));
+
+    width->selectAll();
+    QTest::keyClicks(width, QStringLiteral("1000.5"));
+    QTest::keyClick(width, Qt::Key_Return);
+    auto shown = rig.answers.takeBoxes();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, QStringLiteral("「用紙の幅」は50から1000までの数値にしてください。"));
+    QCOMPARE(rig.program->engine().settings().PaperWidthTwip, 1000 * 56.7);
+
+    // Another paper does not look at the fields.
+    clickOption(ctl::optA4);
+    QVERIFY(rig.answers.takeBoxes().isEmpty());
+    form().setText(ctl::txtPrinterBairituY, QStringLiteral("97.9"));
+    QTest::mouseClick(find<QPushButton>("cmdPreview"), Qt::LeftButton);
+    shown = rig.answers.takeBoxes();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text,
+             QStringLiteral("「プリンタの倍率・縦」は98.0から102.0までの数値にしてください。"));
+    // The size fields name themselves where their captions do not show.
+    QCOMPARE(width->toolTip(), QStringLiteral("幅"));
+    QCOMPARE(find<QLineEdit>(ctl::txtNiniTakasa)->toolTip(), QStringLiteral("高さ"));
 }
 
 void MainWindowTest::landscapeWithA3() {

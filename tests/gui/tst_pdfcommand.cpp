@@ -84,7 +84,48 @@ private slots:
     void cancelLeavesNoFile_data();
     void cancelLeavesNoFile();
     void progressDialog();
+    void svgAndPngPages();
 };
+
+// "SVGに書き出す…" and "PNGに書き出す…": one page whatever the copy count, the
+// same file as the command line writes, its dialog and confirmation; an
+// unwritable path is the catch-all message with nothing written.
+void PdfCommandTest::svgAndPngPages() {
+    IForm& form = program->form();
+    form.setText(ctl::txtPrintCount, "3");
+    form.setChecked(ctl::optLetter, true);
+    for (const QString& format : {QStringLiteral("svg"), QStringLiteral("png")}) {
+        const QString window = folder.filePath("window." + format);
+        rig.answers.fileAnswers = {window};
+        auto* action = program->mainWindow().findChild<QAction*>(
+            "mnuSettei_Export" + format.left(1).toUpper() + format.mid(1));
+        QVERIFY(action);
+        action->trigger();
+        const auto dialogs = rig.answers.takeFileDialogs();
+        QCOMPARE(dialogs.size(), 1);
+        QCOMPARE(dialogs[0].nameFilters, QStringList{format.toUpper() + " (*." + format + ")"});
+        QCOMPARE(dialogs[0].defaultSuffix, format);
+        const auto shown = rig.answers.takeBoxes();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, format.toUpper() + "ファイルに書き出しました。\r\n" +
+                                    QDir::toNativeSeparators(window));
+
+        const QString batch = folder.filePath("batch." + format);
+        const RunResult r =
+            runPernoa({"--export-" + format, batch, QStringLiteral("--paper"), "letter"});
+        QCOMPARE(r.exitCode, 0);
+        QFile a(window), b(batch);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), b.readAll());
+
+        rig.answers.fileAnswers = {QStringLiteral("/nonexistent-dir/x.") + format};
+        action->trigger();
+        rig.answers.takeFileDialogs();
+        const auto failed = rig.answers.takeBoxes();
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed[0].text, QStringLiteral("エラーが発生しました"));
+    }
+}
 
 void PdfCommandTest::sameBytesAsCommandLine_data() {
     QTest::addColumn<QStringList>("options");

@@ -50,6 +50,19 @@ int pageCount(const QString& pdf) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+QSizeF pageBoxMm(const QString& pdf) {
+    const RunResult r = run(QStringLiteral("pdfinfo"), {QStringLiteral("-box"), pdf});
+    static const QRegularExpression box(
+        QStringLiteral("^MediaBox:\\s+(\\S+)\\s+(\\S+)\\s+(\\S+)\\s+(\\S+)"),
+        QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = box.match(r.out);
+    if (r.exitCode != 0 || !m.hasMatch())
+        return {};
+    const double mmPerPt = 25.4 / 72;
+    return QSizeF((m.captured(3).toDouble() - m.captured(1).toDouble()) * mmPerPt,
+                  (m.captured(4).toDouble() - m.captured(2).toDouble()) * mmPerPt);
+}
+
 namespace {
 
 double ptValue(QStringView text) {
@@ -210,9 +223,13 @@ QList<PdfPage> readPages(const QString& pdf) {
     QTemporaryDir dir;
     for (int n = 1; n <= count; ++n) {
         const QString svg = dir.filePath(QStringLiteral("page%1.svg").arg(n));
-        const RunResult r = run(QStringLiteral("pdftocairo"),
-                                {QStringLiteral("-svg"), QStringLiteral("-f"), QString::number(n),
-                                 QStringLiteral("-l"), QString::number(n), pdf, svg});
+        // As the page is: pdftocairo otherwise shrinks a page of fractional
+        // points onto whole ones and centres it.
+        const RunResult r =
+            run(QStringLiteral("pdftocairo"),
+                {QStringLiteral("-svg"), QStringLiteral("-noshrink"), QStringLiteral("-nocenter"),
+                 QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
+                 pdf, svg});
         QFile file(svg);
         if (r.exitCode != 0 || !file.open(QIODevice::ReadOnly))
             return {};
@@ -279,6 +296,106 @@ QImage render(const QString& pdf, int page, int dpi) {
          QString::number(page), QStringLiteral("-l"), QString::number(page),
          QStringLiteral("-singlefile"), pdf, base});
     return QImage(base + QStringLiteral(".png"));
+}
+
+} // namespace pernoa::test
+
+namespace pernoa::test {
+
+SvgPage readSvg(const QString& path) {
+    SvgPage page;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return page;
+    QXmlStreamReader xml(&file);
+    QList<QTransform> stack{QTransform()};
+    double mmPerUnit = 1;
+    auto mmOf = [](QStringView text) {
+        return text.toString().remove(QStringLiteral("mm")).toDouble();
+    };
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("g"))
+            stack.removeLast();
+        if (!xml.isStartElement())
+            continue;
+        const auto attrs = xml.attributes();
+        const QTransform current = stack.last();
+        if (xml.name() == QLatin1String("svg")) {
+            page.sizeMm = QSizeF(mmOf(attrs.value(QStringLiteral("width"))),
+                                 mmOf(attrs.value(QStringLiteral("height"))));
+            const QStringList box = attrs.value(QStringLiteral("viewBox"))
+                                        .toString()
+                                        .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (box.size() == 4 && box[2].toDouble() > 0)
+                mmPerUnit = page.sizeMm.width() / box[2].toDouble();
+        } else if (xml.name() == QLatin1String("g")) {
+            stack.append(parseTransform(attrs.value(QStringLiteral("transform")).toString()) *
+                         current);
+        } else if (xml.name() == QLatin1String("polyline") || xml.name() == QLatin1String("path")) {
+            QString d =
+                xml.name() == QLatin1String("path")
+                    ? attrs.value(QStringLiteral("d")).toString()
+                    : QStringLiteral("M ") + attrs.value(QStringLiteral("points")).toString();
+            d.replace(QLatin1Char(','), QLatin1Char(' '));
+            d.replace(QLatin1String("M"), QLatin1String(" M "))
+                .replace(QLatin1String("L"), QLatin1String(" L "));
+            // A polyline's points after the first are joined by lines.
+            QStringList tokens = d.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QList<QPointF> points;
+            QList<bool> moves;
+            bool move = true;
+            for (qsizetype i = 0; i < tokens.size(); ++i) {
+                if (tokens[i] == QLatin1String("M") || tokens[i] == QLatin1String("L")) {
+                    move = tokens[i] == QLatin1String("M");
+                    continue;
+                }
+                if (i + 1 >= tokens.size())
+                    break;
+                points << current.map(QPointF(tokens[i].toDouble(), tokens[i + 1].toDouble())) *
+                              mmPerUnit;
+                moves << move;
+                move = false;
+                ++i;
+            }
+            for (qsizetype i = 1; i < points.size(); ++i)
+                if (!moves[i])
+                    page.linesMm << QLineF(points[i - 1], points[i]);
+        } else if (xml.name() == QLatin1String("text")) {
+            page.texts << xml.readElementText();
+        }
+    }
+    return page;
+}
+
+PngInfo readPngInfo(const QString& path) {
+    PngInfo info;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return info;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return info;
+    auto number = [&bytes](qsizetype at) {
+        return (quint32(quint8(bytes[at])) << 24) | (quint32(quint8(bytes[at + 1])) << 16) |
+               (quint32(quint8(bytes[at + 2])) << 8) | quint32(quint8(bytes[at + 3]));
+    };
+    for (qsizetype at = 8; at + 8 <= bytes.size();) {
+        const quint32 length = number(at);
+        const QByteArray type = bytes.mid(at + 4, 4);
+        const qsizetype data = at + 8;
+        if (type == "IHDR" && length >= 10) {
+            info.pixels = QSize(int(number(data)), int(number(data + 4)));
+            info.colourType = quint8(bytes[data + 9]);
+        }
+        if (type == "pHYs" && length == 9) {
+            info.pixelsPerMetreX = int(number(data));
+            info.pixelsPerMetreY = int(number(data + 4));
+            info.perMetre = bytes[data + 8] == 1;
+        }
+        at = data + qsizetype(length) + 4; // the chunk's data and its CRC
+    }
+    return info;
 }
 
 } // namespace pernoa::test

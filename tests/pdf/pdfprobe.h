@@ -67,6 +67,8 @@ RunResult runPernoa(const QStringList& args,
 
 // Page count from pdfinfo (-1 when the file cannot be read).
 int pageCount(const QString& pdf);
+// The first page's box (MediaBox) in mm, from pdfinfo -box, to 0.01 pt.
+QSizeF pageBoxMm(const QString& pdf);
 // Every page's size and strokes, through pdftocairo -svg.
 QList<PdfPage> readPages(const QString& pdf);
 // The words of one page (1-based) with their boxes.
@@ -77,5 +79,26 @@ QStringList fontNames(const QString& pdf);
 QList<int> imageObjects(const QString& pdf);
 // One page rendered at the given resolution.
 QImage render(const QString& pdf, int page, int dpi);
+
+// An SVG page as the program writes it: its size in mm from the root
+// element, and every straight stroked segment (polylines and paths of
+// M and L) in mm from the top left corner, the groups' transforms applied.
+struct SvgPage {
+    QSizeF sizeMm;
+    QList<QLineF> linesMm;
+    QStringList texts; // the text elements' contents, in order
+};
+SvgPage readSvg(const QString& svg);
+
+// What a PNG file says of itself, read from its chunks: the pixel size and
+// the pHYs chunk's pixels per metre (0 when it has none).
+struct PngInfo {
+    QSize pixels;
+    int pixelsPerMetreX = 0;
+    int pixelsPerMetreY = 0;
+    bool perMetre = false; // the unit byte says metres
+    int colourType = -1;   // 0 grey, 2 RGB, ...
+};
+PngInfo readPngInfo(const QString& png);
 
 } // namespace pernoa::test

@@ -12,6 +12,7 @@
 #include "pdfprobe.h"
 #include "recorders.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -240,6 +241,27 @@ private slots:
         const QList<PdfPage> pages = readPages(path);
         for (const PdfPage& page : pages)
             QCOMPARE(page.glyphs.size(), 18);
+    }
+
+    // An SVG page holds the clefs and braces as their outlines: it has no
+    // characters for them.
+    void svgPageHoldsTheSigns() {
+        setPage(6, 2, 8, MusicPreset::Piano, 4);
+        const QString path = m_dir.filePath(QStringLiteral("music.svg"));
+        {
+            output::QtPrinter printer(path, output::FileFormat::Svg);
+            PrintJobOptions job;
+            job.printer = &printer;
+            job.doneMessage.clear();
+            m_engine.setMusicFont(&m_font);
+            QVERIFY(m_engine.DrawTavriSheet(1, job).isDone());
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QVERIFY(!svg.contains("<text"));
+        // 12 clefs and 6 braces of curves; the lines are polylines.
+        QVERIFY2(svg.count(" C") + svg.count("C ") > 200, svg.left(200).constData());
     }
 
     // Without the font the page is drawn without its signs and says why.

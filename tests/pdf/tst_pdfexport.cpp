@@ -8,7 +8,10 @@
 #include "pdfprobe.h"
 #include "recorders.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPageSize>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +31,9 @@ constexpr double kTolerance = 0.567;
 const QString kQuiet;
 
 const QString kCatchAll = QStringLiteral("エラーが発生しました\n");
+
+const QString kPaperChoice =
+    QStringLiteral("A3, A4, A5, B4, B5, letter, legal, tabloid or WIDTHxHEIGHT");
 
 // The lines the engine lays out for the same options, in page twips.
 std::vector<TavriLine> engineLines(const std::function<void(HeadlessForm&)>& setup) {
@@ -100,7 +106,9 @@ private slots:
         const QList<PdfPage> pages = readPages(out);
         QCOMPARE(pages.size(), 1);
         const PdfPage& page = pages.first();
-        QCOMPARE(page.sizePt, QSizeF(595, 842)); // A4 portrait
+        const QSizeF box = pageBoxMm(out); // A4 portrait, to the hundredth
+        QVERIFY2(qAbs(box.width() - 210) < 0.01 && qAbs(box.height() - 297) < 0.01,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(box.width()).arg(box.height())));
         QCOMPARE(page.strokes.size(), 50);
         // Nothing but the staff lines: no clef, brace or bracket.
         QVERIFY(page.glyphs.isEmpty());
@@ -120,45 +128,51 @@ private slots:
         }
     }
 
+    // Every paper of the table in both orientations, and a size of the
+    // user's: the page box is the paper to 0.01 mm, the staves where the
+    // engine lays them out.
     void papers_data() {
         QTest::addColumn<QString>("paper");
         QTest::addColumn<bool>("landscape");
-        QTest::addColumn<int>("pageSizeId");
-        const struct {
-            const char* name;
-            QPageSize::PageSizeId id;
-        } papers[] = {{"A4", QPageSize::A4},
-                      {"B5", QPageSize::JisB5},
-                      {"A3", QPageSize::A3},
-                      {"B4", QPageSize::JisB4},
-                      {"A5", QPageSize::A5}};
-        for (const auto& p : papers)
+        QTest::addColumn<QSizeF>("portraitMm");
+        for (const PaperSize* p : papersInWindowOrder()) {
+            const bool custom = p->kind == PaperKind::Custom;
+            const QString word = custom ? QStringLiteral("230.05x305.3") : p->name;
+            const QSizeF mm = custom ? QSizeF(230.05, 305.3) : QSizeF(p->widthMm, p->heightMm);
             for (bool landscape : {false, true})
-                QTest::addRow("%s %s", p.name, landscape ? "landscape" : "portrait")
-                    << QString::fromLatin1(p.name) << landscape << int(p.id);
+                QTest::addRow("%s %s", p->name, landscape ? "landscape" : "portrait")
+                    << word << landscape << mm;
+        }
     }
     void papers() {
         QFETCH(QString, paper);
         QFETCH(bool, landscape);
-        QFETCH(int, pageSizeId);
+        QFETCH(QSizeF, portraitMm);
         QStringList options{QStringLiteral("--paper"), paper};
         if (landscape)
             options << QStringLiteral("--landscape");
         const PdfPage page = exportOne(options);
 
         // The job's page is exactly the paper (JIS B sizes for B4 and B5).
-        QSizeF expected = QPageSize(QPageSize::PageSizeId(pageSizeId)).sizePoints();
-        if (landscape)
-            expected.transpose();
-        QCOMPARE(page.sizePt, expected);
+        const QSizeF expected = landscape ? portraitMm.transposed() : portraitMm;
+        const QSizeF box = pageBoxMm(pdf(QStringLiteral("one.pdf")));
+        QVERIFY2(qAbs(box.width() - expected.width()) < 0.01 &&
+                     qAbs(box.height() - expected.height()) < 0.01,
+                 qPrintable(QStringLiteral("%1 x %2 mm").arg(box.width()).arg(box.height())));
 
+        const std::optional<PaperSize> row = paperByName(paper)
+                                                 ? std::optional<PaperSize>(*paperByName(paper))
+                                                 : customPaper(230.05, 305.3);
         const std::vector<TavriLine> lines = engineLines([&](HeadlessForm& form) {
-            form.setChecked(paperByName(paper)->option, true);
+            if (row->kind == PaperKind::Custom) {
+                form.setText(ctl::txtNiniHaba, QStringLiteral("230.05"));
+                form.setText(ctl::txtNiniTakasa, QStringLiteral("305.3"));
+            }
+            form.setChecked(row->option, true);
             form.setChecked(ctl::chkPrintDirectionYoko, landscape);
         });
         compareLines(page, lines);
         // The engine's own page size: the last line's band ends at the bottom margin.
-        const PaperSize* row = paperByName(paper);
         const double height = landscape ? row->widthTwip : row->heightTwip;
         QVERIFY(qAbs(page.strokes.last().line.y1() + LineThicknessTwip - (height - 1701)) <
                 kTolerance);
@@ -343,8 +357,8 @@ private slots:
         const QString hint = QStringLiteral("Try 'pernoa --help' for more information.\n");
         QTest::newRow("no action")
             << QStringList{QStringLiteral("--copies"), QStringLiteral("2")} << 2
-            << QStringLiteral("pernoa: nothing to do: give --export-pdf, "
-                              "--print, --save-settings or --list-printers\n") +
+            << QStringLiteral("pernoa: nothing to do: give --export-pdf, --export-svg, "
+                              "--export-png, --print, --save-settings or --list-printers\n") +
                    hint;
         QTest::newRow("unknown option")
             << QStringList{x, out, QStringLiteral("--colour")} << 2
@@ -355,13 +369,13 @@ private slots:
             << QStringLiteral("pernoa: unknown option --pa\\x1b[2Jper\n") + hint;
         QTest::newRow("control characters in a value")
             << QStringList{x, out, QStringLiteral("--paper"), QStringLiteral("A4\r\x07\u009b")} << 2
-            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not "
-                              "\"A4\\x0d\\x07\\x9b\"\n") +
+            << QStringLiteral("pernoa: --paper takes %1, not \"A4\\x0d\\x07\\x9b\"\n")
+                       .arg(kPaperChoice) +
                    hint;
         QTest::newRow("long value")
             << QStringList{x, out, QStringLiteral("--paper"), QString(5000, u'A')} << 2
-            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"%1…\"\n")
-                       .arg(QString(40, u'A')) +
+            << QStringLiteral("pernoa: --paper takes %1, not \"%2…\"\n")
+                       .arg(kPaperChoice, QString(40, u'A')) +
                    hint;
         QTest::newRow("calibration sheet saved")
             << QStringList{QStringLiteral("--save-settings"), out,
@@ -374,7 +388,78 @@ private slots:
             << QStringList{x} << 2 << QStringLiteral("pernoa: --export-pdf needs a value\n") + hint;
         QTest::newRow("paper A6")
             << QStringList{x, out, QStringLiteral("--paper"), QStringLiteral("A6")} << 2
-            << QStringLiteral("pernoa: --paper takes A3, A4, A5, B4 or B5, not \"A6\"\n") + hint;
+            << QStringLiteral("pernoa: --paper takes %1, not \"A6\"\n").arg(kPaperChoice) + hint;
+        // A size of the user's: two numbers from 50 to 1000 joined by an x.
+        for (const char* size : {"49.9x300", "230x1000.5", "0x0"})
+            QTest::addRow("paper %s", size)
+                << QStringList{x, out, QStringLiteral("--paper"), QString::fromLatin1(size)} << 2
+                << QStringLiteral("pernoa: --paper takes a width and height from 50 to 1000 mm, "
+                                  "not \"%1\"\n")
+                           .arg(QLatin1String(size)) +
+                       hint;
+        for (const char* size : {"230", "230x305x1", "230*305", "x305", "230xabc"})
+            QTest::addRow("paper %s", size)
+                << QStringList{x, out, QStringLiteral("--paper"), QString::fromLatin1(size)} << 2
+                << QStringLiteral("pernoa: --paper takes %1, not \"%2\"\n")
+                           .arg(kPaperChoice, QLatin1String(size)) +
+                       hint;
+        const QString svg = QStringLiteral("--export-svg");
+        const QString png = QStringLiteral("--export-png");
+        for (const char* dpi : {"49", "1201", "300.5", "high"})
+            QTest::addRow("dpi %s", dpi)
+                << QStringList{png, out, QStringLiteral("--dpi"), QString::fromLatin1(dpi)} << 2
+                << QStringLiteral("pernoa: --dpi takes a whole number from 50 to 1200, not "
+                                  "\"%1\"\n")
+                           .arg(QLatin1String(dpi)) +
+                       hint;
+        QTest::newRow("dpi without PNG")
+            << QStringList{svg, out, QStringLiteral("--dpi"), QStringLiteral("300")} << 2
+            << QStringLiteral("pernoa: --dpi only goes with --export-png\n") + hint;
+        for (const char* scale : {"97.9,100", "100,102.01", "100", "100,abc"})
+            QTest::addRow("scale %s", scale)
+                << QStringList{QStringLiteral("--print"), QStringLiteral("--scale"),
+                               QString::fromLatin1(scale)}
+                << 2
+                << (QByteArray(scale).contains(',')
+                        ? QStringLiteral("pernoa: --scale takes X,Y in per cent from 98.0 to "
+                                         "102.0, not \"%1\"\n")
+                        : QStringLiteral("pernoa: --scale takes X,Y, not \"%1\"\n"))
+                           .arg(QLatin1String(scale)) +
+                       hint;
+        QTest::newRow("scale on an export")
+            << QStringList{x, out, QStringLiteral("--scale"), QStringLiteral("100,100")} << 2
+            << QStringLiteral("pernoa: --scale only goes with --print\n") + hint;
+        QTest::newRow("copies of an SVG")
+            << QStringList{svg, out, QStringLiteral("--copies"), QStringLiteral("2")} << 2
+            << QStringLiteral("pernoa: --copies does not go with --export-svg: it writes one "
+                              "page\n") +
+                   hint;
+        QTest::newRow("PNG to standard output")
+            << QStringList{png, QStringLiteral("-")} << 2
+            << QStringLiteral("pernoa: --export-png writes a file, not standard output\n") + hint;
+        QTest::newRow("unwritable SVG")
+            << QStringList{svg, QStringLiteral("/nonexistent-dir/x.svg")} << 1
+            << kCatchAll +
+                   QStringLiteral(
+                       "pernoa: cannot write /nonexistent-dir/x.svg: No such file or directory\n");
+        QTest::newRow("unwritable PNG")
+            << QStringList{png, QStringLiteral("/nonexistent-dir/x.png")} << 1
+            << kCatchAll +
+                   QStringLiteral(
+                       "pernoa: cannot write /nonexistent-dir/x.png: No such file or directory\n");
+        // More than 1 GB for the picture (5 bytes a pixel: grey, and colour
+        // from the first coloured thing) is refused before anything is written.
+        QTest::newRow("PNG too large")
+            << QStringList{png,
+                           out,
+                           QStringLiteral("--paper"),
+                           QStringLiteral("1000x1000"),
+                           QStringLiteral("--dpi"),
+                           QStringLiteral("400")}
+            << 1
+            << kCatchAll + QStringLiteral("pernoa: a PNG of 15748 x 15748 pixels would take "
+                                          "1,183 MB of memory, more than the 1,024 MB allowed: "
+                                          "choose a lower resolution\n");
         QTest::newRow("7 lines")
             << QStringList{x, out, QStringLiteral("--lines"), QStringLiteral("7")} << 2
             << QStringLiteral("pernoa: --lines takes 2, 3, 4, 5 or 6, not \"7\"\n") + hint;
@@ -513,19 +598,26 @@ private slots:
     // An export past the file size limit fails like a full disk: the message,
     // and the old file kept, instead of dying of SIGXFSZ without a word.
     void fileSizeLimitKeepsTheOldFile() {
-        const QString out = pdf(QStringLiteral("limited.pdf"));
-        QFile old(out);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
-        const RunResult r = run(QStringLiteral("/bin/sh"),
-                                {QStringLiteral("-c"),
-                                 QStringLiteral("ulimit -f 1 && exec \"$0\" --export-pdf \"$1\""),
-                                 pernoaPath(), out});
-        QCOMPARE(r.err,
-                 kCatchAll + QStringLiteral("pernoa: cannot write %1: File too large\n").arg(out));
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old"));
+        for (const char* format : {"pdf", "svg", "png"}) {
+            const QString out = pdf(QStringLiteral("limited.") + QLatin1String(format));
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+            old.close();
+            const RunResult r = run(
+                QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("ulimit -f 1 && exec \"$0\" \"$1\" \"$2\""),
+                 pernoaPath(), QStringLiteral("--export-") + QLatin1String(format), out});
+            QCOMPARE(r.err,
+                     kCatchAll +
+                         QStringLiteral("pernoa: cannot write %1: File too large\n").arg(out));
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("old"));
+            // Nothing of the attempt is left beside it.
+            QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("limited*")}, QDir::Files),
+                     QStringList{QFileInfo(out).fileName()});
+            old.remove();
+        }
     }
 
     // A file written over keeps its owner and permissions: a read-only file
@@ -535,7 +627,8 @@ private slots:
         const bool root = ::geteuid() == 0;
         const mode_t mode = root ? 0444 : 0640;
         for (const QString& action :
-             {QStringLiteral("--save-settings"), QStringLiteral("--export-pdf")}) {
+             {QStringLiteral("--save-settings"), QStringLiteral("--export-pdf"),
+              QStringLiteral("--export-svg"), QStringLiteral("--export-png")}) {
             const QString out = pdf(QStringLiteral("replaced") + action);
             const QByteArray path = QFile::encodeName(out);
             QFile old(out);
@@ -577,15 +670,34 @@ private slots:
         QVERIFY(r.out.startsWith(starts));
         QCOMPARE(r.err, QString());
         if (option.contains(QLatin1Char('h'))) {
-            for (const char* name :
-                 {"--print", "--printer NAME", "--list-printers", "--paper", "--landscape",
-                  "--margins", "--blocks", "--block-gap", "--staves", "--lines", "--spacing",
-                  "--weight", "--shade", "--offset", "--copies", "--version", "--calibration-sheet",
-                  "--verbose"})
+            for (const char* name : {"--print",
+                                     "--printer NAME",
+                                     "--list-printers",
+                                     "--paper",
+                                     "--landscape",
+                                     "--margins",
+                                     "--blocks",
+                                     "--block-gap",
+                                     "--staves",
+                                     "--lines",
+                                     "--spacing",
+                                     "--weight",
+                                     "--shade",
+                                     "--offset",
+                                     "--copies",
+                                     "--version",
+                                     "--calibration-sheet",
+                                     "--verbose",
+                                     "--export-svg",
+                                     "--export-png",
+                                     "--dpi",
+                                     "--scale"})
                 QVERIFY2(r.out.contains(QLatin1String(name)), name);
             // The papers' line, in the column of the others.
-            QVERIFY(r.out.contains(
-                QStringLiteral("\n  --paper A3|A4|A5|B4|B5            paper (A4)\n")));
+            QVERIFY(
+                r.out.contains(QStringLiteral("\n  --paper A3|A4|A5|B4|B5|letter|legal|tabloid|\n  "
+                                              "  WIDTHxHEIGHT                 "
+                                              "   paper (A4); WIDTHxHEIGHT in mm, each\n")));
         }
 
         // An answer that cannot be written is no success.
@@ -678,6 +790,11 @@ private slots:
             << QStringList{QStringLiteral("--paper"), QStringLiteral("A5"),
                            QStringLiteral("--landscape")}
             << QSizeF(210, 148);
+        QTest::newRow("letter") << QStringList{QStringLiteral("--paper"), QStringLiteral("letter")}
+                                << QSizeF(215.9, 279.4);
+        // Too small for 100 mm: the rulers are 20 mm.
+        QTest::newRow("60 x 90 mm")
+            << QStringList{QStringLiteral("--paper"), QStringLiteral("60x90")} << QSizeF(60, 90);
     }
     void calibrationFrame() {
         QFETCH(QStringList, options);
@@ -691,7 +808,7 @@ private slots:
         const QList<PdfPage> pages = readPages(out);
         QCOMPARE(pages.size(), 1);
         const PdfPage& page = pages.first();
-        QCOMPARE(qRound(page.sizePt.width() / 72 * 25.4), qRound(paperMm.width()));
+        QVERIFY(qAbs(pageBoxMm(out).width() - paperMm.width()) < 0.01);
 
         const double twipsPerMm = 1440 / 25.4;
         const double left = 10 * twipsPerMm;
@@ -726,10 +843,121 @@ private slots:
                 qAbs(s.line.center().y() - centre.y()) < kTolerance)
                 ++through;
         QCOMPARE(through, 2);
+
+        // The scale rulers, one across and one down: measured in the PDF from
+        // the 0 tick to the last one, and along the baseline.
+        const double length = qMin(paperMm.width(), paperMm.height()) >= 140 ? 100 : 20;
+        auto measured = [&](bool across) {
+            QList<double> ticks; // the long ticks' places along the ruler
+            double baseline = 0;
+            for (const Stroke& s : page.strokes) {
+                const QLineF& l = s.line;
+                const double along = across ? qAbs(l.dx()) : qAbs(l.dy());
+                const double apart = across ? qAbs(l.dy()) : qAbs(l.dx());
+                if (apart < 1e-6 && qAbs(along - length * twipsPerMm) < 2 * kTolerance)
+                    baseline = along;
+                // 5 mm long, standing off the ruler within the rulers' band.
+                const double at = across ? l.x1() : l.y1();
+                const bool inBand =
+                    across ? l.y1() > bottom - 16 * twipsPerMm : l.x1() > right - 16 * twipsPerMm;
+                if (along < 1e-6 && qAbs(apart - 5 * twipsPerMm) < kTolerance && inBand)
+                    ticks << at;
+            }
+            std::sort(ticks.begin(), ticks.end());
+            return std::pair{baseline, ticks.isEmpty() ? 0.0 : ticks.last() - ticks.first()};
+        };
+        for (bool across : {true, false}) {
+            const auto [baseline, ticks] = measured(across);
+            const auto where = qPrintable(QStringLiteral("%1: %2 and %3 twips")
+                                              .arg(across ? "across" : "down")
+                                              .arg(baseline)
+                                              .arg(ticks));
+            QVERIFY2(qAbs(baseline - length * twipsPerMm) < kTolerance, where);
+            QVERIFY2(qAbs(ticks - length * twipsPerMm) < kTolerance, where);
+        }
+
         QStringList words;
         for (const PdfWord& w : readWords(out))
             words << w.text;
-        QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの誤差設定")));
+        if (length == 100) {
+            QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの誤差設定")));
+            QVERIFY(words.join(QString()).contains(QStringLiteral("プリンタの倍率補正")));
+        }
+    }
+
+    // An SVG page: the paper's size in mm in its root element, and every
+    // line where the PDF of the same page has it, to 0.01 mm.
+    void svgMatchesPdf_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("default page") << QStringList{};
+        QTest::newRow("letter landscape, blocks")
+            << QStringList{"--paper", "letter", "--landscape", "--blocks", "3", "--staves", "2"};
+        QTest::newRow("1000 x 1000 mm, thick")
+            << QStringList{"--paper", "1000x1000", "--weight", "thick", "--shade", "128"};
+    }
+    void svgMatchesPdf() {
+        QFETCH(QStringList, options);
+        const QString svg = pdf(QStringLiteral("page.svg"));
+        const QString out = pdf(QStringLiteral("page.pdf"));
+        QCOMPARE(runPernoa(QStringList{QStringLiteral("--export-svg"), svg} + options).exitCode, 0);
+        QCOMPARE(runPernoa(QStringList{QStringLiteral("--export-pdf"), out} + options).exitCode, 0);
+        const SvgPage page = readSvg(svg);
+        const QSizeF box = pageBoxMm(out);
+        QVERIFY(qAbs(page.sizeMm.width() - box.width()) < 0.01);
+        QVERIFY(qAbs(page.sizeMm.height() - box.height()) < 0.01);
+        const QList<PdfPage> pages = readPages(out);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(page.linesMm.size(), pages[0].strokes.size());
+        const double mmPerTwip = 25.4 / 1440;
+        for (qsizetype i = 0; i < page.linesMm.size(); ++i) {
+            const QLineF want(pages[0].strokes[i].line.p1() * mmPerTwip,
+                              pages[0].strokes[i].line.p2() * mmPerTwip);
+            const QLineF& got = page.linesMm[i];
+            QVERIFY2(qAbs(got.y1() - want.y1()) < 0.01 && qAbs(got.y2() - want.y2()) < 0.01 &&
+                         qAbs(qMin(got.x1(), got.x2()) - qMin(want.x1(), want.x2())) < 0.01 &&
+                         qAbs(qMax(got.x1(), got.x2()) - qMax(want.x1(), want.x2())) < 0.01,
+                     qPrintable(QStringLiteral("line %1").arg(i)));
+        }
+        // It is an SVG file a viewer takes: Qt's own renderer reads it whole.
+        QSvgRenderer renderer(svg);
+        QVERIFY(renderer.isValid());
+    }
+
+    // A PNG page: as many pixels as the paper at the resolution, which the
+    // file states in its pHYs chunk; the staves where the layout has them.
+    void pngPixelsAndResolution_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("A4 at 300 dpi") << QStringList{} << 300 << QSize(2480, 3508);
+        QTest::newRow("letter at 150 dpi")
+            << QStringList{"--paper", "letter", "--dpi", "150"} << 150 << QSize(1275, 1650);
+        QTest::newRow("230 x 305 landscape at 50 dpi")
+            << QStringList{"--paper", "230x305", "--landscape", "--dpi", "50"} << 50
+            << QSize(600, 453);
+    }
+    void pngPixelsAndResolution() {
+        QFETCH(QStringList, options);
+        QFETCH(int, dpi);
+        QFETCH(QSize, pixels);
+        const QString png = pdf(QStringLiteral("page.png"));
+        const RunResult r = runPernoa(QStringList{QStringLiteral("--export-png"), png} + options);
+        QCOMPARE(r.exitCode, 0);
+        const PngInfo info = readPngInfo(png);
+        QCOMPARE(info.pixels, pixels);
+        QVERIFY(info.perMetre);
+        QCOMPARE(info.pixelsPerMetreX, qRound(dpi / 0.0254));
+        QCOMPARE(info.pixelsPerMetreY, qRound(dpi / 0.0254));
+        // The first staff line, 30 mm (1701 twips) from the top, is dark
+        // across the page's middle; the paper above it is white.
+        const QImage image(png);
+        const int row = qRound(1701.0 / 1440 * dpi);
+        const int middle = image.width() / 2;
+        int darkest = 255;
+        for (int y = row - 1; y <= row + 1; ++y)
+            darkest = qMin(darkest, qGray(image.pixel(middle, y)));
+        QVERIFY2(darkest < 160, qPrintable(QString::number(darkest)));
+        QCOMPARE(qGray(image.pixel(middle, row / 2)), 255);
     }
 
     // The warnings go to standard error, one line each; the page is written

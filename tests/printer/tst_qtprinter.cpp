@@ -12,6 +12,7 @@
 #include "recorders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -327,7 +328,9 @@ private slots:
         p.endDoc();
         QList<PdfPage> pages = readPages(out);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(pages[0].sizePt, QPageSize(QPageSize::JisB4).sizePoints().transposed());
+        // The page box is the paper to the hundredth of a point, not Qt's whole points.
+        QVERIFY(qAbs(pages[0].sizePt.width() - 364 * 72 / 25.4) < 0.01);
+        QVERIFY(qAbs(pages[0].sizePt.height() - 257 * 72 / 25.4) < 0.01);
         // Coordinates follow the orientation: y from the top of the landscape page.
         QVERIFY(qAbs(pages[0].strokes[0].line.y1() - 100) < 0.6);
 
@@ -341,7 +344,8 @@ private slots:
         p.endDoc();
         pages = readPages(out);
         QCOMPARE(pages.size(), 2);
-        QCOMPARE(pages[1].sizePt, QPageSize(QPageSize::A5).sizePoints());
+        QVERIFY(qAbs(pages[1].sizePt.height() - 210 * 72 / 25.4) < 0.01);
+        QVERIFY(qAbs(pages[1].strokes[0].line.y1() - 300) < 0.6);
         QCOMPARE(p.jobsDelivered(), 2);
         QCOMPARE(p.resolution(), output::kPdfResolution);
 
@@ -354,8 +358,89 @@ private slots:
         p.drawLine(0, 200, 1000, 200, Qt::black);
         p.endDoc();
         const QSizeF points = readPages(out).value(0).sizePt;
-        QVERIFY(qAbs(points.width() - 200 * 72 / 25.4) < 0.5);
-        QVERIFY(qAbs(points.height() - 300 * 72 / 25.4) < 0.5);
+        QVERIFY(qAbs(points.width() - 200 * 72 / 25.4) < 0.01);
+        QVERIFY(qAbs(points.height() - 300 * 72 / 25.4) < 0.01);
+
+        // Papers that change within a job: each page's box and lines its own.
+        p.setPaperSize(customPaper(230.05, 305.3));
+        p.drawLine(0, 200, 1000, 200, Qt::black);
+        p.newPage();
+        p.setPaperSize(paper(PaperKind::Tabloid));
+        p.setOrientation(Orientation::Landscape);
+        p.drawLine(0, 400, 1000, 400, Qt::black);
+        p.newPage();
+        p.endDoc();
+        pages = readPages(out);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(qAbs(pages[0].sizePt.height() - 305.3 * 72 / 25.4) < 0.01);
+        QVERIFY(qAbs(pages[1].sizePt.width() - 1224) < 0.01);
+        QVERIFY(qAbs(pages[0].strokes[0].line.y1() - 200) < 0.6);
+        QVERIFY(qAbs(pages[1].strokes[0].line.y1() - 400) < 0.6);
+    }
+
+    // SVG and PNG pages: one page each, true to size whatever scale
+    // correction is asked for (a file is the paper itself), the SVG naming
+    // the installed face a Windows face stands for.
+    void svgAndPngPages() {
+        const QString svg = pdf(QStringLiteral("page.svg"));
+        QtPrinter s(svg, output::FileFormat::Svg);
+        startA4(s);
+        s.setScaleCorrection(1.02, 0.98);
+        s.drawLine(850.5f, 1701, 11056.5f, 1701, Qt::black);
+        s.setCurrentX(1000);
+        s.setCurrentY(3000);
+        s.setFontName(QStringLiteral("ＭＳ Ｐゴシック"));
+        s.printLine(QStringLiteral("楽譜"));
+        s.newPage();
+        s.endDoc();
+        QCOMPARE(s.failure(), QString());
+        const SvgPage page = readSvg(svg);
+        QCOMPARE(page.sizeMm, QSizeF(210, 297));
+        QCOMPARE(page.linesMm.size(), 1);
+        QVERIFY(qAbs(page.linesMm[0].y1() - 1701 * 25.4 / 1440) < 0.001);
+        QVERIFY(qAbs(page.linesMm[0].x2() - 11056.5 * 25.4 / 1440) < 0.001);
+        QCOMPARE(page.texts, QStringList{"楽譜"});
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("font-family=\"IPAPGothic\""));
+
+        // A second page has no place in the file: the job fails, the file
+        // written before stays.
+        s.drawLine(0, 100, 1000, 100, Qt::black);
+        s.newPage();
+        s.drawLine(0, 200, 1000, 200, Qt::black);
+        QCOMPARE(s.failure(), QStringLiteral("an SVG file holds one page"));
+        s.abortDoc();
+        QCOMPARE(readSvg(svg).linesMm.size(), 1);
+
+        const QString png = pdf(QStringLiteral("page.png"));
+        QtPrinter p(png, output::FileFormat::Png);
+        startA4(p);
+        p.setPngResolution(100);
+        p.setScaleCorrection(1.02, 0.98);
+        p.drawLine(0, 1440, 11907, 1440, Qt::black); // one inch down
+        p.endDoc();
+        QCOMPARE(p.failure(), QString());
+        QImage image(png);
+        QCOMPARE(image.size(), QSize(827, 1169));
+        QCOMPARE(image.dotsPerMeterX(), 3937);
+        QVERIFY(qGray(image.pixel(400, 100)) < 128 || qGray(image.pixel(400, 99)) < 128);
+        QCOMPARE(qGray(image.pixel(400, 90)), 255);
+        QCOMPARE(readPngInfo(png).colourType, 0); // a grey page is a grey PNG
+
+        // A coloured line after a grey one: the picture goes on in colour,
+        // what was drawn before kept.
+        startA4(p);
+        p.drawLine(0, 1440, 11907, 1440, Qt::black);
+        p.drawLine(0, 2880, 11907, 2880, QColor(255, 0, 0));
+        p.endDoc();
+        QCOMPARE(readPngInfo(png).colourType, 2);
+        image.load(png);
+        QVERIFY(qGray(image.pixel(400, 100)) < 128 || qGray(image.pixel(400, 99)) < 128);
+        const QRgb red = qRed(image.pixel(400, 200)) > qRed(image.pixel(400, 199))
+                             ? image.pixel(400, 200)
+                             : image.pixel(400, 199);
+        QVERIFY(qRed(red) == 255 && qGreen(red) < 200 && qGreen(red) == qBlue(red));
     }
 
     void abortedJobLeavesNoFile() {

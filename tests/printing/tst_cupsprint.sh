@@ -16,8 +16,8 @@ pernoa=$1
 fail() {
     echo "FAIL: $*"
     if [ -n "${work:-}" ] && [ -f "$work/log/error_log" ]; then
-        echo "--- end of the scheduler's log:"
-        tail -n 30 "$work/log/error_log"
+        echo "--- the scheduler's errors and warnings:"
+        grep -E '^[EW] ' "$work/log/error_log" | tail -n 30
     fi
     exit 1
 }
@@ -81,7 +81,8 @@ Printcap $work/printcap
 CONF
 cat >"$work/root/cupsd.conf" <<CONF
 Listen $work/cups.sock
-LogLevel info
+# Debug: the log then holds each job's options, which are checked below.
+LogLevel debug
 Browsing No
 WebInterface No
 <Location />
@@ -162,6 +163,45 @@ scale=$(sed -E 's/.*matrix\(([-0-9.]+),.*/\1/' <<<"$path")
 awk -v w="$width" -v s="$scale" 'BEGIN { exit !(w * s > 0.47 && w * s < 0.49) }' ||
     fail "line width $width x $scale pt, expected 0.48 pt"
 echo "ok: 2 copies on A4, lines 2 printer pixels wide"
+
+# Actual size: the job asks the printing system not to fit the page to the
+# paper or its printable area (the scheduler logs each job's options).
+opts=$(grep -E '\[Job [0-9]+\] argv\[5\]=' "$work/log/error_log" | tail -n 1)
+grep -q ' print-scaling=none ' <<<"$opts" || fail "the job asks for no print-scaling=none: $opts"
+grep -q ' nofit-to-page ' <<<"$opts" || fail "the job does not say fit-to-page=false: $opts"
+echo "ok: the job carries print-scaling=none and fit-to-page=false"
+
+# The first staff line's start in points from the page's top left, as
+# cups-pdf printed it: "x y".
+first_line() {
+    pdftocairo -svg -noshrink -nocenter -f 1 -l 1 "$1" - |
+        grep -m1 '<path style=.*stroke-width' |
+        sed -E 's/.* d="M ([-0-9.]+) ([-0-9.]+) .*matrix\(([-0-9.]+),[-0-9.]+,[-0-9.]+,([-0-9.]+),([-0-9.]+),([-0-9.]+)\).*/\1 \2 \3 \4 \5 \6/' |
+        awk '{ printf "%.3f %.3f", $3 * $1 + $5, $4 * $2 + $6 }'
+}
+near() { # near A B: within 0.03 pt (0.01 mm)
+    awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d < 0.03 && d > -0.03) }'
+}
+# Letter, whose paper the queue describes in whole points as it is: the
+# first line exactly where the layout has it; then the scale correction,
+# everything from the paper's corner 2 % wider and 2 % shorter.
+doc=$(print_and_wait --paper letter) || exit 1
+grep -Eq '^Page size:\s+612 x 792 pts' <<<"$(pdfinfo "$doc")" ||
+    fail "letter gave: $(pdfinfo "$doc" | grep 'Page size')"
+read -r x y <<<"$(first_line "$doc")"
+near "$x" 42.525 && near "$y" 85.05 || fail "the first line starts at $x,$y pt, not 42.525,85.05"
+doc=$(print_and_wait --paper letter --scale 102,98) || exit 1
+read -r x y <<<"$(first_line "$doc")"
+near "$x" 43.3755 && near "$y" 83.349 || fail "scaled, the first line starts at $x,$y pt"
+echo "ok: letter at actual size, and scaled 102 % across and 98 % down"
+
+# A size of the user's, on its own paper (708.66 x 566.93 points, which
+# cups-pdf writes in whole points). A size within a few points of one the
+# queue lists is printed on that one: the printing system's own choice.
+doc=$(print_and_wait --paper 250x200) || exit 1
+grep -Eq '^Page size:\s+70[89](\.[0-9]+)? x 56[67](\.[0-9]+)? pts' <<<"$(pdfinfo "$doc")" ||
+    fail "250 x 200 mm gave: $(pdfinfo "$doc" | grep 'Page size')"
+echo "ok: 250 x 200 mm"
 
 # A named printer, and JIS B5 paper (cups-pdf's JISB5 is 518 x 727 points;
 # ISO B5 would be 498 x 708).

@@ -51,6 +51,7 @@ public:
 struct RecordedLine {
     float x1, y1, x2, y2;
     QColor colour;
+    friend bool operator==(const RecordedLine&, const RecordedLine&) = default;
 };
 
 struct RecordedFill {
@@ -110,6 +111,11 @@ public:
     void setOrientation(Orientation orientation) override;
     void setUnitTwips() override;
     void setLineWidth(int devicePixels) override;
+    // Kept, not recorded as a call.
+    void setScaleCorrection(double x, double y) override {
+        scaleX = x;
+        scaleY = y;
+    }
     void beginDoc() override;
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
     void drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
@@ -158,6 +164,7 @@ public:
     bool aborted = false;
     int lineHeight = 240;
     float curX = 0, curY = 0;
+    double scaleX = 0, scaleY = 0; // 0: never set
 
 private:
     // Records the call; false when it does nothing (the printer has failed).
