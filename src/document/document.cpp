@@ -28,7 +28,7 @@ private:
 };
 
 // Field steps of one field in a row join into one.
-constexpr int FieldStepId = 1;
+constexpr int kFieldStepId = 1;
 
 } // namespace
 
@@ -103,7 +103,7 @@ public:
         setText(fieldStepName(pageFields()[field], m_after));
     }
 
-    int id() const override { return FieldStepId; }
+    int id() const override { return kFieldStepId; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const FieldStep*>(other);
         if (!next->m_joins || next->m_field != m_field)

@@ -18,7 +18,7 @@ RecentFiles::RecentFiles(QString storePath, QObject* parent)
         return;
     const QSettings store(m_storePath, QSettings::IniFormat);
     for (const QString& path : store.value(kKey).toStringList())
-        if (!path.isEmpty() && !m_paths.contains(path) && m_paths.size() < MaxEntries)
+        if (!path.isEmpty() && !m_paths.contains(path) && m_paths.size() < kMaxEntries)
             m_paths << path;
 }
 
@@ -27,7 +27,7 @@ void RecentFiles::add(const QString& path) {
     QStringList paths = m_paths;
     paths.removeAll(absolute);
     paths.prepend(absolute);
-    while (paths.size() > MaxEntries)
+    while (paths.size() > kMaxEntries)
         paths.removeLast();
     if (paths == m_paths)
         return;

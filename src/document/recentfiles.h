@@ -13,7 +13,7 @@ namespace pernoa::document {
 class RecentFiles : public QObject {
     Q_OBJECT
 public:
-    static constexpr int MaxEntries = 5;
+    static constexpr int kMaxEntries = 5;
 
     // Kept in the file at storePath; nothing is kept with an empty path.
     explicit RecentFiles(QString storePath, QObject* parent = nullptr);
