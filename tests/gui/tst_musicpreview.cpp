@@ -6,10 +6,13 @@
 #include "engine/musiclayout.h"
 #include "engine/tavriengine.h"
 #include "output/musicfont.h"
+#include "preview/fontchooser.h"
 #include "preview/pagesurface.h"
 #include "previewrig.h"
 #include "recorders.h"
 
+#include <QFontDatabase>
+#include <QListWidget>
 #include <QTest>
 
 using namespace pernoa;
@@ -89,6 +92,18 @@ private slots:
         QVERIFY(!inked(image, QRectF(QPointF(brace.right - 2 * brace.em, middle) * toPixels,
                                      QSizeF(brace.em, brace.em / 4) * toPixels)
                                   .toAlignedRect()));
+    }
+
+    // The music faces a page registers are no faces for text items.
+    void musicFacesAreNoTextFaces() {
+        output::MusicFont font;
+        QVERIFY(!font.clefGlyphs(Clef::Treble, 140).empty());
+        QVERIFY(!font.braceGlyphs(1400, 140).empty());
+        QVERIFY(QFontDatabase::families().filter(QStringLiteral("Emmentaler")).size() >= 2);
+        preview::FontChooserDialog chooser(preview::FontChoice{QStringLiteral("IPAPGothic"), 12});
+        QVERIFY(chooser.faceList()->count() > 0);
+        for (int i = 0; i < chooser.faceList()->count(); ++i)
+            QVERIFY(!chooser.faceList()->item(i)->text().contains(u"Emmentaler"));
     }
 };
 
