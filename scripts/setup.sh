@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     qt6-tools-dev qt6-l10n-tools
     fonts-ipafont-gothic fonts-ipafont-mincho
+    lilypond-fonts libfreetype-dev libfontconfig-dev
     cups printer-driver-cups-pdf
     poppler-utils
     clang libclang-rt-14-dev libfuzzer-14-dev clang-format-14

@@ -7,6 +7,7 @@
 #include "engine/controls.h"
 #include "engine/headlessform.h"
 #include "engine/language.h"
+#include "engine/musicsettings.h"
 #include "engine/numberrules.h"
 #include "engine/papersizes.h"
 #include "engine/tavriengine.h"
@@ -15,6 +16,8 @@
 #include "files/defaultsettings.h"
 #include "files/formatwords.h"
 #include "files/settingsfile.h"
+#include "output/fontconfiguration.h"
+#include "output/musicfont.h"
 #include "output/qtprinter.h"
 #include "output/texts.h"
 #include "overlay/overlayitems.h"
@@ -98,6 +101,11 @@ using FormEdit = std::function<void(IForm& form)>;
 
 struct Request {
     Action action = Action::None;
+    // Applied before every other sheet option, wherever it stands.
+    std::optional<MusicPreset> preset;
+    // Applied after the other sheet options, unless a later --spacing
+    // overrides it.
+    std::optional<std::int32_t> rastral;
     QString pdfPath;     // the file of --export-pdf, --export-svg or --export-png
     QString settingsOut; // --save-settings
     std::optional<int> dpi;
@@ -206,6 +214,37 @@ FormEdit shadeEdit(const QString&, const QString& value, const char*) {
     return [level](IForm& form) { form.setValue(ctl::sbrPrintShade, level); };
 }
 
+// "a, b or c" of a table's words.
+template <typename Table> QStringList wordsOf(const Table& table) {
+    QStringList words;
+    for (const auto& row : table)
+        words << QString::fromLatin1(row.word);
+    return words;
+}
+
+FormEdit stackEdit(const QString&, const QString& value, const char*) {
+    // The form of the rows and the clef words are the command line's; the
+    // line counts and spacings are values the window's check judges.
+    const auto rows = splitStackText(value);
+    if (!rows || rows->empty())
+        throw UsageError{texts::stackTakesRows(quotedValue(value))};
+    for (const StackRowText& row : *rows)
+        if (!clefByWord(row.clef))
+            throw UsageError{
+                texts::stackClefTakes(choiceOf(wordsOf(clefTable())), quotedValue(row.clef))};
+    return setText(ctl::txtFuhyoNarabi, value);
+}
+
+FormEdit barsThroughEdit(const QString&, const QString& value, const char*) {
+    if (value == QLatin1String("block"))
+        return check(QString::fromLatin1(ctl::optShosetsuTsuranuku));
+    if (value == QLatin1String("staff"))
+        return check(QString::fromLatin1(ctl::optShosetsuFuhyogoto));
+    throw UsageError{texts::takesValues(
+        QStringLiteral("--bars-through"),
+        choiceOf({QStringLiteral("block"), QStringLiteral("staff")}), quotedValue(value))};
+}
+
 const OptionRow kOptions[] = {
     {"export-pdf", "OUT.pdf", Action::ExportPdf, nullptr},
     {"export-svg", "OUT.svg", Action::ExportSvg, nullptr},
@@ -266,6 +305,23 @@ const OptionRow kOptions[] = {
      [](const QString&, const QString& value, const char*) {
          return setText(ctl::txtPrintCount, value);
      }},
+    // The preset and the rastral are taken apart (see Request).
+    {"preset", "piano|guitar-tab|satb|percussion|plain", Action::None, nullptr},
+    {"stack", "ROWS", Action::None, stackEdit},
+    {"brace", nullptr, Action::None,
+     [](const QString&, const QString&, const char*) {
+         return check(QString::fromLatin1(ctl::optKukuriBrace));
+     }},
+    {"bracket", nullptr, Action::None,
+     [](const QString&, const QString&, const char*) {
+         return check(QString::fromLatin1(ctl::optKukuriBracket));
+     }},
+    {"bars", "N", Action::None,
+     [](const QString&, const QString& value, const char*) {
+         return setText(ctl::txtShosetsuSu, value);
+     }},
+    {"bars-through", "block|staff", Action::None, barsThroughEdit},
+    {"rastral", "0..8", Action::None, nullptr},
 };
 
 const OptionRow* optionRow(const QString& name) {
@@ -378,6 +434,29 @@ Request parseArguments(const QStringList& args) {
             request.calibrationSheet = true;
         } else if (name == QLatin1String("verbose")) {
             request.verbose = true;
+        } else if (name == QLatin1String("preset")) {
+            request.preset.reset();
+            for (const MusicPresetEntry& entry : musicPresets())
+                if (value == QLatin1String(entry.word))
+                    request.preset = entry.preset;
+            if (!request.preset)
+                throw UsageError{texts::takesValues(QStringLiteral("--preset"),
+                                                    choiceOf(wordsOf(musicPresets())),
+                                                    quotedValue(value))};
+            request.sheetOptions = true;
+        } else if (name == QLatin1String("rastral")) {
+            request.rastral.reset();
+            for (const RastralSize& size : rastralSizes())
+                if (value == num::toText(size.number))
+                    request.rastral = size.number;
+            if (!request.rastral)
+                throw UsageError{texts::rastralTakes(num::toText(kMinRastral),
+                                                     num::toText(kMaxRastral), quotedValue(value))};
+            request.sheetOptions = true;
+        } else if (name == QLatin1String("spacing") && request.rastral) {
+            // A spacing after the rastral is the one that counts.
+            request.rastral.reset();
+            request.edits.push_back(declared.edit(option, value, declared.valueName));
         } else if (declared.edit) {
             request.edits.push_back(declared.edit(option, value, declared.valueName));
             request.sheetOptions = true;
@@ -519,6 +598,9 @@ int runSheet(const Request& request) {
     // The page's items, without a display: they reach the printer or PDF only.
     overlay::OverlayItems items(engine.settings(), messages);
     engine.setOverlayOutput(&items);
+    // Clefs and braces, looked for when a page first needs them.
+    output::MusicFont musicFont;
+    engine.setMusicFont(&musicFont);
     SettingsFile file(engine, items);
 
     // Printing corrects by the offsets the windows keep, as the windows do;
@@ -529,12 +611,25 @@ int runSheet(const Request& request) {
     // from the part of it that did.
     if (!request.settingsFile.isEmpty() && !file.loadSections(request.settingsFile))
         return 1;
-    for (const FormEdit& edit : request.edits)
-        edit(form);
-    engine.ApplyPaperSize();
+    auto applyOptions = [&] {
+        for (const FormEdit& edit : request.edits)
+            edit(form);
+        engine.ApplyPaperSize();
+        return !request.rastral || engine.applyRastral(*request.rastral).isDone();
+    };
+    // A preset fills its fields for the page the other options describe,
+    // then they override what it filled.
+    if (!applyOptions())
+        return 1;
+    if (request.preset && (!engine.applyPreset(*request.preset).isDone() || !applyOptions()))
+        return 1;
     // The guard has said why and put the count back: nothing is made of it.
     if (countRefused)
         return 1;
+    // A page without text items draws no text in the system's fonts: the
+    // system's font configuration need not be read at all.
+    if (items.count(overlay::ItemKind::Text) == 0 && !request.calibrationSheet)
+        output::startWithoutSystemFonts();
 
     if (request.action == Action::SaveSettings)
         return file.SaveSetteiFile(request.settingsOut) ? 0 : 1;

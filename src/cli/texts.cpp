@@ -64,6 +64,24 @@ QString usage(const QString& paperLine, const QString& catchAll) {
                "                                    and down, 98.0 to 102.0 %; without it the\n"
                "                                    windows' saved correction (100,100)\n"
                "  --copies N                        number of copies (1); not for SVG and PNG\n"
+               "\n"
+               "Music on the staves (the third tab of the main window):\n"
+               "  --preset piano|guitar-tab|satb|percussion|plain\n"
+               "                                    fill the fields as the window's preset does;\n"
+               "                                    the other options override it, in any order\n"
+               "  --stack ROWS                      the staves of each block from the top,\n"
+               "                                    separated by commas, each\n"
+               "                                    CLEF[:LINES[:SPACING]] with CLEF one of\n"
+               "                                    treble bass alto tenor treble8 percussion\n"
+               "                                    tab none; LINES 1..6 (5); SPACING in mm\n"
+               "                                    (--spacing); e.g. --stack treble,tab:6:3\n"
+               "  --brace                           a brace before each block\n"
+               "  --bracket                         a bracket before each block\n"
+               "  --bars N                          bar lines: N measures per staff line (0)\n"
+               "  --bars-through block|staff        bar lines through the block or over each\n"
+               "                                    staff alone (block)\n"
+               "  --rastral 0..8                    staff size: the spacing whose staff has the\n"
+               "                                    rastral's height (9.2 mm to 3.9 mm)\n"
                "An option's value may also follow an equals sign (--copies=3).\n"
                "\n"
                "SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is\n"
@@ -217,6 +235,23 @@ QString copiesNotWithPicture(const QString& option) {
 QString calibrationOnlyWithOutput() {
     return QCoreApplication::translate(
         "cli", "--calibration-sheet only goes with --print or --export-pdf");
+}
+
+QString stackTakesRows(const QString& value) {
+    return QCoreApplication::translate(
+               "cli", "--stack takes rows CLEF[:LINES[:SPACING]] separated by commas, not \"%1\"")
+        .arg(value);
+}
+
+QString stackClefTakes(const QString& choices, const QString& clef) {
+    return QCoreApplication::translate("cli", "--stack: the clef is one of %1, not \"%2\"")
+        .arg(choices, clef);
+}
+
+QString rastralTakes(const QString& fewest, const QString& most, const QString& value) {
+    return QCoreApplication::translate("cli",
+                                       "--rastral takes a whole number from %1 to %2, not \"%3\"")
+        .arg(fewest, most, value);
 }
 
 QString line(const QString& text) {

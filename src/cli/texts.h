@@ -56,6 +56,9 @@ QString scaleOnlyWithPrint();
 QString dpiOnlyWithPng();
 QString copiesNotWithPicture(const QString& option);
 QString calibrationOnlyWithOutput();
+QString stackTakesRows(const QString& value);
+QString stackClefTakes(const QString& choices, const QString& clef);
+QString rastralTakes(const QString& fewest, const QString& most, const QString& value);
 
 // --- lines on standard error, each after "pernoa: " ---
 QString line(const QString& text);

@@ -32,6 +32,34 @@ constexpr int kFieldStepId = 1;
 
 } // namespace
 
+// Several fields, each from one value to another, in the order of the page's
+// fields.
+class Document::FieldsStep final : public QUndoCommand {
+public:
+    struct Change {
+        std::size_t field;
+        QString before;
+        QString after;
+    };
+    FieldsStep(Document& document, const QString& name, std::vector<Change> changes)
+        : QUndoCommand(name), m_document(document), m_changes(std::move(changes)) {}
+
+    void redo() override {
+        if (!std::exchange(m_done, false))
+            for (const Change& change : m_changes)
+                m_document.applyField(change.field, change.after);
+    }
+    void undo() override {
+        for (const Change& change : m_changes)
+            m_document.applyField(change.field, change.before);
+    }
+
+private:
+    Document& m_document;
+    std::vector<Change> m_changes;
+    bool m_done = true;
+};
+
 // The whole page before and after a load, and the file it named.
 class Document::LoadStep final : public QUndoCommand {
 public:
@@ -163,6 +191,24 @@ void Document::fieldChanged(const QString& control) {
     m_history.push(new FieldStep(*this, index, before, value, joins));
     m_pushingField = false;
     m_openField = index;
+}
+
+void Document::changeFields(const QString& stepName, const std::function<void()>& change) {
+    settle();
+    const std::vector<QString> before = m_fields;
+    {
+        Applying applying(m_applying);
+        change();
+    }
+    if (!m_following)
+        return;
+    recordFields();
+    std::vector<FieldsStep::Change> changes;
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i] != before[i])
+            changes.push_back({i, before[i], m_fields[i]});
+    if (!changes.empty())
+        m_history.push(new FieldsStep(*this, stepName, std::move(changes)));
 }
 
 void Document::settle() {

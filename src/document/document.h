@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,10 @@ public:
     // A control of the main window changed: a step when it belongs to the
     // page and its value differs from the one last recorded.
     void fieldChanged(const QString& control);
+    // Runs a change of several fields at once (a preset, a staff size) and
+    // makes whatever it changed one step of this name; no step when it
+    // changed nothing.
+    void changeFields(const QString& stepName, const std::function<void()>& change);
 
     // Asks whatever gesture is in progress (a drag) to end as its own step,
     // before something takes the page as a whole.
@@ -79,6 +84,7 @@ signals:
 private:
     class LoadStep;
     class FieldStep;
+    class FieldsStep;
 
     void setCurrentFile(const QString& path);
     // Puts a field or the whole page back without recording it.

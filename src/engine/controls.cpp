@@ -46,6 +46,15 @@ const ControlRow kOwnControls[] = {
     {ctl::opt4, K::Option, "fraLineCnt", texts::kFourLines, "", "0"},
     {ctl::opt5, K::Option, "fraLineCnt", texts::kFiveLines, "", "1"},
     {ctl::opt6, K::Option, "fraLineCnt", texts::kSixLines, "", "0"},
+    // Tab "譜表の組み合わせ"
+    {ctl::txtFuhyoNarabi, K::Text, "", texts::kStackCaption, "", ""},
+    {ctl::optKukuriNashi, K::Option, "fraKukuri", texts::kGroupingNone, "", "1"},
+    {ctl::optKukuriBrace, K::Option, "fraKukuri", texts::kGroupingBrace, "", "0"},
+    {ctl::optKukuriBracket, K::Option, "fraKukuri", texts::kGroupingBracket, "", "0"},
+    {ctl::txtShosetsuSu, K::Text, "", texts::kMeasuresPerLine, texts::kUnitMeasures, "0"},
+    {ctl::optShosetsuTsuranuku, K::Option, "fraShosetsusen", texts::kBarsThroughBlock, "", "1"},
+    {ctl::optShosetsuFuhyogoto, K::Option, "fraShosetsusen", texts::kBarsPerStaff, "", "0"},
+    {ctl::lblGosenTakasa, K::Label, "", "", "", ""},
     // Below the tabs
     {ctl::txtPrintCount, K::Text, "", texts::kPrintCount, texts::kUnitSheets, "1"},
 };

@@ -53,6 +53,18 @@ inline constexpr const char* opt4 = "opt4";
 inline constexpr const char* opt5 = "opt5";
 inline constexpr const char* opt6 = "opt6";
 
+// Tab "譜表の組み合わせ": what is drawn on and around the staves. The stack
+// is one text (see musicsettings.h) that the window edits row by row.
+inline constexpr const char* txtFuhyoNarabi = "txtFuhyoNarabi";
+inline constexpr const char* optKukuriNashi = "optKukuriNashi";
+inline constexpr const char* optKukuriBrace = "optKukuriBrace";
+inline constexpr const char* optKukuriBracket = "optKukuriBracket";
+inline constexpr const char* txtShosetsuSu = "txtShosetsuSu";
+inline constexpr const char* optShosetsuTsuranuku = "optShosetsuTsuranuku";
+inline constexpr const char* optShosetsuFuhyogoto = "optShosetsuFuhyogoto";
+// The height of a staff at the window's line spacing, written by the engine.
+inline constexpr const char* lblGosenTakasa = "lblGosenTakasa";
+
 // Below the tabs
 inline constexpr const char* txtPrintCount = "txtPrintCount";
 

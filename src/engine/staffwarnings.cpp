@@ -1,5 +1,6 @@
 #include "engine/staffwarnings.h"
 
+#include "engine/musiclayout.h"
 #include "engine/tavriengine.h"
 #include "engine/texts.h"
 
@@ -21,21 +22,17 @@ struct StaffBand {
     double bottom;
 };
 
-bool overlaps(const std::vector<TavriLine>& lines, std::size_t linesPerStaff) {
-    if (linesPerStaff == 0)
-        return false;
-    std::vector<StaffBand> staves;
-    staves.reserve(lines.size() / linesPerStaff + 1);
-    for (std::size_t first = 0; first < lines.size(); first += linesPerStaff) {
-        const std::size_t end = std::min(lines.size(), first + linesPerStaff);
-        StaffBand band{lines[first].StartY, lines[first].StartY};
-        for (std::size_t i = first; i < end; ++i) {
-            band.top = std::min(band.top, lines[i].StartY);
-            band.bottom = std::max(band.bottom, lines[i].StartY);
-        }
-        band.bottom += LineThicknessTwip;
-        staves.push_back(band);
+StaffBand staffBand(const std::vector<TavriLine>& lines, std::size_t first, std::size_t end) {
+    StaffBand band{lines[first].StartY, lines[first].StartY};
+    for (std::size_t i = first; i < end; ++i) {
+        band.top = std::min(band.top, lines[i].StartY);
+        band.bottom = std::max(band.bottom, lines[i].StartY);
     }
+    band.bottom += LineThicknessTwip;
+    return band;
+}
+
+bool overlaps(std::vector<StaffBand> staves) {
     // Staves usually come top to bottom, but negative heights stack them
     // upwards: sort, then each staff must start below every staff above it.
     std::sort(staves.begin(), staves.end(),
@@ -61,14 +58,12 @@ Band bandOf(const TavriLine& line, double shiftX, double shiftY) {
     return {std::min(x1, x2), std::max(x1, x2), y, y + LineThicknessTwip};
 }
 
-} // namespace
-
-StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
-                                const QMarginsF& unprintable) {
+StaffWarnings findWarnings(const std::vector<TavriLine>& lines, std::vector<StaffBand> staves,
+                           const SheetSettings& s, const QMarginsF& unprintable) {
     StaffWarnings w;
     const double W = s.PaperWidthTwip;
     const double H = s.PaperHeightTwip;
-    w.overlapping = overlaps(lines, std::size_t(s.LineCnt > 0 ? s.LineCnt : 0));
+    w.overlapping = overlaps(std::move(staves));
 
     const bool printerHasStrips = unprintable.left() > 0 || unprintable.top() > 0 ||
                                   unprintable.right() > 0 || unprintable.bottom() > 0;
@@ -102,15 +97,43 @@ StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const Sheet
     return w;
 }
 
+} // namespace
+
+StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+                                const QMarginsF& unprintable) {
+    const std::size_t linesPerStaff = std::size_t(s.LineCnt > 0 ? s.LineCnt : 0);
+    std::vector<StaffBand> staves;
+    if (linesPerStaff > 0) {
+        staves.reserve(lines.size() / linesPerStaff + 1);
+        for (std::size_t first = 0; first < lines.size(); first += linesPerStaff)
+            staves.push_back(
+                staffBand(lines, first, std::min(lines.size(), first + linesPerStaff)));
+    }
+    return findWarnings(lines, std::move(staves), s, unprintable);
+}
+
+StaffWarnings findStaffWarnings(const MusicPage& page, const SheetSettings& s,
+                                const QMarginsF& unprintable) {
+    std::vector<StaffBand> staves;
+    staves.reserve(page.staves.size());
+    for (const StaffPlace& staff : page.staves)
+        if (staff.lineCount > 0)
+            staves.push_back(staffBand(page.lines, staff.firstLine,
+                                       staff.firstLine + std::size_t(staff.lineCount)));
+    return findWarnings(page.lines, std::move(staves), s, unprintable);
+}
+
 QStringList staffWarningTexts(const StaffWarnings& warnings) {
-    QStringList texts;
+    QStringList sentences;
     if (warnings.overlapping)
-        texts << texts::staffsOverlap();
+        sentences << texts::staffsOverlap();
     if (warnings.pastThePage)
-        texts << texts::staffsPastThePaper();
+        sentences << texts::staffsPastThePaper();
     if (warnings.unprintable)
-        texts << texts::staffsUnprintable();
-    return texts;
+        sentences << texts::staffsUnprintable();
+    if (warnings.musicFontMissing)
+        sentences << texts::musicFontMissing();
+    return sentences;
 }
 
 } // namespace pernoa

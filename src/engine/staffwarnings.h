@@ -10,6 +10,7 @@
 namespace pernoa {
 
 struct TavriLine;
+struct MusicPage;
 
 // What is odd about a laid-out page. The page is drawn and printed as laid
 // out all the same; these only tell the user.
@@ -21,8 +22,11 @@ struct StaffWarnings {
     // A line sent to the printer lies, on the paper, in the strips along the
     // edges where the printer cannot print.
     bool unprintable = false;
+    // The page has clefs or braces and the music font is not there: they
+    // are left out.
+    bool musicFontMissing = false;
 
-    bool any() const { return overlapping || pastThePage || unprintable; }
+    bool any() const { return overlapping || pastThePage || unprintable || musicFontMissing; }
     friend bool operator==(const StaffWarnings&, const StaffWarnings&) = default;
 };
 
@@ -32,6 +36,9 @@ struct StaffWarnings {
 // its y. The paper is checked at the lines' page positions, the printer's
 // strips at the positions the printer is sent (shifted by the offsets).
 StaffWarnings findStaffWarnings(const std::vector<TavriLine>& lines, const SheetSettings& s,
+                                const QMarginsF& unprintable);
+// The same for a page with music, whose staves may differ in line count.
+StaffWarnings findStaffWarnings(const MusicPage& page, const SheetSettings& s,
                                 const QMarginsF& unprintable);
 // One short sentence per warning, most serious first.
 QStringList staffWarningTexts(const StaffWarnings& warnings);

@@ -4,6 +4,7 @@
 #include "engine/papersizes.h"
 
 #include <QColor>
+#include <QGlyphRun>
 #include <QImage>
 #include <QMarginsF>
 #include <QString>
@@ -28,6 +29,10 @@ public:
     virtual void setUnitTwips() = 0;
     // A line one device pixel wide.
     virtual void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) = 0;
+    // A filled rectangle.
+    virtual void fillRect(float x, float y, float width, float height, const QColor& colour) = 0;
+    // Glyphs at their origins; the raw font's pixel size is the em in twips.
+    virtual void drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) = 0;
 };
 
 // The preview window's frame around the page picture, in twips: a page of
@@ -88,6 +93,12 @@ public:
     // open stays as it is.
     virtual void beginDoc() = 0;
     virtual void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) = 0;
+    // A line widthRatio times as wide as the lines of setLineWidth().
+    virtual void drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
+                              const QColor& colour) = 0;
+    virtual void fillRect(float x, float y, float width, float height, const QColor& colour) = 0;
+    // Glyphs at their origins; the raw font's pixel size is the em in twips.
+    virtual void drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) = 0;
 
     // Text output: the next line starts at the current position.
     virtual void setCurrentX(float twips) = 0;

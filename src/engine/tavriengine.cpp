@@ -1,6 +1,7 @@
 #include "engine/tavriengine.h"
 
 #include "engine/controls.h"
+#include "engine/musicdrawing.h"
 #include "engine/numberrules.h"
 #include "engine/texts.h"
 
@@ -115,6 +116,7 @@ void TavriEngine::initStartValues() {
     const QSizeF page = defaultPaper().sizeTwips(Orientation::Portrait);
     m_settings.PaperHeightTwip = page.height();
     m_settings.PaperWidthTwip = page.width();
+    showStaffHeight();
 }
 
 // ---------------------------------------------------------------------------
@@ -178,6 +180,7 @@ void TavriEngine::GatherSheetSettings() {
             break;
         }
     }
+    m_music = musicFromControls();
 }
 
 // ---------------------------------------------------------------------------
@@ -247,7 +250,7 @@ bool TavriEngine::CheckSheetParams() {
                              texts::tableText(texts::kCustomHeightField), kCustomPaperMinMm,
                              kCustomPaperMaxMm, false)))
         return false;
-    return true;
+    return checkMusicParams();
 }
 
 bool TavriEngine::checkScaleCorrection() {
@@ -414,6 +417,10 @@ QString TavriEngine::drawCopies(std::int32_t passes, IPrinter* printer, bool& ca
                                   num::toSingle(line.EndY - m_settings.PrinterGosaYTwip), colour);
             }
         }
+        if (m_musicPage)
+            drawMusicSigns(*m_musicPage, *m_musicInk, colour, pass == 0 ? m_surface : nullptr,
+                           hyoji, printer, m_settings.PrinterGosaXTwip,
+                           m_settings.PrinterGosaYTwip);
         if (m_overlay) {
             const Outcome texts = m_overlay->outputTextItems(printer);
             if (!texts.isDone())
@@ -440,6 +447,7 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
     BusyPointer busy(m_messages);
     m_lines.clear();
     m_warnings = {};
+    m_musicPage.reset();
     if (!CheckSheetParams())
         return Outcome::refused();
 
@@ -463,14 +471,18 @@ Outcome TavriEngine::DrawTavriSheet(std::int32_t copies, const PrintJobOptions& 
     }
     try {
         GatherSheetSettings();
+        if (!layOutMusic())
+            return Outcome::refused();
         if (m_surface)
             m_surface->clear();
 
-        m_lines = layoutTavriLines(m_settings);
+        m_lines = m_musicPage ? m_musicPage->lines : layoutTavriLines(m_settings);
         laidOut = true;
         tellWarnings(target);
 
-        const std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
+        std::size_t n = std::size_t(m_settings.LineCnt > 0 ? m_settings.LineCnt : 0);
+        if (m_musicPage) // the first staff's lines, however many it has
+            n = m_musicPage->staves.empty() ? 0 : std::size_t(m_musicPage->staves[0].lineCount);
         if (n > 0 && m_lines.size() > n) {
             const double d = (m_lines[n].StartY - m_lines[n - 1].StartY) / TwipsPerMm;
             m_form.setText(ctl::txtTavriInterval, num::toText(d));
@@ -518,9 +530,29 @@ void TavriEngine::tellWarnings(IPrinter* printer) {
     const std::optional<PaperSize> paper = selectedPaper();
     if (printer && paper)
         strips = printer->unprintableMargins(*paper, m_settings.PrintDirectionYoko);
-    m_warnings = findStaffWarnings(m_lines, m_settings, strips);
+    m_warnings = m_musicPage ? findStaffWarnings(*m_musicPage, m_settings, strips)
+                             : findStaffWarnings(m_lines, m_settings, strips);
+    m_warnings.musicFontMissing = m_musicPage && m_musicInk->fontMissing;
     if (m_window)
         m_window->setNotice(staffWarningTexts(m_warnings).join(texts::warningSeparator()));
+}
+
+bool TavriEngine::layOutMusic() {
+    if (!m_music.isActive())
+        return true;
+    QString problem = checkMusicSettings(m_music);
+    if (problem.isEmpty()) {
+        auto page = std::make_shared<MusicPage>(layoutMusicPage(m_settings, m_music));
+        if (m_music.measures > page->measureRoom) {
+            problem = tooManyMeasuresMessage(page->measureRoom);
+        } else {
+            m_musicInk = std::make_shared<MusicInk>(resolveMusicGlyphs(*page, m_musicFont));
+            m_musicPage = std::move(page);
+        }
+    }
+    if (!problem.isEmpty())
+        m_messages.showMessage(problem, texts::appTitle(), MsgIcon::Warning);
+    return problem.isEmpty();
 }
 
 // ---------------------------------------------------------------------------

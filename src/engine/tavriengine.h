@@ -2,6 +2,7 @@
 
 #include "engine/form.h"
 #include "engine/messages.h"
+#include "engine/musicsettings.h"
 #include "engine/outcome.h"
 #include "engine/papersizes.h"
 #include "engine/progress.h"
@@ -15,10 +16,15 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace pernoa {
+
+class IMusicFont;
+struct MusicInk;
+struct MusicPage;
 
 // One ruled line in page twips (origin at the page's top left, y downwards).
 struct TavriLine {
@@ -75,6 +81,13 @@ public:
     // Shows how far a print job got and lets the user stop it (absent: the
     // job runs to its end unseen).
     void setProgress(IProgress* progress) { m_progress = progress; }
+    // The font of clefs and braces (absent: a page that needs it is drawn
+    // without them, with a warning).
+    void setMusicFont(IMusicFont* font) { m_musicFont = font; }
+
+    // The music on the staves as the last drawing gathered it from the
+    // controls; a default record draws the plain page.
+    const MusicSettings& music() const { return m_music; }
 
     // The values the main window's load sets before anything is drawn:
     // small display, A4 portrait.
@@ -93,6 +106,35 @@ public:
     // The scale correction fields alone: numbers from kScaleCorrectionMin to
     // kScaleCorrectionMax, or the check's message.
     bool checkScaleCorrection();
+
+    // --- the music controls (musiccontrols.cpp) ---
+    // Checks the staff stack and the bar count as the window's fields are
+    // checked: false after the message for the first value refused.
+    bool checkMusicParams();
+    // The record the music controls hold; they have passed the check.
+    MusicSettings musicFromControls() const;
+    // Writes a record into the music controls, as a user's entries would.
+    void putMusicSettings(const MusicSettings& music);
+    // A preset's choice: the stack, the grouping and the bar lines, and the
+    // staves, blocks and block gap that fill the page with its systems (see
+    // presetPage). The bar count stays, except that the plain preset is
+    // today's page of five-line staves without bars. Refused, with the
+    // field's message, when the line spacing or a margin the page needs is
+    // not a number greater than 0.
+    Outcome applyPreset(MusicPreset preset);
+    // A rastral's choice: the window's line spacing that gives its staff
+    // height to the staves that follow it (see staffSizeLines). The rows
+    // of the stack with a spacing of their own keep their proportion to it.
+    Outcome applyRastral(std::int32_t rastral);
+    // The line count whose staff height the rastral and the height label
+    // speak of: the first row of the stack that follows the window's
+    // spacing, else the line-count option; five for a staff of one line.
+    std::int32_t staffSizeLines() const;
+    // The rastral whose spacing the window's line spacing is (-1: none).
+    std::int32_t currentRastral() const;
+    // Writes the staff height label for the line spacing as typed (empty
+    // when it is not a number greater than 0).
+    void showStaffHeight();
 
     // --- page sizes and display size ---
     // Puts a paper into effect: the page size in the record, the preview
@@ -134,6 +176,8 @@ public:
     // The warnings for the page of the last drawing (none when it failed
     // before the lines were laid out).
     const StaffWarnings& lastWarnings() const { return m_warnings; }
+    // The page with music of the last drawing (null for a plain page).
+    const MusicPage* lastMusicPage() const { return m_musicPage.get(); }
 
     // Commands and change handlers of the main window.
     Outcome cmdPreviewClick();
@@ -166,6 +210,9 @@ private:
     // Finds the warnings for the lines just laid out, on the printer the job
     // goes to, and shows them on the preview window.
     void tellWarnings(IPrinter* printer);
+    // Checks the music record and lays out its page; false after the
+    // message that refused it.
+    bool layOutMusic();
     // The end of a drawing that failed: drops a started print job, then shows
     // the one catch-all message and hands on what went wrong.
     Outcome abandonJob(IPrinter* printer, bool jobStarted, const QString& cause);
@@ -180,6 +227,10 @@ private:
     IProgress* m_progress = nullptr;
     std::vector<TavriLine> m_lines;
     StaffWarnings m_warnings;
+    MusicSettings m_music;
+    IMusicFont* m_musicFont = nullptr;
+    std::shared_ptr<const MusicPage> m_musicPage;
+    std::shared_ptr<const MusicInk> m_musicInk;
 };
 
 } // namespace pernoa

@@ -123,6 +123,10 @@ QString tooManyBlocks(const QString& count) {
     return QCoreApplication::translate("engine", "the page would hold %1 blocks").arg(count);
 }
 
+QString tooManyBarLines(const QString& count) {
+    return QCoreApplication::translate("engine", "the page would hold %1 bar lines").arg(count);
+}
+
 QString blockCountRoundsToZero() {
     return QCoreApplication::translate("engine", "the block count rounds to 0");
 }
@@ -153,6 +157,74 @@ QString overflowZeroByZero() {
 
 QString divisionByZero() {
     return QCoreApplication::translate("engine", "division by zero");
+}
+
+QString stackTooManyRows(int most) {
+    return QCoreApplication::translate("engine", "譜表の段は%1段までにしてください。")
+        .arg(num::toText(most));
+}
+
+QString stackLineCountRange(int row, int fewest, int most) {
+    return QCoreApplication::translate("engine",
+                                       "譜表の%1段目の線の数は%2本から%3本までにしてください。")
+        .arg(num::toText(row))
+        .arg(num::toText(fewest))
+        .arg(num::toText(most));
+}
+
+QString stackLineCountField(int row) {
+    return QCoreApplication::translate("engine", "譜表の%1段目の線の数").arg(num::toText(row));
+}
+
+QString stackSpacingField(int row) {
+    return QCoreApplication::translate("engine", "譜表の%1段目の線同士の幅").arg(num::toText(row));
+}
+
+QString stackSpacingWrong(int row) {
+    return QCoreApplication::translate("engine", "譜表の%1段目の線同士の幅が正しくありません。")
+        .arg(num::toText(row));
+}
+
+QString stackClefUnknown(int row, const QString& word) {
+    return QCoreApplication::translate("engine", "譜表の%1段目の音部記号「%2」は使えません。")
+        .arg(num::toText(row))
+        .arg(word);
+}
+
+QString stackClefWrong(int row) {
+    return QCoreApplication::translate("engine", "譜表の%1段目の音部記号が正しくありません。")
+        .arg(num::toText(row));
+}
+
+QString stackUnreadable(const QString& text) {
+    return QCoreApplication::translate("engine", "譜表の並び「%1」は読み取れません。").arg(text);
+}
+
+QString groupingWrong() {
+    return QCoreApplication::translate("engine", "大譜表のくくりが正しくありません。");
+}
+
+QString barReachWrong() {
+    return QCoreApplication::translate("engine", "小節線の引き方が正しくありません。");
+}
+
+QString measuresNotWhole() {
+    return QCoreApplication::translate("engine", "「1段の小節数」は0以上の整数にしてください。");
+}
+
+QString tooManyMeasures(int room) {
+    return QCoreApplication::translate("engine",
+                                       "小節の数が多すぎます。1段に入るのは%1小節までです。")
+        .arg(num::toText(room));
+}
+
+QString staffHeight(const QString& millimetres) {
+    return QCoreApplication::translate("engine", "高さ %1mm").arg(millimetres);
+}
+
+QString musicFontMissing() {
+    return QCoreApplication::translate(
+        "engine", "楽譜フォント（lilypond-fonts）が見つからないため音部記号と括弧を省きました");
 }
 
 } // namespace pernoa::texts

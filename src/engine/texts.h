@@ -57,6 +57,29 @@ inline constexpr char kThreeLines[] = QT_TRANSLATE_NOOP("engine", "３本");
 inline constexpr char kFourLines[] = QT_TRANSLATE_NOOP("engine", "４本-４弦楽器のタブ譜");
 inline constexpr char kFiveLines[] = QT_TRANSLATE_NOOP("engine", "５本-五線譜");
 inline constexpr char kSixLines[] = QT_TRANSLATE_NOOP("engine", "６本-ギターのタブ譜");
+// The third tab "譜表の組み合わせ".
+inline constexpr char kStackCaption[] = QT_TRANSLATE_NOOP("engine", "譜表の並び（上から）");
+inline constexpr char kGroupingNone[] = QT_TRANSLATE_NOOP("engine", "なし");
+inline constexpr char kGroupingBrace[] = QT_TRANSLATE_NOOP("engine", "ブレース");
+inline constexpr char kGroupingBracket[] = QT_TRANSLATE_NOOP("engine", "ブラケット");
+inline constexpr char kMeasuresPerLine[] = QT_TRANSLATE_NOOP("engine", "1段の小節数");
+inline constexpr char kUnitMeasures[] = QT_TRANSLATE_NOOP("engine", "小節");
+inline constexpr char kBarsThroughBlock[] = QT_TRANSLATE_NOOP("engine", "大譜表を貫く");
+inline constexpr char kBarsPerStaff[] = QT_TRANSLATE_NOOP("engine", "譜表ごと");
+// The presets of the third tab, and the clefs of the staff stack.
+inline constexpr char kPresetPlain[] = QT_TRANSLATE_NOOP("engine", "標準（音部記号なし）");
+inline constexpr char kPresetPiano[] = QT_TRANSLATE_NOOP("engine", "ピアノ");
+inline constexpr char kPresetGuitarTab[] = QT_TRANSLATE_NOOP("engine", "ギター（TAB譜付き）");
+inline constexpr char kPresetChoirSatb[] = QT_TRANSLATE_NOOP("engine", "合唱（SATB）");
+inline constexpr char kPresetPercussion[] = QT_TRANSLATE_NOOP("engine", "打楽器（1線）");
+inline constexpr char kClefNone[] = QT_TRANSLATE_NOOP("engine", "なし");
+inline constexpr char kClefTreble[] = QT_TRANSLATE_NOOP("engine", "ト音記号");
+inline constexpr char kClefBass[] = QT_TRANSLATE_NOOP("engine", "ヘ音記号");
+inline constexpr char kClefAlto[] = QT_TRANSLATE_NOOP("engine", "アルト記号");
+inline constexpr char kClefTenor[] = QT_TRANSLATE_NOOP("engine", "テノール記号");
+inline constexpr char kClefTrebleOctaveDown[] = QT_TRANSLATE_NOOP("engine", "ト音記号（8下）");
+inline constexpr char kClefPercussion[] = QT_TRANSLATE_NOOP("engine", "打楽器記号");
+inline constexpr char kClefTab[] = QT_TRANSLATE_NOOP("engine", "TAB");
 inline constexpr char kPrintCount[] = QT_TRANSLATE_NOOP("engine", "印刷枚数");
 inline constexpr char kUnitMm[] = QT_TRANSLATE_NOOP("engine", "mm");
 inline constexpr char kUnitPercent[] = QT_TRANSLATE_NOOP("engine", "%");
@@ -132,6 +155,7 @@ QString noPrinter();
 QString outOfMemory();
 QString tooManyLines(const QString& count);
 QString tooManyBlocks(const QString& count);
+QString tooManyBarLines(const QString& count);
 QString blockCountRoundsToZero();
 QString typeMismatch();
 QString overflow();
@@ -140,5 +164,27 @@ QString overflow32Bit();
 QString overflowSingle();
 QString overflowZeroByZero();
 QString divisionByZero();
+
+// --- the staff stack and the music settings, checked as the window's
+// fields are ---
+QString stackTooManyRows(int most);
+QString stackLineCountRange(int row, int fewest, int most);
+// The field names the window's number messages put in front of their words.
+QString stackLineCountField(int row);
+QString stackSpacingField(int row);
+QString stackSpacingWrong(int row);
+QString stackClefUnknown(int row, const QString& word);
+QString stackClefWrong(int row);
+QString stackUnreadable(const QString& text);
+QString groupingWrong();
+QString barReachWrong();
+QString measuresNotWhole();
+QString tooManyMeasures(int room);
+
+// --- the third tab's reading of the staff size ---
+QString staffHeight(const QString& millimetres);
+
+// --- the page's warning when the music font is missing ---
+QString musicFontMissing();
 
 } // namespace pernoa::texts

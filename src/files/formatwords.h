@@ -13,6 +13,17 @@ namespace pernoa {
 inline const QString kTavriSetteiMarker = QStringLiteral("[$TavriSettei$]");
 inline const QString kTextSetteiMarker = QStringLiteral("[$TextSettei$]");
 inline const QString kImageSetteiMarker = QStringLiteral("[$ImageSettei$]");
+// The marker of the music section (staff stack, grouping, bar lines), which
+// stands between the parameter section and the text section; readers that
+// know only the three sections above never look at its lines.
+inline const QString kGakufuSetteiMarker = QStringLiteral("[$GakufuSettei$]");
+// The keys of the music section, and the words its values are written in.
+inline constexpr char kStackKey[] = "stack";
+inline constexpr char kGroupingKey[] = "grouping";
+inline constexpr char kBarsKey[] = "bars";
+inline constexpr char kBarsThroughKey[] = "barsthrough";
+inline constexpr const char* kGroupingWords[] = {"none", "brace", "bracket"}; // by BlockGrouping
+inline constexpr const char* kBarReachWords[] = {"block", "staff"};           // by BarLineReach
 
 // The paper section: the paper when it is none of the five the parameter
 // line names (whose paper field then holds the nearest of those), and the

@@ -19,6 +19,7 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace pernoa {
@@ -66,7 +67,8 @@ bool holdsMarkerLine(const QString& value) {
     QString lines = value;
     lines.replace(kCrLf, QStringLiteral("\n")).replace(u'\r', u'\n');
     for (const QString& line : lines.split(u'\n'))
-        if (line == kTavriSetteiMarker || line == kTextSetteiMarker || line == kImageSetteiMarker)
+        if (line == kTavriSetteiMarker || line == kTextSetteiMarker || line == kImageSetteiMarker ||
+            line == kGakufuSetteiMarker)
             return true;
     return false;
 }
@@ -77,6 +79,38 @@ bool holdsMarkerLine(const QString& value) {
 QString lineWeightWord(const QString& caption) {
     const qsizetype i = lineWeightCaptions().indexOf(caption);
     return i >= 0 && i < qsizetype(std::size(kLineWeightWords)) ? kLineWeightWords[i] : caption;
+}
+
+template <std::size_t N> int wordIndex(const char* const (&words)[N], const QString& value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (value == QLatin1String(words[i]))
+            return int(i);
+    return -1;
+}
+
+// A whole bar count as the window's check takes it.
+std::optional<std::int32_t> barCount(const QString& value) {
+    if (!num::isNumeric(value))
+        return std::nullopt;
+    const double count = num::roundHalfEven(num::toDouble(value));
+    if (!(count >= 0 && count <= std::numeric_limits<std::int32_t>::max()))
+        return std::nullopt;
+    return std::int32_t(count);
+}
+
+QList<KeyedValue> musicValues(const MusicSettings& music) {
+    QList<KeyedValue> values;
+    if (!music.stack.empty())
+        values.append({QLatin1String(kStackKey), stackText(music.stack)});
+    if (music.grouping != BlockGrouping::None)
+        values.append(
+            {QLatin1String(kGroupingKey), QLatin1String(kGroupingWords[int(music.grouping)])});
+    if (music.measures != 0)
+        values.append({QLatin1String(kBarsKey), num::toText(music.measures)});
+    if (music.barReach != BarLineReach::Block)
+        values.append(
+            {QLatin1String(kBarsThroughKey), QLatin1String(kBarReachWords[int(music.barReach)])});
+    return values;
 }
 
 // Why a text or image value cannot be written faithfully, or nothing.
@@ -165,7 +199,9 @@ QStringList SettingsFile::composeLines(QString* refusal) const {
         m_form.isChecked(ctl::chkPrintDirectionYoko) ? QStringLiteral("1") : QStringLiteral("0"),
     };
     lines << kTavriSetteiMarker << parameters.join(u',') << QString()
-          << keyedSectionLines(kYoushiSetteiMarker, paperSection) << kTextSetteiMarker;
+          << keyedSectionLines(kYoushiSetteiMarker, paperSection)
+          << keyedSectionLines(kGakufuSetteiMarker, musicValues(m_engine.musicFromControls()))
+          << kTextSetteiMarker;
 
     auto refuse = [&](const QString& why) {
         if (refusal)
@@ -352,6 +388,39 @@ std::optional<SettingsFile::PaperSection> SettingsFile::readPaperSection(const Q
                                       own::lineNotReadable(quotedValue(read.refusedLine))}),
                            texts::errorTitle(), MsgIcon::Critical);
     return std::nullopt;
+}
+
+std::optional<MusicSettings> SettingsFile::readGakufuSettei(const QString& path) {
+    clsFileIO io;
+    if (m_loadingText)
+        io.M_OpenText(*m_loadingText);
+    else if (!io.M_boOpen(path, false, false))
+        return MusicSettings{};
+    static const KeyRule rules[] = {
+        {kStackKey, [](const QString& v) { return !v.isEmpty() && parseStackText(v).has_value(); }},
+        {kGroupingKey, [](const QString& v) { return wordIndex(kGroupingWords, v) >= 0; }},
+        {kBarsKey, [](const QString& v) { return barCount(v).has_value(); }},
+        {kBarsThroughKey, [](const QString& v) { return wordIndex(kBarReachWords, v) >= 0; }},
+    };
+    const KeyedSectionRead read = readKeyedSection(io, kGakufuSetteiMarker, rules);
+    io.M_Close();
+    if (read.refused()) {
+        m_messages.showMessage(joinLines({own::musicSectionUnreadable(),
+                                          own::lineNotReadable(quotedValue(read.refusedLine))}),
+                               texts::errorTitle(), MsgIcon::Critical);
+        return std::nullopt;
+    }
+    MusicSettings music;
+    const auto value = [&read](const char* key) { return read.values.value(QLatin1String(key)); };
+    if (read.values.contains(QLatin1String(kStackKey)))
+        music.stack = *parseStackText(value(kStackKey));
+    if (read.values.contains(QLatin1String(kGroupingKey)))
+        music.grouping = BlockGrouping(wordIndex(kGroupingWords, value(kGroupingKey)));
+    if (read.values.contains(QLatin1String(kBarsKey)))
+        music.measures = *barCount(value(kBarsKey));
+    if (read.values.contains(QLatin1String(kBarsThroughKey)))
+        music.barReach = BarLineReach(wordIndex(kBarReachWords, value(kBarsThroughKey)));
+    return music;
 }
 
 bool SettingsFile::boLoadTavriSettei(const QString& path) {
@@ -574,8 +643,13 @@ LoadReach SettingsFile::readSections(const QString& path) {
     const QScopedValueRollback<const QString*> loading(m_loadingText);
     if (readTextFile(path, text))
         m_loadingText = &text;
-    if (!boLoadTavriSettei(path))
+    // The music section is checked whole before the parameters change: a
+    // refused section leaves the page as it was, as a refused parameter
+    // line does. A file without one is a page without music.
+    const std::optional<MusicSettings> music = readGakufuSettei(path);
+    if (!music || !boLoadTavriSettei(path))
         return LoadReach::Nothing;
+    m_engine.putMusicSettings(*music);
     return boLoadTextSettei(path) && boLoadImageSettei(path) ? LoadReach::Whole : LoadReach::Partly;
 }
 

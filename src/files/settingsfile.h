@@ -9,6 +9,10 @@
 //   [$YoushiSettei$]          only for a paper the earlier versions lack:
 //   paper=letter              the parameter line then names the nearest
 //   (empty)                   paper they know (formatwords.h)
+//   [$GakufuSettei$]          only on a page with music (see below)
+//   stack=treble:5,bass:5
+//   grouping=brace
+//   (empty)
 //   [$TextSettei$]
 //   練習曲\n第1番,3000,1200,ＭＳ Ｐゴシック,20,True,False,False,0
 //   (empty)
@@ -21,6 +25,16 @@
 // reader that fails leaves what the readers before it applied (the loading
 // sequence stops at the first failure).
 //
+// The music of the staves (the third tab) goes into a section of its own,
+// after the parameter section and before the text section, with a line for
+// each setting that differs from its default: stack (the staff stack's text,
+// musicsettings.h), grouping (brace or bracket), bars (bar lines per staff
+// line), barsthrough (staff: bar lines over each staff alone). A page
+// without music writes no such section, so it is saved byte for byte as
+// before, and the earlier versions' readers, which look for their own
+// markers, read a page with music as the plain page. A section with a line
+// this program does not take is refused whole before anything changes.
+//
 // Texts, font names, colours and image paths are written bare when that reads
 // back exactly, which is what every file of the earlier versions holds. A
 // value with a comma, a lone CR or LF, a double quote at its start, or a
@@ -31,6 +45,7 @@
 // line that is a section marker) makes the save refuse with a message; the
 // old file stays.
 
+#include "engine/musicsettings.h"
 #include "engine/papersizes.h"
 #include "files/formatwords.h"
 #include "overlay/overlayitems.h"
@@ -99,6 +114,10 @@ public:
     QStringList composeLines(QString* refusal) const;
 
 private:
+    // The music section's settings, checked whole; nothing after the
+    // message that refused it. A file without the section gives the plain
+    // page's (a file that cannot be opened too: the first reader says so).
+    std::optional<MusicSettings> readGakufuSettei(const QString& path);
     // What the paper section says: the paper, none when the file has no
     // section. Nothing when the section is refused (its message shown).
     struct PaperSection {

@@ -153,4 +153,8 @@ QString numberNotFinite() {
     return QCoreApplication::translate("files", "a number that is not finite cannot be written");
 }
 
+QString musicSectionUnreadable() {
+    return QCoreApplication::translate("files", "楽譜の設定が読み込めませんでした。");
+}
+
 } // namespace pernoa::files::texts

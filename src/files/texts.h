@@ -53,4 +53,8 @@ QString notRegularFile();
 QString deviceNotOpenForThis();
 QString numberNotFinite();
 
+// The music section of a settings file was refused (followed by
+// lineNotReadable()).
+QString musicSectionUnreadable();
+
 } // namespace pernoa::files::texts

@@ -14,8 +14,10 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -63,6 +65,8 @@ struct Placement {
 const Placement kLine{texts::lineNotFinite, texts::lineBeyondDocument};
 const Placement kText{texts::textNotFinite, texts::textBeyondDocument};
 const Placement kPicture{texts::pictureNotFinite, texts::pictureBeyondDocument};
+const Placement kRectangle{texts::rectangleNotFinite, texts::rectangleBeyondDocument};
+const Placement kGlyphs{texts::glyphsNotFinite, texts::glyphsBeyondDocument};
 
 void requireFinite(std::initializer_list<double> values, const Placement& what) {
     for (double v : values)
@@ -336,6 +340,10 @@ struct QtPrinter::Job {
     // Lines not yet handed to the painter, all with this pen.
     std::vector<QLineF> lines;
     QPen linePen;
+
+    // The glyph fonts of the job at the sizes the painter draws them: a raw
+    // font as given, and the same at the size in painter units.
+    std::vector<std::pair<QRawFont, QRawFont>> glyphFonts;
 
     void flushLines() {
         if (lines.empty())
@@ -668,9 +676,16 @@ void QtPrinter::beginDoc() try {
     keepFailure();
 }
 
-void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) try {
+void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
+    drawWideLine(x1, y1, x2, y2, 1.0, colour);
+}
+
+void QtPrinter::drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
+                             const QColor& colour) try {
     if (!m_failure.isEmpty())
         return;
+    if (!(widthRatio > 0) || !std::isfinite(widthRatio))
+        fail(texts::lineWidthRatioNotSupported(widthRatio));
     const QPointF from = toUnits(x1, y1);
     const QPointF to = toUnits(x2, y2);
     requirePrintable({from.x(), from.y(), to.x(), to.y()}, kMaxPathUnits, kLine);
@@ -678,7 +693,7 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
     if (!job || job->pendingBreaks > 0 || job->lines.size() >= kMaxBatchedLines)
         job = &output();
     // Flat ends: the line covers exactly its length, as laid out.
-    double width = m_lineWidth * kUnitsPerInch / job->lineDpi;
+    double width = m_lineWidth * widthRatio * kUnitsPerInch / job->lineDpi;
     // A picture of low resolution keeps its lines visible: a pixel at least.
     if (job->image)
         width = std::max(width, kUnitsPerInch / job->dpi);
@@ -688,6 +703,79 @@ void QtPrinter::drawLine(float x1, float y1, float x2, float y2, const QColor& c
         job->linePen = QPen(colour, width, Qt::SolidLine, Qt::FlatCap);
     }
     job->lines.emplace_back(from, to);
+} catch (...) {
+    keepFailure();
+}
+
+void QtPrinter::fillRect(float x, float y, float width, float height, const QColor& colour) try {
+    if (!m_failure.isEmpty())
+        return;
+    requireFinite({x, y, width, height}, kRectangle);
+    const QRectF target(toUnits(x), toUnits(y), toUnits(width), toUnits(height));
+    requirePrintable({target.left(), target.top(), target.right(), target.bottom()}, kMaxPathUnits,
+                     kRectangle);
+    Job& job = output();
+    drawInColour(job, colour);
+    job.painter.fillRect(target, colour);
+} catch (...) {
+    keepFailure();
+}
+
+void QtPrinter::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) try {
+    if (!m_failure.isEmpty())
+        return;
+    const QRawFont font = glyphs.rawFont();
+    if (!font.isValid() || !std::isfinite(font.pixelSize()) || font.pixelSize() <= 0)
+        fail(texts::glyphsWithoutFont());
+    // As with text, the font is set up at no more than kMaxGlyphUnits to the
+    // em and the painter scaled up for larger sizes.
+    const double units = font.pixelSize() * kUnitsPerTwip;
+    const double glyphScale = std::max(1.0, units / kMaxGlyphUnits);
+    QList<QPointF> positions = glyphs.positions();
+    for (QPointF& p : positions) {
+        requireFinite({p.x(), p.y()}, kGlyphs);
+        p = QPointF(toUnits(p.x()), toUnits(p.y()));
+        requirePrintable({p.x(), p.y()}, kMaxTextUnits, kGlyphs);
+        p /= glyphScale;
+    }
+    Job& job = output();
+    drawInColour(job, colour);
+    QRawFont* sized = nullptr;
+    for (auto& [given, atSize] : job.glyphFonts)
+        if (given == font && atSize.pixelSize() == units / glyphScale)
+            sized = &atSize;
+    if (!sized) {
+        QRawFont atSize = font;
+        atSize.setPixelSize(units / glyphScale);
+        job.glyphFonts.emplace_back(font, atSize);
+        sized = &job.glyphFonts.back().second;
+    }
+    if (job.svg) {
+        // An SVG holds text by its characters, and music signs have none: they
+        // go in as their outlines.
+        QPainterPath outlines;
+        const QList<quint32> indexes = glyphs.glyphIndexes();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            outlines.addPath(sized->pathForGlyph(indexes[i]).translated(positions[i]));
+        job.painter.save();
+        job.painter.scale(glyphScale, glyphScale);
+        job.painter.fillPath(outlines, colour);
+        job.painter.restore();
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(*sized);
+    run.setGlyphIndexes(glyphs.glyphIndexes());
+    run.setPositions(positions);
+    job.painter.setPen(QPen(colour));
+    if (glyphScale > 1) {
+        job.painter.save();
+        job.painter.scale(glyphScale, glyphScale);
+        job.painter.drawGlyphRun(QPointF(0, 0), run);
+        job.painter.restore();
+    } else {
+        job.painter.drawGlyphRun(QPointF(0, 0), run);
+    }
 } catch (...) {
     keepFailure();
 }

@@ -127,6 +127,14 @@ public:
     // the spool file (or the PDF file) opened.
     void beginDoc() override;
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+    void drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
+                      const QColor& colour) override;
+    void fillRect(float x, float y, float width, float height, const QColor& colour) override;
+    // The glyphs go into the document as text in the raw font, which the
+    // document holds once (the glyphs used, as a subset) however often they
+    // are drawn. The font must be one Qt can embed: one the font database
+    // knows by its file (QRawFont::fromFont of an application font).
+    void drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) override;
 
     void setCurrentX(float twips) override;
     void setCurrentY(float twips) override;

@@ -18,6 +18,30 @@ QString pictureNotFinite() {
     return QCoreApplication::translate("output", "picture: coordinate is not a finite number");
 }
 
+QString rectangleNotFinite() {
+    return QCoreApplication::translate("output", "rectangle: coordinate is not a finite number");
+}
+
+QString glyphsNotFinite() {
+    return QCoreApplication::translate("output", "glyphs: coordinate is not a finite number");
+}
+
+QString rectangleBeyondDocument(double units) {
+    return QCoreApplication::translate(
+               "output", "rectangle: coordinate %1 is beyond what the document can hold")
+        .arg(units);
+}
+
+QString glyphsBeyondDocument(double units) {
+    return QCoreApplication::translate("output",
+                                       "glyphs: coordinate %1 is beyond what the document can hold")
+        .arg(units);
+}
+
+QString glyphsWithoutFont() {
+    return QCoreApplication::translate("output", "glyphs: no usable font");
+}
+
 QString lineBeyondDocument(double units) {
     return QCoreApplication::translate("output",
                                        "line: coordinate %1 is beyond what the document can hold")
@@ -107,6 +131,10 @@ QString paperNotSupported(const QString& paper) {
 QString orientationNotSupported(int code) {
     return QCoreApplication::translate("output", "orientation %1 is not supported")
         .arg(num::toText(code));
+}
+
+QString lineWidthRatioNotSupported(double ratio) {
+    return QCoreApplication::translate("output", "line width ratio %1 is not supported").arg(ratio);
 }
 
 QString lineWidthNotSupported(int devicePixels) {

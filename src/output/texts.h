@@ -18,6 +18,12 @@ QString pictureNotFinite();
 QString lineBeyondDocument(double units);
 QString textBeyondDocument(double units);
 QString pictureBeyondDocument(double units);
+QString rectangleNotFinite();
+QString glyphsNotFinite();
+QString rectangleBeyondDocument(double units);
+QString glyphsBeyondDocument(double units);
+// Glyphs of the music font given without a font the document can hold.
+QString glyphsWithoutFont();
 
 // The printers.
 QString noPrinterInstalled();
@@ -40,6 +46,7 @@ QString cannotFinishDocument();
 QString paperNotSupported(const QString& paper);
 QString orientationNotSupported(int code);
 QString lineWidthNotSupported(int devicePixels);
+QString lineWidthRatioNotSupported(double ratio);
 QString fontSizeNotSupported(double points);
 QString scaleCorrectionNotSupported(double x, double y);
 

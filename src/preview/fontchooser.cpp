@@ -1,5 +1,6 @@
 #include "preview/fontchooser.h"
 
+#include "engine/musicfont.h"
 #include "engine/numberrules.h"
 #include "overlay/overlayitems.h"
 #include "preview/texts.h"
@@ -68,10 +69,12 @@ FontChooserDialog::FontChooserDialog(const FontChoice& choice, QWidget* parent)
                    Qt::WindowCloseButtonHint);
 
     // Scalable faces only: the item is drawn at a third of its size on the
-    // preview and at full size on paper.
+    // preview and at full size on paper. The music font's symbols are no
+    // face for text.
     QStringList faces;
     for (const QString& family : QFontDatabase::families())
-        if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isSmoothlyScalable(family))
+        if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isSmoothlyScalable(family) &&
+            !isMusicFontFamily(family))
             faces << family;
     if (!choice.face.isEmpty() && !faces.contains(choice.face))
         faces.prepend(choice.face);

@@ -123,12 +123,41 @@ void PageSurface::fitLines(TextElement& e, bool measured) {
 void PageSurface::clearLines() {
     m_lines.clear();
     m_lines.shrink_to_fit();
+    m_fills.clear();
+    m_glyphs.clear();
     update();
     m_wholePending = true;
 }
 
 void PageSurface::addLine(float x1, float y1, float x2, float y2, const QColor& colour) {
     m_lines.push_back(Line{x1, y1, x2, y2, colour.rgb()});
+    if (!m_wholePending) {
+        update();
+        m_wholePending = true;
+    }
+}
+
+void PageSurface::addFill(const QRectF& twips, const QColor& colour) {
+    m_fills.emplace_back(QRectF(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel),
+                         colour);
+    if (!m_wholePending) {
+        update();
+        m_wholePending = true;
+    }
+}
+
+void PageSurface::addGlyphs(const QGlyphRun& twips, const QColor& colour) {
+    // Glyphs are sized for the screen's pixels rather than scaled by the
+    // painter: the glyph cache then serves every repaint.
+    QGlyphRun run = twips;
+    QRawFont font = twips.rawFont();
+    font.setPixelSize(font.pixelSize() / kTwipsPerPixel);
+    run.setRawFont(font);
+    QList<QPointF> positions = twips.positions();
+    for (QPointF& p : positions)
+        p /= kTwipsPerPixel;
+    run.setPositions(positions);
+    m_glyphs.emplace_back(run, colour);
     if (!m_wholePending) {
         update();
         m_wholePending = true;
@@ -354,6 +383,17 @@ void PageSurface::paintEvent(QPaintEvent* event) {
                 painter.setPen(pen);
             }
             painter.drawLine(QLineF(line.x1, line.y1, line.x2, line.y2));
+        }
+        painter.restore();
+    }
+    for (const auto& [rect, colour] : m_fills)
+        painter.fillRect(rect, colour);
+    if (!m_glyphs.empty()) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        for (const auto& [run, colour] : m_glyphs) {
+            painter.setPen(colour);
+            painter.drawGlyphRun(QPointF(0, 0), run);
         }
         painter.restore();
     }

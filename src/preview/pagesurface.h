@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QImage>
 #include <QRectF>
 #include <QStringList>
@@ -94,6 +95,11 @@ public:
     void clearLines();
     void addLine(float x1, float y1, float x2, float y2, const QColor& colour);
     const std::vector<Line>& lines() const { return m_lines; }
+    // Filled rectangles and glyphs drawn over the lines (twips; a glyph
+    // run's font has the em in twips as its pixel size); cleared with them.
+    void addFill(const QRectF& twips, const QColor& colour);
+    void addGlyphs(const QGlyphRun& twips, const QColor& colour);
+    int signCount() const { return int(m_fills.size() + m_glyphs.size()); }
 
     // --- item display elements, addressed by slot (element 0 is never shown) ---
     // A new hidden element for the slot after the last; destroying removes the last.
@@ -138,6 +144,9 @@ private:
     int m_widthTwips = 0;
     int m_heightTwips = 0;
     std::vector<Line> m_lines;
+    // Kept in logical pixels, ready to paint.
+    std::vector<std::pair<QRectF, QColor>> m_fills;
+    std::vector<std::pair<QGlyphRun, QColor>> m_glyphs;
     std::vector<TextElement> m_texts{1};
     std::vector<ImageElement> m_images{1};
     int m_pendingAreas = 0;

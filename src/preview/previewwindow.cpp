@@ -120,6 +120,14 @@ void PreviewWindow::drawLine(float x1, float y1, float x2, float y2, const QColo
     m_page->addLine(x1, y1, x2, y2, colour);
 }
 
+void PreviewWindow::fillRect(float x, float y, float width, float height, const QColor& colour) {
+    m_page->addFill(QRectF(x, y, width, height), colour);
+}
+
+void PreviewWindow::drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) {
+    m_page->addGlyphs(glyphs, colour);
+}
+
 void PreviewWindow::setWindowHeight(int twips) {
     m_windowHeight = twips;
     relayout();

@@ -106,6 +106,8 @@ public:
     void clear() override;
     void setUnitTwips() override {}
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+    void fillRect(float x, float y, float width, float height, const QColor& colour) override;
+    void drawGlyphs(const QGlyphRun& glyphs, const QColor& colour) override;
 
     // IPreviewWindow
     void setWindowHeight(int twips) override;

@@ -1,5 +1,7 @@
 #include "ui/formcontrols.h"
 
+#include "ui/staffstackeditor.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,12 +22,16 @@ void FormControls::add(QWidget* control) {
         QObject::connect(bar, &QScrollBar::valueChanged, control, tell);
     else if (auto* list = qobject_cast<QListWidget*>(control))
         QObject::connect(list, &QListWidget::itemSelectionChanged, control, tell);
+    else if (auto* stack = qobject_cast<StaffStackEditor*>(control))
+        QObject::connect(stack, &StaffStackEditor::changed, control, tell);
 }
 
 QString FormControls::text(const QString& name) const {
     QWidget* w = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         return edit->text();
+    if (auto* stack = qobject_cast<StaffStackEditor*>(w))
+        return stack->text();
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -39,6 +45,8 @@ void FormControls::setText(const QString& name, const QString& text) {
     QWidget* w = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setText(text);
+    else if (auto* stack = qobject_cast<StaffStackEditor*>(w))
+        stack->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(text);
 }

@@ -3,6 +3,8 @@
 #include "document/document.h"
 #include "engine/controls.h"
 #include "engine/tavriengine.h"
+#include "engine/texts.h"
+#include "output/musicfont.h"
 #include "output/qtprinter.h"
 #include "overlay/overlayitems.h"
 #include "preview/itemdialogs.h"
@@ -59,6 +61,8 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
     : m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                               : programFolder),
       m_messages(std::make_unique<MessageBoxes>(runner)), m_form(std::make_unique<FormControls>()),
+      // Clefs and braces, looked for when a page first needs them.
+      m_musicFont(std::make_unique<output::MusicFont>()),
       m_engine(std::make_unique<TavriEngine>(*m_form, *m_messages)),
       m_items(std::make_unique<overlay::OverlayItems>(m_engine->settings(), *m_messages)),
       m_document(std::make_unique<document::Document>(*m_engine, *m_items, recentFilesStore())),
@@ -76,6 +80,14 @@ GuiProgram::GuiProgram(IDialogRunner& runner, const QString& programFolder)
       m_main(std::make_unique<MainWindow>(*m_form, *m_engine, *m_fileCommands, *m_printers)),
       m_progress(std::make_unique<JobProgressDialog>(m_main.get())) {
     m_messages->setParentWindow(m_main.get());
+    m_engine->setMusicFont(m_musicFont.get());
+    // The preview's notice says so on every page that misses the font;
+    // standard error once.
+    m_musicFont->setMissingReport([] {
+        std::fprintf(
+            stderr, "%s\n",
+            qUtf8Printable(texts::standardErrorWarning(pernoa::texts::musicFontMissing())));
+    });
     m_engine->setPreviewSurface(m_preview.get());
     m_engine->setPreviewWindow(m_preview.get());
     m_engine->setOverlayOutput(m_items.get());

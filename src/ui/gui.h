@@ -21,6 +21,7 @@ namespace overlay {
 class OverlayItems;
 }
 namespace output {
+class MusicFont;
 class QtPrinter;
 class QtPrinterList;
 } // namespace output
@@ -93,6 +94,7 @@ private:
     QString m_programFolder;
     std::unique_ptr<MessageBoxes> m_messages;
     std::unique_ptr<FormControls> m_form;
+    std::unique_ptr<output::MusicFont> m_musicFont;
     std::unique_ptr<TavriEngine> m_engine;
     std::unique_ptr<overlay::OverlayItems> m_items;
     std::unique_ptr<document::Document> m_document;

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "document/document.h"
+#include "document/texts.h"
 #include "engine/calibrationsheet.h"
 #include "engine/controls.h"
 #include "engine/language.h"
@@ -17,6 +18,7 @@
 #include "ui/formcontrols.h"
 #include "ui/helpwindow.h"
 #include "ui/printerdialog.h"
+#include "ui/staffstackeditor.h"
 #include "ui/texts.h"
 
 #include <QAbstractButton>
@@ -25,6 +27,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -46,6 +49,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -161,6 +165,7 @@ MainWindow::MainWindow(FormControls& form, TavriEngine& engine, FileCommands& fi
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->addTab(buildSheetTab(), texts::sheetTab());
     tabs->addTab(buildStaffTab(), texts::staffTab());
+    tabs->addTab(buildMusicTab(), texts::musicTab());
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs);
     layout->addWidget(buildCommands());
@@ -428,6 +433,104 @@ QWidget* MainWindow::buildStaffTab() {
     return page;
 }
 
+QWidget* MainWindow::buildMusicTab() {
+    QWidget* page = nullptr;
+    QGridLayout* grid = newTabPage(QStringLiteral("tabMusic"), page);
+
+    // A preset fills the fields; the list then offers the presets again.
+    auto* presets = new QComboBox;
+    presets->setObjectName(QStringLiteral("lstHinagata"));
+    presets->addItem(texts::presetPrompt());
+    for (const MusicPresetEntry& entry : musicPresets())
+        presets->addItem(pernoa::texts::tableText(entry.name), int(entry.preset));
+    auto* presetCell = new QVBoxLayout;
+    presetCell->setSpacing(2);
+    presetCell->addWidget(captionLabel(texts::presetCaption(), presets));
+    presetCell->addWidget(presets);
+    grid->addLayout(presetCell, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    connect(presets, &QComboBox::activated, this, [this, presets](int index) {
+        const QVariant preset = presets->itemData(index);
+        presets->setCurrentIndex(0);
+        if (preset.isValid())
+            m_fileCommands.document().changeFields(
+                document::texts::chooseOption(texts::presetCaption()),
+                [this, preset] { m_engine.applyPreset(MusicPreset(preset.toInt())); });
+    });
+
+    // The rastral sizes, and the height of a staff at the spacing as it is.
+    auto* rastral = new QComboBox;
+    rastral->setObjectName(QStringLiteral("lstRastral"));
+    rastral->addItem(texts::rastralNone());
+    for (const RastralSize& size : rastralSizes())
+        rastral->addItem(
+            texts::rastralEntry(num::toText(size.number), num::toText(size.staffHeightMm)),
+            size.number);
+    QLabel* height = preview::plainLabel(QString(), ctl::lblGosenTakasa);
+    // As wide as the widest height it shows: the window keeps its size.
+    height->setMinimumWidth(height->fontMetrics().horizontalAdvance(
+        pernoa::texts::staffHeight(QStringLiteral("88.88"))));
+    auto* rastralLine = new QHBoxLayout;
+    rastralLine->setSpacing(6);
+    rastralLine->addWidget(rastral);
+    rastralLine->addWidget(height);
+    rastralLine->addStretch(1);
+    auto* rastralCell = new QVBoxLayout;
+    rastralCell->setSpacing(2);
+    rastralCell->addWidget(captionLabel(texts::rastralCaption(), rastral));
+    rastralCell->addLayout(rastralLine);
+    grid->addLayout(rastralCell, 0, 1, Qt::AlignTop);
+    connect(rastral, &QComboBox::activated, this, [this, rastral](int index) {
+        const QVariant number = rastral->itemData(index);
+        if (number.isValid())
+            m_fileCommands.document().changeFields(
+                document::texts::chooseOption(texts::rastralCaption()),
+                [this, number] { m_engine.applyRastral(number.toInt()); });
+        showStaffSize();
+    });
+
+    auto* stack = new StaffStackEditor;
+    stack->setObjectName(QString::fromLatin1(ctl::txtFuhyoNarabi));
+    auto* stackCell = new QVBoxLayout;
+    stackCell->setSpacing(2);
+    stackCell->addWidget(captionLabel(captionOf(tableRow(ctl::txtFuhyoNarabi)), stack->table()));
+    stackCell->addWidget(stack);
+    grid->addLayout(stackCell, 1, 0, 1, 2);
+
+    addField(grid, 2, 0, ctl::txtShosetsuSu);
+    // The stack's row commands beside the bar count, level with its field.
+    auto* rowCommands = new QHBoxLayout;
+    rowCommands->addWidget(stack->addButton());
+    rowCommands->addWidget(stack->removeButton());
+    rowCommands->addStretch(1);
+    grid->addLayout(rowCommands, 2, 1, Qt::AlignBottom);
+
+    auto* grouping = new QGroupBox(texts::groupingFrame());
+    grouping->setObjectName(QStringLiteral("fraKukuri"));
+    auto* groupingColumn = new QVBoxLayout(grouping);
+    for (const char* name : {ctl::optKukuriNashi, ctl::optKukuriBrace, ctl::optKukuriBracket})
+        groupingColumn->addWidget(option(name));
+    auto* bars = new QGroupBox(texts::barLinesFrame());
+    bars->setObjectName(QStringLiteral("fraShosetsusen"));
+    auto* barsColumn = new QVBoxLayout(bars);
+    for (const char* name : {ctl::optShosetsuTsuranuku, ctl::optShosetsuFuhyogoto})
+        barsColumn->addWidget(option(name));
+    auto* frames = new QVBoxLayout;
+    frames->setSpacing(8);
+    frames->addWidget(grouping);
+    frames->addWidget(bars);
+    frames->addStretch(1);
+    grid->addLayout(frames, 0, 2, 4, 1);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+void MainWindow::showStaffSize() {
+    m_engine.showStaffHeight();
+    auto* rastral = qobject_cast<QComboBox*>(control(QStringLiteral("lstRastral")));
+    const int at = rastral->findData(m_engine.currentRastral());
+    rastral->setCurrentIndex(at >= 0 ? at : 0);
+}
+
 QWidget* MainWindow::buildCommands() {
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
@@ -569,6 +672,17 @@ void MainWindow::setFocusOrder() {
                                ctl::opt4,
                                ctl::opt5,
                                ctl::opt6,
+                               "lstHinagata",
+                               "lstRastral",
+                               "tblFuhyoNarabi",
+                               ctl::txtShosetsuSu,
+                               "cmdFuhyoAdd",
+                               "cmdFuhyoRemove",
+                               ctl::optKukuriNashi,
+                               ctl::optKukuriBrace,
+                               ctl::optKukuriBracket,
+                               ctl::optShosetsuTsuranuku,
+                               ctl::optShosetsuFuhyogoto,
                                "cmdPreview",
                                "cmdPrint",
                                ctl::txtPrintCount,
@@ -645,6 +759,16 @@ void MainWindow::connectHandlers() {
 
     connect(qobject_cast<QScrollBar*>(control(ctl::sbrPrintShade)), &QScrollBar::valueChanged, this,
             [this] { m_engine.sbrPrintShadeChanged(); });
+    // The staff size follows the spacing and the line count, typed or set.
+    connect(qobject_cast<QLineEdit*>(control(ctl::txtLineInterval)), &QLineEdit::textChanged, this,
+            &MainWindow::showStaffSize);
+    for (const QString& name : lineCountOptions())
+        connect(qobject_cast<QRadioButton*>(control(name)), &QRadioButton::toggled, this,
+                &MainWindow::showStaffSize);
+    connect(qobject_cast<StaffStackEditor*>(control(ctl::txtFuhyoNarabi)),
+            &StaffStackEditor::changed, this, &MainWindow::showStaffSize);
+    showStaffSize();
+
     // Every change of the copy count, typed or set by the program.
     connect(qobject_cast<QLineEdit*>(control(ctl::txtPrintCount)), &QLineEdit::textChanged, this,
             [this] { m_engine.txtPrintCountChanged(); });

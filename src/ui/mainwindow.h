@@ -80,6 +80,9 @@ private:
     void buildLanguageMenu(QMenu& help);
     QWidget* buildSheetTab();
     QWidget* buildStaffTab();
+    QWidget* buildMusicTab();
+    // The staff height label and the rastral shown for the spacing as it is.
+    void showStaffSize();
     QWidget* buildCommands();
     void buildMenus();
     void updateTitle();

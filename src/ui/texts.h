@@ -102,6 +102,8 @@ QString startupFileFailed();
 // Started without any display: what is missing and what works without one
 // (standard error, in English like the command line).
 QString noDisplay();
+// A warning on standard error, in the command line's form.
+QString standardErrorWarning(const QString& text);
 
 // --- the page as a document ---
 // The question before unsaved changes would be lost, with and without the
@@ -118,5 +120,23 @@ QString editMenu();
 // An entry of the recent files in the menu "設定": its number (the shortcut
 // letter) and the file.
 QString recentFileEntry(int number, const QString& file);
+
+// --- the main window's third tab ---
+QString musicTab();
+QString presetCaption();
+QString presetPrompt();
+QString stackColumnClef();
+QString stackColumnLines();
+QString stackColumnSpacing();
+QString stackSpacingOfTheWindow();
+QString stackHint();
+QString stackAddRow();
+QString stackRemoveRow();
+QString groupingFrame();
+QString barLinesFrame();
+QString rastralCaption();
+QString rastralNone();
+// A rastral number with its staff height ("3番（7mm）").
+QString rastralEntry(const QString& number, const QString& heightMm);
 
 } // namespace pernoa::ui::texts

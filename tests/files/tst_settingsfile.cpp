@@ -11,6 +11,7 @@
 #include "files/defaultsettings.h"
 #include "files/fields.h"
 #include "files/fileio.h"
+#include "files/formatwords.h"
 #include "files/settingsfile.h"
 #include "localecheck.h"
 #include "overlay/overlayitems.h"
@@ -392,6 +393,77 @@ private slots:
         QVERIFY(r.file.SaveSetteiFile(out));
         QCOMPARE(fileBytes(out), fileBytes(kDataDir + u'/' + name));
         QVERIFY(r.messages.shown.isEmpty());
+    }
+
+    // The music section stands between the parameter and the text sections,
+    // only on a page with music, and reads back as written; an earlier
+    // version reads such a file as the same page without music.
+    void musicSection() {
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("plain.kvs2"));
+        const QString music = dir.filePath(QStringLiteral("music.kvs2"));
+        Rig r;
+        OverlayText lyric;
+        lyric.Text = QStringLiteral("歌詞");
+        r.addText(lyric);
+        QVERIFY(r.file.SaveSetteiFile(plain));
+        r.form.setText(ctl::txtFuhyoNarabi, QStringLiteral("treble,tab:6:3"));
+        r.form.setChecked(ctl::optKukuriBracket, true);
+        r.form.setText(ctl::txtShosetsuSu, QStringLiteral("4"));
+        r.form.setChecked(ctl::optShosetsuFuhyogoto, true);
+        QVERIFY(r.file.SaveSetteiFile(music));
+        const QStringList lines = cp932::decode(fileBytes(music)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.mid(3, 7),
+                 QStringList({"[$GakufuSettei$]", "stack=treble:5,tab:6:3", "grouping=bracket",
+                              "bars=4", "barsthrough=staff", "", "[$TextSettei$]"}));
+        EarlierReaders withMusic, without;
+        QVERIFY(withMusic.read(music) && without.read(plain));
+        QCOMPARE(withMusic.parameters, without.parameters);
+        QCOMPARE(withMusic.texts, QStringList{QStringLiteral("歌詞")});
+        QCOMPARE(withMusic.texts, without.texts);
+        QCOMPARE(withMusic.images, without.images);
+
+        Rig back;
+        QVERIFY(back.file.loadSections(music));
+        QCOMPARE(back.form.text(ctl::txtFuhyoNarabi), QStringLiteral("treble:5,tab:6:3"));
+        QVERIFY(back.form.isChecked(ctl::optKukuriBracket));
+        QCOMPARE(back.form.text(ctl::txtShosetsuSu), QStringLiteral("4"));
+        QVERIFY(back.form.isChecked(ctl::optShosetsuFuhyogoto));
+        QCOMPARE(back.inUseTexts(), QStringList{QStringLiteral("歌詞")});
+        // A file without the section is a page without music.
+        QVERIFY(back.file.loadSections(plain));
+        QCOMPARE(back.form.text(ctl::txtFuhyoNarabi), QString());
+        QVERIFY(back.form.isChecked(ctl::optKukuriNashi));
+        QCOMPARE(back.form.text(ctl::txtShosetsuSu), QStringLiteral("0"));
+        QVERIFY(back.form.isChecked(ctl::optShosetsuTsuranuku));
+        QVERIFY(back.messages.shown.isEmpty());
+    }
+
+    // A section with a line that is not key=value, an unknown key or a value
+    // out of range is refused whole, the line named, no field changed.
+    void musicSectionRefused_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("garbage") << "\x01garbage";
+        QTest::newRow("unknown key") << "colour=red";
+        QTest::newRow("seven lines") << "stack=treble:7";
+        QTest::newRow("negative bars") << "bars=-1";
+        QTest::newRow("unknown grouping") << "grouping=curly";
+    }
+    void musicSectionRefused() {
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.kvs2"));
+        writeBytes(path, crlfLines({"[$TavriSettei$]", "31,30,15,15,普通,2,1.5,A4,0,6,17.5,5,0", "",
+                                    "[$GakufuSettei$]", "stack=treble,bass", line, "",
+                                    "[$TextSettei$]", "[$ImageSettei$]"}));
+        Rig r;
+        QVERIFY(!r.file.loadSections(path));
+        QCOMPARE(r.messages.shown.size(), 1);
+        QCOMPARE(r.messages.shown[0].text,
+                 QStringLiteral("楽譜の設定が読み込めませんでした。\r\n行「%1」は読み込めません。")
+                     .arg(line == u"\x01garbage" ? QStringLiteral("\\x01garbage") : line));
+        QCOMPARE(r.form.text(ctl::txtSpaceSizeUp), QStringLiteral("30"));
+        QCOMPARE(r.form.text(ctl::txtFuhyoNarabi), QString());
     }
 
     void deletedItemsAreNotWritten() {

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -418,6 +419,53 @@ private slots:
         undo();
         QCOMPARE(form().text(ctl::txtSpaceSizeUp), QStringLiteral("35"));
         QVERIFY(!doc().isModified());
+    }
+
+    // The third tab's fields are the page's: the stack row by row is a field
+    // step, a preset or a staff size one step however many fields it fills,
+    // and a file with music loads as one step back to the page before.
+    void musicSteps() {
+        form().setText(ctl::txtFuhyoNarabi, QStringLiteral("treble"));
+        QCOMPARE(undoText(), QStringLiteral("譜表の並び（上から）の変更を元に戻す(&U)"));
+        undo();
+        QCOMPARE(form().text(ctl::txtFuhyoNarabi), QString());
+        QVERIFY(!doc().isModified());
+
+        auto* presets = main().findChild<QComboBox*>(QStringLiteral("lstHinagata"));
+        emit presets->activated(presets->findText(QStringLiteral("ピアノ")));
+        QCOMPARE(undoText(), QStringLiteral("ひな形の選択を元に戻す(&U)"));
+        QCOMPARE(form().text(ctl::txtFuhyoNarabi), QStringLiteral("treble:5,bass:5"));
+        QVERIFY(form().isChecked(ctl::optKukuriBrace));
+        QCOMPARE(form().text(ctl::txtTavriDansu), QStringLiteral("2"));
+        const int steps = doc().history().count();
+        // The same preset again changes nothing: no step.
+        emit presets->activated(presets->findText(QStringLiteral("ピアノ")));
+        QCOMPARE(doc().history().count(), steps);
+        rig.answers.fileAnswers = {path("piano.kvs2")};
+        trigger("mnuSettei_Save");
+        undo();
+        QCOMPARE(form().text(ctl::txtFuhyoNarabi), QString());
+        QVERIFY(form().isChecked(ctl::optKukuriNashi));
+        QCOMPARE(form().text(ctl::txtTavriDansu), QStringLiteral("10"));
+        QCOMPARE(form().text(ctl::txtDaifuhyoCnt), QStringLiteral("1"));
+
+        auto* rastral = main().findChild<QComboBox*>(QStringLiteral("lstRastral"));
+        emit rastral->activated(rastral->findData(3));
+        QCOMPARE(undoText(), QStringLiteral("五線の大きさ（ラストラル）の選択を元に戻す(&U)"));
+        QCOMPARE(form().text(ctl::txtLineInterval), QStringLiteral("1.55"));
+        undo();
+        QCOMPARE(form().text(ctl::txtLineInterval), QStringLiteral("2"));
+
+        rig.answers.fileAnswers = {path("piano.kvs2")};
+        rig.answers.boxAnswers = {MsgAnswer::Discard};
+        trigger("mnuSettei_Open");
+        QCOMPARE(form().text(ctl::txtFuhyoNarabi), QStringLiteral("treble:5,bass:5"));
+        QVERIFY(!doc().isModified());
+        undo();
+        QCOMPARE(form().text(ctl::txtFuhyoNarabi), QString());
+        QVERIFY(form().isChecked(ctl::optKukuriNashi));
+        redo();
+        QVERIFY(form().isChecked(ctl::optKukuriBrace));
     }
 
     // A load that cannot read the file changes nothing and is no step; one

@@ -12,6 +12,7 @@
 #include "ui/gui.h"
 #include "ui/mainwindow.h"
 #include "ui/messagebox.h"
+#include "ui/staffstackeditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -177,9 +179,10 @@ void MainWindowTest::windowTextsAndMenus() {
     QCOMPARE(main.shownTitle(), QStringLiteral("ペルノアVer2.2"));
 
     auto* tabs = find<QTabWidget>(QStringLiteral("SSTab1"));
-    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QStringLiteral("五線譜全体の設定"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("五線譜自身の設定"));
+    QCOMPARE(tabs->tabText(2), QStringLiteral("譜表の組み合わせ"));
     QCOMPARE(tabs->currentIndex(), 0);
 
     const QList<QPair<const char*, QString>> captions = {
@@ -205,11 +208,21 @@ void MainWindowTest::windowTextsAndMenus() {
         {ctl::opt4, "４本-４弦楽器のタブ譜"},
         {ctl::opt5, "５本-五線譜"},
         {ctl::opt6, "６本-ギターのタブ譜"},
+        {ctl::optKukuriNashi, "なし"},
+        {ctl::optKukuriBrace, "ブレース"},
+        {ctl::optKukuriBracket, "ブラケット"},
+        {ctl::optShosetsuTsuranuku, "大譜表を貫く"},
+        {ctl::optShosetsuFuhyogoto, "譜表ごと"},
+        {"cmdFuhyoAdd", "段を追加"},
+        {"cmdFuhyoRemove", "段を削除"},
     };
     for (const auto& [name, caption] : captions)
         QCOMPARE(find<QAbstractButton>(name)->text(), caption);
-    const QList<QPair<const char*, QString>> frames = {
-        {"Frame1", "紙のサイズ"}, {"FrmHyojiSize", "表示サイズ"}, {"fraLineCnt", "線の本数"}};
+    const QList<QPair<const char*, QString>> frames = {{"Frame1", "紙のサイズ"},
+                                                       {"FrmHyojiSize", "表示サイズ"},
+                                                       {"fraLineCnt", "線の本数"},
+                                                       {"fraKukuri", "大譜表をくくる記号"},
+                                                       {"fraShosetsusen", "小節線"}};
     for (const auto& [name, caption] : frames)
         QCOMPARE(find<QGroupBox>(name)->title(), caption);
 
@@ -296,6 +309,14 @@ void MainWindowTest::startUpValues_data() {
         {ctl::opt4, "off"},
         {ctl::opt5, "on"},
         {ctl::opt6, "off"},
+        {ctl::txtFuhyoNarabi, ""},
+        {ctl::optKukuriNashi, "on"},
+        {ctl::optKukuriBrace, "off"},
+        {ctl::optKukuriBracket, "off"},
+        {ctl::txtShosetsuSu, "0"},
+        {ctl::optShosetsuTsuranuku, "on"},
+        {ctl::optShosetsuFuhyogoto, "off"},
+        {ctl::lblGosenTakasa, "高さ 8.8mm"},
         {ctl::txtPrintCount, "1"},
     };
     for (const auto& [name, value] : rows)
@@ -317,6 +338,8 @@ void MainWindowTest::startUpValues() {
         actual = QString::number(bar->value());
     else if (auto* list = qobject_cast<QListWidget*>(w))
         actual = list->selectedItems().size() == 1 ? list->selectedItems().first()->text() : "";
+    else if (auto* stack = qobject_cast<ui::StaffStackEditor*>(w))
+        actual = stack->table()->rowCount() == 0 ? "" : stack->text();
     QCOMPARE(actual, expected);
 
     // The rest of the start state, once.
@@ -353,6 +376,7 @@ void MainWindowTest::fieldCaptionsAndUnits_data() {
         {ctl::txtTavriDansu, "五線の段数", "段"},
         {ctl::txtLineInterval, "線の間隔", "mm"},
         {ctl::txtTavriInterval, "五線間隔 ・参考値", "mm"},
+        {ctl::txtShosetsuSu, "1段の小節数", "小節"},
         {ctl::txtPrintCount, "印刷枚数", "枚"},
     };
     for (const auto& [name, caption, unit] : rows) {
@@ -442,7 +466,7 @@ void MainWindowTest::focusOrderFollowsRows() {
     commands.move(commands.indexOf(setPrinter),
                   commands.indexOf(find<QWidget>(ctl::txtPrintCount)) + 1);
     expected << commands;
-    QCOMPARE(expected.size(), 40);
+    QCOMPARE(expected.size(), 51);
 
     QList<QWidget*> chain;
     QWidget* w = expected.first();
@@ -865,6 +889,16 @@ void MainWindowTest::formRoundTrip() {
         form().setText(control, value);
         QCOMPARE(form().text(control), value);
         QCOMPARE(edit->text(), value);
+    } else if (auto* stack = qobject_cast<ui::StaffStackEditor*>(w)) {
+        // Counts and spacings as typed, rows as the stack's text has them.
+        const QString value = QStringLiteral("treble:5,tab:6:3.1,bass::2.5,none: 7 ");
+        form().setText(control, value);
+        QCOMPARE(form().text(control), value);
+        QCOMPARE(stack->table()->rowCount(), 4);
+        QCOMPARE(stack->table()->item(1, 0)->text(), QStringLiteral("TAB"));
+        QCOMPARE(stack->table()->item(3, 1)->text(), QStringLiteral(" 7 "));
+        form().setText(control, QString());
+        QCOMPARE(stack->table()->rowCount(), 0);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         form().setText(control, "<b>42%</b>");
         QCOMPARE(form().text(control), QStringLiteral("<b>42%</b>"));

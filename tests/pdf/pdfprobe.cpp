@@ -1,6 +1,7 @@
 #include "pdfprobe.h"
 
 #include <QFile>
+#include <QPainterPath>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -123,14 +124,47 @@ QList<QLineF> parseSegments(const QString& d) {
     return out;
 }
 
+// A path's "M x y L x y C x y x y x y Z" data as a painter path.
+QPainterPath parsePath(const QString& d) {
+    QPainterPath path;
+    const QStringList tokens = d.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto at = [&](qsizetype i) {
+        return QPointF(tokens.value(i).toDouble(), tokens.value(i + 1).toDouble());
+    };
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QString& op = tokens[i];
+        if (op == QLatin1String("M")) {
+            path.moveTo(at(i + 1));
+            i += 2;
+        } else if (op == QLatin1String("L")) {
+            path.lineTo(at(i + 1));
+            i += 2;
+        } else if (op == QLatin1String("C")) {
+            path.cubicTo(at(i + 1), at(i + 3), at(i + 5));
+            i += 6;
+        } else if (op == QLatin1String("Z")) {
+            path.closeSubpath();
+        }
+    }
+    return path;
+}
+
+QRectF toTwips(const QRectF& pt) {
+    return QRectF(pt.topLeft() * kTwipsPerPoint, pt.size() * kTwipsPerPoint);
+}
+
 PdfPage parseSvg(const QByteArray& svg) {
     PdfPage page;
     QXmlStreamReader xml(svg);
     int defsDepth = 0;
+    QString symbol;                   // the glyph symbol being read
+    QHash<QString, QRectF> symbolBox; // points, from the glyph's origin
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement() && xml.name() == QLatin1String("defs"))
             --defsDepth;
+        if (xml.isEndElement() && xml.name() == QLatin1String("symbol"))
+            symbol.clear();
         if (!xml.isStartElement())
             continue;
         const auto attrs = xml.attributes();
@@ -139,13 +173,32 @@ PdfPage parseSvg(const QByteArray& svg) {
         } else if (xml.name() == QLatin1String("svg")) {
             page.sizePt = QSizeF(ptValue(attrs.value(QStringLiteral("width"))),
                                  ptValue(attrs.value(QStringLiteral("height"))));
+        } else if (xml.name() == QLatin1String("symbol")) {
+            symbol = attrs.value(QStringLiteral("id")).toString();
+        } else if (xml.name() == QLatin1String("path") && defsDepth > 0) {
+            if (!symbol.isEmpty())
+                symbolBox[symbol] |=
+                    parsePath(attrs.value(QStringLiteral("d")).toString()).boundingRect();
+        } else if (xml.name() == QLatin1String("use") && defsDepth == 0) {
+            const QString id = attrs.value(QStringLiteral("xlink:href")).toString().mid(1);
+            const QPointF origin(attrs.value(QStringLiteral("x")).toDouble(),
+                                 attrs.value(QStringLiteral("y")).toDouble());
+            if (symbolBox.contains(id))
+                page.glyphs.append(
+                    {origin * kTwipsPerPoint, toTwips(symbolBox[id].translated(origin))});
         } else if (xml.name() == QLatin1String("path") && defsDepth == 0) {
             const auto style = parseStyle(attrs.value(QStringLiteral("style")).toString());
-            if (style.value(QStringLiteral("stroke"), QStringLiteral("none")) ==
-                QLatin1String("none"))
-                continue;
             const QTransform t =
                 parseTransform(attrs.value(QStringLiteral("transform")).toString());
+            if (style.value(QStringLiteral("stroke"), QStringLiteral("none")) ==
+                QLatin1String("none")) {
+                if (style.value(QStringLiteral("fill"), QStringLiteral("none")) !=
+                    QLatin1String("none"))
+                    page.fills.append(
+                        toTwips(t.map(parsePath(attrs.value(QStringLiteral("d")).toString()))
+                                    .boundingRect()));
+                continue;
+            }
             // The width scales with the transform (uniform in these files).
             const double scale = std::sqrt(std::abs(t.determinant()));
             for (const QLineF& seg : parseSegments(attrs.value(QStringLiteral("d")).toString())) {

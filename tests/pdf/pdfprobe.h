@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QLineF>
 #include <QList>
+#include <QPointF>
 #include <QProcessEnvironment>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -25,9 +27,19 @@ struct Stroke {
     QString cap; // "butt", "square" or "round"
 };
 
+// A glyph drawn from an embedded font, in page twips: its origin and the
+// box of its outline.
+struct PdfGlyph {
+    QPointF origin;
+    QRectF box;
+};
+
 struct PdfPage {
     QSizeF sizePt;
     QList<Stroke> strokes;
+    QList<PdfGlyph> glyphs;
+    // The boxes of filled shapes other than glyphs, page twips.
+    QList<QRectF> fills;
 };
 
 // A word as pdftotext finds it, box in points from the page's top left.

@@ -111,6 +111,9 @@ private slots:
         QVERIFY2(qAbs(box.width() - 210) < 0.01 && qAbs(box.height() - 297) < 0.01,
                  qPrintable(QStringLiteral("%1 x %2 mm").arg(box.width()).arg(box.height())));
         QCOMPARE(page.strokes.size(), 50);
+        // Nothing but the staff lines: no clef, brace or bracket.
+        QVERIFY(page.glyphs.isEmpty());
+        QVERIFY(page.fills.isEmpty());
         const double firstStaff[] = {1701, 1825.74, 1950.48, 2075.22, 2199.96};
         for (int i = 0; i < 5; ++i)
             QVERIFY(qAbs(page.strokes[i].line.y1() - firstStaff[i]) < kTolerance);

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -479,6 +480,9 @@ private slots:
         QVERIFY(fails(p, [&] { p.setLineWidth(0); }));
         QVERIFY(fails(p, [&] { p.setFontSize(0); }));
         QVERIFY(fails(p, [&] { p.drawLine(0, qInf(), 1, 1, Qt::black); }));
+        QVERIFY(fails(p, [&] { p.drawWideLine(0, 0, 1, 1, 0.0, Qt::black); }));
+        QVERIFY(fails(p, [&] { p.fillRect(0, 0, qInf(), 1, Qt::black); }));
+        QVERIFY(fails(p, [&] { p.drawGlyphs(QGlyphRun(), Qt::black); }));
         QVERIFY(!p.jobOpen());
 
         // The first failure stays, and what follows does nothing, until the

@@ -57,6 +57,22 @@ void RecordingPrinter::drawLine(float x1, float y1, float x2, float y2, const QC
         pages.last().append({x1, y1, x2, y2, colour});
 }
 
+void RecordingPrinter::drawWideLine(float x1, float y1, float x2, float y2, double ratio,
+                                    const QColor& colour) {
+    call(QStringLiteral("wideline %1").arg(ratio));
+    wideLines.append({x1, y1, x2, y2, colour});
+}
+
+void RecordingPrinter::fillRect(float x, float y, float w, float h, const QColor& colour) {
+    call(QStringLiteral("fill"));
+    fills.append({QRectF(x, y, w, h), colour});
+}
+
+void RecordingPrinter::drawGlyphs(const QGlyphRun& run, const QColor&) {
+    call(QStringLiteral("glyphs %1").arg(run.glyphIndexes().size()));
+    glyphs.append(run);
+}
+
 void RecordingPrinter::setCurrentX(float twips) {
     if (call(QStringLiteral("x %1").arg(double(twips))))
         curX = twips;

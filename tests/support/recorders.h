@@ -9,7 +9,9 @@
 #include "engine/surfaces.h"
 
 #include <QColor>
+#include <QGlyphRun>
 #include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -52,6 +54,11 @@ struct RecordedLine {
     friend bool operator==(const RecordedLine&, const RecordedLine&) = default;
 };
 
+struct RecordedFill {
+    QRectF rect;
+    QColor colour;
+};
+
 class RecordingSurface : public IPreviewSurface, public IPreviewWindow {
 public:
     // IPreviewSurface
@@ -70,6 +77,10 @@ public:
     }
     void setUnitTwips() override { log << QStringLiteral("unit"); }
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+    void fillRect(float x, float y, float w, float h, const QColor& colour) override {
+        fills.append({QRectF(x, y, w, h), colour});
+    }
+    void drawGlyphs(const QGlyphRun& run, const QColor&) override { glyphs.append(run); }
 
     // IPreviewWindow
     void setWindowHeight(int twips) override { windowHeight = twips; }
@@ -81,6 +92,8 @@ public:
     void setNotice(const QString& text) override { notice = text; }
 
     QList<RecordedLine> lines;
+    QList<RecordedFill> fills;
+    QList<QGlyphRun> glyphs;
     QStringList log;
     int clears = 0;
     int height = 0, width = 0, windowHeight = 0, windowWidth = 0, descriptionTop = 0;
@@ -105,6 +118,10 @@ public:
     }
     void beginDoc() override;
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
+    void drawWideLine(float x1, float y1, float x2, float y2, double widthRatio,
+                      const QColor& colour) override;
+    void fillRect(float x, float y, float w, float h, const QColor& colour) override;
+    void drawGlyphs(const QGlyphRun& run, const QColor& colour) override;
     void setCurrentX(float twips) override;
     void setCurrentY(float twips) override;
     float currentX() const override { return curX; }
@@ -137,6 +154,10 @@ public:
     QStringList calls;
     // Lines drawn on each page, one list per page (the open page last).
     QList<QList<RecordedLine>> pages{{}};
+    // Wide lines, fills and glyph runs of every page together.
+    QList<RecordedLine> wideLines;
+    QList<RecordedFill> fills;
+    QList<QGlyphRun> glyphs;
     // Pages finished with newPage(); every copy ends with one.
     int pageCount() const { return int(pages.size()) - 1; }
     bool ended = false;
