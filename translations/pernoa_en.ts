@@ -138,6 +138,48 @@ Try &apos;pernoa --help&apos; for more information.</translation>
         <translation>--lang takes ja or en, not &quot;%1&quot;</translation>
     </message>
     <message>
+        <source>paper (%1); WIDTHxHEIGHT in mm, each
+                                    %2 to %3 (230x305)</source>
+        <translation>paper (%1); WIDTHxHEIGHT in mm, each
+                                    %2 to %3 (230x305)</translation>
+    </message>
+    <message>
+        <source>--paper takes a width and height from %1 to %2 mm, not &quot;%3&quot;</source>
+        <translation>--paper takes a width and height from %1 to %2 mm, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--scale takes X,Y in per cent from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--scale takes X,Y in per cent from %1 to %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--dpi takes a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--dpi takes a whole number from %1 to %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>%1 writes a file, not standard output</source>
+        <translation>%1 writes a file, not standard output</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --export-pdf, --export-svg, --export-png, --print, --save-settings or --list-printers</source>
+        <translation>nothing to do: give --export-pdf, --export-svg, --export-png, --print, --save-settings or --list-printers</translation>
+    </message>
+    <message>
+        <source>--scale only goes with --print</source>
+        <translation>--scale only goes with --print</translation>
+    </message>
+    <message>
+        <source>--dpi only goes with --export-png</source>
+        <translation>--dpi only goes with --export-png</translation>
+    </message>
+    <message>
+        <source>--copies does not go with %1: it writes one page</source>
+        <translation>--copies does not go with %1: it writes one page</translation>
+    </message>
+    <message>
         <source>Usage: pernoa --export-pdf OUT.pdf [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --export-svg OUT.svg [OPTIONS] [SETTINGS.kvs2]
    or: pernoa --export-png OUT.png [--dpi N] [OPTIONS] [SETTINGS.kvs2]
@@ -193,6 +235,24 @@ them; lengths in mm):
                                     and down, 98.0 to 102.0 %; without it the
                                     windows&apos; saved correction (100,100)
   --copies N                        number of copies (1); not for SVG and PNG
+
+Music on the staves (the third tab of the main window):
+  --preset piano|guitar-tab|satb|percussion|plain
+                                    fill the fields as the window&apos;s preset does;
+                                    the other options override it, in any order
+  --stack ROWS                      the staves of each block from the top,
+                                    separated by commas, each
+                                    CLEF[:LINES[:SPACING]] with CLEF one of
+                                    treble bass alto tenor treble8 percussion
+                                    tab none; LINES 1..6 (5); SPACING in mm
+                                    (--spacing); e.g. --stack treble,tab:6:3
+  --brace                           a brace before each block
+  --bracket                         a bracket before each block
+  --bars N                          bar lines: N measures per staff line (0)
+  --bars-through block|staff        bar lines through the block or over each
+                                    staff alone (block)
+  --rastral 0..8                    staff size: the spacing whose staff has the
+                                    rastral&apos;s height (9.2 mm to 3.9 mm)
 An option&apos;s value may also follow an equals sign (--copies=3).
 
 SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is
@@ -259,6 +319,24 @@ them; lengths in mm):
                                     and down, 98.0 to 102.0 %; without it the
                                     windows&apos; saved correction (100,100)
   --copies N                        number of copies (1); not for SVG and PNG
+
+Music on the staves (the third tab of the main window):
+  --preset piano|guitar-tab|satb|percussion|plain
+                                    fill the fields as the window&apos;s preset does;
+                                    the other options override it, in any order
+  --stack ROWS                      the staves of each block from the top,
+                                    separated by commas, each
+                                    CLEF[:LINES[:SPACING]] with CLEF one of
+                                    treble bass alto tenor treble8 percussion
+                                    tab none; LINES 1..6 (5); SPACING in mm
+                                    (--spacing); e.g. --stack treble,tab:6:3
+  --brace                           a brace before each block
+  --bracket                         a bracket before each block
+  --bars N                          bar lines: N measures per staff line (0)
+  --bars-through block|staff        bar lines through the block or over each
+                                    staff alone (block)
+  --rastral 0..8                    staff size: the spacing whose staff has the
+                                    rastral&apos;s height (9.2 mm to 3.9 mm)
 An option&apos;s value may also follow an equals sign (--copies=3).
 
 SETTINGS.kvs2, a settings file of the windows (parameters, texts, images), is
@@ -272,46 +350,16 @@ Exit status: 0 when done, 1 after an error message, 2 for a usage error.
 </translation>
     </message>
     <message>
-        <source>paper (%1); WIDTHxHEIGHT in mm, each
-                                    %2 to %3 (230x305)</source>
-        <translation>paper (%1); WIDTHxHEIGHT in mm, each
-                                    %2 to %3 (230x305)</translation>
+        <source>--stack takes rows CLEF[:LINES[:SPACING]] separated by commas, not &quot;%1&quot;</source>
+        <translation>--stack takes rows CLEF[:LINES[:SPACING]] separated by commas, not &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>--paper takes a width and height from %1 to %2 mm, not &quot;%3&quot;</source>
-        <translation>--paper takes a width and height from %1 to %2 mm, not &quot;%3&quot;</translation>
+        <source>--stack: the clef is one of %1, not &quot;%2&quot;</source>
+        <translation>--stack: the clef is one of %1, not &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--scale takes X,Y in per cent from %1 to %2, not &quot;%3&quot;</source>
-        <translation>--scale takes X,Y in per cent from %1 to %2, not &quot;%3&quot;</translation>
-    </message>
-    <message>
-        <source>--dpi takes a whole number from %1 to %2, not &quot;%3&quot;</source>
-        <translation>--dpi takes a whole number from %1 to %2, not &quot;%3&quot;</translation>
-    </message>
-    <message>
-        <source>%1 needs a file name</source>
-        <translation>%1 needs a file name</translation>
-    </message>
-    <message>
-        <source>%1 writes a file, not standard output</source>
-        <translation>%1 writes a file, not standard output</translation>
-    </message>
-    <message>
-        <source>nothing to do: give --export-pdf, --export-svg, --export-png, --print, --save-settings or --list-printers</source>
-        <translation>nothing to do: give --export-pdf, --export-svg, --export-png, --print, --save-settings or --list-printers</translation>
-    </message>
-    <message>
-        <source>--scale only goes with --print</source>
-        <translation>--scale only goes with --print</translation>
-    </message>
-    <message>
-        <source>--dpi only goes with --export-png</source>
-        <translation>--dpi only goes with --export-png</translation>
-    </message>
-    <message>
-        <source>--copies does not go with %1: it writes one page</source>
-        <translation>--copies does not go with %1: it writes one page</translation>
+        <source>--rastral takes a whole number from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--rastral takes a whole number from %1 to %2, not &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
@@ -665,6 +713,146 @@ Once the scale is corrected, print this sheet again and then measure the frame.<
         <source>用紙の高さ</source>
         <translation>Paper height</translation>
     </message>
+    <message>
+        <source>the page would hold %1 bar lines</source>
+        <translation>the page would hold %1 bar lines</translation>
+    </message>
+    <message>
+        <source>譜表の段は%1段までにしてください。</source>
+        <translation>Please stack at most %1 staves.</translation>
+    </message>
+    <message>
+        <source>譜表の%1段目の線の数は%2本から%3本までにしてください。</source>
+        <translation>Please give staff %1 of the stack from %2 to %3 lines.</translation>
+    </message>
+    <message>
+        <source>譜表の%1段目の線の数</source>
+        <translation>Lines of staff %1</translation>
+    </message>
+    <message>
+        <source>譜表の%1段目の線同士の幅</source>
+        <translation>Line spacing of staff %1</translation>
+    </message>
+    <message>
+        <source>譜表の%1段目の線同士の幅が正しくありません。</source>
+        <translation>The line spacing of staff %1 is not valid.</translation>
+    </message>
+    <message>
+        <source>譜表の%1段目の音部記号「%2」は使えません。</source>
+        <translation>The clef &quot;%2&quot; of staff %1 cannot be used.</translation>
+    </message>
+    <message>
+        <source>譜表の%1段目の音部記号が正しくありません。</source>
+        <translation>The clef of staff %1 is not valid.</translation>
+    </message>
+    <message>
+        <source>譜表の並び「%1」は読み取れません。</source>
+        <translation>The staff stack &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>大譜表のくくりが正しくありません。</source>
+        <translation>The brace or bracket of the grand staves is not valid.</translation>
+    </message>
+    <message>
+        <source>小節線の引き方が正しくありません。</source>
+        <translation>The way the bar lines are drawn is not valid.</translation>
+    </message>
+    <message>
+        <source>「1段の小節数」は0以上の整数にしてください。</source>
+        <translation>Please make &quot;Measures per line&quot; a whole number, 0 or more.</translation>
+    </message>
+    <message>
+        <source>小節の数が多すぎます。1段に入るのは%1小節までです。</source>
+        <translation>Too many measures: a line holds at most %1.</translation>
+    </message>
+    <message>
+        <source>高さ %1mm</source>
+        <translation>Height %1 mm</translation>
+    </message>
+    <message>
+        <source>楽譜フォント（lilypond-fonts）が見つからないため音部記号と括弧を省きました</source>
+        <translation>The music font (lilypond-fonts) was not found, so the clefs, braces and brackets were left out</translation>
+    </message>
+    <message>
+        <source>譜表の並び（上から）</source>
+        <translation>Staff stack (from the top)</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>ブレース</source>
+        <translation>Brace</translation>
+    </message>
+    <message>
+        <source>ブラケット</source>
+        <translation>Bracket</translation>
+    </message>
+    <message>
+        <source>1段の小節数</source>
+        <translation>Measures per line</translation>
+    </message>
+    <message>
+        <source>小節</source>
+        <translation>measures</translation>
+    </message>
+    <message>
+        <source>大譜表を貫く</source>
+        <translation>Through the grand staff</translation>
+    </message>
+    <message>
+        <source>譜表ごと</source>
+        <translation>Each staff alone</translation>
+    </message>
+    <message>
+        <source>標準（音部記号なし）</source>
+        <translation>Plain (no clefs)</translation>
+    </message>
+    <message>
+        <source>ピアノ</source>
+        <translation>Piano</translation>
+    </message>
+    <message>
+        <source>ギター（TAB譜付き）</source>
+        <translation>Guitar (with tablature)</translation>
+    </message>
+    <message>
+        <source>合唱（SATB）</source>
+        <translation>Choir (SATB)</translation>
+    </message>
+    <message>
+        <source>打楽器（1線）</source>
+        <translation>Percussion (1 line)</translation>
+    </message>
+    <message>
+        <source>ト音記号</source>
+        <translation>Treble clef</translation>
+    </message>
+    <message>
+        <source>ヘ音記号</source>
+        <translation>Bass clef</translation>
+    </message>
+    <message>
+        <source>アルト記号</source>
+        <translation>Alto clef</translation>
+    </message>
+    <message>
+        <source>テノール記号</source>
+        <translation>Tenor clef</translation>
+    </message>
+    <message>
+        <source>ト音記号（8下）</source>
+        <translation>Treble clef (octave lower)</translation>
+    </message>
+    <message>
+        <source>打楽器記号</source>
+        <translation>Percussion clef</translation>
+    </message>
+    <message>
+        <source>TAB</source>
+        <translation>TAB</translation>
+    </message>
 </context>
 <context>
     <name>files</name>
@@ -787,6 +975,10 @@ Once the scale is corrected, print this sheet again and then measure the frame.<
     <message>
         <source>行「%1」は読み込めません。</source>
         <translation>The line &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>楽譜の設定が読み込めませんでした。</source>
+        <translation>The music settings could not be read.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1126,30 @@ Once the scale is corrected, print this sheet again and then measure the frame.<
     <message>
         <source>cannot compress the picture</source>
         <translation>cannot compress the picture</translation>
+    </message>
+    <message>
+        <source>rectangle: coordinate is not a finite number</source>
+        <translation>rectangle: coordinate is not a finite number</translation>
+    </message>
+    <message>
+        <source>glyphs: coordinate is not a finite number</source>
+        <translation>glyphs: coordinate is not a finite number</translation>
+    </message>
+    <message>
+        <source>rectangle: coordinate %1 is beyond what the document can hold</source>
+        <translation>rectangle: coordinate %1 is beyond what the document can hold</translation>
+    </message>
+    <message>
+        <source>glyphs: coordinate %1 is beyond what the document can hold</source>
+        <translation>glyphs: coordinate %1 is beyond what the document can hold</translation>
+    </message>
+    <message>
+        <source>glyphs: no usable font</source>
+        <translation>glyphs: no usable font</translation>
+    </message>
+    <message>
+        <source>line width ratio %1 is not supported</source>
+        <translation>line width ratio %1 is not supported</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1737,70 @@ weight</translation>
 %1</source>
         <translation>The PNG file has been written.<byte value="xd"/>
 %1</translation>
+    </message>
+    <message>
+        <source>pernoa: warning: %1</source>
+        <translation>pernoa: warning: %1</translation>
+    </message>
+    <message>
+        <source>譜表の組み合わせ</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>ひな形</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>ひな形を選ぶ…</source>
+        <translation>Choose a Preset…</translation>
+    </message>
+    <message>
+        <source>音部記号</source>
+        <translation>Clef</translation>
+    </message>
+    <message>
+        <source>線の数</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>線同士の幅(mm)</source>
+        <translation>Line spacing (mm)</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>1段目から順に繰り返します。段がなければ「線の本数」の譜表を並べます。線同士の幅が空欄の段は「線の間隔」に従います。</source>
+        <translation>The stack repeats from its first staff down the page. With no staff in it, the staves have &quot;Lines per staff&quot;. A staff without its own line spacing takes &quot;Line spacing&quot;.</translation>
+    </message>
+    <message>
+        <source>段を追加</source>
+        <translation>Add Staff</translation>
+    </message>
+    <message>
+        <source>段を削除</source>
+        <translation>Remove Staff</translation>
+    </message>
+    <message>
+        <source>大譜表をくくる記号</source>
+        <translation>Brace or bracket</translation>
+    </message>
+    <message>
+        <source>小節線</source>
+        <translation>Bar lines</translation>
+    </message>
+    <message>
+        <source>五線の大きさ（ラストラル）</source>
+        <translation>Staff size (rastral)</translation>
+    </message>
+    <message>
+        <source>指定なし</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>%1番（%2mm）</source>
+        <translation>No. %1 (%2 mm)</translation>
     </message>
 </context>
 </TS>

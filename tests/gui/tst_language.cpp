@@ -352,34 +352,49 @@ private slots:
                  QStringList{QStringLiteral("次回の起動から、選んだ言語で表示します。")});
     }
 
-    // A page saved in English is the page saved in Japanese, byte for byte;
-    // so is the default settings file.
+    // A page saved in English is the page saved in Japanese, byte for byte,
+    // its paper and music sections too; so is the default settings file.
     void filesWhateverTheLanguage() {
-        QByteArray saved[2];
-        QByteArray defaults[2];
-        const Language languages[] = {Language::Japanese, Language::English};
         // The page's picture paths are relative to the working folder.
         for (const char* name : {"full.kvs2", "pic.bmp"})
             QVERIFY(QFile::copy(QStringLiteral(PERNOA_SETTINGS_DATA "/") + QLatin1String(name),
                                 folder.filePath(QLatin1String(name))));
         QVERIFY(QDir::setCurrent(folder.path()));
+        QByteArray music = fileBytes(folder.filePath(QStringLiteral("full.kvs2")));
+        music.insert(music.indexOf("[$TextSettei$]"),
+                     "[$YoushiSettei$]\r\npaper=letter\r\n\r\n"
+                     "[$GakufuSettei$]\r\nstack=treble:5,tab:6:3\r\ngrouping=bracket\r\n"
+                     "bars=4\r\nbarsthrough=staff\r\n\r\n");
+        {
+            QFile file(folder.filePath(QStringLiteral("music.kvs2")));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(music) == music.size());
+        }
+        const QString pages[] = {QStringLiteral("full.kvs2"), QStringLiteral("music.kvs2")};
+        QByteArray saved[2][2];
+        QByteArray defaults[2];
+        const Language languages[] = {Language::Japanese, Language::English};
         for (int i = 0; i < 2; ++i) {
             useLanguage(languages[i]);
             rig.start(folder.path());
-            rig.answers.fileAnswers = {folder.filePath(QStringLiteral("full.kvs2"))};
-            action("mnuSettei_Open")->trigger();
-            const QString out = folder.filePath(QStringLiteral("saved%1.kvs2").arg(i));
-            rig.answers.fileAnswers = {out};
-            action("mnuSettei_Save")->trigger();
-            QCOMPARE(rig.answers.takeBoxTexts().join(u'|'), QString());
-            saved[i] = fileBytes(out);
+            for (int page = 0; page < 2; ++page) {
+                rig.answers.fileAnswers = {folder.filePath(pages[page])};
+                action("mnuSettei_Open")->trigger();
+                const QString out =
+                    folder.filePath(QStringLiteral("saved%1-%2.kvs2").arg(i).arg(page));
+                rig.answers.fileAnswers = {out};
+                action("mnuSettei_Save")->trigger();
+                QCOMPARE(rig.answers.takeBoxTexts().join(u'|'), QString());
+                saved[i][page] = fileBytes(out);
+            }
             rig.program->fileCommands().SaveDefaultSettei();
             defaults[i] = fileBytes(DefaultSetteiPath(folder.path()));
             rig.reset();
         }
-        QVERIFY(!saved[0].isEmpty());
-        QCOMPARE(saved[1], saved[0]);
-        QCOMPARE(saved[0], fileBytes(QStringLiteral(PERNOA_SETTINGS_DATA "/full.kvs2")));
+        QCOMPARE(saved[0][0], fileBytes(QStringLiteral(PERNOA_SETTINGS_DATA "/full.kvs2")));
+        QCOMPARE(saved[1][0], saved[0][0]);
+        QVERIFY(saved[0][1].contains("[$GakufuSettei$]\r\nstack=treble:5,tab:6:3"));
+        QVERIFY(saved[0][1].contains("[$YoushiSettei$]\r\npaper=letter"));
+        QCOMPARE(saved[1][1], saved[0][1]);
         QVERIFY(!defaults[0].isEmpty());
         QCOMPARE(defaults[1], defaults[0]);
     }
