@@ -45,14 +45,32 @@ const char* clefGlyphName(Clef clef) {
     return nullptr;
 }
 
-// Takes the character maps out of a font file's table directory (their tag
-// changes, so no reader finds them). Nothing maps a character to a music
-// sign: they are looked up by name. And Qt's PDF writer, for every face it
-// embeds, asks the face's character map for each of the 65,536 code points
-// of the Basic Multilingual Plane, which cost as much as the rest of the
-// face's embedding; without a map the answers come at once.
-void hideCharacterMaps(QByteArray& font) {
+// Puts an empty Unicode character map in place of the font file's own.
+// Nothing maps a character to a music sign: they are looked up by name. Yet
+// every reader of the file works on the map: FreeType, finding no Unicode
+// map, builds one from the glyph names each time it opens the face (the
+// program, fontconfig and Qt's font engine each open it once); Qt's PDF
+// writer, for every face it embeds, asks the map for each of the 65,536 code
+// points of the Basic Multilingual Plane. An empty map (one segment, the
+// closing one) answers at once and is not rebuilt. The table is written over
+// the old one, which is longer.
+void emptyCharacterMap(QByteArray& font) {
     const auto u16 = [&font](qsizetype at) { return (uchar(font[at]) << 8) | uchar(font[at + 1]); };
+    const auto u32 = [&u16](qsizetype at) {
+        return (quint32(u16(at)) << 16) | quint32(u16(at + 2));
+    };
+    const auto put32 = [&font](qsizetype at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            font[at + i] = char(v >> (24 - 8 * i));
+    };
+    // Version 0, one map: Unicode (0), full repertoire (4), at 12; format 12
+    // of 16 bytes without any group of characters. (A Unicode map of the
+    // Windows platform would do as well for FreeType, but its lookup is
+    // slower than this one's, which ends at the group count.)
+    static constexpr uchar empty[] = {0, 0,  0, 1, 0, 0, 0, 4,  0, 0, 0, 12, //
+                                      0, 12, 0, 0, 0, 0, 0, 16,              //
+                                      0, 0,  0, 0, 0, 0, 0, 0};
+    constexpr qsizetype size = sizeof(empty);
     if (font.size() < 12)
         return;
     const int tables = u16(4);
@@ -60,8 +78,20 @@ void hideCharacterMaps(QByteArray& font) {
         const qsizetype at = 12 + 16 * qsizetype(i);
         if (at + 16 > font.size())
             return;
-        if (QByteArrayView(font).sliced(at, 4) == "cmap")
-            font[at + 3] = 'q'; // "cmaq": sorts where "cmap" did
+        if (QByteArrayView(font).sliced(at, 4) != "cmap")
+            continue;
+        const qsizetype offset = u32(at + 8);
+        const qsizetype length = u32(at + 12);
+        if (length < size || offset > font.size() - length)
+            return;
+        std::copy(empty, empty + size, font.begin() + offset);
+        put32(at + 12, quint32(size));
+        quint32 sum = 0;
+        for (qsizetype b = 0; b < size; b += 4)
+            sum += (quint32(empty[b]) << 24) | (quint32(empty[b + 1]) << 16) |
+                   (quint32(empty[b + 2]) << 8) | empty[b + 3];
+        put32(at + 4, sum);
+        return;
     }
 }
 
@@ -175,7 +205,7 @@ bool MusicFont::load(Face& face) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     face.data = file.readAll();
-    hideCharacterMaps(face.data);
+    emptyCharacterMap(face.data);
     if (FT_Init_FreeType(&face.library) != 0 ||
         FT_New_Memory_Face(face.library, reinterpret_cast<const FT_Byte*>(face.data.constData()),
                            FT_Long(face.data.size()), 0, &face.ft) != 0 ||
