@@ -7,25 +7,13 @@
 #include "overlay/overlayitems.h"
 
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QUndoCommand>
 
 #include <utility>
 
 namespace pernoa::document {
 namespace {
-
-// Runs a change of the page with the field recording off.
-class Applying {
-public:
-    explicit Applying(bool& flag) : m_flag(flag), m_was(std::exchange(flag, true)) {}
-    ~Applying() { m_flag = m_was; }
-    Applying(const Applying&) = delete;
-    Applying& operator=(const Applying&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-};
 
 // Field steps of one field in a row join into one.
 constexpr int kFieldStepId = 1;
@@ -78,7 +66,8 @@ public:
 private:
     void put(const PageState& state, const QString& file) {
         {
-            Applying applying(m_document.m_applying);
+            // The page's own changes are no field steps of the user's.
+            const QScopedValueRollback applying(m_document.m_applying, true);
             restorePage(m_document.m_engine.form(), m_document.m_items, state);
             m_document.m_engine.DrawTavriSheet(0);
         }
@@ -166,7 +155,7 @@ void Document::setCurrentFile(const QString& path) {
 
 void Document::applyField(std::size_t field, const QString& value) {
     {
-        Applying applying(m_applying);
+        const QScopedValueRollback applying(m_applying, true);
         writeField(m_engine.form(), pageFields()[field], value);
     }
     m_fields[field] = readField(m_engine.form(), pageFields()[field]);
@@ -197,7 +186,7 @@ void Document::changeFields(const QString& stepName, const std::function<void()>
     settle();
     const std::vector<QString> before = m_fields;
     {
-        Applying applying(m_applying);
+        const QScopedValueRollback applying(m_applying, true);
         change();
     }
     if (!m_following)
@@ -230,7 +219,7 @@ bool Document::load(const QString& path) {
     PageState before = capturePage(m_engine.form(), m_items);
     LoadReach reach = LoadReach::Nothing;
     {
-        Applying applying(m_applying);
+        const QScopedValueRollback applying(m_applying, true);
         reach = m_file->readSections(path);
         if (reach == LoadReach::Nothing) {
             // Only the items went: they come back, with their slots.
