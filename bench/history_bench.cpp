@@ -3,6 +3,8 @@
 // window (the item moved and the page painted again), and how much memory
 // 10,000 steps of every kind hold. Run by bench/history_bench.sh.
 
+#include "previewprogram.h"
+
 #include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
@@ -24,28 +26,8 @@ using namespace pernoa::overlay;
 
 namespace {
 
-struct NoDialogs : preview::IItemDialogs {
-    void open(const preview::ItemTarget&, QWidget*) override {}
-};
-
-struct Program {
-    HeadlessForm form;
-    cli::ConsoleMessages messages;
-    TavriEngine engine{form, messages};
-    OverlayItems items{engine.settings(), messages};
-    NoDialogs dialogs;
-    QUndoStack history;
-    preview::PreviewWindow window{items, messages, dialogs, history};
-
+struct Program : PreviewProgram {
     Program() {
-        engine.setPreviewSurface(&window);
-        engine.setPreviewWindow(&window);
-        engine.setOverlayOutput(&items);
-        engine.initStartValues();
-        engine.ApplyPaperSize();
-        window.show();
-        for (int i = 0; i < 10; ++i)
-            QCoreApplication::processEvents();
         for (int i = 0; i < 1000; ++i) {
             OverlayText text;
             text.Text = QStringLiteral("テキスト %1").arg(i);

@@ -9,6 +9,8 @@
 //           and painted
 // Prints one line "name value unit" per figure.
 
+#include "previewprogram.h"
+
 #include "cli/consolemessages.h"
 #include "engine/headlessform.h"
 #include "engine/tavriengine.h"
@@ -33,31 +35,7 @@ using namespace pernoa::overlay;
 
 namespace {
 
-// The benchmarks open no item dialog.
-struct NoDialogs : preview::IItemDialogs {
-    void open(const preview::ItemTarget&, QWidget*) override {}
-};
-
-struct Program {
-    HeadlessForm form;
-    cli::ConsoleMessages messages;
-    TavriEngine engine{form, messages};
-    OverlayItems items{engine.settings(), messages};
-    NoDialogs dialogs;
-    QUndoStack history;
-    preview::PreviewWindow window{items, messages, dialogs, history};
-
-    Program() {
-        engine.setPreviewSurface(&window);
-        engine.setPreviewWindow(&window);
-        engine.setOverlayOutput(&items);
-        engine.initStartValues();
-        engine.ApplyPaperSize();
-        window.show();
-        for (int i = 0; i < 10; ++i)
-            QCoreApplication::processEvents();
-    }
-
+struct Program : PreviewProgram {
     // Texts spread over the page (A4 portrait: 11907 x 16840 twips), every
     // fifth on two lines, a few in other faces, sizes and colours. They are
     // put in without the window, which gets their hidden elements after:
